@@ -1,0 +1,62 @@
+#include <QFile>
+#include <QImage>
+#include <QImageReader>
+#include <algorithm>
+#include <cstring>
+#include <optional>
+
+#include "imaging/codec.h"
+
+namespace kelvaro {
+namespace {
+
+QString qtPath(const std::filesystem::path& file) { return QFile::decodeName(file.c_str()); }
+
+// Reads the file with the decoder's allocation limit in force; nothing for a failed decode.
+std::optional<QImage> readImage(const std::filesystem::path& file, QImage::Format format) {
+    if (!isRegularFile(file)) return std::nullopt;
+    QImageReader reader(qtPath(file));
+    reader.setAllocationLimit(kDecodeAllocationLimitMiB);
+    QImage image = reader.read();
+    if (image.isNull()) return std::nullopt;
+    image.convertTo(format);
+    if (image.isNull()) return std::nullopt;
+    return image;
+}
+
+}  // namespace
+
+bool isRegularFile(const std::filesystem::path& file) {
+    std::error_code error;
+    return std::filesystem::is_regular_file(file, error);
+}
+
+bool decodePart(const std::filesystem::path& file, PartPixels& out) {
+    const auto image = readImage(file, QImage::Format_ARGB32);
+    if (!image) return false;
+    const int width = std::min(image->width(), kPartSize);
+    const int height = std::min(image->height(), kPartSize);
+    out.fill(0);
+    for (int y = 0; y < height; ++y) {
+        std::memcpy(out.data() + y * kPartSize, image->constScanLine(y),
+                    static_cast<std::size_t>(width) * sizeof(Argb));
+    }
+    return true;
+}
+
+bool decodeWall(const std::filesystem::path& file, CanvasPixels& out) {
+    auto image = readImage(file, QImage::Format_ARGB32_Premultiplied);
+    if (!image) return false;
+    if (image->width() != kCanvasSize || image->height() != kCanvasSize) {
+        *image = image->scaled(kCanvasSize, kCanvasSize, Qt::IgnoreAspectRatio,
+                               Qt::SmoothTransformation);
+        image->convertTo(QImage::Format_ARGB32_Premultiplied);
+    }
+    for (int y = 0; y < kCanvasSize; ++y) {
+        std::memcpy(out.data() + y * kCanvasSize, image->constScanLine(y),
+                    kCanvasSize * sizeof(Argb));
+    }
+    return true;
+}
+
+}  // namespace kelvaro

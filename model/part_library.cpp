@@ -1,0 +1,77 @@
+#include "model/part_library.h"
+
+#include <cstdio>
+
+#include "imaging/codec.h"
+
+namespace kelvaro {
+namespace {
+
+std::filesystem::path pictureFolder(const std::filesystem::path& base) {
+    return base / "picture";
+}
+
+}  // namespace
+
+std::filesystem::path partPath(const std::filesystem::path& base, std::string_view folder,
+                               int partNumber) {
+    char name[32];
+    std::snprintf(name, sizeof name, "%03d.png", partNumber);
+    return pictureFolder(base) / folder / name;
+}
+
+std::filesystem::path dummyPath(const std::filesystem::path& base) {
+    return pictureFolder(base) / "dummy.png";
+}
+
+std::filesystem::path wallPath(const std::filesystem::path& base) {
+    return pictureFolder(base) / "wall.png";
+}
+
+std::string partFailureMessage(const std::filesystem::path& substitute) {
+    return "部品ファイルのオープンに失敗しました\n" + substitute.string() +
+           "が存在しないか、または読み込みエラーです";
+}
+
+std::string wallFailureMessage() { return "wall.pngの読み込みに失敗しました"; }
+
+int countParts(const std::filesystem::path& base, int element) {
+    const std::string_view folder = countedFolder(element);
+    int n = 0;
+    while (n < kMaxPartCount && isRegularFile(partPath(base, folder, n))) ++n;
+    return n - 1;
+}
+
+void countAllParts(PortraitState& state) {
+    for (int e = 0; e < kElementCount; ++e) {
+        state.highestPart[static_cast<std::size_t>(e)] = countParts(state.baseDirectory, e);
+    }
+}
+
+bool loadLayer(PortraitState& state, int layerIndex, int partNumber, const MessageSink& report) {
+    LayerState& layer = state.layer(layerIndex);
+    if (!layer.image || !layer.loaded) return false;  // released portrait
+    const auto& base = state.baseDirectory;
+    layer.hasImage = decodePart(partPath(base, layerInfo(layerIndex).folder, partNumber),
+                                *layer.image) ||
+                     decodePart(dummyPath(base), *layer.image);
+    if (!layer.hasImage) {
+        if (report) report(partFailureMessage(dummyPath(base)));
+        return false;
+    }
+    *layer.loaded = *layer.image;
+    return true;
+}
+
+bool loadLayerOfElement(PortraitState& state, int layerIndex, const MessageSink& report) {
+    return loadLayer(state, layerIndex, state.elementPart(layerInfo(layerIndex).element), report);
+}
+
+bool loadWall(PortraitState& state, const MessageSink& report) {
+    if (!state.wall) return false;
+    state.hasWall = decodeWall(wallPath(state.baseDirectory), *state.wall);
+    if (!state.hasWall && report) report(wallFailureMessage());
+    return state.hasWall;
+}
+
+}  // namespace kelvaro

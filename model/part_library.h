@@ -1,0 +1,48 @@
+// The part library on disk: picture/<folder>/NNN.png below the base directory, plus
+// picture/wall.png (the background) and picture/dummy.png (the substitute for any part that
+// cannot be opened). Numbering has no index file: counting probes names from 000 upwards.
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "model/portrait_state.h"
+
+namespace kelvaro {
+
+inline constexpr int kMaxPartCount = 1000;  // part numbers 000..999
+
+// Receives the messages the library reports (the editor shows them in a message box).
+using MessageSink = std::function<void(const std::string& message)>;
+
+std::filesystem::path partPath(const std::filesystem::path& base, std::string_view folder,
+                               int partNumber);
+std::filesystem::path dummyPath(const std::filesystem::path& base);
+std::filesystem::path wallPath(const std::filesystem::path& base);
+
+// The message shown when neither a part nor the substitute can be decoded.
+std::string partFailureMessage(const std::filesystem::path& substitute);
+// The message shown when the background cannot be decoded.
+std::string wallFailureMessage();
+
+// Highest part number of `element`: the count stops at the first missing number, -1 when 000
+// is missing. Only regular files count; nothing is decoded.
+int countParts(const std::filesystem::path& base, int element);
+
+// Counts every element into state.highestPart.
+void countAllParts(PortraitState& state);
+
+// Loads `layer` with part number `partNumber` of its own folder, falling back to dummy.png;
+// when both fail the message is reported, the layer has no image and false is returned.
+// A successful load copies the part into the layer's loaded pixels and does not recolour.
+bool loadLayer(PortraitState& state, int layer, int partNumber, const MessageSink& report);
+
+// Loads `layer` with its element's current part number.
+bool loadLayerOfElement(PortraitState& state, int layer, const MessageSink& report);
+
+// Loads the background; reports and returns false when it cannot.
+bool loadWall(PortraitState& state, const MessageSink& report);
+
+}  // namespace kelvaro

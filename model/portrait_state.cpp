@@ -1,0 +1,36 @@
+#include "model/portrait_state.h"
+
+#include <cstdio>
+
+namespace kelvaro {
+
+PortraitState::PortraitState(const Pattern& initialPattern) : pattern(initialPattern) {
+    for (int i = 0; i < kLayerCount; ++i) {
+        LayerState& l = layer(i);
+        l.partNumber = pattern[static_cast<std::size_t>(i)];
+        l.image = makePartPixels();
+        l.loaded = makePartPixels();
+    }
+    wall = makeCanvasPixels();
+}
+
+void PortraitState::release() {
+    for (LayerState& l : layers) {
+        l.hasImage = false;
+        l.image.reset();
+        l.loaded.reset();
+    }
+    hasWall = false;
+    wall.reset();
+}
+
+std::string counterTextFor(const PortraitState& state) {
+    const int element = state.currentElement;
+    if (element < 0 || element >= kElementCount) return state.counterText;
+    char text[32];
+    std::snprintf(text, sizeof text, "%3d/%d", state.elementPart(element),
+                  state.highestPart[static_cast<std::size_t>(element)]);
+    return text;
+}
+
+}  // namespace kelvaro

@@ -1,0 +1,62 @@
+// Everything the editor knows about the portrait being built.
+#pragma once
+
+#include <array>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "imaging/colour_settings.h"
+#include "imaging/pixels.h"
+#include "model/layer_tables.h"
+#include "model/pattern.h"
+
+namespace kelvaro {
+
+inline constexpr int kDefaultLayerPosition = -19;  // centres a 230x230 part on the canvas
+
+struct LayerState {
+    int partNumber = 0;
+    ColourSettings stored;  // the settings this layer was last recoloured with
+    int x = kDefaultLayerPosition;
+    int y = kDefaultLayerPosition;
+    int angle = 0;  // whole degrees, clockwise on screen
+    // The displayed image and the pixels as loaded. Both buffers are allocated once with the
+    // portrait and reused by every load; `hasImage` says whether `image` holds a usable part.
+    bool hasImage = false;
+    std::unique_ptr<PartPixels> image;
+    std::unique_ptr<PartPixels> loaded;
+};
+
+struct PortraitState {
+    // Every default, the part numbers taken from the pattern, and the 24 pairs of buffers.
+    explicit PortraitState(const Pattern& pattern = {});
+
+    std::array<LayerState, kLayerCount> layers;
+    std::array<int, kElementCount> highestPart{};  // -1: the element has no part at all
+    Pattern pattern{};
+    int currentElement = 0;
+    int sizeChoice = 0;          // 0, 1, 2: export at 48, 96, 192 pixels
+    ColourSettings current;      // as shown in the five edits; what recolouring applies
+    ColourSettings scroll;       // as held by the five scroll bars
+    std::string counterText = "  0/0";
+    bool saved = false;
+    std::filesystem::path baseDirectory;
+    bool hasWall = false;
+    std::unique_ptr<CanvasPixels> wall;  // stretched to the canvas, premultiplied
+
+    LayerState& layer(int index) { return layers.at(static_cast<std::size_t>(index)); }
+    const LayerState& layer(int index) const { return layers.at(static_cast<std::size_t>(index)); }
+
+    // The part number every layer of `element` loads with.
+    int elementPart(int element) const { return layer(element).partNumber; }
+
+    // Frees every buffer; the portrait then has no images and no wall.
+    void release();
+    bool released() const { return !wall; }
+};
+
+// "%3d/%d" of the current element's part number and highest part number.
+std::string counterTextFor(const PortraitState& state);
+
+}  // namespace kelvaro
