@@ -1,0 +1,71 @@
+// Encoding of exported portraits: scaling and writing through Qt's image writers.
+#include <QFile>
+#include <QImage>
+#include <QImageWriter>
+#include <QSaveFile>
+#include <cstring>
+
+#include "imaging/export.h"
+
+namespace kelvaro {
+namespace {
+
+// The opaque capture as a 32-bit RGB image, scaled smoothly to edge x edge pixels.
+QImage scaledCapture(const CanvasPixels& canvas, int edge) {
+    auto capture = makeCanvasPixels();
+    captureOpaque(canvas, *capture);
+    QImage image(kCanvasSize, kCanvasSize, QImage::Format_RGB32);
+    for (int y = 0; y < kCanvasSize; ++y) {
+        std::memcpy(image.scanLine(y), capture->data() + y * kCanvasSize,
+                    kCanvasSize * sizeof(Argb));
+    }
+    if (edge == kCanvasSize)
+        return image;
+    return image.scaled(edge, edge, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+// A target that exists must be a regular file: replacing a folder, device or pipe by renaming a
+// temporary file over it would destroy it.
+bool isReplaceableTarget(const std::filesystem::path& file) {
+    std::error_code error;
+    const auto status = std::filesystem::status(file, error);
+    if (!std::filesystem::exists(status))
+        return !file.filename().empty();
+    return std::filesystem::is_regular_file(status);
+}
+
+// Writes through a temporary file in the target's folder that replaces the target on success.
+bool writeImage(const QImage& image, const std::string& format, const std::filesystem::path& file) {
+    QSaveFile out(QFile::decodeName(file.c_str()));
+    if (!out.open(QIODevice::WriteOnly))
+        return false;
+    QImageWriter writer(&out, QByteArray::fromStdString(format));
+    if (!writer.write(image)) {
+        out.cancelWriting();
+        return false;
+    }
+    return out.commit();
+}
+
+}  // namespace
+
+std::optional<std::string> findEncoderFormat(std::string_view mimeType) {
+    const QByteArray wanted(mimeType.data(), static_cast<qsizetype>(mimeType.size()));
+    for (const QByteArray& mime : QImageWriter::supportedMimeTypes()) {
+        if (mime != wanted)
+            continue;
+        const QList<QByteArray> formats = QImageWriter::imageFormatsForMimeType(mime);
+        if (!formats.isEmpty())
+            return formats.front().toStdString();
+    }
+    return std::nullopt;
+}
+
+bool exportPortrait(const CanvasPixels& canvas, int sizeChoice, const std::filesystem::path& file) {
+    const auto format = findEncoderFormat(mimeTypeOf(exportFormatFor(file)));
+    if (!format || !isReplaceableTarget(file))
+        return false;
+    return writeImage(scaledCapture(canvas, exportEdgeLength(sizeChoice)), *format, file);
+}
+
+}  // namespace kelvaro

@@ -1,0 +1,22 @@
+// Iris masking: confines the iris image to the eye shape it is drawn over.
+//
+// The iris pixel (c, r) lies over the eye-shape pixel (c + dx, r + dy), where dx and dy are the
+// iris position minus the eye-shape position (any int values; offsets of a whole image or more
+// leave nothing covered). A pixel keeps its loaded iris alpha where that eye-shape pixel exists
+// and has any non-zero alpha, and becomes transparent everywhere else.
+//
+// Invariants:
+// - Only the alpha bytes of `irisImage` are written; its blue, green and red bytes stay as they
+//   are, also where a pixel turns transparent.
+// - Only the alphas of the two loaded images are read, never the current image's alpha: masking
+//   twice equals masking once, and masking after a recolour gives the same alpha as before it.
+#pragma once
+
+#include "imaging/pixels.h"
+
+namespace kelvaro {
+
+void maskIris(const PartPixels& irisLoaded, const PartPixels& eyeShapeLoaded, int dx, int dy,
+              PartPixels& irisImage);
+
+}  // namespace kelvaro

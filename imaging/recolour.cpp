@@ -1,0 +1,103 @@
+#include "imaging/recolour.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace kelvaro {
+namespace {
+
+constexpr double kPi = 3.141592653589793;
+constexpr double kPiTimes45 = 141.3716694115407;  // 45 * pi in double precision, held as is
+
+// The slope and offset of one contrast value, evaluated once per table.
+struct ContrastLine {
+    double slope;
+    double offset;
+};
+
+int stretchOnLine(int channel, const ContrastLine& line) {
+    const double x = (line.slope * channel) + line.offset;
+    if (x > 255.0)
+        return 255;
+    if (x < 0.0)
+        return 0;
+    return static_cast<int>(x);
+}
+
+// Pre-shifted table of one channel: the entry for value v holds the result at the channel's bit
+// position, so a pixel is rebuilt by three look-ups and two ORs.
+using ShiftedTable = std::array<Argb, 256>;
+
+ShiftedTable shiftedTable(int multiplier, const ColourSettings& s, int shift) {
+    const ChannelTable table = channelTable(multiplier, s.brightness, s.contrast);
+    ShiftedTable shifted{};
+    for (std::size_t v = 0; v < shifted.size(); ++v)
+        shifted[v] = Argb{table[v]} << shift;
+    return shifted;
+}
+
+}  // namespace
+
+int multiplyChannel(int channel, int multiplier) {
+    return (channel * multiplier) >> 8;
+}
+
+int brightenChannel(int channel, int brightness) {
+    if (brightness > 0) {
+        const double q = brightness / 100.0;
+        const double y = (255 - channel) * q;
+        return static_cast<int>(y + channel);
+    }
+    const double q = (-brightness) / 100.0;
+    const double y = q * channel;
+    return static_cast<int>(channel - y);
+}
+
+double contrastSlope(int contrast) {
+    double a = contrast * 45;
+    a = a / 100.0;
+    a = a * kPi;
+    a = a + kPiTimes45;
+    a = a / 180.0;
+    return std::tan(a);
+}
+
+double contrastOffset(double slope) {
+    return 128.0 - (128.0 * slope);
+}
+
+int stretchChannel(int channel, int contrast) {
+    if (contrast == 0)
+        return channel;
+    const double slope = contrastSlope(contrast);
+    return stretchOnLine(channel, {slope, contrastOffset(slope)});
+}
+
+ChannelTable channelTable(int multiplier, int brightness, int contrast) {
+    multiplier = std::clamp(multiplier, 0, 255);
+    brightness = std::clamp(brightness, -100, 100);
+    contrast = std::clamp(contrast, -100, 100);
+    const double slope = contrastSlope(contrast);
+    const ContrastLine line{slope, contrastOffset(slope)};
+    ChannelTable table{};
+    for (int c = 0; c < 256; ++c) {
+        int value = brightenChannel(multiplyChannel(c, multiplier), brightness);
+        if (contrast != 0)
+            value = stretchOnLine(value, line);
+        table[static_cast<std::size_t>(c)] = static_cast<std::uint8_t>(value);
+    }
+    return table;
+}
+
+void recolourPixels(const PartPixels& loaded, PartPixels& image, const ColourSettings& s) {
+    const ShiftedTable red = shiftedTable(s.red, s, 16);
+    const ShiftedTable green = shiftedTable(s.green, s, 8);
+    const ShiftedTable blue = shiftedTable(s.blue, s, 0);
+    for (std::size_t i = 0; i < loaded.size(); ++i) {
+        const Argb p = loaded[i];
+        const Argb alpha = p & 0xff000000u;
+        image[i] = alpha == 0 ? p : alpha | red[redOf(p)] | green[greenOf(p)] | blue[blueOf(p)];
+    }
+}
+
+}  // namespace kelvaro
