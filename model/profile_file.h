@@ -24,7 +24,9 @@ inline constexpr std::uintmax_t kProfileSizeLimit = 1u << 20;
 
 class ProfileFile {
 public:
-    // Reads the file; a missing, unreadable or oversized file gives an empty profile.
+    // Reads the file; a missing, unreadable or oversized file gives an empty profile. A file
+    // that exists but cannot be read (not a regular file, oversized, read error) also marks the
+    // profile unsaveable, so that writing never replaces content that was never seen.
     static ProfileFile load(const std::filesystem::path& file);
     static ProfileFile fromText(std::string text);
 
@@ -37,11 +39,13 @@ public:
 
     const std::string& text() const { return m_text; }
 
-    // Writes the text atomically; false (old file untouched) when it cannot.
+    // Writes the text atomically; false (old file untouched) when it cannot, or when the profile
+    // was loaded from a file that exists but could not be read.
     bool save(const std::filesystem::path& file) const;
 
 private:
     std::string m_text;
+    bool m_unreadable = false;  // loaded from an existing file that could not be read
 };
 
 }  // namespace kelvaro
