@@ -6,6 +6,7 @@
 
 #include "model/pattern.h"
 #include "model/profile_file.h"
+#include "tests/support/file_size_limit.h"
 #include "tests/support/fixtures.h"
 
 namespace kelvaro {
@@ -103,6 +104,15 @@ TEST(Pattern, FailedWritesReportFalseAndKeepTheOldFile) {
     const auto plain = folder.writeFile("plain", "not a folder");
     EXPECT_FALSE(writePattern(plain / "Kelvaro.ini", hundredPlusLayer()));
     EXPECT_EQ(readBytes(plain), "not a folder");
+
+    // A full disk: the old pattern stays whole.
+    const auto file = folder.writeFile("full/Kelvaro.ini", "[PartsNo]\nface=3\n");
+    {
+        const test::FileSizeLimit limit(64);
+        ASSERT_TRUE(limit.active());
+        EXPECT_FALSE(writePattern(file, hundredPlusLayer()));
+    }
+    EXPECT_EQ(readBytes(file), "[PartsNo]\nface=3\n");
 
     // Too large to read: reads as the all-zero pattern and is not replaced.
     const std::string huge =

@@ -1,20 +1,20 @@
 // The settings-file reader and writer against hand-written files.
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 #include <climits>
-#include <csignal>
 #include <filesystem>
 #include <string>
 
 #include "model/profile_file.h"
+#include "tests/support/file_size_limit.h"
 #include "tests/support/fixtures.h"
 
 namespace kelvaro {
 namespace {
 
 using namespace std::string_literals;
+using test::FileSizeLimit;
 using test::readBytes;
 using test::TempFolder;
 
@@ -186,28 +186,6 @@ TEST(ProfileFile, SaveIntoAFileAsFolderFails) {
     EXPECT_EQ(readBytes(notAFolder), "x");
 }
 
-// Limits the size of files this process may write, like a full disk, for one scope.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &m_old);
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_old;
-        limit.rlim_cur = bytes;
-        m_ok = setrlimit(RLIMIT_FSIZE, &limit) == 0;
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
-    bool ok() const { return m_ok; }
-
-private:
-    rlimit m_old{};
-    void (*m_oldHandler)(int) = nullptr;
-    bool m_ok = false;
-};
-
 TEST(ProfileFile, FailedWriteLeavesTheOldFileWhole) {
     const TempFolder folder;
     const std::string old = "; keep me\n[PartsNo]\nface=1\n";
@@ -217,7 +195,7 @@ TEST(ProfileFile, FailedWriteLeavesTheOldFileWhole) {
     bool saved = true;
     {
         const FileSizeLimit limit(64);
-        ASSERT_TRUE(limit.ok());
+        ASSERT_TRUE(limit.active());
         saved = profile.save(file);
     }
     EXPECT_FALSE(saved);
