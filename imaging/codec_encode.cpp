@@ -1,4 +1,5 @@
 // Encoding of exported portraits: scaling and writing through Qt's image writers.
+#include <QBuffer>
 #include <QFile>
 #include <QImage>
 #include <QImageWriter>
@@ -34,13 +35,25 @@ bool isReplaceableTarget(const std::filesystem::path& file) {
     return std::filesystem::is_regular_file(status);
 }
 
-// Writes through a temporary file in the target's folder that replaces the target on success.
-bool writeImage(const QImage& image, const std::string& format, const std::filesystem::path& file) {
+// Encodes the whole image in memory; nothing when the encoder fails.
+std::optional<QByteArray> encode(const QImage& image, const std::string& format) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, QByteArray::fromStdString(format));
+    if (!writer.write(image))
+        return std::nullopt;
+    return bytes;
+}
+
+// Writes through a temporary file in the target's folder that replaces the target only when
+// every byte went out. Unbuffered, so a short write (a full disk or a file size limit) is seen
+// here rather than lost in a buffer flush that reports success.
+bool writeFile(const QByteArray& bytes, const std::filesystem::path& file) {
     QSaveFile out(QFile::decodeName(file.c_str()));
-    if (!out.open(QIODevice::WriteOnly))
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
-    QImageWriter writer(&out, QByteArray::fromStdString(format));
-    if (!writer.write(image)) {
+    if (out.write(bytes) != bytes.size()) {
         out.cancelWriting();
         return false;
     }
@@ -65,7 +78,8 @@ bool exportPortrait(const CanvasPixels& canvas, int sizeChoice, const std::files
     const auto format = findEncoderFormat(mimeTypeOf(exportFormatFor(file)));
     if (!format || !isReplaceableTarget(file))
         return false;
-    return writeImage(scaledCapture(canvas, exportEdgeLength(sizeChoice)), *format, file);
+    const auto bytes = encode(scaledCapture(canvas, exportEdgeLength(sizeChoice)), *format);
+    return bytes && writeFile(*bytes, file);
 }
 
 }  // namespace kelvaro
