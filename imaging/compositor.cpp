@@ -1,0 +1,65 @@
+#include "imaging/compositor.h"
+
+#include <algorithm>
+
+#include "imaging/layer_plan.h"
+#include "imaging/opaque_cover.h"
+
+namespace kelvaro {
+namespace {
+
+// Where the kernel of a plan reads: its premultiplied patch or the image itself.
+Patch sourceOf(const LayerPlan& plan, std::vector<Argb>& storage) {
+    if (plan.copies)
+        return {plan.image->data(), kPartSize, 0, 0};
+    return buildPatch(plan, storage);
+}
+
+void drawLayer(const LayerPlan& plan, std::uint8_t level, const CoverMap& cover,
+               std::vector<Argb>& storage, CanvasPixels& out) {
+    const Patch source = sourceOf(plan, storage);
+    SpanJob job;
+    job.pixels = source.pixels;
+    job.stride = source.stride;
+    job.stepX = plan.place.columnStepX;
+    job.stepY = plan.place.columnStepY;
+    job.level = level;
+    for (int row = plan.firstRow; row < plan.lastRow; ++row) {
+        const ColumnSpan span = columnSpan(plan.place, row, plan.window);
+        if (span.empty())
+            continue;
+        const int first = row * kCanvasSize + span.first;
+        job.sampleX = sampleX(plan.place, span.first, row) - source.left * kFixedOne;
+        job.sampleY = sampleY(plan.place, span.first, row) - source.top * kFixedOne;
+        job.count = span.last - span.first;
+        job.out = out.data() + first;
+        job.cover = cover.data() + first;
+        plan.kernel(job);
+    }
+}
+
+}  // namespace
+
+void composeCanvas(const CanvasPixels* wall, std::span<const CompositorLayer> layersBackToFront,
+                   CanvasPixels& out, const CompositorOptions& options) {
+    // Scratch for one layer's patch at a time; always rewritten before it is read.
+    thread_local std::vector<Argb> patchStorage;
+    const std::vector<LayerPlan> plans = planLayers(layersBackToFront, options.fastPaths);
+    CoverMap cover;
+    std::vector<bool> shows(plans.size(), true);
+    if (options.fastPaths)
+        shows = markOpaqueCover(plans, cover);
+    else
+        cover.fill(0);
+    if (wall != nullptr)
+        out = *wall;
+    else
+        out.fill(0);
+    for (std::size_t k = 0; k < plans.size(); ++k) {
+        const auto level = static_cast<std::uint8_t>(std::min(k + 1, kMaxCoverLevels));
+        if (shows[k])
+            drawLayer(plans[k], level, cover, patchStorage, out);
+    }
+}
+
+}  // namespace kelvaro

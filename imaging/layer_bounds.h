@@ -1,0 +1,25 @@
+// The part of a layer image that can show: the smallest rectangle holding every pixel whose
+// alpha is not 0.
+#pragma once
+
+#include "imaging/pixels.h"
+
+namespace kelvaro {
+
+// Pixel rectangle [left, right) x [top, bottom) in image pixel indices.
+struct PixelBox {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+
+    bool empty() const { return right <= left || bottom <= top; }
+    int width() const { return right - left; }
+    int height() const { return bottom - top; }
+    friend bool operator==(const PixelBox&, const PixelBox&) = default;
+};
+
+// The bounding box of the non-transparent pixels; empty when every alpha is 0.
+PixelBox visibleBounds(const PartPixels& image);
+
+}  // namespace kelvaro

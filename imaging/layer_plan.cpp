@@ -1,0 +1,99 @@
+#include "imaging/layer_plan.h"
+
+#include <algorithm>
+
+#include "imaging/blend.h"
+
+namespace kelvaro {
+namespace {
+
+struct DrawPath {
+    bool (*applies)(const LayerPlacement& place);
+    SpanKernel kernel;
+    bool copies;
+};
+
+bool turnsByQuarters(const LayerPlacement& place) {
+    return place.quarterTurns >= 0;
+}
+bool processorHasAvx2(const LayerPlacement&) {
+    return haveAvx2();
+}
+bool always(const LayerPlacement&) {
+    return true;
+}
+
+// Fast paths first; the last entry is the general path and always applies.
+constexpr DrawPath kFastPaths[] = {
+    {turnsByQuarters, copySpan, true},
+    {processorHasAvx2, cubicSpanAvx2, false},
+    {always, cubicSpan, false},
+};
+constexpr DrawPath kGeneralPath = kFastPaths[std::size(kFastPaths) - 1];
+
+const DrawPath& choosePath(const LayerPlacement& place, bool fastPaths) {
+    if (!fastPaths)
+        return kGeneralPath;
+    return *std::find_if(std::begin(kFastPaths), std::end(kFastPaths),
+                         [&](const DrawPath& path) { return path.applies(place); });
+}
+
+// A cubic sample picks up a visible pixel only strictly between 2 pixels before and 1 pixel
+// after the box; a whole-pixel sample only inside the box itself.
+SampleWindow windowOf(const PixelBox& box, bool copies) {
+    const std::int64_t before = copies ? 1 : 2;
+    const std::int64_t after = copies ? 0 : 1;
+    return {(box.left - before) * kFixedOne, (box.right + after) * kFixedOne,
+            (box.top - before) * kFixedOne, (box.bottom + after) * kFixedOne};
+}
+
+void findRows(LayerPlan& plan) {
+    int row = 0;
+    while (row < kCanvasSize && columnSpan(plan.place, row, plan.window).empty())
+        ++row;
+    plan.firstRow = row;
+    int end = kCanvasSize;
+    while (end > row && columnSpan(plan.place, end - 1, plan.window).empty())
+        --end;
+    plan.lastRow = end;
+}
+
+}  // namespace
+
+std::vector<LayerPlan> planLayers(std::span<const CompositorLayer> layers, bool fastPaths) {
+    std::vector<LayerPlan> plans;
+    plans.reserve(layers.size());
+    for (const CompositorLayer& layer : layers) {
+        if (layer.image == nullptr)
+            continue;
+        LayerPlan plan;
+        plan.image = layer.image;
+        plan.box = visibleBounds(*layer.image);
+        if (plan.box.empty())
+            continue;
+        plan.place = placeLayer(layer.x, layer.y, layer.angle);
+        const DrawPath& path = choosePath(plan.place, fastPaths);
+        plan.kernel = path.kernel;
+        plan.copies = path.copies;
+        plan.window = windowOf(plan.box, path.copies);
+        findRows(plan);
+        if (plan.firstRow < plan.lastRow)
+            plans.push_back(plan);
+    }
+    return plans;
+}
+
+Patch buildPatch(const LayerPlan& plan, std::vector<Argb>& storage) {
+    const PixelBox& box = plan.box;
+    const int stride = box.width() + 2 * kPatchMargin;
+    const int height = box.height() + 2 * kPatchMargin;
+    storage.assign(static_cast<std::size_t>(stride * height), 0);
+    for (int y = box.top; y < box.bottom; ++y) {
+        const Argb* source = plan.image->data() + y * kPartSize + box.left;
+        Argb* target = storage.data() + (y - box.top + kPatchMargin) * stride + kPatchMargin;
+        std::transform(source, source + box.width(), target, premultiply);
+    }
+    return {storage.data(), stride, box.left - kPatchMargin, box.top - kPatchMargin};
+}
+
+}  // namespace kelvaro

@@ -1,0 +1,61 @@
+#include "imaging/opaque_cover.h"
+
+namespace kelvaro {
+namespace {
+
+bool opaqueAt(const PartPixels& image, int column, int row) {
+    return alphaOf(image[static_cast<std::size_t>(row * kPartSize + column)]) == 255;
+}
+
+// All 16 taps of the cubic sample at (column, row) lie inside the image and are opaque.
+bool tapsOpaque(const PartPixels& image, int column, int row) {
+    if (column < 1 || row < 1 || column + 2 >= kPartSize || row + 2 >= kPartSize)
+        return false;
+    for (int dy = -1; dy <= 2; ++dy) {
+        for (int dx = -1; dx <= 2; ++dx) {
+            if (!opaqueAt(image, column + dx, row + dy))
+                return false;
+        }
+    }
+    return true;
+}
+
+bool coversPixel(const LayerPlan& plan, std::int64_t x, std::int64_t y) {
+    const auto column = static_cast<int>(x >> kFixedBits);
+    const auto row = static_cast<int>(y >> kFixedBits);
+    return plan.copies ? opaqueAt(*plan.image, column, row) : tapsOpaque(*plan.image, column, row);
+}
+
+// Marks the pixels of one row span not yet covered; true when there was any.
+bool markSpan(const LayerPlan& plan, int row, std::uint8_t level, CoverMap& cover) {
+    const ColumnSpan span = columnSpan(plan.place, row, plan.window);
+    bool shows = false;
+    for (int column = span.first; column < span.last; ++column) {
+        std::uint8_t& mark = cover[static_cast<std::size_t>(row * kCanvasSize + column)];
+        if (mark != 0)
+            continue;
+        shows = true;
+        if (coversPixel(plan, sampleX(plan.place, column, row), sampleY(plan.place, column, row)))
+            mark = level;
+    }
+    return shows;
+}
+
+}  // namespace
+
+std::vector<bool> markOpaqueCover(std::span<const LayerPlan> plans, CoverMap& cover) {
+    std::vector<bool> shows(plans.size(), true);
+    cover.fill(0);
+    if (plans.size() > kMaxCoverLevels)
+        return shows;
+    for (std::size_t k = plans.size(); k-- > 0;) {
+        const auto level = static_cast<std::uint8_t>(k + 1);
+        bool any = false;
+        for (int row = plans[k].firstRow; row < plans[k].lastRow; ++row)
+            any = markSpan(plans[k], row, level, cover) || any;
+        shows[k] = any;
+    }
+    return shows;
+}
+
+}  // namespace kelvaro
