@@ -1,14 +1,18 @@
 // Export: edge lengths, format choice by extension, and the written files as ImageMagick (a
 // decoder the program does not contain) reads them.
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
-#include <csignal>
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <array>
+#include <climits>
 #include <cstdio>
 #include <filesystem>
 #include <vector>
 
 #include "imaging/export.h"
+#include "tests/support/file_size_limit.h"
 #include "tests/support/fixtures.h"
 
 namespace kelvaro {
@@ -224,36 +228,14 @@ TEST(Export, DeviceTargetIsNeverReplaced) {
     EXPECT_TRUE(fs::is_character_file(full));
 }
 
-// Limits the size of files the process may write while it exists; writing past it fails with
-// EFBIG instead of raising SIGXFSZ.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &m_saved);
-        m_savedHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_saved;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &m_saved);
-        std::signal(SIGXFSZ, m_savedHandler);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-private:
-    rlimit m_saved{};
-    void (*m_savedHandler)(int) = nullptr;
-};
-
 TEST(Export, FullDiskLeavesTheExistingFileAsItWas) {
     test::TempFolder folder;
     const auto canvas = quadrantCanvas();
     for (const char* name : {"face.png", "face.bmp"}) {
         const fs::path file = folder.writeFile(name, "earlier bytes");
         {
-            FileSizeLimit limit(64);
+            test::FileSizeLimit limit(64);
+            ASSERT_TRUE(limit.active());
             EXPECT_FALSE(exportPortrait(*canvas, 2, file)) << name;
         }
         EXPECT_EQ(test::readBytes(file), "earlier bytes") << name;
