@@ -78,11 +78,9 @@ const std::array<GroupRow, kElementCount>& groupTable() {
     return table;
 }
 
-bool validElement(int element) { return element >= 0 && element < kElementCount; }
-
 template <auto Member>
 std::span<const int> groupOf(int element) {
-    if (!validElement(element)) return {};
+    if (!isValidElement(element)) return {};
     return groupTable()[static_cast<std::size_t>(element)].*Member;
 }
 

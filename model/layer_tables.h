@@ -42,6 +42,8 @@ struct LayerInfo {
     int drawRank;               // 1 is drawn first (at the back), 24 last
 };
 
+constexpr bool isValidElement(int element) { return element >= 0 && element < kElementCount; }
+
 // Valid for layer 0..23.
 const LayerInfo& layerInfo(int layer);
 

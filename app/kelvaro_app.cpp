@@ -1,0 +1,56 @@
+#include "app/kelvaro_app.h"
+
+#include <QDir>
+#include <QMessageBox>
+#include <QStandardPaths>
+
+#include "model/pattern.h"
+#include "ui/icons.h"
+#include "ui/kelvaro_dlg.h"
+
+namespace kelvaro {
+
+CKelvaroApp::CKelvaroApp(int& argc, char** argv) : m_application(argc, argv) {
+    QApplication::setWindowIcon(applicationIcon());
+}
+
+QString CKelvaroApp::lockFilePath(const QString& programName) {
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (folder.isEmpty()) folder = QDir::tempPath();
+    return QDir(folder).filePath(programName + QStringLiteral(".lock"));
+}
+
+bool CKelvaroApp::initInstance() {
+    // A lock left by a copy that was killed is stale: QLockFile takes it over when the process
+    // that held it no longer runs.
+    m_instanceLock = std::make_unique<QLockFile>(lockFilePath(QApplication::applicationName()));
+    m_instanceLock->setStaleLockTime(0);
+    if (!m_instanceLock->tryLock(0)) {
+        m_alreadyRunning = true;
+        report(QStringLiteral("すでに起動されています"));
+        return false;
+    }
+    std::error_code error;
+    m_settingsFile = std::filesystem::current_path(error) / kSettingsFileName;
+    if (error) {
+        report(QStringLiteral("メモリ不足エラーです。"));
+        return false;
+    }
+    CKelvaroDlg editor(m_settingsFile);
+    editor.exec();
+    return false;
+}
+
+int CKelvaroApp::exitInstance() {
+    m_settingsFile.clear();
+    m_instanceLock.reset();
+    return m_alreadyRunning ? 1 : 0;
+}
+
+void CKelvaroApp::report(const QString& message) {
+    QMessageBox box(QMessageBox::Warning, QApplication::applicationName(), message,
+                    QMessageBox::Ok);
+    box.exec();
+}
+
+}  // namespace kelvaro

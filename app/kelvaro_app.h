@@ -1,0 +1,36 @@
+// The application: makes sure only one copy runs, fixes where the settings file lives, runs the
+// editor window modally and shuts down when it closes.
+#pragma once
+
+#include <QApplication>
+#include <QLockFile>
+#include <filesystem>
+#include <memory>
+
+namespace kelvaro {
+
+class CKelvaroApp {
+public:
+    CKelvaroApp(int& argc, char** argv);
+
+    // Start-up: the single-instance lock, the settings path, then the editor's modal run.
+    // Always returns false: the editor's run is the program's only loop.
+    bool initInstance();
+    // Shut-down: releases the settings path and the lock. Returns the exit code.
+    int exitInstance();
+
+    const std::filesystem::path& settingsFile() const { return m_settingsFile; }
+
+    // The lock file of the copy started from `programName` (the program's base name).
+    static QString lockFilePath(const QString& programName);
+
+private:
+    void report(const QString& message);
+
+    QApplication m_application;
+    std::unique_ptr<QLockFile> m_instanceLock;
+    std::filesystem::path m_settingsFile;
+    bool m_alreadyRunning = false;
+};
+
+}  // namespace kelvaro

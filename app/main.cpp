@@ -1,0 +1,7 @@
+#include "app/kelvaro_app.h"
+
+int main(int argc, char** argv) {
+    kelvaro::CKelvaroApp app(argc, argv);
+    app.initInstance();
+    return app.exitInstance();
+}

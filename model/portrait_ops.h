@@ -1,0 +1,28 @@
+// The image operations the editor's commands share, applied to the portrait state: recolouring
+// a layer or the current element, masking the iris, and composing the canvas.
+#pragma once
+
+#include "imaging/pixels.h"
+#include "model/portrait_state.h"
+
+namespace kelvaro {
+
+// Rebuilds the layer's image from its loaded pixels with the current colour settings, and
+// records those settings as the layer's stored settings and as the scroll positions. A layer
+// without an image stays as it is; the settings are recorded all the same.
+void recolourLayer(PortraitState& state, int layer);
+
+// Recolours every layer 0..23 in index order (what the window does when it opens).
+void recolourAllLayers(PortraitState& state);
+
+// Recolours the current element's recolour group; for the iris the mask follows.
+void recolourCurrentElement(PortraitState& state);
+
+// Confines the iris to the eye shape at their current offset. Nothing happens while either
+// layer has no image.
+void maskIris(PortraitState& state);
+
+// Composes the wall and the 24 layers in draw order onto `out` (premultiplied).
+void composePortrait(const PortraitState& state, CanvasPixels& out);
+
+}  // namespace kelvaro

@@ -1,0 +1,104 @@
+#include "tests/ui/editor_fixture.h"
+
+#include <QAbstractButton>
+#include <QTest>
+
+#include "model/layer_tables.h"
+#include "model/part_library.h"
+
+namespace kelvaro::test {
+namespace {
+
+constexpr int kCell = 24;
+constexpr int kBlockInset = 2;
+constexpr int kBlock = 20;
+constexpr int kOverhang = 19;  // image pixel (19, 19) lies on canvas pixel (0, 0)
+
+// The grid cell a layer's block occupies: the eye shape sits in the iris's cell.
+int cellOf(int layer) { return layer == kEyeShapeLayer ? kIrisLayer : layer; }
+QPoint cellOrigin(int layer) {
+    const int cell = cellOf(layer);
+    return {(cell % 8) * kCell, (cell / 8) * kCell};
+}
+
+int partCount(int element) { return element == kFace ? kFaceParts : kOtherParts; }
+
+Argb partPixel(int layer, int part, int x, int y) {
+    const QPoint origin = cellOrigin(layer) + QPoint(kOverhang, kOverhang);
+    const QPoint inside(x - origin.x(), y - origin.y());
+    const int inset = layer == kEyeShapeLayer ? 0 : kBlockInset;
+    const int size = layer == kEyeShapeLayer ? kCell : kBlock;
+    const bool inBlock = inside.x() >= inset && inside.x() < inset + size &&
+                         inside.y() >= inset && inside.y() < inset + size;
+    return inBlock ? blockColour(layer, part) : 0;
+}
+
+}  // namespace
+
+QPoint blockCentre(int layer) { return cellOrigin(layer) + QPoint(kCell / 2, kCell / 2); }
+
+Argb blockColour(int layer, int part) {
+    return makeArgb(255, 255, static_cast<std::uint32_t>(255 - 8 * layer),
+                    static_cast<std::uint32_t>(255 - part));
+}
+
+Argb defaultTint(Argb c) {
+    const auto tint = [](std::uint32_t v) { return (v * 255) >> 8; };
+    return makeArgb(alphaOf(c), tint(redOf(c)), tint(greenOf(c)), tint(blueOf(c)));
+}
+
+void writeTestLibrary(const std::filesystem::path& base) {
+    for (int layer = 0; layer < kLayerCount; ++layer) {
+        const int element = layerInfo(layer).element;
+        for (int part = 0; part < partCount(element); ++part) {
+            writeArgbPng(partPath(base, layerInfo(layer).folder, part), kPartSize, kPartSize,
+                         [=](int x, int y) { return partPixel(layer, part, x, y); });
+        }
+    }
+    writeArgbPng(wallPath(base), kCanvasSize, kCanvasSize, [](int, int) { return kWallColour; });
+    writeArgbPng(dummyPath(base), kPartSize, kPartSize, [](int, int) { return Argb{0}; });
+}
+
+namespace {
+
+// The library is drawn once per test program and copied for every window.
+const std::filesystem::path& masterLibrary() {
+    static TempFolder folder;
+    static const bool written = (writeTestLibrary(folder.path()), true);
+    (void)written;
+    static const std::filesystem::path path = folder.path();
+    return path;
+}
+
+}  // namespace
+
+EditorFixture::EditorFixture(const std::function<void(const std::filesystem::path&)>& prepare)
+    : m_base(m_folder.path() / "library"), m_canvas(makeCanvasPixels()) {
+    std::filesystem::copy(masterLibrary(), m_base, std::filesystem::copy_options::recursive);
+    if (prepare) prepare(m_base);
+    m_dialog = std::make_unique<CKelvaroDlg>(m_base / "Kelvaro.ini");
+    m_dialog->setHelpFile(m_base / "missing-help.html");
+}
+
+EditorFixture::~EditorFixture() {
+    if (m_dialog) m_dialog->state().saved = true;  // no question when the window goes away
+    m_dialog.reset();
+}
+
+void EditorFixture::open() {
+    m_previousDirectory = std::filesystem::current_path();
+    std::filesystem::current_path(m_base);
+    m_dialog->show();
+    std::filesystem::current_path(m_previousDirectory);
+}
+
+void EditorFixture::click(int id) {
+    QTest::mouseClick(m_dialog->control(id), Qt::LeftButton);
+}
+
+Argb EditorFixture::canvasPixel(QPoint p) {
+    m_dialog->composeInto(*m_canvas);
+    return (*m_canvas)[static_cast<std::size_t>(p.y() * kCanvasSize + p.x())];
+}
+
+}  // namespace kelvaro::test

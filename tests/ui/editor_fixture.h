@@ -1,0 +1,67 @@
+// A small part library with known pixels, and an editor window opened on it.
+//
+// Layer L's part n is transparent but for a 20x20 block in grid cell (L % 8, L / 8) of the
+// canvas (cells are 24 pixels square, the block 2 pixels inside), coloured
+// (255, 255 - 8L, 255 - n). The eye shape (layer 15) instead fills the iris's whole cell, so the
+// iris shows through it; the wall is opaque grey (40, 50, 60).
+#pragma once
+
+#include <QPoint>
+#include <filesystem>
+#include <memory>
+
+#include "imaging/pixels.h"
+#include "tests/support/fixtures.h"
+#include "tests/ui/modal_driver.h"
+#include "ui/kelvaro_dlg.h"
+
+namespace kelvaro::test {
+
+inline constexpr Argb kWallColour = 0xff28323c;
+inline constexpr int kFaceParts = 12;   // face 000..011
+inline constexpr int kOtherParts = 3;   // every other element 000..002
+
+// The canvas cell of layer L's block, and its colour in part n as stored in the file.
+QPoint blockCentre(int layer);
+Argb blockColour(int layer, int part);
+// A colour as the editor shows it right after opening (default settings: c * 255 >> 8).
+Argb defaultTint(Argb colour);
+
+// Writes the library below `base` (picture/...). Folders of every layer, wall and dummy.
+void writeTestLibrary(const std::filesystem::path& base);
+
+// An editor window on a fresh copy of the test library, working directory set to it for the
+// opening and restored afterwards.
+class EditorFixture {
+public:
+    // `prepare` may change the library (delete files, write Kelvaro.ini) before the window opens.
+    explicit EditorFixture(const std::function<void(const std::filesystem::path&)>& prepare = {});
+    ~EditorFixture();
+
+    CKelvaroDlg& dialog() { return *m_dialog; }
+    PortraitState& state() { return m_dialog->state(); }
+    ModalDriver& modals() { return m_modals; }
+    const std::filesystem::path& base() const { return m_base; }
+
+    // Opens the window (runs its opening sequence).
+    void open();
+
+    template <typename T>
+    T* widget(int id) {
+        return qobject_cast<T*>(m_dialog->control(id));
+    }
+    void click(int id);
+    // The canvas as the window composes it, and one pixel of it.
+    Argb canvasPixel(QPoint p);
+    Argb canvasPixel(int x, int y) { return canvasPixel(QPoint(x, y)); }
+
+private:
+    TempFolder m_folder;
+    std::filesystem::path m_base;
+    std::filesystem::path m_previousDirectory;
+    ModalDriver m_modals;
+    std::unique_ptr<CKelvaroDlg> m_dialog;
+    std::unique_ptr<CanvasPixels> m_canvas;
+};
+
+}  // namespace kelvaro::test

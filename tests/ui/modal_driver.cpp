@@ -1,0 +1,101 @@
+#include "tests/ui/modal_driver.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+namespace kelvaro::test {
+namespace {
+
+constexpr int kPollMilliseconds = 5;
+constexpr int kUnexpectedAfterTicks = 400;  // two seconds without a handler
+
+}  // namespace
+
+ModalDriver::ModalDriver() {
+    m_timer.setInterval(kPollMilliseconds);
+    connect(&m_timer, &QTimer::timeout, this, &ModalDriver::poll);
+    m_timer.start();
+}
+
+ModalDriver::~ModalDriver() { m_timer.stop(); }
+
+void ModalDriver::expect(std::function<void(QWidget*)> handler) {
+    m_handlers.push_back(std::move(handler));
+}
+
+void ModalDriver::answerMessageBox(QMessageBox::StandardButton button) {
+    expect([this, button](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        if (!box) {
+            unexpected << QStringLiteral("expected a message box, got ") +
+                              modal->metaObject()->className();
+            modal->close();
+            return;
+        }
+        messages << box->text();
+        QAbstractButton* target = box->button(button);
+        if (target) {
+            target->click();
+        } else {
+            box->close();
+        }
+    });
+}
+
+void ModalDriver::answerSaveDialog(const QString& path) {
+    expect([this, path](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        if (!dialog) {
+            unexpected << QStringLiteral("expected the save dialog");
+            modal->close();
+            return;
+        }
+        typeFileNameAndAccept(dialog, path);
+    });
+}
+
+void ModalDriver::cancelSaveDialog() {
+    expect([](QWidget* modal) { modal->close(); });
+}
+
+void ModalDriver::poll() {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal || !modal->isVisible()) {
+        m_idleTicks = 0;
+        return;
+    }
+    // A window already handed to a handler carries a mark, so a new window that happens to
+    // reuse its address is still recognised as new.
+    const bool handled = modal->property("modalDriverHandled").toBool();
+    if (handled || m_handlers.empty()) {
+        if (++m_idleTicks > kUnexpectedAfterTicks) {
+            unexpected << QStringLiteral("unhandled modal window: %1 \"%2\"")
+                              .arg(modal->metaObject()->className(), modal->windowTitle());
+            modal->close();
+            m_idleTicks = 0;
+        }
+        return;
+    }
+    modal->setProperty("modalDriverHandled", true);
+    m_idleTicks = 0;
+    auto handler = std::move(m_handlers.front());
+    m_handlers.pop_front();
+    handler(modal);
+}
+
+void typeFileNameAndAccept(QFileDialog* dialog, const QString& name) {
+    auto* field = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    field->selectAll();
+    QTest::keyClicks(field, name);
+    auto* buttons = dialog->findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"));
+    QPushButton* accept = buttons->button(QDialogButtonBox::Save);
+    if (!accept) accept = buttons->button(QDialogButtonBox::Open);
+    QTest::mouseClick(accept, Qt::LeftButton);
+}
+
+}  // namespace kelvaro::test

@@ -1,0 +1,74 @@
+#include "ui/control_factory.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+
+#include "ui/control_ids.h"
+#include "ui/icons.h"
+
+namespace kelvaro {
+namespace {
+
+QString text(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+QWidget* makeWidget(const ControlTemplate& row, QWidget* parent) {
+    switch (row.kind) {
+        case ControlKind::GroupBox: return new QGroupBox(text(row.caption), parent);
+        case ControlKind::DropList: return new QComboBox(parent);
+        case ControlKind::Button: return new QPushButton(text(row.caption), parent);
+        case ControlKind::Radio: return new QRadioButton(text(row.caption), parent);
+        case ControlKind::Edit: return new QLineEdit(parent);
+        case ControlKind::ScrollBar: return new QScrollBar(Qt::Horizontal, parent);
+        case ControlKind::Label: {
+            auto* label = new QLabel(text(row.caption), parent);
+            label->setTextFormat(Qt::PlainText);
+            return label;
+        }
+        case ControlKind::Icon: {
+            auto* label = new QLabel(parent);
+            label->setPixmap(iconPixmap(text(row.caption).toInt(), row.caption == "128" ? 32 : 16));
+            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            return label;
+        }
+        case ControlKind::Frame: return nullptr;  // the dialog supplies its own canvas frame
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+QWidget* createControl(const ControlTemplate& row, QWidget* parent) {
+    QWidget* widget = makeWidget(row, parent);
+    if (!widget) return nullptr;
+    widget->setGeometry(dialogUnitsToPixels(row.x, row.y, row.width, row.height));
+    widget->setProperty("controlId", row.id);
+    if (row.id != ids::kNone) widget->setObjectName(QStringLiteral("control%1").arg(row.id));
+    widget->setFocusPolicy(row.tabStop ? Qt::StrongFocus : Qt::NoFocus);
+    return widget;
+}
+
+void buildFromTemplate(const DialogTemplate& dialogTemplate, QWidget* dialog) {
+    dialog->setWindowTitle(text(dialogTemplate.title));
+    dialog->setFixedSize(dialogUnitsToPixels(0, 0, dialogTemplate.width, dialogTemplate.height).size());
+    QWidget* previousTabStop = nullptr;
+    for (const ControlTemplate& row : dialogTemplate.controls) {
+        QWidget* widget = createControl(row, dialog);
+        if (!widget || !row.tabStop) continue;
+        if (previousTabStop) QWidget::setTabOrder(previousTabStop, widget);
+        previousTabStop = widget;
+    }
+}
+
+int controlId(const QWidget* widget) {
+    const QVariant id = widget->property("controlId");
+    return id.isValid() ? id.toInt() : ids::kNone;
+}
+
+}  // namespace kelvaro

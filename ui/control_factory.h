@@ -1,0 +1,19 @@
+// Creates one widget from a row of a dialog template, placed in pixels and carrying its
+// identifier in the property "controlId" and the object name "control<id>".
+#pragma once
+
+#include <QWidget>
+
+#include "ui/dialog_template.h"
+
+namespace kelvaro {
+
+QWidget* createControl(const ControlTemplate& row, QWidget* parent);
+
+// Creates every control of `dialogTemplate` in template order, fixes the dialog's size and
+// title, and chains the tab stops in template order.
+void buildFromTemplate(const DialogTemplate& dialogTemplate, QWidget* dialog);
+
+int controlId(const QWidget* widget);
+
+}  // namespace kelvaro

@@ -1,0 +1,43 @@
+#include "ui/help_window.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include "imaging/codec.h"
+
+namespace kelvaro {
+
+std::filesystem::path defaultHelpFile() {
+    std::filesystem::path program(QCoreApplication::applicationFilePath().toStdString());
+    return program.replace_extension(".html");
+}
+
+bool HelpWindow::showPage(const std::filesystem::path& page, QWidget* owner) {
+    if (!isRegularFile(page)) return false;
+    QFile file(QFile::decodeName(page.c_str()));
+    if (!file.open(QIODevice::ReadOnly)) return false;
+    auto* window = new HelpWindow(QString::fromUtf8(file.readAll()),
+                                  QFile::decodeName(page.parent_path().c_str()), owner);
+    window->show();
+    return true;
+}
+
+HelpWindow::HelpWindow(const QString& html, const QString& folder, QWidget* owner)
+    : QDialog(owner, Qt::Window) {
+    setObjectName(QStringLiteral("helpWindow"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Kelvaro – pomoc"));
+    auto* browser = new QTextBrowser(this);
+    browser->setOpenExternalLinks(true);
+    browser->setSearchPaths({folder});
+    browser->setHtml(html);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(browser);
+    resize(560, 480);
+}
+
+}  // namespace kelvaro

@@ -1,0 +1,99 @@
+#include "ui/icons.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <array>
+
+namespace kelvaro {
+namespace {
+
+struct DiscColours {
+    int number;
+    QColor top, bottom;  // a plain disc when equal
+};
+
+constexpr std::array<DiscColours, 4> kDiscs = {{
+    {129, QColor(220, 30, 30), QColor(220, 30, 30)},
+    {130, QColor(30, 170, 40), QColor(30, 170, 40)},
+    {131, QColor(30, 70, 220), QColor(30, 70, 220)},
+    {132, QColor(20, 20, 20), QColor(245, 245, 245)},
+}};
+
+QPixmap blank(int size) {
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    return pixmap;
+}
+
+QRectF discRect(int size) { return QRectF(1, 1, size - 2, size - 2); }
+
+QPixmap disc(const DiscColours& colours, int size) {
+    QPixmap pixmap = blank(size);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient gradient(0, 1, 0, size - 1);
+    gradient.setColorAt(0, colours.top);
+    gradient.setColorAt(1, colours.bottom);
+    p.setPen(QPen(QColor(40, 40, 40), 0.8));
+    p.setBrush(gradient);
+    p.drawEllipse(discRect(size));
+    return pixmap;
+}
+
+QPixmap halfDisc(int size) {
+    QPixmap pixmap = blank(size);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF r = discRect(size);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    p.drawPie(r, 90 * 16, 180 * 16);
+    p.setBrush(Qt::black);
+    p.drawPie(r, -90 * 16, 180 * 16);
+    p.setPen(QPen(QColor(40, 40, 40), 0.8));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(r);
+    return pixmap;
+}
+
+// A round face with hair, eyes and a smile.
+QPixmap portraitIcon(int size) {
+    QPixmap pixmap = blank(size);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 32.0, size / 32.0);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(90, 140, 210));
+    p.drawRoundedRect(QRectF(0.5, 0.5, 31, 31), 6, 6);
+    p.setBrush(QColor(110, 70, 40));
+    p.drawEllipse(QRectF(5, 3, 22, 22));
+    p.setBrush(QColor(250, 215, 185));
+    p.drawEllipse(QRectF(8, 8, 16, 18));
+    p.setBrush(QColor(40, 40, 60));
+    p.drawEllipse(QRectF(11.5, 14, 2.5, 3.5));
+    p.drawEllipse(QRectF(18, 14, 2.5, 3.5));
+    p.setPen(QPen(QColor(170, 60, 60), 1.2));
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(QRectF(12.5, 17, 7, 5), -20 * 16, -140 * 16);
+    return pixmap;
+}
+
+}  // namespace
+
+QPixmap iconPixmap(int number, int size) {
+    if (number == kApplicationIcon) return portraitIcon(size);
+    for (const DiscColours& colours : kDiscs) {
+        if (colours.number == number) return disc(colours, size);
+    }
+    return halfDisc(size);
+}
+
+QIcon applicationIcon() {
+    QIcon icon;
+    icon.addPixmap(iconPixmap(kApplicationIcon, 16));
+    icon.addPixmap(iconPixmap(kApplicationIcon, 32));
+    return icon;
+}
+
+}  // namespace kelvaro

@@ -1,0 +1,131 @@
+// The editor window: the canvas, the element list, the part, placement and colour controls, the
+// size buttons and the command buttons. It owns the portrait state; its member functions are
+// split by concern over the ui/ files named beside each group below.
+#pragma once
+
+#include <QDialog>
+#include <array>
+#include <ctime>
+#include <filesystem>
+#include <functional>
+#include <map>
+
+#include "model/portrait_state.h"
+#include "ui/scroll_adapter.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QScrollBar;
+
+namespace kelvaro {
+
+class CanvasFrame;
+
+class CKelvaroDlg : public QDialog {
+    Q_OBJECT
+public:
+    using Clock = std::function<std::time_t()>;
+
+    // Reads the pattern from `settingsFile`; no image is loaded until the window opens.
+    explicit CKelvaroDlg(std::filesystem::path settingsFile, QWidget* parent = nullptr);
+    ~CKelvaroDlg() override;
+
+    PortraitState& state() { return m_state; }
+    const PortraitState& state() const { return m_state; }
+    const std::filesystem::path& settingsFile() const { return m_settingsFile; }
+    QWidget* control(int id) const;
+    CanvasFrame* canvas() const { return m_canvas; }
+
+    // The clock Generate seeds its random generator from, in whole seconds.
+    void setClock(Clock clock) { m_clock = std::move(clock); }
+    // The help page shown by "Pomoc" and F1.
+    void setHelpFile(std::filesystem::path file) { m_helpFile = std::move(file); }
+
+    // Data exchange (data_exchange.cpp).
+    bool writeControls();
+    bool readControls();
+
+    // Composes the portrait as the canvas shows it.
+    void composeInto(CanvasPixels& out) const;
+
+    // Part selection (part_commands.cpp).
+    void onSelectElement();
+    void onPreviousPart();
+    void onNextPart();
+    void onGenerate();
+    void onReset();
+    void onSetPattern();
+
+    // Placement (placement_commands.cpp).
+    void onMove(int buttonId);
+    void onCentre();
+    void onRotateRight();
+    void onRotateLeft();
+
+    // Colour controls (colour_commands.cpp).
+    void onScroll(QScrollBar* bar, ScrollRequest request, int thumbPosition);
+    void onEditChanged(int setting);
+    void onSizeChosen();
+
+    // Export (save_command.cpp).
+    void onSave();
+
+    // Window chrome (window_chrome.cpp).
+    void onAbout();
+    void onHelp();
+    void onCloseCommand();
+    void onSystemCommand(int commandId);
+
+    void accept() override;
+    void reject() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // kelvaro_dlg.cpp
+    void createControls();
+    void connectCommands();
+    void openingSequence();
+    void redraw();
+    void report(const QString& message);
+    void reportText(const std::string& message);
+    QPushButton* button(int id) const;
+    template <typename Sender, typename Signal, typename Handler>
+    void connectCommand(Sender* sender, Signal signal, Handler handler);
+
+    // part_commands.cpp
+    void stepPart(int direction);
+    void loadLayers(std::span<const int> layers);
+    void updateCounter();
+
+    // colour_commands.cpp
+    void applyScrollRequest(QScrollBar* bar, ScrollRequest request, int thumbPosition);
+
+    // window_chrome.cpp
+    bool filterKey(QObject* watched, QEvent* event);
+
+    PortraitState m_state;
+    std::filesystem::path m_settingsFile;
+    std::filesystem::path m_helpFile;
+    Clock m_clock;
+    bool m_opened = false;
+    bool m_exchanging = false;  // notifications raised while exchanging reach no command
+    bool m_closing = false;
+
+    std::map<int, QWidget*> m_controls;
+    CanvasFrame* m_canvas = nullptr;
+    QComboBox* m_elementList = nullptr;
+    QLabel* m_counter = nullptr;
+    std::array<QLineEdit*, 5> m_edits{};
+    std::array<QScrollBar*, 5> m_bars{};
+    std::array<QRadioButton*, 3> m_sizeButtons{};
+};
+
+}  // namespace kelvaro
