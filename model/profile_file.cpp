@@ -28,9 +28,12 @@ struct SectionSpan {
     std::size_t end;
 };
 
+// A UTF-8 byte order mark that some editors put at the start of a text file.
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
 std::vector<Line> splitLines(std::string_view text) {
     std::vector<Line> lines;
-    std::size_t begin = 0;
+    std::size_t begin = text.starts_with(kByteOrderMark) ? kByteOrderMark.size() : 0;
     while (begin < text.size()) {
         const std::size_t newline = text.find('\n', begin);
         const bool terminated = newline != std::string_view::npos;

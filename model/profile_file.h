@@ -6,7 +6,8 @@
 //  - writing replaces an existing key's value in place, appends a new key at the end of its
 //    section (after its last key), creates the section at the end of the file when missing,
 //    and keeps every other line (other sections, keys, comments, blank lines) byte for byte;
-//  - files with CRLF or LF line ends read alike; a rewritten file keeps the line end it had.
+//  - files with CRLF or LF line ends read alike; a rewritten file keeps the line end it had;
+//  - a UTF-8 byte order mark at the start of the file is skipped when reading and kept.
 // Saving replaces the file atomically: a temporary file in the same folder, then a rename, so
 // a failed write leaves the old file whole.
 #pragma once

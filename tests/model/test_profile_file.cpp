@@ -68,6 +68,7 @@ TEST(ProfileFile, ReadsIntegersLikeThePrivateProfileFunctions) {
         {"blank inside key name", "[PartsNo]\nfa ce=1\n", "PartsNo", "face", kDefault},
         {"NUL after value", "[PartsNo]\nface=7\0junk\n"s, "PartsNo", "face", 7},
         {"NUL inside key name", "[PartsNo]\nfa\0ce=7\nface=4\n"s, "PartsNo", "face", 4},
+        {"byte order mark", "\xEF\xBB\xBF[PartsNo]\nface=6\n", "PartsNo", "face", 6},
         {"binary garbage", binary, "PartsNo", "face", kDefault},
         {"binary then section", binary + "\n[PartsNo]\nface=4\n", "PartsNo", "face", 4},
     };
@@ -108,6 +109,8 @@ TEST(ProfileFile, WritesKeepingEveryOtherByte) {
          "[Other]\r\nneck=1\r\n[PartsNo]\r\nneck=4\r\n"},
         {"create section after unterminated line", "; only a comment", "neck", "4",
          "; only a comment\n[PartsNo]\nneck=4\n"},
+        {"byte order mark kept", "\xEF\xBB\xBF[PartsNo]\r\nface=1\r\n", "neck", "4",
+         "\xEF\xBB\xBF[PartsNo]\r\nface=1\r\nneck=4\r\n"},
         {"NUL bytes kept", "[PartsNo]\n;\0\x01\xff\nface=1\n"s, "face", "2",
          "[PartsNo]\n;\0\x01\xff\nface=2\n"s},
     };
