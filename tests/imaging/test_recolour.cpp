@@ -51,14 +51,17 @@ void expectReferenceImage(const PartPixels& loaded, const PartPixels& image,
     const auto red = referenceChannels(s.red, s.brightness, s.contrast);
     const auto green = referenceChannels(s.green, s.brightness, s.contrast);
     const auto blue = referenceChannels(s.blue, s.brightness, s.contrast);
-    for (std::size_t i = 0; i < loaded.size(); ++i) {
+    const auto expectedAt = [&](std::size_t i) {
         const Argb p = loaded[i];
-        const Argb expected = alphaOf(p) == 0 ? p
-                                              : makeArgb(alphaOf(p), red[redOf(p)],
-                                                         green[greenOf(p)], blue[blueOf(p)]);
-        ASSERT_EQ(image[i], expected) << "pixel " << i << " settings " << s.red << " " << s.green
-                                      << " " << s.blue << " " << s.brightness << " " << s.contrast;
-    }
+        return alphaOf(p) == 0
+                   ? p
+                   : makeArgb(alphaOf(p), red[redOf(p)], green[greenOf(p)], blue[blueOf(p)]);
+    };
+    std::size_t i = 0;
+    while (i < loaded.size() && image[i] == expectedAt(i))
+        ++i;
+    ASSERT_EQ(i, loaded.size()) << "first wrong pixel, settings " << s.red << " " << s.green << " "
+                                << s.blue << " " << s.brightness << " " << s.contrast;
 }
 
 // A part whose pixels run through every channel value in each channel, in differing orders,
