@@ -90,6 +90,7 @@ void EditorFixture::open() {
     std::filesystem::current_path(m_base);
     m_dialog->show();
     std::filesystem::current_path(m_previousDirectory);
+    if (!QTest::qWaitForWindowExposed(m_dialog.get())) throw std::runtime_error("window not exposed");
 }
 
 void EditorFixture::click(int id) {
