@@ -1,0 +1,86 @@
+// kelvaro-make-samples: writes the bundled sample part library and pictures of it.
+//
+//   kelvaro-make-samples [FOLDER] [--preview FILE.png [--scale N] [--parts N0,...,N14]...]
+//
+// FOLDER receives picture/. --preview writes portraits side by side: one per --parts list of
+// fifteen part numbers (one per element), or the default portrait when none is given.
+#include <QImage>
+#include <QString>
+#include <cstdio>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "tools/sample_library/sample_library.h"
+
+namespace {
+
+using kelvaro::samples::FaceParts;
+
+struct Options {
+    std::string folder, preview;
+    int scale = 1;
+    std::vector<FaceParts> faces;
+};
+
+bool parseParts(const std::string& text, FaceParts& parts) {
+    std::istringstream in(text);
+    std::string item;
+    std::size_t i = 0;
+    for (; std::getline(in, item, ','); ++i) {
+        if (i >= parts.size() || item.empty() || item.find_first_not_of("0123456789") != item.npos)
+            return false;
+        parts[i] = std::stoi(item);
+    }
+    return i == parts.size();
+}
+
+bool parseArguments(int argc, char** argv, Options& options) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        const bool hasValue = i + 1 < argc;
+        if (arg == "--preview" && hasValue) {
+            options.preview = argv[++i];
+        } else if (arg == "--scale" && hasValue) {
+            options.scale = std::atoi(argv[++i]);
+            if (options.scale < 1 || options.scale > 8)
+                return false;
+        } else if (arg == "--parts" && hasValue) {
+            if (!parseParts(argv[++i], options.faces.emplace_back()))
+                return false;
+        } else if (options.folder.empty() && !arg.starts_with("--")) {
+            options.folder = arg;
+        } else {
+            return false;
+        }
+    }
+    return !options.folder.empty() || !options.preview.empty();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    Options options;
+    if (!parseArguments(argc, argv, options)) {
+        std::fputs(
+            "usage: kelvaro-make-samples [FOLDER] [--preview FILE.png [--scale N] "
+            "[--parts N0,...,N14]...]\n",
+            stderr);
+        return 2;
+    }
+    if (!options.folder.empty() && !kelvaro::samples::writeSampleLibrary(options.folder)) {
+        std::fprintf(stderr, "kelvaro-make-samples: cannot write %s/picture\n",
+                     options.folder.c_str());
+        return 1;
+    }
+    if (options.preview.empty())
+        return 0;
+    if (options.faces.empty())
+        options.faces.push_back(FaceParts{});
+    const QImage strip = kelvaro::samples::composeStrip(options.faces, options.scale);
+    if (!strip.save(QString::fromStdString(options.preview), "PNG")) {
+        std::fprintf(stderr, "kelvaro-make-samples: cannot write %s\n", options.preview.c_str());
+        return 1;
+    }
+    return 0;
+}
