@@ -1,5 +1,6 @@
 #include "model/portrait_ops.h"
 
+#include <algorithm>
 #include <array>
 
 #include "imaging/compositor.h"
@@ -7,6 +8,16 @@
 #include "imaging/recolour.h"
 
 namespace kelvaro {
+namespace {
+
+// Offsets of a part size or more all mask the whole iris; positions are unlimited, so the
+// difference is taken wide and limited before it meets int.
+int layerOffset(int a, int b) {
+    const long long offset = static_cast<long long>(a) - b;
+    return static_cast<int>(std::clamp<long long>(offset, -kPartSize, kPartSize));
+}
+
+}  // namespace
 
 void recolourLayer(PortraitState& state, int layerIndex) {
     LayerState& layer = state.layer(layerIndex);
@@ -28,8 +39,8 @@ void maskIris(PortraitState& state) {
     LayerState& iris = state.layer(kIrisLayer);
     const LayerState& eyeShape = state.layer(kEyeShapeLayer);
     if (!iris.hasImage || !eyeShape.hasImage) return;
-    maskIris(*iris.loaded, *eyeShape.loaded, iris.x - eyeShape.x, iris.y - eyeShape.y,
-             *iris.image);
+    maskIris(*iris.loaded, *eyeShape.loaded, layerOffset(iris.x, eyeShape.x),
+             layerOffset(iris.y, eyeShape.y), *iris.image);
 }
 
 void composePortrait(const PortraitState& state, CanvasPixels& out) {
