@@ -15,6 +15,13 @@ constexpr std::uint32_t divideBy255(std::uint32_t x) {
     return (x + (x >> 8)) >> 8;
 }
 
+// Each 16-bit half of `pairs` (two channels, each at most 255 * 255 + 128) divided by 255,
+// rounded like divideBy255.
+constexpr std::uint32_t divideBy255Pairs(std::uint32_t pairs) {
+    pairs += 0x00800080u;
+    return ((pairs + ((pairs >> 8) & 0x00ff00ffu)) >> 8) & 0x00ff00ffu;
+}
+
 // A straight-alpha pixel as premultiplied alpha; alpha 0 gives 0 whatever the colour.
 constexpr Argb premultiply(Argb p) {
     const std::uint32_t a = alphaOf(p);
@@ -22,8 +29,9 @@ constexpr Argb premultiply(Argb p) {
         return p;
     if (a == 0)
         return 0;
-    return makeArgb(a, divideBy255(redOf(p) * a), divideBy255(greenOf(p) * a),
-                    divideBy255(blueOf(p) * a));
+    const std::uint32_t redBlue = divideBy255Pairs((p & 0x00ff00ffu) * a);
+    const std::uint32_t green = divideBy255Pairs(greenOf(p) * a);
+    return (a << 24) | redBlue | (green << 8);
 }
 
 // Premultiplied `src` over premultiplied `dst`: src + dst * (255 - srcAlpha) / 255 per channel.
@@ -34,11 +42,9 @@ constexpr Argb blendOver(Argb src, Argb dst) {
         return src;
     if (keep == 255)
         return dst;
-    std::uint32_t rb = (dst & 0x00ff00ffu) * keep + 0x00800080u;
-    rb = ((rb + ((rb >> 8) & 0x00ff00ffu)) >> 8) & 0x00ff00ffu;
-    std::uint32_t ag = ((dst >> 8) & 0x00ff00ffu) * keep + 0x00800080u;
-    ag = (ag + ((ag >> 8) & 0x00ff00ffu)) & 0xff00ff00u;
-    return src + rb + ag;
+    const std::uint32_t redBlue = divideBy255Pairs((dst & 0x00ff00ffu) * keep);
+    const std::uint32_t alphaGreen = divideBy255Pairs(((dst >> 8) & 0x00ff00ffu) * keep);
+    return src + redBlue + (alphaGreen << 8);
 }
 
 }  // namespace kelvaro

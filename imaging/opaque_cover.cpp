@@ -1,5 +1,7 @@
 #include "imaging/opaque_cover.h"
 
+#include <cstring>
+
 namespace kelvaro {
 namespace {
 
@@ -29,14 +31,26 @@ bool coversPixel(const LayerPlan& plan, std::int64_t x, std::int64_t y) {
 // Marks the pixels of one row span not yet covered; true when there was any.
 bool markSpan(const LayerPlan& plan, int row, std::uint8_t level, CoverMap& cover) {
     const ColumnSpan span = columnSpan(plan.place, row, plan.window);
+    std::uint8_t* marks = cover.data() + row * kCanvasSize;
+    std::int64_t x = sampleX(plan.place, span.first, row);
+    std::int64_t y = sampleY(plan.place, span.first, row);
     bool shows = false;
     for (int column = span.first; column < span.last; ++column) {
-        std::uint8_t& mark = cover[static_cast<std::size_t>(row * kCanvasSize + column)];
-        if (mark != 0)
-            continue;
+        // Jump over pixels already covered by a higher layer.
+        const void* open =
+            std::memchr(marks + column, 0, static_cast<std::size_t>(span.last - column));
+        if (open == nullptr)
+            break;
+        const auto skipped =
+            static_cast<int>(static_cast<const std::uint8_t*>(open) - (marks + column));
+        column += skipped;
+        x += skipped * plan.place.columnStepX;
+        y += skipped * plan.place.columnStepY;
         shows = true;
-        if (coversPixel(plan, sampleX(plan.place, column, row), sampleY(plan.place, column, row)))
-            mark = level;
+        if (coversPixel(plan, x, y))
+            marks[column] = level;
+        x += plan.place.columnStepX;
+        y += plan.place.columnStepY;
     }
     return shows;
 }
