@@ -28,29 +28,29 @@ bool coversPixel(const LayerPlan& plan, std::int64_t x, std::int64_t y) {
     return plan.copies ? opaqueAt(*plan.image, column, row) : tapsOpaque(*plan.image, column, row);
 }
 
+// The first column from `column` on that no higher layer covers, or `last`.
+int nextOpen(const std::uint8_t* marks, int column, int last) {
+    if (column >= last || marks[column] == 0)
+        return column;
+    const void* open = std::memchr(marks + column, 0, static_cast<std::size_t>(last - column));
+    return open == nullptr ? last
+                           : static_cast<int>(static_cast<const std::uint8_t*>(open) - marks);
+}
+
 // Marks the pixels of one row span not yet covered; true when there was any.
 bool markSpan(const LayerPlan& plan, int row, std::uint8_t level, CoverMap& cover) {
     const ColumnSpan span = columnSpan(plan.place, row, plan.window);
     std::uint8_t* marks = cover.data() + row * kCanvasSize;
-    std::int64_t x = sampleX(plan.place, span.first, row);
-    std::int64_t y = sampleY(plan.place, span.first, row);
+    const std::int64_t x = sampleX(plan.place, span.first, row);
+    const std::int64_t y = sampleY(plan.place, span.first, row);
     bool shows = false;
-    for (int column = span.first; column < span.last; ++column) {
-        // Jump over pixels already covered by a higher layer.
-        const void* open =
-            std::memchr(marks + column, 0, static_cast<std::size_t>(span.last - column));
-        if (open == nullptr)
-            break;
-        const auto skipped =
-            static_cast<int>(static_cast<const std::uint8_t*>(open) - (marks + column));
-        column += skipped;
-        x += skipped * plan.place.columnStepX;
-        y += skipped * plan.place.columnStepY;
+    for (int column = nextOpen(marks, span.first, span.last); column < span.last;
+         column = nextOpen(marks, column + 1, span.last)) {
         shows = true;
-        if (coversPixel(plan, x, y))
+        const std::int64_t steps = column - span.first;
+        if (coversPixel(plan, x + steps * plan.place.columnStepX,
+                        y + steps * plan.place.columnStepY))
             marks[column] = level;
-        x += plan.place.columnStepX;
-        y += plan.place.columnStepY;
     }
     return shows;
 }
