@@ -1,4 +1,5 @@
 // "Zapisz": saves the portrait as shown, at the chosen size, as PNG or BMP.
+#include <QComboBox>
 #include <QFileDialog>
 
 #include "imaging/export.h"
@@ -14,6 +15,15 @@ const QStringList& saveFilters() {
     return filters;
 }
 
+// The dialog trims the display texts it is given; its list of file types shows them exactly.
+void showExactFilterTexts(QFileDialog& dialog) {
+    auto* types = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+    if (!types) return;
+    for (int i = 0; i < types->count() && i < saveFilters().size(); ++i) {
+        types->setItemText(i, saveFilters()[i]);
+    }
+}
+
 }  // namespace
 
 void CKelvaroDlg::onSave() {
@@ -27,6 +37,7 @@ void CKelvaroDlg::onSave() {
     dialog.setNameFilters(saveFilters());
     dialog.selectNameFilter(saveFilters().front());
     dialog.setDefaultSuffix(QStringLiteral("bmp"));
+    showExactFilterTexts(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
     const QString chosen = dialog.selectedFiles().front();
     if (!exportPortrait(*canvas, m_state.sizeChoice, std::filesystem::path(chosen.toStdString()))) {

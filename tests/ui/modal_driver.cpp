@@ -4,7 +4,9 @@
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 
@@ -85,17 +87,22 @@ void ModalDriver::poll() {
     m_idleTicks = 0;
     auto handler = std::move(m_handlers.front());
     m_handlers.pop_front();
-    handler(modal);
+    // Run outside this tick: a handler may open further modal windows (an overwrite question)
+    // that the polling timer must still see.
+    QTimer::singleShot(0, this, [handler = std::move(handler), window = QPointer<QWidget>(modal)] {
+        if (window) handler(window);
+    });
 }
 
-void typeFileNameAndAccept(QFileDialog* dialog, const QString& name) {
+void typeFileNameAndAccept(QFileDialog* dialog, const QString& path) {
+    const QFileInfo target(path);
+    dialog->setDirectory(target.absolutePath());
     auto* field = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    field->setFocus();
     field->selectAll();
-    QTest::keyClicks(field, name);
-    auto* buttons = dialog->findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"));
-    QPushButton* accept = buttons->button(QDialogButtonBox::Save);
-    if (!accept) accept = buttons->button(QDialogButtonBox::Open);
-    QTest::mouseClick(accept, Qt::LeftButton);
+    QTest::keyClicks(field, target.fileName());
+    if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
+    QTest::keyClick(field, Qt::Key_Return);
 }
 
 }  // namespace kelvaro::test
