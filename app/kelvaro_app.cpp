@@ -1,8 +1,6 @@
 #include "app/kelvaro_app.h"
 
-#include <QDir>
 #include <QMessageBox>
-#include <QStandardPaths>
 
 #include "model/pattern.h"
 #include "ui/icons.h"
@@ -14,18 +12,9 @@ CKelvaroApp::CKelvaroApp(int& argc, char** argv) : m_application(argc, argv) {
     QApplication::setWindowIcon(applicationIcon());
 }
 
-QString CKelvaroApp::lockFilePath(const QString& programName) {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty()) folder = QDir::tempPath();
-    return QDir(folder).filePath(programName + QStringLiteral(".lock"));
-}
-
 bool CKelvaroApp::initInstance() {
-    // A lock left by a copy that was killed is stale: QLockFile takes it over when the process
-    // that held it no longer runs.
-    m_instanceLock = std::make_unique<QLockFile>(lockFilePath(QApplication::applicationName()));
-    m_instanceLock->setStaleLockTime(0);
-    if (!m_instanceLock->tryLock(0)) {
+    m_instanceLock = std::make_unique<InstanceLock>();
+    if (!m_instanceLock->acquire(QApplication::applicationName())) {
         m_alreadyRunning = true;
         report(QStringLiteral("すでに起動されています"));
         return false;

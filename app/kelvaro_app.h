@@ -3,9 +3,10 @@
 #pragma once
 
 #include <QApplication>
-#include <QLockFile>
 #include <filesystem>
 #include <memory>
+
+#include "app/instance_lock.h"
 
 namespace kelvaro {
 
@@ -21,14 +22,11 @@ public:
 
     const std::filesystem::path& settingsFile() const { return m_settingsFile; }
 
-    // The lock file of the copy started from `programName` (the program's base name).
-    static QString lockFilePath(const QString& programName);
-
 private:
     void report(const QString& message);
 
     QApplication m_application;
-    std::unique_ptr<QLockFile> m_instanceLock;
+    std::unique_ptr<InstanceLock> m_instanceLock;
     std::filesystem::path m_settingsFile;
     bool m_alreadyRunning = false;
 };
