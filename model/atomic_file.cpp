@@ -30,9 +30,15 @@ fs::path folderOf(const fs::path& file) {
 int createTemporary(const fs::path& target, fs::path& temporary) {
     static unsigned counter = 0;
     for (int attempt = 0; attempt < 100; ++attempt) {
-        temporary = folderOf(target) /
-                    ("." + target.filename().string() + "." + std::to_string(::getpid()) + "." +
-                     std::to_string(++counter) + ".tmp");
+        // Built by appending: GCC 12 warns falsely (-Wrestrict) on a chain of string additions.
+        std::string name = ".";
+        name += target.filename().string();
+        name += '.';
+        name += std::to_string(::getpid());
+        name += '.';
+        name += std::to_string(++counter);
+        name += ".tmp";
+        temporary = folderOf(target) / name;
         const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST)
             return fd;

@@ -14,6 +14,9 @@
 namespace kelvaro {
 namespace {
 
+// The dialog font's size: small enough that every caption fits its template width.
+constexpr int kDialogFontPixels = 11;
+
 QString text(std::string_view utf8) {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
@@ -47,7 +50,10 @@ QWidget* makeWidget(const ControlTemplate& row, QWidget* parent) {
 QWidget* createControl(const ControlTemplate& row, QWidget* parent) {
     QWidget* widget = makeWidget(row, parent);
     if (!widget) return nullptr;
-    widget->setGeometry(dialogUnitsToPixels(row.x, row.y, row.width, row.height));
+    QRect place = dialogUnitsToPixels(row.x, row.y, row.width, row.height);
+    // A drop-down list's template height includes its dropped list; closed it is one line high.
+    if (row.kind == ControlKind::DropList) place.setHeight(widget->sizeHint().height());
+    widget->setGeometry(place);
     widget->setProperty("controlId", row.id);
     if (row.id != ids::kNone) widget->setObjectName(QStringLiteral("control%1").arg(row.id));
     widget->setFocusPolicy(row.tabStop ? Qt::StrongFocus : Qt::NoFocus);
@@ -56,6 +62,9 @@ QWidget* createControl(const ControlTemplate& row, QWidget* parent) {
 
 void buildFromTemplate(const DialogTemplate& dialogTemplate, QWidget* dialog) {
     dialog->setWindowTitle(text(dialogTemplate.title));
+    QFont font = dialog->font();
+    font.setPixelSize(kDialogFontPixels);
+    dialog->setFont(font);
     dialog->setFixedSize(dialogUnitsToPixels(0, 0, dialogTemplate.width, dialogTemplate.height).size());
     QWidget* previousTabStop = nullptr;
     for (const ControlTemplate& row : dialogTemplate.controls) {
