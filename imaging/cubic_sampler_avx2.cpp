@@ -6,19 +6,13 @@
 #include "imaging/blend.h"
 #include "imaging/cubic_weights.h"
 #include "imaging/layer_placement.h"
+#include "imaging/simd_support.h"
 #include "imaging/span_kernels.h"
-
-#if defined(__x86_64__) || defined(__i386__)
-#include <immintrin.h>
-#define KELVARO_HAVE_X86 1
-#endif
 
 namespace kelvaro {
 
 #ifdef KELVARO_HAVE_X86
 namespace {
-
-#define KELVARO_AVX2 __attribute__((target("avx2")))
 
 // Four pixels of one patch row as sixteen 16-bit channels.
 KELVARO_AVX2 __m256i loadRow(const Argb* row) {

@@ -1,5 +1,5 @@
 // The part of a layer image that can show: the smallest rectangle holding every pixel whose
-// alpha is not 0.
+// alpha is not 0, optionally looked for only inside the pixels composition can reach.
 #pragma once
 
 #include "imaging/pixels.h"
@@ -19,7 +19,10 @@ struct PixelBox {
     friend bool operator==(const PixelBox&, const PixelBox&) = default;
 };
 
-// The bounding box of the non-transparent pixels; empty when every alpha is 0.
-PixelBox visibleBounds(const PartPixels& image);
+inline constexpr PixelBox kWholePart{0, 0, kPartSize, kPartSize};
+
+// The bounding box of the non-transparent pixels inside `within` (which must lie inside the
+// image); empty when every alpha there is 0. Pixels outside `within` are never read.
+PixelBox visibleBounds(const PartPixels& image, const PixelBox& within = kWholePart);
 
 }  // namespace kelvaro

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <numbers>
 
 #include "imaging/pixels.h"
@@ -77,6 +78,23 @@ std::int64_t sampleX(const LayerPlacement& place, int column, int row) {
 
 std::int64_t sampleY(const LayerPlacement& place, int column, int row) {
     return place.originY + column * place.columnStepY + row * place.rowStepY;
+}
+
+PixelBox reachablePixels(const LayerPlacement& place, TapReach reach) {
+    constexpr int kLast = kCanvasSize - 1;
+    // The sample coordinates are linear in column and row, so the corners hold the extremes.
+    const std::int64_t xs[] = {sampleX(place, 0, 0), sampleX(place, kLast, 0),
+                               sampleX(place, 0, kLast), sampleX(place, kLast, kLast)};
+    const std::int64_t ys[] = {sampleY(place, 0, 0), sampleY(place, kLast, 0),
+                               sampleY(place, 0, kLast), sampleY(place, kLast, kLast)};
+    const auto [lowX, highX] = std::minmax_element(std::begin(xs), std::end(xs));
+    const auto [lowY, highY] = std::minmax_element(std::begin(ys), std::end(ys));
+    const auto clip = [](std::int64_t sample, int by) {
+        return static_cast<int>(
+            std::clamp<std::int64_t>((sample >> kFixedBits) + by, 0, kPartSize));
+    };
+    return {clip(*lowX, -reach.before), clip(*lowY, -reach.before), clip(*highX, reach.after + 1),
+            clip(*highY, reach.after + 1)};
 }
 
 ColumnSpan columnSpan(const LayerPlacement& place, int row, const SampleWindow& window) {

@@ -45,6 +45,14 @@ struct ColumnSpan {
 };
 ColumnSpan columnSpan(const LayerPlacement& place, int row, const SampleWindow& window);
 
+// The image pixels that any canvas pixel's sample can read: `before` pixels before and `after`
+// pixels after the pixel holding the sample coordinate, clipped to the image.
+struct TapReach {
+    int before;
+    int after;
+};
+PixelBox reachablePixels(const LayerPlacement& place, TapReach reach);
+
 // Sample coordinate of canvas pixel (column, row), one axis at a time.
 std::int64_t sampleX(const LayerPlacement& place, int column, int row);
 std::int64_t sampleY(const LayerPlacement& place, int column, int row);

@@ -16,6 +16,9 @@ struct DrawPath {
 bool turnsByQuarters(const LayerPlacement& place) {
     return place.quarterTurns >= 0;
 }
+bool unturnedWithAvx2(const LayerPlacement& place) {
+    return place.quarterTurns == 0 && haveAvx2();
+}
 bool processorHasAvx2(const LayerPlacement&) {
     return haveAvx2();
 }
@@ -25,6 +28,7 @@ bool always(const LayerPlacement&) {
 
 // Fast paths first; the last entry is the general path and always applies.
 constexpr DrawPath kFastPaths[] = {
+    {unturnedWithAvx2, copySpanAvx2, true},
     {turnsByQuarters, copySpan, true},
     {processorHasAvx2, cubicSpanAvx2, false},
     {always, cubicSpan, false},
@@ -45,6 +49,11 @@ SampleWindow windowOf(const PixelBox& box, bool copies) {
     const std::int64_t after = copies ? 0 : 1;
     return {(box.left - before) * kFixedOne, (box.right + after) * kFixedOne,
             (box.top - before) * kFixedOne, (box.bottom + after) * kFixedOne};
+}
+
+// A cubic sample at coordinate s reads the pixels floor(s) - 1 to floor(s) + 2.
+TapReach reachOf(bool copies) {
+    return copies ? TapReach{0, 0} : TapReach{1, 2};
 }
 
 void findRows(LayerPlan& plan) {
@@ -68,13 +77,14 @@ std::vector<LayerPlan> planLayers(std::span<const CompositorLayer> layers, bool 
             continue;
         LayerPlan plan;
         plan.image = layer.image;
-        plan.box = visibleBounds(*layer.image);
-        if (plan.box.empty())
-            continue;
         plan.place = placeLayer(layer.x, layer.y, layer.angle);
         const DrawPath& path = choosePath(plan.place, fastPaths);
         plan.kernel = path.kernel;
         plan.copies = path.copies;
+        // Pixels no sample reads cannot show, so they are not even looked at.
+        plan.box = visibleBounds(*layer.image, reachablePixels(plan.place, reachOf(path.copies)));
+        if (plan.box.empty())
+            continue;
         plan.window = windowOf(plan.box, path.copies);
         findRows(plan);
         if (plan.firstRow < plan.lastRow)

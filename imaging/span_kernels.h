@@ -39,5 +39,7 @@ bool haveAvx2();
 
 // Whole-pixel spans of a straight-alpha image: unturned or turned by quarter turns.
 void copySpan(const SpanJob& job);
+// The same for unturned layers (a step of one pixel along the row), with AVX2.
+void copySpanAvx2(const SpanJob& job);
 
 }  // namespace kelvaro
