@@ -206,12 +206,20 @@ void ProfileFile::writeString(std::string_view section, std::string_view key,
                               std::string_view value) {
     const auto lines = splitLines(m_text);
     const std::string eol(lineEndOf(m_text));
-    const std::string entry = std::string(key) + "=" + std::string(value) + eol;
+    std::string entry(key);
+    entry += '=';
+    entry += value;
+    entry += eol;
     const auto span = findSection(m_text, lines, section);
     if (!span) {
         if (!m_text.empty() && m_text.back() != '\n')
             m_text += eol;
-        m_text += "[" + std::string(section) + "]" + eol + entry;
+        // Appended piece by piece: GCC 12 warns falsely (-Wrestrict) on chained additions.
+        m_text += '[';
+        m_text += section;
+        m_text += ']';
+        m_text += eol;
+        m_text += entry;
         return;
     }
     if (const auto index = findKey(m_text, lines, *span, key)) {
