@@ -1,10 +1,12 @@
 #include "tests/ui/editor_fixture.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QTest>
 
 #include "model/layer_tables.h"
 #include "model/part_library.h"
+#include "ui/control_ids.h"
 
 namespace kelvaro::test {
 namespace {
@@ -95,6 +97,14 @@ void EditorFixture::open() {
 
 void EditorFixture::click(int id) {
     QTest::mouseClick(m_dialog->control(id), Qt::LeftButton);
+}
+
+void EditorFixture::selectElement(int element) {
+    auto* list = widget<QComboBox>(ids::kElementList);
+    list->setFocus();
+    if (list->currentIndex() == element) emit list->activated(element);
+    while (list->currentIndex() < element) QTest::keyClick(list, Qt::Key_Down);
+    while (list->currentIndex() > element) QTest::keyClick(list, Qt::Key_Up);
 }
 
 Argb EditorFixture::canvasPixel(QPoint p) {

@@ -51,6 +51,8 @@ public:
         return qobject_cast<T*>(m_dialog->control(id));
     }
     void click(int id);
+    // Chooses element `element` in the list the way a user does: arrow keys on the list.
+    void selectElement(int element);
     // The canvas as the window composes it, and one pixel of it.
     Argb canvasPixel(QPoint p);
     Argb canvasPixel(int x, int y) { return canvasPixel(QPoint(x, y)); }

@@ -15,12 +15,6 @@
 namespace kelvaro::test {
 namespace {
 
-void selectElement(EditorFixture& editor, int element) {
-    auto* list = editor.widget<QComboBox>(ids::kElementList);
-    list->setCurrentIndex(element);
-    emit list->activated(element);
-}
-
 // Clicks a sub-control of a scroll bar (an arrow, or the page area beside the thumb).
 void clickBar(QScrollBar* bar, QStyle::SubControl part) {
     QStyleOptionSlider option;
@@ -169,26 +163,26 @@ TEST(ColourControls, FaceColourTintsItsWholeRecolourGroup) {
     }
     EXPECT_EQ(editor.state().layer(16).stored.red, 255);
     EXPECT_EQ(redOf(editor.canvasPixel(blockCentre(16))), 254u);
-    selectElement(editor, kNeck);
+    editor.selectElement(kNeck);
     EXPECT_EQ(editor.widget<QLineEdit>(ids::kRedEdit)->text(), "0");
 }
 
 TEST(ColourControls, MouthColourTintsTheOpenMouthOnly) {
     EditorFixture editor;
     editor.open();
-    selectElement(editor, kMouth);
+    editor.selectElement(kMouth);
     replaceText(editor.widget<QLineEdit>(1017), "0");
     EXPECT_EQ(blueOf(editor.canvasPixel(blockCentre(16))), 0u);
     EXPECT_EQ(blueOf(editor.canvasPixel(blockCentre(5))), defaultTint(blockColour(5, 0)) & 0xff);
-    selectElement(editor, kFace);
-    selectElement(editor, kMouth);
+    editor.selectElement(kFace);
+    editor.selectElement(kMouth);
     EXPECT_EQ(editor.widget<QLineEdit>(1017)->text(), "255");  // layer 5's stored settings
 }
 
 TEST(ColourControls, IrisColourKeepsTheMask) {
     EditorFixture editor;
     editor.open();
-    selectElement(editor, kIris);
+    editor.selectElement(kIris);
     for (int i = 0; i < 4; ++i) editor.click(ids::kMoveRight);
     const PartPixels masked = *editor.state().layer(kIrisLayer).image;
     replaceText(editor.widget<QLineEdit>(1016), "0");

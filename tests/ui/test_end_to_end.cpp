@@ -13,13 +13,6 @@
 namespace kelvaro::test {
 namespace {
 
-void chooseElement(EditorFixture& editor, int element) {
-    auto* list = editor.widget<QComboBox>(ids::kElementList);
-    list->setFocus();
-    while (list->currentIndex() < element) QTest::keyClick(list, Qt::Key_Down);
-    while (list->currentIndex() > element) QTest::keyClick(list, Qt::Key_Up);
-}
-
 void typeColour(EditorFixture& editor, int edit, const char* text) {
     auto* field = editor.widget<QLineEdit>(edit);
     field->setFocus();
@@ -45,16 +38,16 @@ TEST(EndToEnd, ClickedPortraitSavedAs96PixelPngMatchesTheCanvas) {
     editor.open();
     editor.dialog().setClock([] { return std::time_t{1234567}; });
     editor.click(ids::kGenerate);
-    chooseElement(editor, kFrontHair);
+    editor.selectElement(kFrontHair);
     editor.click(ids::kNext);
     editor.click(ids::kMoveDown);
     editor.click(ids::kRotateRight);
     typeColour(editor, 1016, "90");
-    chooseElement(editor, kFace);
+    editor.selectElement(kFace);
     for (int i = 0; i < 3; ++i) editor.click(ids::kRotateLeft);
     editor.click(ids::kMoveRight);
     typeColour(editor, ids::kContrastEdit, "30");
-    chooseElement(editor, kIris);
+    editor.selectElement(kIris);
     editor.click(ids::kMoveLeft);
     QTest::mouseClick(editor.widget<QRadioButton>(1021), Qt::LeftButton);
 

@@ -18,16 +18,6 @@ namespace kelvaro::test {
 namespace {
 
 // Chooses list entry `element` the way a user does: keyboard on the focused list.
-void selectElement(EditorFixture& editor, int element) {
-    auto* list = editor.widget<QComboBox>(ids::kElementList);
-    list->setFocus();
-    const int steps = element - list->currentIndex();
-    for (int i = 0; i < std::abs(steps); ++i) {
-        QTest::keyClick(list, steps > 0 ? Qt::Key_Down : Qt::Key_Up);
-    }
-    if (steps == 0) emit list->activated(element);
-}
-
 QString counter(EditorFixture& editor) { return editor.widget<QLabel>(ids::kCounter)->text(); }
 
 TEST(PartCommands, NextAndPreviousWrapAround) {
@@ -67,7 +57,7 @@ TEST(PartCommands, ElementWithoutPartsStepsToMinusOneAndZero) {
         for (int n = 0; n < kOtherParts; ++n) std::filesystem::remove(partPath(base, "nose", n));
     });
     editor.open();
-    selectElement(editor, kNose);
+    editor.selectElement(kNose);
     editor.click(ids::kPrevious);
     EXPECT_EQ(editor.state().layer(kNose).partNumber, -1);
     EXPECT_EQ(counter(editor), " -1/-1");
@@ -80,7 +70,7 @@ TEST(PartCommands, ElementWithoutPartsStepsToMinusOneAndZero) {
 TEST(PartCommands, SecondaryLayersFollowTheirElement) {
     EditorFixture editor;
     editor.open();
-    selectElement(editor, kClothes);
+    editor.selectElement(kClothes);
     editor.click(ids::kNext);
     editor.click(ids::kNext);
     EXPECT_EQ(editor.canvasPixel(blockCentre(21)), defaultTint(blockColour(21, 2)));
@@ -91,7 +81,7 @@ TEST(PartCommands, SecondaryLayersFollowTheirElement) {
 TEST(PartCommands, SteppedPartTakesTheColoursInTheEdits) {
     EditorFixture editor;
     editor.open();
-    selectElement(editor, kMouth);
+    editor.selectElement(kMouth);
     auto* red = editor.widget<QLineEdit>(ids::kRedEdit);
     red->selectAll();
     QTest::keyClicks(red, "0");
@@ -108,7 +98,7 @@ TEST(PartCommands, SelectingAnElementShowsItsStoredColoursWithoutRedraw) {
     editor.state().layer(kNeck).stored = {10, 20, 30, -40, 50};
     editor.state().saved = true;
     const int paints = editor.dialog().canvas()->paintCount();
-    selectElement(editor, kNeck);
+    editor.selectElement(kNeck);
     EXPECT_EQ(editor.state().currentElement, kNeck);
     EXPECT_EQ(editor.state().current, (ColourSettings{10, 20, 30, -40, 50}));
     EXPECT_EQ(editor.state().scroll, (ColourSettings{10, 20, 30, -40, 50}));
@@ -220,7 +210,7 @@ TEST(PartCommands, SteppingTheEyesMasksTheIrisAgainstTheNewEyeShape) {
         writeArgbPng(partPath(base, "eyesh", 1), kPartSize, kPartSize, [](int, int) { return 0u; });
     });
     editor.open();
-    selectElement(editor, kEyes);
+    editor.selectElement(kEyes);
     EXPECT_EQ(editor.canvasPixel(blockCentre(kIrisLayer)),
               defaultTint(blockColour(kIrisLayer, 0)));
     editor.click(ids::kNext);

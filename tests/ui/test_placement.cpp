@@ -9,12 +9,6 @@
 namespace kelvaro::test {
 namespace {
 
-void selectElement(EditorFixture& editor, int element) {
-    auto* list = editor.widget<QComboBox>(ids::kElementList);
-    list->setCurrentIndex(element);
-    emit list->activated(element);
-}
-
 TEST(Placement, EachMoveButtonMovesTheGroupOnePixel) {
     // The back hair's block covers canvas x 50..69, y 26..45; each row names the pixel just
     // outside it that a one-pixel move brings inside.
@@ -29,7 +23,7 @@ TEST(Placement, EachMoveButtonMovesTheGroupOnePixel) {
     for (const Row& row : rows) {
         EditorFixture editor;
         editor.open();
-        selectElement(editor, kBackHair);
+        editor.selectElement(kBackHair);
         editor.state().saved = true;
         editor.click(row.button);
         for (int layer : {10, 19, 20}) {
@@ -45,9 +39,9 @@ TEST(Placement, EachMoveButtonMovesTheGroupOnePixel) {
 TEST(Placement, MovingTheFaceMovesTheHeadButNotNeckClothesOrAccessory) {
     EditorFixture editor;
     editor.open();
-    selectElement(editor, kEyes);
+    editor.selectElement(kEyes);
     editor.click(ids::kMoveLeft);  // eyes, eye shape and iris at (-20, -19)
-    selectElement(editor, kFace);
+    editor.selectElement(kFace);
     editor.click(ids::kMoveDown);
     editor.click(ids::kMoveDown);
     for (int layer : moveGroup(kFace)) {
@@ -62,14 +56,14 @@ TEST(Placement, MovingTheFaceMovesTheHeadButNotNeckClothesOrAccessory) {
 TEST(Placement, MovingTheEyesTakesTheIrisAlongAndMasksAgain) {
     EditorFixture editor;
     editor.open();
-    selectElement(editor, kIris);
+    editor.selectElement(kIris);
     for (int i = 0; i < 3; ++i) editor.click(ids::kMoveRight);  // iris 3 pixels right of its shape
     const QPoint irisRightEdge = blockCentre(kIrisLayer) + QPoint(12, 0);
     // Moved 3 pixels: the iris's last column lies past the eye shape and is masked.
     EXPECT_EQ(editor.canvasPixel(irisRightEdge), kWallColour);
     EXPECT_EQ(editor.canvasPixel(irisRightEdge - QPoint(1, 0)),
               defaultTint(blockColour(kIrisLayer, 0)));
-    selectElement(editor, kEyes);
+    editor.selectElement(kEyes);
     editor.click(ids::kMoveUp);
     for (int layer : {2, 15, 3}) {
         EXPECT_EQ(editor.state().layer(layer).x, -19) << layer;
@@ -105,14 +99,14 @@ TEST(Placement, RotationWrapsAndKeepsTheSavedFlag) {
 TEST(Placement, RotatingTheEyesLeavesTheIrisAndItsMask) {
     EditorFixture editor;
     editor.open();
-    selectElement(editor, kEyes);
+    editor.selectElement(kEyes);
     const PartPixels irisBefore = *editor.state().layer(kIrisLayer).image;
     editor.click(ids::kRotateRight);
     EXPECT_EQ(editor.state().layer(2).angle, 5);
     EXPECT_EQ(editor.state().layer(15).angle, 5);
     EXPECT_EQ(editor.state().layer(3).angle, 0);
     EXPECT_EQ(*editor.state().layer(kIrisLayer).image, irisBefore);
-    selectElement(editor, kFace);
+    editor.selectElement(kFace);
     editor.click(ids::kRotateLeft);
     for (int layer : rotationGroup(kFace)) EXPECT_EQ(editor.state().layer(layer).angle, 355);
 }
@@ -120,9 +114,9 @@ TEST(Placement, RotatingTheEyesLeavesTheIrisAndItsMask) {
 TEST(Placement, CentreOfTheEyesResetsPositionsAndTheirAngleOnly) {
     EditorFixture editor;
     editor.open();
-    selectElement(editor, kIris);
+    editor.selectElement(kIris);
     editor.click(ids::kRotateRight);
-    selectElement(editor, kEyes);
+    editor.selectElement(kEyes);
     editor.click(ids::kRotateRight);
     editor.click(ids::kMoveDown);
     editor.state().saved = true;
