@@ -7,7 +7,8 @@ namespace kelvaro {
 
 QString InstanceLock::pathFor(const QString& programName) {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty()) folder = QDir::tempPath();
+    if (folder.isEmpty())
+        folder = QDir::tempPath();
     return QDir(folder).filePath(programName + QStringLiteral(".lock"));
 }
 
@@ -15,7 +16,8 @@ bool InstanceLock::acquire(const QString& programName) {
     auto lock = std::make_unique<QLockFile>(pathFor(programName));
     // Never stale by age: only a lock whose process no longer runs is taken over.
     lock->setStaleLockTime(0);
-    if (!lock->tryLock(0)) return false;
+    if (!lock->tryLock(0))
+        return false;
     m_lock = std::move(lock);
     return true;
 }

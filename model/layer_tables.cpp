@@ -6,44 +6,30 @@ namespace kelvaro {
 namespace {
 
 constexpr std::array<LayerInfo, kLayerCount> kLayers = {{
-    {kFace, "face", "face", 7},
-    {kNeck, "neck", "neck", 4},
-    {kEyes, "eye", "eye", 12},
-    {kIris, "iris", "iris", 11},
-    {kNose, "nose", "nose", 14},
-    {kMouth, "mouth", "mouth", 16},
-    {kBrows, "brow", "brow", 13},
-    {kBeard, "beard", "beard", 17},
-    {kEars, "ear", "ear", 20},
-    {kFrontHair, "fhair1", "fhair", 23},
-    {kBackHair, "bhair1", "bhair", 9},
-    {kClothes, "cloth1", "cloth", 22},
-    {kHeadwear, "hat1", "hat", 24},
-    {kAccessory, "acc", "acc", 21},
-    {kBand, "band", "band", 18},
-    {kEyes, "eyesh", "eye2", 10},
-    {kMouth, "mouthop", "mouth2", 15},
-    {kFrontHair, "fhair2", "fhair2", 3},
-    {kFrontHair, "shadow", "shadow", 8},
-    {kBackHair, "bhair2", "bhair2", 2},
-    {kBackHair, "bhair3", "bhair3", 6},
-    {kClothes, "cloth2", "cloth2", 5},
-    {kHeadwear, "hat2", "hat2", 1},
-    {kHeadwear, "hat3", "hat3", 19},
+    {kFace, "face", "face", 7},          {kNeck, "neck", "neck", 4},
+    {kEyes, "eye", "eye", 12},           {kIris, "iris", "iris", 11},
+    {kNose, "nose", "nose", 14},         {kMouth, "mouth", "mouth", 16},
+    {kBrows, "brow", "brow", 13},        {kBeard, "beard", "beard", 17},
+    {kEars, "ear", "ear", 20},           {kFrontHair, "fhair1", "fhair", 23},
+    {kBackHair, "bhair1", "bhair", 9},   {kClothes, "cloth1", "cloth", 22},
+    {kHeadwear, "hat1", "hat", 24},      {kAccessory, "acc", "acc", 21},
+    {kBand, "band", "band", 18},         {kEyes, "eyesh", "eye2", 10},
+    {kMouth, "mouthop", "mouth2", 15},   {kFrontHair, "fhair2", "fhair2", 3},
+    {kFrontHair, "shadow", "shadow", 8}, {kBackHair, "bhair2", "bhair2", 2},
+    {kBackHair, "bhair3", "bhair3", 6},  {kClothes, "cloth2", "cloth2", 5},
+    {kHeadwear, "hat2", "hat2", 1},      {kHeadwear, "hat3", "hat3", 19},
 }};
 
 constexpr std::array<std::string_view, kElementCount> kListTexts = {
-    "Twarz", "Szyja", "Oczy",  "Źrenice", "Nos",      "Usta",    "Brwi",    "Broda",
+    "Twarz", "Szyja",  "Oczy",  "Źrenice", "Nos",      "Usta",    "Brwi",    "Broda",
     "Uszy",  "Grzywa", "Włosy", "Ubranie", "Nakrycie", "Inne #1", "Inne #2",
 };
 
-constexpr std::array<int, kLayerCount> kDrawOrder = {22, 19, 17, 1,  21, 20, 0,  18,
-                                                     10, 15, 3,  2,  6,  4,  16, 5,
-                                                     7,  14, 23, 8,  13, 11, 9,  12};
+constexpr std::array<int, kLayerCount> kDrawOrder = {22, 19, 17, 1, 21, 20, 0,  18, 10, 15, 3, 2,
+                                                     6,  4,  16, 5, 7,  14, 23, 8,  13, 11, 9, 12};
 
-constexpr std::array<int, kLayerCount> kFullLoadOrder = {0, 1,  2,  15, 3,  4,  5,  16,
-                                                         6, 7,  8,  9,  17, 18, 10, 19,
-                                                         20, 11, 21, 12, 22, 23, 13, 14};
+constexpr std::array<int, kLayerCount> kFullLoadOrder = {
+    0, 1, 2, 15, 3, 4, 5, 16, 6, 7, 8, 9, 17, 18, 10, 19, 20, 11, 21, 12, 22, 23, 13, 14};
 
 constexpr std::array<int, 8> kGeneratedElements = {kFace,  kEyes,  kIris,      kNose,
                                                    kMouth, kBrows, kFrontHair, kBackHair};
@@ -80,28 +66,49 @@ const std::array<GroupRow, kElementCount>& groupTable() {
 
 template <auto Member>
 std::span<const int> groupOf(int element) {
-    if (!isValidElement(element)) return {};
+    if (!isValidElement(element))
+        return {};
     return groupTable()[static_cast<std::size_t>(element)].*Member;
 }
 
 }  // namespace
 
-const LayerInfo& layerInfo(int layer) { return kLayers.at(static_cast<std::size_t>(layer)); }
+const LayerInfo& layerInfo(int layer) {
+    return kLayers.at(static_cast<std::size_t>(layer));
+}
 
 std::string_view elementListText(int element) {
     return kListTexts.at(static_cast<std::size_t>(element));
 }
 
-std::string_view countedFolder(int element) { return layerInfo(element).folder; }
+std::string_view countedFolder(int element) {
+    return layerInfo(element).folder;
+}
 
-std::span<const int, kLayerCount> drawOrder() { return kDrawOrder; }
-std::span<const int, kLayerCount> fullLoadOrder() { return kFullLoadOrder; }
-std::span<const int> generatedElements() { return kGeneratedElements; }
-std::span<const int> generatedLayers() { return kGeneratedLayers; }
+std::span<const int, kLayerCount> drawOrder() {
+    return kDrawOrder;
+}
+std::span<const int, kLayerCount> fullLoadOrder() {
+    return kFullLoadOrder;
+}
+std::span<const int> generatedElements() {
+    return kGeneratedElements;
+}
+std::span<const int> generatedLayers() {
+    return kGeneratedLayers;
+}
 
-std::span<const int> loadGroup(int element) { return groupOf<&GroupRow::load>(element); }
-std::span<const int> moveGroup(int element) { return groupOf<&GroupRow::move>(element); }
-std::span<const int> rotationGroup(int element) { return groupOf<&GroupRow::rotation>(element); }
-std::span<const int> recolourGroup(int element) { return groupOf<&GroupRow::recolour>(element); }
+std::span<const int> loadGroup(int element) {
+    return groupOf<&GroupRow::load>(element);
+}
+std::span<const int> moveGroup(int element) {
+    return groupOf<&GroupRow::move>(element);
+}
+std::span<const int> rotationGroup(int element) {
+    return groupOf<&GroupRow::rotation>(element);
+}
+std::span<const int> recolourGroup(int element) {
+    return groupOf<&GroupRow::recolour>(element);
+}
 
 }  // namespace kelvaro

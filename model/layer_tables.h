@@ -36,13 +36,15 @@ inline constexpr int kIrisLayer = 3;
 inline constexpr int kEyeShapeLayer = 15;
 
 struct LayerInfo {
-    int element;                // element the layer belongs to
-    std::string_view folder;    // subfolder of picture/ holding the layer's part files
-    std::string_view key;       // key of the layer's pattern value in the settings file
-    int drawRank;               // 1 is drawn first (at the back), 24 last
+    int element;              // element the layer belongs to
+    std::string_view folder;  // subfolder of picture/ holding the layer's part files
+    std::string_view key;     // key of the layer's pattern value in the settings file
+    int drawRank;             // 1 is drawn first (at the back), 24 last
 };
 
-constexpr bool isValidElement(int element) { return element >= 0 && element < kElementCount; }
+constexpr bool isValidElement(int element) {
+    return element >= 0 && element < kElementCount;
+}
 
 // Valid for layer 0..23.
 const LayerInfo& layerInfo(int layer);

@@ -33,12 +33,15 @@ std::string partFailureMessage(const std::filesystem::path& substitute) {
            "が存在しないか、または読み込みエラーです";
 }
 
-std::string wallFailureMessage() { return "wall.pngの読み込みに失敗しました"; }
+std::string wallFailureMessage() {
+    return "wall.pngの読み込みに失敗しました";
+}
 
 int countParts(const std::filesystem::path& base, int element) {
     const std::string_view folder = countedFolder(element);
     int n = 0;
-    while (n < kMaxPartCount && isRegularFile(partPath(base, folder, n))) ++n;
+    while (n < kMaxPartCount && isRegularFile(partPath(base, folder, n)))
+        ++n;
     return n - 1;
 }
 
@@ -50,13 +53,15 @@ void countAllParts(PortraitState& state) {
 
 bool loadLayer(PortraitState& state, int layerIndex, int partNumber, const MessageSink& report) {
     LayerState& layer = state.layer(layerIndex);
-    if (!layer.image || !layer.loaded) return false;  // released portrait
+    if (!layer.image || !layer.loaded)
+        return false;  // released portrait
     const auto& base = state.baseDirectory;
-    layer.hasImage = decodePart(partPath(base, layerInfo(layerIndex).folder, partNumber),
-                                *layer.image) ||
-                     decodePart(dummyPath(base), *layer.image);
+    layer.hasImage =
+        decodePart(partPath(base, layerInfo(layerIndex).folder, partNumber), *layer.image) ||
+        decodePart(dummyPath(base), *layer.image);
     if (!layer.hasImage) {
-        if (report) report(partFailureMessage(dummyPath(base)));
+        if (report)
+            report(partFailureMessage(dummyPath(base)));
         return false;
     }
     *layer.loaded = *layer.image;
@@ -68,9 +73,11 @@ bool loadLayerOfElement(PortraitState& state, int layerIndex, const MessageSink&
 }
 
 bool loadWall(PortraitState& state, const MessageSink& report) {
-    if (!state.wall) return false;
+    if (!state.wall)
+        return false;
     state.hasWall = decodeWall(wallPath(state.baseDirectory), *state.wall);
-    if (!state.hasWall && report) report(wallFailureMessage());
+    if (!state.hasWall && report)
+        report(wallFailureMessage());
     return state.hasWall;
 }
 

@@ -21,24 +21,29 @@ int layerOffset(int a, int b) {
 
 void recolourLayer(PortraitState& state, int layerIndex) {
     LayerState& layer = state.layer(layerIndex);
-    if (layer.hasImage) recolourPixels(*layer.loaded, *layer.image, state.current);
+    if (layer.hasImage)
+        recolourPixels(*layer.loaded, *layer.image, state.current);
     layer.stored = state.current;
     state.scroll = state.current;
 }
 
 void recolourAllLayers(PortraitState& state) {
-    for (int layer = 0; layer < kLayerCount; ++layer) recolourLayer(state, layer);
+    for (int layer = 0; layer < kLayerCount; ++layer)
+        recolourLayer(state, layer);
 }
 
 void recolourCurrentElement(PortraitState& state) {
-    for (int layer : recolourGroup(state.currentElement)) recolourLayer(state, layer);
-    if (state.currentElement == kIris) maskIris(state);
+    for (int layer : recolourGroup(state.currentElement))
+        recolourLayer(state, layer);
+    if (state.currentElement == kIris)
+        maskIris(state);
 }
 
 void maskIris(PortraitState& state) {
     LayerState& iris = state.layer(kIrisLayer);
     const LayerState& eyeShape = state.layer(kEyeShapeLayer);
-    if (!iris.hasImage || !eyeShape.hasImage) return;
+    if (!iris.hasImage || !eyeShape.hasImage)
+        return;
     maskIris(*iris.loaded, *eyeShape.loaded, layerOffset(iris.x, eyeShape.x),
              layerOffset(iris.y, eyeShape.y), *iris.image);
 }

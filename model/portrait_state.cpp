@@ -26,7 +26,8 @@ void PortraitState::release() {
 
 std::string counterTextFor(const PortraitState& state) {
     const int element = state.currentElement;
-    if (element < 0 || element >= kElementCount) return state.counterText;
+    if (element < 0 || element >= kElementCount)
+        return state.counterText;
     char text[32];
     std::snprintf(text, sizeof text, "%3d/%d", state.elementPart(element),
                   state.highestPart[static_cast<std::size_t>(element)]);

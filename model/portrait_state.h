@@ -36,9 +36,9 @@ struct PortraitState {
     std::array<int, kElementCount> highestPart{};  // -1: the element has no part at all
     Pattern pattern{};
     int currentElement = 0;
-    int sizeChoice = 0;          // 0, 1, 2: export at 48, 96, 192 pixels
-    ColourSettings current;      // as shown in the five edits; what recolouring applies
-    ColourSettings scroll;       // as held by the five scroll bars
+    int sizeChoice = 0;      // 0, 1, 2: export at 48, 96, 192 pixels
+    ColourSettings current;  // as shown in the five edits; what recolouring applies
+    ColourSettings scroll;   // as held by the five scroll bars
     std::string counterText = "  0/0";
     bool saved = false;
     std::filesystem::path baseDirectory;

@@ -13,8 +13,8 @@ CanvasFrame::CanvasFrame(Composer composer, QWidget* parent)
 void CanvasFrame::paintEvent(QPaintEvent*) {
     ++m_paintCount;
     m_composer(*m_buffer);
-    const QImage canvas(reinterpret_cast<const uchar*>(m_buffer->data()), kCanvasSize,
-                        kCanvasSize, kCanvasSize * static_cast<int>(sizeof(Argb)),
+    const QImage canvas(reinterpret_cast<const uchar*>(m_buffer->data()), kCanvasSize, kCanvasSize,
+                        kCanvasSize * static_cast<int>(sizeof(Argb)),
                         QImage::Format_ARGB32_Premultiplied);
     QPainter painter(this);
     painter.setPen(Qt::black);

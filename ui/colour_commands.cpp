@@ -75,6 +75,8 @@ void CKelvaroDlg::onEditChanged(int index) {
     redraw();
 }
 
-void CKelvaroDlg::onSizeChosen() { readControls(); }
+void CKelvaroDlg::onSizeChosen() {
+    readControls();
+}
 
 }  // namespace kelvaro

@@ -23,12 +23,18 @@ QString text(std::string_view utf8) {
 
 QWidget* makeWidget(const ControlTemplate& row, QWidget* parent) {
     switch (row.kind) {
-        case ControlKind::GroupBox: return new QGroupBox(text(row.caption), parent);
-        case ControlKind::DropList: return new QComboBox(parent);
-        case ControlKind::Button: return new QPushButton(text(row.caption), parent);
-        case ControlKind::Radio: return new QRadioButton(text(row.caption), parent);
-        case ControlKind::Edit: return new QLineEdit(parent);
-        case ControlKind::ScrollBar: return new QScrollBar(Qt::Horizontal, parent);
+        case ControlKind::GroupBox:
+            return new QGroupBox(text(row.caption), parent);
+        case ControlKind::DropList:
+            return new QComboBox(parent);
+        case ControlKind::Button:
+            return new QPushButton(text(row.caption), parent);
+        case ControlKind::Radio:
+            return new QRadioButton(text(row.caption), parent);
+        case ControlKind::Edit:
+            return new QLineEdit(parent);
+        case ControlKind::ScrollBar:
+            return new QScrollBar(Qt::Horizontal, parent);
         case ControlKind::Label: {
             auto* label = new QLabel(text(row.caption), parent);
             label->setTextFormat(Qt::PlainText);
@@ -40,7 +46,8 @@ QWidget* makeWidget(const ControlTemplate& row, QWidget* parent) {
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             return label;
         }
-        case ControlKind::Frame: return nullptr;  // the dialog supplies its own canvas frame
+        case ControlKind::Frame:
+            return nullptr;  // the dialog supplies its own canvas frame
     }
     return nullptr;
 }
@@ -49,13 +56,16 @@ QWidget* makeWidget(const ControlTemplate& row, QWidget* parent) {
 
 QWidget* createControl(const ControlTemplate& row, QWidget* parent) {
     QWidget* widget = makeWidget(row, parent);
-    if (!widget) return nullptr;
+    if (!widget)
+        return nullptr;
     QRect place = dialogUnitsToPixels(row.x, row.y, row.width, row.height);
     // A drop-down list's template height includes its dropped list; closed it is one line high.
-    if (row.kind == ControlKind::DropList) place.setHeight(widget->sizeHint().height());
+    if (row.kind == ControlKind::DropList)
+        place.setHeight(widget->sizeHint().height());
     widget->setGeometry(place);
     widget->setProperty("controlId", row.id);
-    if (row.id != ids::kNone) widget->setObjectName(QStringLiteral("control%1").arg(row.id));
+    if (row.id != ids::kNone)
+        widget->setObjectName(QStringLiteral("control%1").arg(row.id));
     widget->setFocusPolicy(row.tabStop ? Qt::StrongFocus : Qt::NoFocus);
     return widget;
 }
@@ -65,12 +75,15 @@ void buildFromTemplate(const DialogTemplate& dialogTemplate, QWidget* dialog) {
     QFont font = dialog->font();
     font.setPixelSize(kDialogFontPixels);
     dialog->setFont(font);
-    dialog->setFixedSize(dialogUnitsToPixels(0, 0, dialogTemplate.width, dialogTemplate.height).size());
+    dialog->setFixedSize(
+        dialogUnitsToPixels(0, 0, dialogTemplate.width, dialogTemplate.height).size());
     QWidget* previousTabStop = nullptr;
     for (const ControlTemplate& row : dialogTemplate.controls) {
         QWidget* widget = createControl(row, dialog);
-        if (!widget || !row.tabStop) continue;
-        if (previousTabStop) QWidget::setTabOrder(previousTabStop, widget);
+        if (!widget || !row.tabStop)
+            continue;
+        if (previousTabStop)
+            QWidget::setTabOrder(previousTabStop, widget);
         previousTabStop = widget;
     }
 }

@@ -4,8 +4,8 @@
 
 namespace kelvaro::ids {
 
-inline constexpr int kOk = 1;       // "Zapisz": the save command
-inline constexpr int kCancel = 2;   // "Zamknij": the close command
+inline constexpr int kOk = 1;      // "Zapisz": the save command
+inline constexpr int kCancel = 2;  // "Zamknij": the close command
 inline constexpr int kCanvas = 1000;
 inline constexpr int kElementList = 1001;
 inline constexpr int kCounter = 1002;

@@ -27,11 +27,13 @@ bool guarded(bool& exchanging, Exchange exchange) {
 }
 
 void setTextIfChanged(QLabel* label, const QString& text) {
-    if (label->text() != text) label->setText(text);
+    if (label->text() != text)
+        label->setText(text);
 }
 
 void setTextIfChanged(QLineEdit* edit, const QString& text) {
-    if (edit->text() != text) edit->setText(text);
+    if (edit->text() != text)
+        edit->setText(text);
 }
 
 }  // namespace
@@ -45,7 +47,8 @@ bool CKelvaroDlg::writeControls() {
         }
         m_elementList->setCurrentIndex(m_state.currentElement);
         const auto positions = toArray(m_state.scroll);
-        for (std::size_t i = 0; i < m_bars.size(); ++i) m_bars[i]->setValue(positions[i]);
+        for (std::size_t i = 0; i < m_bars.size(); ++i)
+            m_bars[i]->setValue(positions[i]);
         // Exclusivity is lifted while writing, so that a choice outside 0..2 checks none.
         for (std::size_t i = 0; i < m_sizeButtons.size(); ++i) {
             m_sizeButtons[i]->setAutoExclusive(false);
@@ -75,11 +78,13 @@ bool CKelvaroDlg::readControls() {
         m_state.current = fromArray(values);
         m_state.currentElement = m_elementList->currentIndex();
         std::array<int, 5> positions{};
-        for (std::size_t i = 0; i < m_bars.size(); ++i) positions[i] = m_bars[i]->value();
+        for (std::size_t i = 0; i < m_bars.size(); ++i)
+            positions[i] = m_bars[i]->value();
         m_state.scroll = fromArray(positions);
         m_state.sizeChoice = -1;
         for (std::size_t i = 0; i < m_sizeButtons.size(); ++i) {
-            if (m_sizeButtons[i]->isChecked()) m_state.sizeChoice = static_cast<int>(i);
+            if (m_sizeButtons[i]->isChecked())
+                m_state.sizeChoice = static_cast<int>(i);
         }
         return true;
     });

@@ -73,8 +73,12 @@ constexpr int scale(int units, int base, int divisor) {
 
 }  // namespace
 
-const DialogTemplate& editorTemplate() { return kEditor; }
-const DialogTemplate& aboutTemplate() { return kAboutBox; }
+const DialogTemplate& editorTemplate() {
+    return kEditor;
+}
+const DialogTemplate& aboutTemplate() {
+    return kAboutBox;
+}
 
 QRect dialogUnitsToPixels(int x, int y, int width, int height) {
     return {scale(x, kBaseUnitX, 4), scale(y, kBaseUnitY, 8), scale(width, kBaseUnitX, 4),

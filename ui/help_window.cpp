@@ -16,9 +16,11 @@ std::filesystem::path defaultHelpFile() {
 }
 
 bool HelpWindow::showPage(const std::filesystem::path& page, QWidget* owner) {
-    if (!isRegularFile(page)) return false;
+    if (!isRegularFile(page))
+        return false;
     QFile file(QFile::decodeName(page.c_str()));
-    if (!file.open(QIODevice::ReadOnly)) return false;
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
     auto* window = new HelpWindow(QString::fromUtf8(file.readAll()),
                                   QFile::decodeName(page.parent_path().c_str()), owner);
     window->show();

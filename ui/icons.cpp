@@ -26,7 +26,9 @@ QPixmap blank(int size) {
     return pixmap;
 }
 
-QRectF discRect(int size) { return QRectF(1, 1, size - 2, size - 2); }
+QRectF discRect(int size) {
+    return QRectF(1, 1, size - 2, size - 2);
+}
 
 QPixmap disc(const DiscColours& colours, int size) {
     QPixmap pixmap = blank(size);
@@ -82,9 +84,11 @@ QPixmap portraitIcon(int size) {
 }  // namespace
 
 QPixmap iconPixmap(int number, int size) {
-    if (number == kApplicationIcon) return portraitIcon(size);
+    if (number == kApplicationIcon)
+        return portraitIcon(size);
     for (const DiscColours& colours : kDiscs) {
-        if (colours.number == number) return disc(colours, size);
+        if (colours.number == number)
+            return disc(colours, size);
     }
     return halfDisc(size);
 }

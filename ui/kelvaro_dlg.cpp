@@ -62,7 +62,9 @@ CKelvaroDlg::CKelvaroDlg(std::filesystem::path settingsFile, QWidget* parent)
     qApp->installEventFilter(this);
 }
 
-CKelvaroDlg::~CKelvaroDlg() { qApp->removeEventFilter(this); }
+CKelvaroDlg::~CKelvaroDlg() {
+    qApp->removeEventFilter(this);
+}
 
 void CKelvaroDlg::createControls() {
     const ControlTemplate& frame = editorTemplate().controls.front();
@@ -73,7 +75,8 @@ void CKelvaroDlg::createControls() {
     buildFromTemplate(editorTemplate(), this);
     for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         const int id = controlId(child);
-        if (id != ids::kNone) m_controls[id] = child;
+        if (id != ids::kNone)
+            m_controls[id] = child;
     }
     m_elementList = qobject_cast<QComboBox*>(control(ids::kElementList));
     m_counter = qobject_cast<QLabel*>(control(ids::kCounter));
@@ -97,12 +100,15 @@ QWidget* CKelvaroDlg::control(int id) const {
     return it == m_controls.end() ? nullptr : it->second;
 }
 
-QPushButton* CKelvaroDlg::button(int id) const { return qobject_cast<QPushButton*>(control(id)); }
+QPushButton* CKelvaroDlg::button(int id) const {
+    return qobject_cast<QPushButton*>(control(id));
+}
 
 template <typename Sender, typename Signal, typename Handler>
 void CKelvaroDlg::connectCommand(Sender* sender, Signal signal, Handler handler) {
     connect(sender, signal, this, [this, handler] {
-        if (!m_exchanging) handler();
+        if (!m_exchanging)
+            handler();
     });
 }
 
@@ -116,7 +122,8 @@ void CKelvaroDlg::connectCommands() {
     }
     for (QScrollBar* bar : m_bars) {
         new ScrollAdapter(bar, [this](QScrollBar* b, ScrollRequest request, int position) {
-            if (!m_exchanging) onScroll(b, request, position);
+            if (!m_exchanging)
+                onScroll(b, request, position);
         });
     }
     for (int i = 0; i < kColourSettingCount; ++i) {
@@ -155,22 +162,28 @@ void CKelvaroDlg::openingSequence() {
     m_state.counterText = counterTextFor(m_state);
     writeControls();
     const auto report = [this](const std::string& message) { reportText(message); };
-    if (!loadWall(m_state, report)) return;
+    if (!loadWall(m_state, report))
+        return;
     for (int layer : fullLoadOrder()) {
-        if (!loadLayerOfElement(m_state, layer, report)) return;
+        if (!loadLayerOfElement(m_state, layer, report))
+            return;
     }
     recolourAllLayers(m_state);
     maskIris(m_state);
     m_elementList->setFocus();
 }
 
-void CKelvaroDlg::composeInto(CanvasPixels& out) const { composePortrait(m_state, out); }
+void CKelvaroDlg::composeInto(CanvasPixels& out) const {
+    composePortrait(m_state, out);
+}
 
-void CKelvaroDlg::redraw() { m_canvas->repaint(); }
+void CKelvaroDlg::redraw() {
+    m_canvas->repaint();
+}
 
 void CKelvaroDlg::report(const QString& message) {
-    QMessageBox box(QMessageBox::Warning, QApplication::applicationName(), message,
-                    QMessageBox::Ok, this);
+    QMessageBox box(QMessageBox::Warning, QApplication::applicationName(), message, QMessageBox::Ok,
+                    this);
     box.exec();
 }
 

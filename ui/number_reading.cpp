@@ -14,12 +14,15 @@ struct Scan {
     std::int64_t magnitude = 0;
 };
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
+}
 
 Scan scanNumber(std::string_view text, bool allowPlus) {
     Scan scan;
     std::size_t i = 0;
-    while (i < text.size() && isBlank(text[i])) ++i;
+    while (i < text.size() && isBlank(text[i]))
+        ++i;
     if (i < text.size() && (text[i] == '-' || (allowPlus && text[i] == '+'))) {
         scan.negative = text[i] == '-';
         ++i;
@@ -48,7 +51,8 @@ bool fitsInt(std::int64_t v) {
 
 std::optional<int> readWholeNumber(std::string_view text) {
     const Scan scan = scanNumber(text, true);
-    if (!scan.hasDigits) return std::nullopt;
+    if (!scan.hasDigits)
+        return std::nullopt;
     const std::int64_t value = signedValue(scan);
     if (scan.overflow || !fitsInt(value)) {
         return scan.negative ? std::numeric_limits<int>::min() : std::numeric_limits<int>::max();
@@ -59,7 +63,8 @@ std::optional<int> readWholeNumber(std::string_view text) {
 std::optional<int> readEditNumber(std::string_view text) {
     const Scan scan = scanNumber(text, false);
     const std::int64_t value = signedValue(scan);
-    if (!scan.hasDigits || scan.overflow || !fitsInt(value)) return std::nullopt;
+    if (!scan.hasDigits || scan.overflow || !fitsInt(value))
+        return std::nullopt;
     return static_cast<int>(value);
 }
 

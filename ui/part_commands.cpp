@@ -9,27 +9,33 @@
 
 namespace kelvaro {
 
-void CKelvaroDlg::updateCounter() { m_state.counterText = counterTextFor(m_state); }
+void CKelvaroDlg::updateCounter() {
+    m_state.counterText = counterTextFor(m_state);
+}
 
 void CKelvaroDlg::loadLayers(std::span<const int> layers) {
     const auto report = [this](const std::string& message) { reportText(message); };
-    for (int layer : layers) loadLayerOfElement(m_state, layer, report);
+    for (int layer : layers)
+        loadLayerOfElement(m_state, layer, report);
 }
 
 void CKelvaroDlg::onSelectElement() {
     readControls();
     updateCounter();
     const int element = m_state.currentElement;
-    if (isValidElement(element)) m_state.current = m_state.layer(element).stored;
+    if (isValidElement(element))
+        m_state.current = m_state.layer(element).stored;
     writeControls();
     const auto values = toArray(m_state.current);
-    for (std::size_t i = 0; i < m_bars.size(); ++i) m_bars[i]->setValue(values[i]);
+    for (std::size_t i = 0; i < m_bars.size(); ++i)
+        m_bars[i]->setValue(values[i]);
     readControls();
 }
 
 void CKelvaroDlg::stepPart(int direction) {
     const int element = m_state.currentElement;
-    if (!isValidElement(element)) return;
+    if (!isValidElement(element))
+        return;
     m_state.saved = false;
     int& part = m_state.layer(element).partNumber;
     const int highest = m_state.highestPart[static_cast<std::size_t>(element)];
@@ -41,14 +47,19 @@ void CKelvaroDlg::stepPart(int direction) {
     updateCounter();
     writeControls();
     loadLayers(loadGroup(element));
-    if (element == kEyes || element == kIris) maskIris(m_state);
+    if (element == kEyes || element == kIris)
+        maskIris(m_state);
     recolourCurrentElement(m_state);
     writeControls();
     redraw();
 }
 
-void CKelvaroDlg::onPreviousPart() { stepPart(-1); }
-void CKelvaroDlg::onNextPart() { stepPart(+1); }
+void CKelvaroDlg::onPreviousPart() {
+    stepPart(-1);
+}
+void CKelvaroDlg::onNextPart() {
+    stepPart(+1);
+}
 
 void CKelvaroDlg::onGenerate() {
     m_state.saved = false;

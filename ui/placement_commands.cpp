@@ -28,7 +28,8 @@ void setGroupPosition(PortraitState& state, int x, int y) {
 }
 
 void setGroupAngle(PortraitState& state, int angle) {
-    for (int layer : rotationGroup(state.currentElement)) state.layer(layer).angle = angle;
+    for (int layer : rotationGroup(state.currentElement))
+        state.layer(layer).angle = angle;
 }
 
 // The iris mask follows the offset between iris and eye shape; the face and the eyes move both
@@ -38,12 +39,15 @@ bool movesIrisOffset(int element) {
 }
 
 // Modulo 360 rounding towards minus infinity: -5 becomes 355, 360 becomes 0.
-int wrapAngle(int angle) { return ((angle % 360) + 360) % 360; }
+int wrapAngle(int angle) {
+    return ((angle % 360) + 360) % 360;
+}
 
 // Turns the current element's rotation group by `delta` from its primary layer's angle.
 bool rotateCurrentElement(PortraitState& state, int delta) {
     const int element = state.currentElement;
-    if (!isValidElement(element)) return false;
+    if (!isValidElement(element))
+        return false;
     setGroupAngle(state, wrapAngle(state.layer(element).angle + delta));
     return true;
 }
@@ -52,33 +56,40 @@ bool rotateCurrentElement(PortraitState& state, int delta) {
 
 void CKelvaroDlg::onMove(int buttonId) {
     const int element = m_state.currentElement;
-    if (!isValidElement(element)) return;
+    if (!isValidElement(element))
+        return;
     m_state.saved = false;
     for (const MoveStep& step : kMoveSteps) {
-        if (step.buttonId != buttonId) continue;
+        if (step.buttonId != buttonId)
+            continue;
         const LayerState& primary = m_state.layer(element);
         setGroupPosition(m_state, primary.x + step.dx, primary.y + step.dy);
     }
-    if (movesIrisOffset(element)) maskIris(m_state);
+    if (movesIrisOffset(element))
+        maskIris(m_state);
     redraw();
 }
 
 void CKelvaroDlg::onCentre() {
     const int element = m_state.currentElement;
-    if (!isValidElement(element)) return;
+    if (!isValidElement(element))
+        return;
     m_state.saved = false;
     setGroupPosition(m_state, kDefaultLayerPosition, kDefaultLayerPosition);
     setGroupAngle(m_state, 0);
-    if (movesIrisOffset(element)) maskIris(m_state);
+    if (movesIrisOffset(element))
+        maskIris(m_state);
     redraw();
 }
 
 void CKelvaroDlg::onRotateRight() {
-    if (rotateCurrentElement(m_state, kRotationStep)) redraw();
+    if (rotateCurrentElement(m_state, kRotationStep))
+        redraw();
 }
 
 void CKelvaroDlg::onRotateLeft() {
-    if (rotateCurrentElement(m_state, -kRotationStep)) redraw();
+    if (rotateCurrentElement(m_state, -kRotationStep))
+        redraw();
 }
 
 }  // namespace kelvaro

@@ -18,7 +18,8 @@ const QStringList& saveFilters() {
 // The dialog trims the display texts it is given; its list of file types shows them exactly.
 void showExactFilterTexts(QFileDialog& dialog) {
     auto* types = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
-    if (!types) return;
+    if (!types)
+        return;
     for (int i = 0; i < types->count() && i < saveFilters().size(); ++i) {
         types->setItemText(i, saveFilters()[i]);
     }
@@ -38,7 +39,8 @@ void CKelvaroDlg::onSave() {
     dialog.selectNameFilter(saveFilters().front());
     dialog.setDefaultSuffix(QStringLiteral("bmp"));
     showExactFilterTexts(dialog);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
     const QString chosen = dialog.selectedFiles().front();
     if (!exportPortrait(*canvas, m_state.sizeChoice, std::filesystem::path(chosen.toStdString()))) {
         report(QStringLiteral("画像ファイルの保存に失敗しました\n%1").arg(chosen));

@@ -32,7 +32,8 @@ void ScrollAdapter::onAction(int action) {
         return;
     }
     for (const auto& [qtAction, request] : kActionRequests) {
-        if (qtAction == action) m_handler(m_bar, request, m_bar->sliderPosition());
+        if (qtAction == action)
+            m_handler(m_bar, request, m_bar->sliderPosition());
     }
 }
 

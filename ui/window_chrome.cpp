@@ -31,8 +31,8 @@ constexpr std::array<WindowMenuItem, 4> kWindowMenu = {{
 const QString kCloseQuestion = QStringLiteral("Zakończyć pracę z programem?          ");
 
 bool isDroppedKey(const QKeyEvent* key) {
-    const bool enterOrEscape = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter ||
-                               key->key() == Qt::Key_Escape;
+    const bool enterOrEscape =
+        key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_Escape;
     return enterOrEscape && !(key->modifiers() & Qt::AltModifier);
 }
 
@@ -75,22 +75,28 @@ void CKelvaroDlg::contextMenuEvent(QContextMenuEvent* event) {
         QAction* action = menu.addAction(QString::fromUtf8(item.text));
         action->setData(item.commandId);
     }
-    if (const QAction* chosen = menu.exec(event->globalPos())) onSystemCommand(chosen->data().toInt());
+    if (const QAction* chosen = menu.exec(event->globalPos()))
+        onSystemCommand(chosen->data().toInt());
 }
 
 void CKelvaroDlg::onCloseCommand() {
     if (!m_state.saved) {
         QMessageBox question(QMessageBox::Warning, QApplication::applicationName(), kCloseQuestion,
                              QMessageBox::Ok | QMessageBox::Cancel, this);
-        if (question.exec() != QMessageBox::Ok) return;
+        if (question.exec() != QMessageBox::Ok)
+            return;
     }
     m_state.release();
     m_closing = true;
     done(QDialog::Rejected);
 }
 
-void CKelvaroDlg::accept() { onSave(); }
-void CKelvaroDlg::reject() { onCloseCommand(); }
+void CKelvaroDlg::accept() {
+    onSave();
+}
+void CKelvaroDlg::reject() {
+    onCloseCommand();
+}
 
 void CKelvaroDlg::closeEvent(QCloseEvent* event) {
     if (m_closing) {
@@ -102,17 +108,21 @@ void CKelvaroDlg::closeEvent(QCloseEvent* event) {
 }
 
 bool CKelvaroDlg::eventFilter(QObject* watched, QEvent* event) {
-    if (filterKey(watched, event)) return true;
+    if (filterKey(watched, event))
+        return true;
     return QDialog::eventFilter(watched, event);
 }
 
 // Drops Enter, Return and Escape for this window and its controls; plain F1 opens help.
 bool CKelvaroDlg::filterKey(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride) return false;
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride)
+        return false;
     auto* widget = qobject_cast<QWidget*>(watched);
-    if (!widget || widget->window() != this) return false;
+    if (!widget || widget->window() != this)
+        return false;
     const auto* key = static_cast<QKeyEvent*>(event);
-    if (isDroppedKey(key)) return true;
+    if (isDroppedKey(key))
+        return true;
     if (event->type() == QEvent::KeyPress && isPlainF1(key)) {
         onHelp();
         return true;

@@ -8,7 +8,8 @@
 namespace kelvaro::test {
 
 TempFolder::TempFolder() {
-    if (!m_dir.isValid()) throw std::runtime_error("cannot create a temporary folder");
+    if (!m_dir.isValid())
+        throw std::runtime_error("cannot create a temporary folder");
 }
 
 std::filesystem::path TempFolder::path() const {
@@ -29,7 +30,8 @@ void writeArgbPng(const std::filesystem::path& file, int width, int height,
     QImage image(width, height, QImage::Format_ARGB32);
     for (int y = 0; y < height; ++y) {
         auto* row = reinterpret_cast<Argb*>(image.scanLine(y));
-        for (int x = 0; x < width; ++x) row[x] = pixelAt(x, y);
+        for (int x = 0; x < width; ++x)
+            row[x] = pixelAt(x, y);
     }
     std::filesystem::create_directories(file.parent_path());
     if (!image.save(QString::fromStdString(file.string()), "PNG"))

@@ -17,27 +17,33 @@ constexpr int kBlock = 20;
 constexpr int kOverhang = 19;  // image pixel (19, 19) lies on canvas pixel (0, 0)
 
 // The grid cell a layer's block occupies: the eye shape sits in the iris's cell.
-int cellOf(int layer) { return layer == kEyeShapeLayer ? kIrisLayer : layer; }
+int cellOf(int layer) {
+    return layer == kEyeShapeLayer ? kIrisLayer : layer;
+}
 QPoint cellOrigin(int layer) {
     const int cell = cellOf(layer);
     return {(cell % 8) * kCell, (cell / 8) * kCell};
 }
 
-int partCount(int element) { return element == kFace ? kFaceParts : kOtherParts; }
+int partCount(int element) {
+    return element == kFace ? kFaceParts : kOtherParts;
+}
 
 Argb partPixel(int layer, int part, int x, int y) {
     const QPoint origin = cellOrigin(layer) + QPoint(kOverhang, kOverhang);
     const QPoint inside(x - origin.x(), y - origin.y());
     const int inset = layer == kEyeShapeLayer ? 0 : kBlockInset;
     const int size = layer == kEyeShapeLayer ? kCell : kBlock;
-    const bool inBlock = inside.x() >= inset && inside.x() < inset + size &&
-                         inside.y() >= inset && inside.y() < inset + size;
+    const bool inBlock = inside.x() >= inset && inside.x() < inset + size && inside.y() >= inset &&
+                         inside.y() < inset + size;
     return inBlock ? blockColour(layer, part) : 0;
 }
 
 }  // namespace
 
-QPoint blockCentre(int layer) { return cellOrigin(layer) + QPoint(kCell / 2, kCell / 2); }
+QPoint blockCentre(int layer) {
+    return cellOrigin(layer) + QPoint(kCell / 2, kCell / 2);
+}
 
 Argb blockColour(int layer, int part) {
     return makeArgb(255, 255, static_cast<std::uint32_t>(255 - 8 * layer),
@@ -77,13 +83,15 @@ const std::filesystem::path& masterLibrary() {
 EditorFixture::EditorFixture(const std::function<void(const std::filesystem::path&)>& prepare)
     : m_base(m_folder.path() / "library"), m_canvas(makeCanvasPixels()) {
     std::filesystem::copy(masterLibrary(), m_base, std::filesystem::copy_options::recursive);
-    if (prepare) prepare(m_base);
+    if (prepare)
+        prepare(m_base);
     m_dialog = std::make_unique<CKelvaroDlg>(m_base / "Kelvaro.ini");
     m_dialog->setHelpFile(m_base / "missing-help.html");
 }
 
 EditorFixture::~EditorFixture() {
-    if (m_dialog) m_dialog->state().saved = true;  // no question when the window goes away
+    if (m_dialog)
+        m_dialog->state().saved = true;  // no question when the window goes away
     m_dialog.reset();
 }
 
@@ -92,7 +100,8 @@ void EditorFixture::open() {
     std::filesystem::current_path(m_base);
     m_dialog->show();
     std::filesystem::current_path(m_previousDirectory);
-    if (!QTest::qWaitForWindowExposed(m_dialog.get())) throw std::runtime_error("window not exposed");
+    if (!QTest::qWaitForWindowExposed(m_dialog.get()))
+        throw std::runtime_error("window not exposed");
 }
 
 void EditorFixture::click(int id) {
@@ -102,9 +111,12 @@ void EditorFixture::click(int id) {
 void EditorFixture::selectElement(int element) {
     auto* list = widget<QComboBox>(ids::kElementList);
     list->setFocus();
-    if (list->currentIndex() == element) emit list->activated(element);
-    while (list->currentIndex() < element) QTest::keyClick(list, Qt::Key_Down);
-    while (list->currentIndex() > element) QTest::keyClick(list, Qt::Key_Up);
+    if (list->currentIndex() == element)
+        emit list->activated(element);
+    while (list->currentIndex() < element)
+        QTest::keyClick(list, Qt::Key_Down);
+    while (list->currentIndex() > element)
+        QTest::keyClick(list, Qt::Key_Up);
 }
 
 Argb EditorFixture::canvasPixel(QPoint p) {

@@ -18,8 +18,8 @@
 namespace kelvaro::test {
 
 inline constexpr Argb kWallColour = 0xff28323c;
-inline constexpr int kFaceParts = 12;   // face 000..011
-inline constexpr int kOtherParts = 3;   // every other element 000..002
+inline constexpr int kFaceParts = 12;  // face 000..011
+inline constexpr int kOtherParts = 3;  // every other element 000..002
 
 // The canvas cell of layer L's block, and its colour in part n as stored in the file.
 QPoint blockCentre(int layer);

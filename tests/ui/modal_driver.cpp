@@ -24,7 +24,9 @@ ModalDriver::ModalDriver() {
     m_timer.start();
 }
 
-ModalDriver::~ModalDriver() { m_timer.stop(); }
+ModalDriver::~ModalDriver() {
+    m_timer.stop();
+}
 
 void ModalDriver::expect(std::function<void(QWidget*)> handler) {
     m_handlers.push_back(std::move(handler));
@@ -90,7 +92,8 @@ void ModalDriver::poll() {
     // Run outside this tick: a handler may open further modal windows (an overwrite question)
     // that the polling timer must still see.
     QTimer::singleShot(0, this, [handler = std::move(handler), window = QPointer<QWidget>(modal)] {
-        if (window) handler(window);
+        if (window)
+            handler(window);
     });
 }
 
@@ -101,7 +104,8 @@ void typeFileNameAndAccept(QFileDialog* dialog, const QString& path) {
     field->setFocus();
     field->selectAll();
     QTest::keyClicks(field, target.fileName());
-    if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
+    if (QWidget* popup = QApplication::activePopupWidget())
+        popup->close();
     QTest::keyClick(field, Qt::Key_Return);
 }
 

@@ -1,4 +1,5 @@
 // The colour scroll bars and edits, and the size buttons, driven by mouse and keyboard.
+#include <gtest/gtest.h>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -6,7 +7,6 @@
 #include <QStyle>
 #include <QStyleOptionSlider>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "tests/ui/editor_fixture.h"
 #include "ui/canvas_frame.h"
@@ -111,12 +111,12 @@ TEST(ColourControls, TypingIntoTheEdits) {
         int value;
     };
     const Row rows[] = {
-        {1018, "-20", false, "20", 20},     // "-" becomes a selected "0", then 2 and 0
-        {1018, "-20", true, "0", 0},        // pasted at once: a negative value becomes 0
-        {1016, "300", false, "255", 255},   // 3 and 30 are applied on the way
+        {1018, "-20", false, "20", 20},    // "-" becomes a selected "0", then 2 and 0
+        {1018, "-20", true, "0", 0},       // pasted at once: a negative value becomes 0
+        {1016, "300", false, "255", 255},  // 3 and 30 are applied on the way
         {ids::kContrastEdit, "150", false, "100", 100},
         {ids::kRedEdit, "12a", false, "12", 12},  // the number alone once written back
-        {ids::kRedEdit, "", false, "0", 0},  // deleting everything
+        {ids::kRedEdit, "", false, "0", 0},       // deleting everything
     };
     for (const Row& row : rows) {
         EditorFixture editor;
@@ -183,7 +183,8 @@ TEST(ColourControls, IrisColourKeepsTheMask) {
     EditorFixture editor;
     editor.open();
     editor.selectElement(kIris);
-    for (int i = 0; i < 4; ++i) editor.click(ids::kMoveRight);
+    for (int i = 0; i < 4; ++i)
+        editor.click(ids::kMoveRight);
     const PartPixels masked = *editor.state().layer(kIrisLayer).image;
     replaceText(editor.widget<QLineEdit>(1016), "0");
     const PartPixels& recoloured = *editor.state().layer(kIrisLayer).image;

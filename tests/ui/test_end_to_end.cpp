@@ -1,10 +1,10 @@
 // A portrait built only with clicks and keys, saved through the save dialog, matches the canvas.
+#include <gtest/gtest.h>
 #include <QComboBox>
 #include <QImage>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
-#include <gtest/gtest.h>
 #include <set>
 
 #include "tests/ui/editor_fixture.h"
@@ -44,7 +44,8 @@ TEST(EndToEnd, ClickedPortraitSavedAs96PixelPngMatchesTheCanvas) {
     editor.click(ids::kRotateRight);
     typeColour(editor, 1016, "90");
     editor.selectElement(kFace);
-    for (int i = 0; i < 3; ++i) editor.click(ids::kRotateLeft);
+    for (int i = 0; i < 3; ++i)
+        editor.click(ids::kRotateLeft);
     editor.click(ids::kMoveRight);
     typeColour(editor, ids::kContrastEdit, "30");
     editor.selectElement(kIris);
@@ -73,13 +74,15 @@ TEST(EndToEnd, ClickedPortraitSavedAs96PixelPngMatchesTheCanvas) {
     const QImage expected = expectedExport(editor, 96);
     int different = 0;
     for (int y = 0; y < 96; ++y) {
-        for (int x = 0; x < 96; ++x) different += written.pixel(x, y) != expected.pixel(x, y);
+        for (int x = 0; x < 96; ++x)
+            different += written.pixel(x, y) != expected.pixel(x, y);
     }
     EXPECT_EQ(different, 0);
     // The portrait is not empty: the blocks of many layers show over the wall.
     std::set<QRgb> colours;
     for (int y = 0; y < 96; ++y) {
-        for (int x = 0; x < 96; ++x) colours.insert(written.pixel(x, y));
+        for (int x = 0; x < 96; ++x)
+            colours.insert(written.pixel(x, y));
     }
     EXPECT_GT(colours.size(), 20u);
 }

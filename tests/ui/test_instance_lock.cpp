@@ -1,9 +1,9 @@
 // The single-instance lock.
-#include <QFile>
-#include <QSysInfo>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <QFile>
+#include <QSysInfo>
 
 #include "app/instance_lock.h"
 
@@ -30,7 +30,8 @@ TEST(InstanceLock, ALockLeftByAKilledCopyDoesNotBlock) {
     // A lock file as a killed copy leaves it: its process (a child that has already ended)
     // no longer runs.
     const pid_t child = ::fork();
-    if (child == 0) ::_exit(0);
+    if (child == 0)
+        ::_exit(0);
     ASSERT_GT(child, 0);
     ::waitpid(child, nullptr, 0);
     QFile stale(InstanceLock::pathFor(name));

@@ -1,12 +1,12 @@
 // Opening the editor: the controls, the first portrait, and the stops when the library is
 // incomplete.
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <gtest/gtest.h>
 
 #include <fstream>
 
@@ -54,13 +54,13 @@ TEST(Opening, EveryLayerIsRecolouredSoPureWhiteShowsAs254) {
     EXPECT_EQ(editor.canvasPixel(blockCentre(0)), 0xfffefefe);
     for (int layer = 0; layer < kLayerCount; ++layer) {
         EXPECT_EQ(editor.state().layer(layer).stored, ColourSettings{}) << layer;
-        if (layer == kEyeShapeLayer || layer == kIrisLayer) continue;
+        if (layer == kEyeShapeLayer || layer == kIrisLayer)
+            continue;
         EXPECT_EQ(editor.canvasPixel(blockCentre(layer)), defaultTint(blockColour(layer, 0)))
             << layer;
     }
     // The iris shows inside the eye shape, whose rim stays visible around it.
-    EXPECT_EQ(editor.canvasPixel(blockCentre(kIrisLayer)),
-              defaultTint(blockColour(kIrisLayer, 0)));
+    EXPECT_EQ(editor.canvasPixel(blockCentre(kIrisLayer)), defaultTint(blockColour(kIrisLayer, 0)));
     EXPECT_EQ(editor.canvasPixel(blockCentre(kIrisLayer) - QPoint(11, 11)),
               defaultTint(blockColour(kEyeShapeLayer, 0)));
     EXPECT_EQ(editor.canvasPixel(190, 190), kWallColour);
@@ -89,9 +89,11 @@ TEST(Opening, FaceAndSubstituteMissingStopAtTheFirstLayer) {
     editor.open();
     ASSERT_EQ(editor.modals().messages.size(), 1);
     const QString dummy = QString::fromStdString(dummyPath(editor.base()).string());
-    EXPECT_EQ(editor.modals().messages.front(),
-              QStringLiteral("部品ファイルのオープンに失敗しました\n%1が存在しないか、または読み込みエラーです")
-                  .arg(dummy));
+    EXPECT_EQ(
+        editor.modals().messages.front(),
+        QStringLiteral(
+            "部品ファイルのオープンに失敗しました\n%1が存在しないか、または読み込みエラーです")
+            .arg(dummy));
     for (int layer = 0; layer < kLayerCount; ++layer) {
         EXPECT_FALSE(editor.state().layer(layer).hasImage) << layer;
     }
@@ -143,7 +145,8 @@ TEST(DataExchange, ReadingEditsLikePercentD) {
         EditorFixture editor;
         editor.open();
         editor.widget<QLineEdit>(1016)->setText(row.text);
-        if (!row.ok) editor.modals().answerMessageBox();
+        if (!row.ok)
+            editor.modals().answerMessageBox();
         EXPECT_EQ(editor.dialog().readControls(), row.ok) << row.text.toStdString();
         if (row.ok) {
             EXPECT_EQ(editor.state().current.green, row.value);

@@ -1,4 +1,5 @@
 // Element list, previous and next part, Generate, Reset and Set pattern, driven by clicks.
+#include <gtest/gtest.h>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -6,7 +7,6 @@
 #include <QTest>
 #include <fstream>
 #include <set>
-#include <gtest/gtest.h>
 
 #include "model/part_library.h"
 #include "model/pattern.h"
@@ -18,19 +18,21 @@ namespace kelvaro::test {
 namespace {
 
 // Chooses list entry `element` the way a user does: keyboard on the focused list.
-QString counter(EditorFixture& editor) { return editor.widget<QLabel>(ids::kCounter)->text(); }
+QString counter(EditorFixture& editor) {
+    return editor.widget<QLabel>(ids::kCounter)->text();
+}
 
 TEST(PartCommands, NextAndPreviousWrapAround) {
     struct Row {
-        int start;      // face part number from the pattern
+        int start;  // face part number from the pattern
         int button;
         int expected;
         QString text;
     };
     const Row rows[] = {
-        {11, ids::kNext, 0, "  0/11"},  {0, ids::kPrevious, 11, " 11/11"},
-        {5, ids::kNext, 6, "  6/11"},   {5, ids::kPrevious, 4, "  4/11"},
-        {40, ids::kNext, 0, "  0/11"},  {40, ids::kPrevious, 39, " 39/11"},
+        {11, ids::kNext, 0, "  0/11"}, {0, ids::kPrevious, 11, " 11/11"},
+        {5, ids::kNext, 6, "  6/11"},  {5, ids::kPrevious, 4, "  4/11"},
+        {40, ids::kNext, 0, "  0/11"}, {40, ids::kPrevious, 39, " 39/11"},
     };
     for (const Row& row : rows) {
         EditorFixture editor([&](const auto& base) {
@@ -54,7 +56,8 @@ TEST(PartCommands, NextAndPreviousWrapAround) {
 
 TEST(PartCommands, ElementWithoutPartsStepsToMinusOneAndZero) {
     EditorFixture editor([](const auto& base) {
-        for (int n = 0; n < kOtherParts; ++n) std::filesystem::remove(partPath(base, "nose", n));
+        for (int n = 0; n < kOtherParts; ++n)
+            std::filesystem::remove(partPath(base, "nose", n));
     });
     editor.open();
     editor.selectElement(kNose);
@@ -115,9 +118,11 @@ TEST(PartCommands, GenerateInTheSameSecondGivesTheSameParts) {
     editor.dialog().setClock([] { return std::time_t{1700000000}; });
     editor.click(ids::kGenerate);
     std::array<int, kElementCount> first{};
-    for (int e = 0; e < kElementCount; ++e) first[e] = editor.state().layer(e).partNumber;
+    for (int e = 0; e < kElementCount; ++e)
+        first[e] = editor.state().layer(e).partNumber;
     editor.click(ids::kGenerate);
-    for (int e = 0; e < kElementCount; ++e) EXPECT_EQ(editor.state().layer(e).partNumber, first[e]);
+    for (int e = 0; e < kElementCount; ++e)
+        EXPECT_EQ(editor.state().layer(e).partNumber, first[e]);
     // Only the eight generated elements may change; the others keep their parts.
     for (int e : {kNeck, kBeard, kEars, kClothes, kHeadwear, kAccessory, kBand}) {
         EXPECT_EQ(first[e], 0) << e;
@@ -191,9 +196,8 @@ TEST(PartCommands, SetPatternWritesTheFileAndResetReturnsToIt) {
 
 TEST(PartCommands, SetPatternReportsAnUnwritableSettingsFile) {
     // The settings path names a folder, so the file cannot be replaced.
-    EditorFixture editor([](const auto& base) {
-        std::filesystem::create_directories(base / "Kelvaro.ini");
-    });
+    EditorFixture editor(
+        [](const auto& base) { std::filesystem::create_directories(base / "Kelvaro.ini"); });
     editor.open();
     editor.click(ids::kNext);
     editor.modals().answerMessageBox();
@@ -211,8 +215,7 @@ TEST(PartCommands, SteppingTheEyesMasksTheIrisAgainstTheNewEyeShape) {
     });
     editor.open();
     editor.selectElement(kEyes);
-    EXPECT_EQ(editor.canvasPixel(blockCentre(kIrisLayer)),
-              defaultTint(blockColour(kIrisLayer, 0)));
+    EXPECT_EQ(editor.canvasPixel(blockCentre(kIrisLayer)), defaultTint(blockColour(kIrisLayer, 0)));
     editor.click(ids::kNext);
     EXPECT_EQ(editor.canvasPixel(blockCentre(kIrisLayer)), kWallColour);
 }

@@ -1,7 +1,7 @@
 // Move, centre and rotate, driven by clicks on the window's buttons.
+#include <gtest/gtest.h>
 #include <QComboBox>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "tests/ui/editor_fixture.h"
 #include "ui/control_ids.h"
@@ -57,7 +57,8 @@ TEST(Placement, MovingTheEyesTakesTheIrisAlongAndMasksAgain) {
     EditorFixture editor;
     editor.open();
     editor.selectElement(kIris);
-    for (int i = 0; i < 3; ++i) editor.click(ids::kMoveRight);  // iris 3 pixels right of its shape
+    for (int i = 0; i < 3; ++i)
+        editor.click(ids::kMoveRight);  // iris 3 pixels right of its shape
     const QPoint irisRightEdge = blockCentre(kIrisLayer) + QPoint(12, 0);
     // Moved 3 pixels: the iris's last column lies past the eye shape and is masked.
     EXPECT_EQ(editor.canvasPixel(irisRightEdge), kWallColour);
@@ -108,7 +109,8 @@ TEST(Placement, RotatingTheEyesLeavesTheIrisAndItsMask) {
     EXPECT_EQ(*editor.state().layer(kIrisLayer).image, irisBefore);
     editor.selectElement(kFace);
     editor.click(ids::kRotateLeft);
-    for (int layer : rotationGroup(kFace)) EXPECT_EQ(editor.state().layer(layer).angle, 355);
+    for (int layer : rotationGroup(kFace))
+        EXPECT_EQ(editor.state().layer(layer).angle, 355);
 }
 
 TEST(Placement, CentreOfTheEyesResetsPositionsAndTheirAngleOnly) {
@@ -135,7 +137,8 @@ TEST(Placement, RotatedFaceIsDrawnAboutTheCanvasPivot) {
     EditorFixture editor;
     editor.open();
     // Face block centre (12, 12) turned 180 degrees about (95, 95) lands at (178, 178).
-    for (int i = 0; i < 36; ++i) editor.click(ids::kRotateRight);
+    for (int i = 0; i < 36; ++i)
+        editor.click(ids::kRotateRight);
     EXPECT_EQ(editor.state().layer(kFace).angle, 180);
     EXPECT_EQ(editor.canvasPixel(178, 178), 0xfffefefe);
     EXPECT_EQ(editor.canvasPixel(12, 12), kWallColour);

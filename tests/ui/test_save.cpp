@@ -1,11 +1,11 @@
 // "Zapisz": the real save dialog, the written files, and failed writes.
+#include <gtest/gtest.h>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QImage>
 #include <QRadioButton>
 #include <QTest>
 #include <fstream>
-#include <gtest/gtest.h>
 
 #include "tests/support/file_size_limit.h"
 #include "tests/ui/editor_fixture.h"
@@ -14,21 +14,23 @@
 namespace kelvaro::test {
 namespace {
 
-std::string magicOf(const std::filesystem::path& file) { return readBytes(file).substr(0, 4); }
+std::string magicOf(const std::filesystem::path& file) {
+    return readBytes(file).substr(0, 4);
+}
 const std::string kPngMagic = "\x89PNG";
 
 TEST(Save, FileDialogOffersBothTypesAndTheChosenNameDecidesTheFormat) {
     struct Row {
         int sizeButton;
-        QString name;       // typed into the dialog
-        QString written;    // the file that appears
+        QString name;     // typed into the dialog
+        QString written;  // the file that appears
         int edge;
         bool png;
     };
     const Row rows[] = {
-        {1020, "a.png", "a.png", 48, true},   {1021, "b.png", "b.png", 96, true},
-        {1022, "c.png", "c.png", 192, true},  {1021, "d.PNG", "d.PNG", 96, false},
-        {1020, "e.jpg", "e.jpg", 48, false},  {1022, "f", "f.bmp", 192, false},
+        {1020, "a.png", "a.png", 48, true},  {1021, "b.png", "b.png", 96, true},
+        {1022, "c.png", "c.png", 192, true}, {1021, "d.PNG", "d.PNG", 96, false},
+        {1020, "e.jpg", "e.jpg", 48, false}, {1022, "f", "f.bmp", 192, false},
     };
     for (const Row& row : rows) {
         EditorFixture editor;
@@ -36,12 +38,14 @@ TEST(Save, FileDialogOffersBothTypesAndTheChosenNameDecidesTheFormat) {
         QTest::mouseClick(editor.widget<QRadioButton>(row.sizeButton), Qt::LeftButton);
         QStringList filters;
         QString selectedFilter;
-        const QString target = QString::fromStdString((editor.base() / row.name.toStdString()).string());
+        const QString target =
+            QString::fromStdString((editor.base() / row.name.toStdString()).string());
         editor.modals().expect([&](QWidget* modal) {
             auto* dialog = qobject_cast<QFileDialog*>(modal);
             ASSERT_NE(dialog, nullptr);
             auto* types = dialog->findChild<QComboBox*>("fileTypeCombo");
-            for (int i = 0; i < types->count(); ++i) filters << types->itemText(i);
+            for (int i = 0; i < types->count(); ++i)
+                filters << types->itemText(i);
             selectedFilter = types->currentText();
             typeFileNameAndAccept(dialog, target);
         });

@@ -1,4 +1,5 @@
 // The window itself: its controls and their order, keys, About, help and every way of closing.
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -9,7 +10,6 @@
 #include <QTest>
 #include <QTextBrowser>
 #include <fstream>
-#include <gtest/gtest.h>
 
 #include "tests/ui/editor_fixture.h"
 #include "ui/canvas_frame.h"
@@ -26,12 +26,24 @@ TEST(WindowChrome, ControlsCarryTheirIdentifiersCaptionsAndTabOrder) {
         int id;
         const char* caption;
     };
-    const Row buttons[] = {{1003, "<<"},          {1004, ">>"},           {1005, "^"},
-                           {1006, "ˇ"},           {1007, "‹"},            {1008, "›"},
-                           {1028, "Obrót w lewo"}, {1027, "Obrót w prawo"}, {1009, "Wyśrodkuj"},
-                           {1023, "Generuj"},     {1024, "Resetuj"},      {1026, "O programie"},
-                           {57670, "Pomoc"},      {1025, "Ustaw wzór"},   {1, "Zapisz"},
-                           {2, "Zamknij"},        {1020, "48×48"},        {1021, "96×96"},
+    const Row buttons[] = {{1003, "<<"},
+                           {1004, ">>"},
+                           {1005, "^"},
+                           {1006, "ˇ"},
+                           {1007, "‹"},
+                           {1008, "›"},
+                           {1028, "Obrót w lewo"},
+                           {1027, "Obrót w prawo"},
+                           {1009, "Wyśrodkuj"},
+                           {1023, "Generuj"},
+                           {1024, "Resetuj"},
+                           {1026, "O programie"},
+                           {57670, "Pomoc"},
+                           {1025, "Ustaw wzór"},
+                           {1, "Zapisz"},
+                           {2, "Zamknij"},
+                           {1020, "48×48"},
+                           {1021, "96×96"},
                            {1022, "192×192"}};
     for (const Row& row : buttons) {
         auto* button = editor.widget<QAbstractButton>(row.id);
@@ -40,9 +52,9 @@ TEST(WindowChrome, ControlsCarryTheirIdentifiersCaptionsAndTabOrder) {
         EXPECT_EQ(button->objectName(), QStringLiteral("control%1").arg(row.id));
     }
     // Tab order: the template order of the controls that are tab stops.
-    const int tabOrder[] = {1001, 1003, 1004, 1005, 1006, 1007, 1008, 1028, 1027, 1009,
-                            1023, 1024, 1015, 1016, 1017, 1018, 1019, 1020, 1021, 1022,
-                            1026, 57670, 1025, 1, 2};
+    const int tabOrder[] = {1001, 1003, 1004, 1005,  1006, 1007, 1008, 1028, 1027,
+                            1009, 1023, 1024, 1015,  1016, 1017, 1018, 1019, 1020,
+                            1021, 1022, 1026, 57670, 1025, 1,    2};
     QWidget* current = editor.dialog().control(tabOrder[0]);
     for (std::size_t i = 1; i < std::size(tabOrder); ++i) {
         current = current->nextInFocusChain();
@@ -78,7 +90,8 @@ TEST(WindowChrome, EnterAndEscapeDoNothingSpacePressesTheFocusedButton) {
     QTest::qWait(50);
     EXPECT_TRUE(editor.dialog().isVisible());
     EXPECT_TRUE(editor.modals().messages.isEmpty());
-    EXPECT_TRUE(editor.modals().unexpected.isEmpty()) << editor.modals().unexpected.join(", ").toStdString();
+    EXPECT_TRUE(editor.modals().unexpected.isEmpty())
+        << editor.modals().unexpected.join(", ").toStdString();
     EXPECT_EQ(editor.state().layer(kFace).angle, 0);
     QWidget* rotate = editor.dialog().control(ids::kRotateRight);
     rotate->setFocus();
@@ -130,7 +143,8 @@ void expectAboutBox(EditorFixture& editor, QStringList* texts) {
     editor.modals().expect([texts](QWidget* modal) {
         *texts << modal->windowTitle();
         for (auto* label : modal->findChildren<QLabel*>()) {
-            if (!label->text().isEmpty()) *texts << label->text();
+            if (!label->text().isEmpty())
+                *texts << label->text();
         }
         QTest::mouseClick(modal->findChild<QPushButton*>("control1"), Qt::LeftButton);
     });
@@ -153,7 +167,8 @@ TEST(WindowChrome, AboutFromTheButtonTheMenuAndIdentifiers16To31) {
     QTimer::singleShot(50, [&] {
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         ASSERT_NE(menu, nullptr);
-        for (QAction* action : menu->actions()) menuItems << action->text();
+        for (QAction* action : menu->actions())
+            menuItems << action->text();
         expectAboutBox(editor, &texts);
         menu->setActiveAction(menu->actions().last());
         QTest::keyClick(menu, Qt::Key_Return);
@@ -180,7 +195,8 @@ TEST(WindowChrome, AboutFromTheButtonTheMenuAndIdentifiers16To31) {
 
 HelpWindow* openHelpWindow() {
     for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->objectName() == "helpWindow" && w->isVisible()) return static_cast<HelpWindow*>(w);
+        if (w->objectName() == "helpWindow" && w->isVisible())
+            return static_cast<HelpWindow*>(w);
     }
     return nullptr;
 }
@@ -214,8 +230,8 @@ TEST(WindowChrome, MissingHelpPageIsReported) {
     editor.modals().answerMessageBox();
     editor.click(ids::kHelp);
     QTest::keyClick(editor.dialog().control(ids::kElementList), Qt::Key_F1);
-    EXPECT_EQ(editor.modals().messages,
-              QStringList({"Nie można znaleźć pliku z pomocą.", "Nie można znaleźć pliku z pomocą."}));
+    EXPECT_EQ(editor.modals().messages, QStringList({"Nie można znaleźć pliku z pomocą.",
+                                                     "Nie można znaleźć pliku z pomocą."}));
 }
 
 TEST(WindowChrome, ShippedHelpPageIsFoundBesideTheProgram) {
