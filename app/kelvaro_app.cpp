@@ -2,6 +2,7 @@
 
 #include <QMessageBox>
 
+#include "model/part_library.h"
 #include "model/pattern.h"
 #include "ui/icons.h"
 #include "ui/kelvaro_dlg.h"
@@ -19,12 +20,7 @@ bool CKelvaroApp::initInstance() {
         report(QStringLiteral("すでに起動されています"));
         return false;
     }
-    std::error_code error;
-    m_settingsFile = std::filesystem::current_path(error) / kSettingsFileName;
-    if (error) {
-        report(QStringLiteral("メモリ不足エラーです。"));
-        return false;
-    }
+    m_settingsFile = currentFolder() / kSettingsFileName;
     CKelvaroDlg editor(m_settingsFile);
     editor.exec();
     return false;

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "imaging/codec.h"
+#include "imaging/layer_bounds.h"
 
 namespace kelvaro {
 namespace {
@@ -12,6 +13,12 @@ std::filesystem::path pictureFolder(const std::filesystem::path& base) {
 }
 
 }  // namespace
+
+std::filesystem::path currentFolder() {
+    std::error_code error;
+    auto folder = std::filesystem::current_path(error);
+    return error ? std::filesystem::path() : folder;
+}
 
 std::filesystem::path partPath(const std::filesystem::path& base, std::string_view folder,
                                int partNumber) {
@@ -65,6 +72,7 @@ bool loadLayer(PortraitState& state, int layerIndex, int partNumber, const Messa
         return false;
     }
     *layer.loaded = *layer.image;
+    layer.loadedBox = visibleBounds(*layer.loaded);
     return true;
 }
 

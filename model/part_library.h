@@ -17,6 +17,10 @@ inline constexpr int kMaxPartCount = 1000;  // part numbers 000..999
 // Receives the messages the library reports (the editor shows them in a message box).
 using MessageSink = std::function<void(const std::string& message)>;
 
+// The process's current folder; empty (so that paths stay relative) when it cannot be told,
+// for instance because it was deleted.
+std::filesystem::path currentFolder();
+
 std::filesystem::path partPath(const std::filesystem::path& base, std::string_view folder,
                                int partNumber);
 std::filesystem::path dummyPath(const std::filesystem::path& base);

@@ -157,7 +157,7 @@ void CKelvaroDlg::openingSequence() {
         const auto [low, high] = kBarRanges[static_cast<std::size_t>(i)];
         m_bars[static_cast<std::size_t>(i)]->setRange(low, high);
     }
-    m_state.baseDirectory = std::filesystem::current_path();
+    m_state.baseDirectory = currentFolder();
     countAllParts(m_state);
     m_state.counterText = counterTextFor(m_state);
     writeControls();

@@ -172,3 +172,30 @@ TEST(DataExchange, AFailedReadKeepsTheFieldsReadBeforeIt) {
 
 }  // namespace
 }  // namespace kelvaro::test
+
+namespace kelvaro::test {
+namespace {
+
+TEST(Opening, ADeletedWorkingFolderOpensWithoutParts) {
+    const auto previous = std::filesystem::current_path();
+    TempFolder gone;
+    std::unique_ptr<CKelvaroDlg> dialog;
+    ModalDriver modals;
+    modals.answerMessageBox();
+    {
+        const auto folder = gone.path() / "removed";
+        std::filesystem::create_directories(folder);
+        std::filesystem::current_path(folder);
+        std::filesystem::remove(folder);
+        dialog = std::make_unique<CKelvaroDlg>(gone.path() / "Kelvaro.ini");
+        dialog->show();
+        std::filesystem::current_path(previous);
+    }
+    EXPECT_EQ(modals.messages, QStringList{"wall.pngの読み込みに失敗しました"});
+    EXPECT_TRUE(dialog->state().baseDirectory.empty());
+    EXPECT_EQ(dialog->state().highestPart[0], -1);
+    dialog->state().saved = true;
+}
+
+}  // namespace
+}  // namespace kelvaro::test
