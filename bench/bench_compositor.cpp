@@ -19,14 +19,26 @@ struct NamedPeer {
     Peer compose;
 };
 
+// The frame's layers without their visible boxes, so the compositor looks for them itself.
+std::vector<CompositorLayer> withoutBoxes(std::span<const CompositorLayer> layers) {
+    std::vector<CompositorLayer> plain(layers.begin(), layers.end());
+    for (CompositorLayer& layer : plain)
+        layer.visible.reset();
+    return plain;
+}
+
 std::vector<NamedPeer> peersOf(Frame& frame) {
     auto kelvaro = [](const Frame& f, CanvasPixels& out) {
         composeCanvas(f.wall.get(), f.layers, out);
+    };
+    auto scanning = [](const Frame& f, CanvasPixels& out) {
+        composeCanvas(f.wall.get(), withoutBoxes(f.layers), out);
     };
     auto general = [](const Frame& f, CanvasPixels& out) {
         composeCanvas(f.wall.get(), f.layers, out, CompositorOptions{false});
     };
     return {{"kelvaro", kelvaro},
+            {"kelvaro-scanning-boxes", scanning},
             {"kelvaro-general-path", general},
             {"cairo-best", makeCairoPeer(frame)},
             {"pixman-cubic", makePixmanPeer(frame)},
@@ -62,22 +74,27 @@ void registerCompose(Frame& frame, const NamedPeer& peer, bool turned) {
     })->Unit(benchmark::kMicrosecond);
 }
 
-void recolourFaceGroup(Frame& frame, const ColourSettings& settings) {
+// Recolours the face group as the editor does: each layer within its loaded box, or (for
+// comparison) over the whole image.
+void recolourFaceGroup(Frame& frame, const ColourSettings& settings, bool boxed = true) {
     for (const int layer : recolourGroup(kFace))
         for (std::size_t n = 0; n < frame.layerOfSlot.size(); ++n)
             if (frame.layerOfSlot[n] == layer)
-                recolourPixels(*frame.loaded[n], *frame.images[n], settings);
+                recolourPixels(*frame.loaded[n], *frame.images[n], settings,
+                               boxed ? frame.loadedBoxes[n] : kWholePart);
 }
 
 void registerRecolour(Frame& frame) {
     const std::string prefix = frame.name + "/";
-    benchmark::RegisterBenchmark(("recolour-face-group/" + prefix).c_str(),
-                                 [&frame](benchmark::State& state) {
-                                     int step = 0;
-                                     for (auto _ : state)
-                                         recolourFaceGroup(frame, {200, 180, 160, ++step % 50, 20});
-                                 })
-        ->Unit(benchmark::kMicrosecond);
+    for (const bool boxed : {true, false}) {
+        const std::string name =
+            "recolour-face-group/" + prefix + (boxed ? "loaded-box" : "whole-image");
+        benchmark::RegisterBenchmark(name.c_str(), [&frame, boxed](benchmark::State& state) {
+            int step = 0;
+            for (auto _ : state)
+                recolourFaceGroup(frame, {200, 180, 160, ++step % 50, 20}, boxed);
+        })->Unit(benchmark::kMicrosecond);
+    }
     benchmark::RegisterBenchmark(("scroll-step/" + prefix).c_str(), [&frame](
                                                                         benchmark::State& state) {
         setAngles(frame, false);

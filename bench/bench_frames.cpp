@@ -20,10 +20,13 @@ void placeInDrawOrder(Frame& frame) {
     }
 }
 
+// What a load does: both buffers hold the part, and its visible box is worked out once.
 void linkImages(Frame& frame) {
     for (std::size_t n = 0; n < frame.layers.size(); ++n) {
         *frame.images[n] = *frame.loaded[n];
+        frame.loadedBoxes.push_back(visibleBounds(*frame.loaded[n]));
         frame.layers[n].image = frame.images[n].get();
+        frame.layers[n].visible = frame.loadedBoxes[n];
     }
 }
 

@@ -15,8 +15,10 @@ struct Frame {
     std::unique_ptr<CanvasPixels> wall;               // opaque, premultiplied
     std::vector<std::unique_ptr<PartPixels>> loaded;  // per layer in draw order, as loaded
     std::vector<std::unique_ptr<PartPixels>> images;  // per layer in draw order, drawn
+    std::vector<PixelBox> loadedBoxes;                // visible box of each loaded image
     std::vector<int> layerOfSlot;                     // layer index of each draw-order slot
-    std::vector<CompositorLayer> layers;              // draw order, default placement
+    std::vector<CompositorLayer> layers;              // draw order, default placement, boxes
+                                                      // supplied as the editor supplies them
 };
 
 // Sets every layer's angle: 0 for all, or a different angle per layer (none a quarter turn).

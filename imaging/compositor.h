@@ -12,17 +12,29 @@
 // input is changed; the fast paths give exactly the pixels of the general path.
 #pragma once
 
+#include <optional>
 #include <span>
 
+#include "imaging/layer_bounds.h"
 #include "imaging/pixels.h"
 
 namespace kelvaro {
 
 struct CompositorLayer {
+    CompositorLayer() = default;
+    CompositorLayer(const PartPixels* image_, int x_, int y_, int angle_,
+                    std::optional<PixelBox> visible_ = std::nullopt)
+        : image(image_), x(x_), y(y_), angle(angle_), visible(visible_) {}
+
     const PartPixels* image = nullptr;  // straight alpha; nullptr: the layer is absent, skipped
     int x = 0;                          // canvas position of the image's top left corner
     int y = 0;
     int angle = 0;  // whole degrees, clockwise on screen, about canvas point (95, 95)
+    // The image's visible box when the caller already knows it (worked out once when the pixels
+    // last changed): it must hold every pixel of `image` whose alpha is not 0, and may be larger
+    // (up to the whole image). An empty box says the image has nothing to show. Without it the
+    // image is scanned for its visible box on every call.
+    std::optional<PixelBox> visible;
 };
 
 struct CompositorOptions {

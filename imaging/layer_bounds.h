@@ -21,6 +21,12 @@ struct PixelBox {
 
 inline constexpr PixelBox kWholePart{0, 0, kPartSize, kPartSize};
 
+// The pixels lying in both boxes (empty when they do not meet).
+constexpr PixelBox intersection(const PixelBox& a, const PixelBox& b) {
+    return {a.left > b.left ? a.left : b.left, a.top > b.top ? a.top : b.top,
+            a.right < b.right ? a.right : b.right, a.bottom < b.bottom ? a.bottom : b.bottom};
+}
+
 // The bounding box of the non-transparent pixels inside `within` (which must lie inside the
 // image); empty when every alpha there is 0. Pixels outside `within` are never read.
 PixelBox visibleBounds(const PartPixels& image, const PixelBox& within = kWholePart);

@@ -67,6 +67,14 @@ void findRows(LayerPlan& plan) {
     plan.lastRow = end;
 }
 
+// The visible pixels among those some sample reads: the caller's box when given, trusted to
+// hold every pixel with alpha, else looked for in the image.
+PixelBox visibleBox(const CompositorLayer& layer, const PixelBox& reachable) {
+    if (layer.visible)
+        return intersection(*layer.visible, reachable);
+    return visibleBounds(*layer.image, reachable);
+}
+
 }  // namespace
 
 std::vector<LayerPlan> planLayers(std::span<const CompositorLayer> layers, bool fastPaths) {
@@ -82,7 +90,7 @@ std::vector<LayerPlan> planLayers(std::span<const CompositorLayer> layers, bool 
         plan.kernel = path.kernel;
         plan.copies = path.copies;
         // Pixels no sample reads cannot show, so they are not even looked at.
-        plan.box = visibleBounds(*layer.image, reachablePixels(plan.place, reachOf(path.copies)));
+        plan.box = visibleBox(layer, reachablePixels(plan.place, reachOf(path.copies)));
         if (plan.box.empty())
             continue;
         plan.window = windowOf(plan.box, path.copies);

@@ -28,11 +28,30 @@ int stretchOnLine(int channel, const ContrastLine& line) {
 // position, so a pixel is rebuilt by three look-ups and two ORs.
 using ShiftedTable = std::array<Argb, 256>;
 
-ShiftedTable shiftedTable(int multiplier, const ColourSettings& s, int shift) {
-    const ChannelTable table = channelTable(multiplier, s.brightness, s.contrast);
+// The brightness and contrast steps of every value the multiplier step can give; shared by the
+// three channels, so the floating-point work is done once per recolour, not once per channel.
+ChannelTable toneTable(int brightness, int contrast) {
+    brightness = std::clamp(brightness, -100, 100);
+    contrast = std::clamp(contrast, -100, 100);
+    const double slope = contrastSlope(contrast);
+    const ContrastLine line{slope, contrastOffset(slope)};
+    ChannelTable table{};
+    for (int c = 0; c < 256; ++c) {
+        int value = brightenChannel(c, brightness);
+        if (contrast != 0)
+            value = stretchOnLine(value, line);
+        table[static_cast<std::size_t>(c)] = static_cast<std::uint8_t>(value);
+    }
+    return table;
+}
+
+ShiftedTable shiftedTable(const ChannelTable& tone, int multiplier, int shift) {
+    multiplier = std::clamp(multiplier, 0, 255);
     ShiftedTable shifted{};
-    for (std::size_t v = 0; v < shifted.size(); ++v)
-        shifted[v] = Argb{table[v]} << shift;
+    for (std::size_t v = 0; v < shifted.size(); ++v) {
+        const auto multiplied = multiplyChannel(static_cast<int>(v), multiplier);
+        shifted[v] = Argb{tone[static_cast<std::size_t>(multiplied)]} << shift;
+    }
     return shifted;
 }
 
@@ -74,29 +93,34 @@ int stretchChannel(int channel, int contrast) {
 }
 
 ChannelTable channelTable(int multiplier, int brightness, int contrast) {
-    multiplier = std::clamp(multiplier, 0, 255);
-    brightness = std::clamp(brightness, -100, 100);
-    contrast = std::clamp(contrast, -100, 100);
-    const double slope = contrastSlope(contrast);
-    const ContrastLine line{slope, contrastOffset(slope)};
+    const ShiftedTable shifted = shiftedTable(toneTable(brightness, contrast), multiplier, 0);
     ChannelTable table{};
-    for (int c = 0; c < 256; ++c) {
-        int value = brightenChannel(multiplyChannel(c, multiplier), brightness);
-        if (contrast != 0)
-            value = stretchOnLine(value, line);
-        table[static_cast<std::size_t>(c)] = static_cast<std::uint8_t>(value);
-    }
+    std::transform(shifted.begin(), shifted.end(), table.begin(),
+                   [](Argb v) { return static_cast<std::uint8_t>(v); });
     return table;
 }
 
 void recolourPixels(const PartPixels& loaded, PartPixels& image, const ColourSettings& s) {
-    const ShiftedTable red = shiftedTable(s.red, s, 16);
-    const ShiftedTable green = shiftedTable(s.green, s, 8);
-    const ShiftedTable blue = shiftedTable(s.blue, s, 0);
-    for (std::size_t i = 0; i < loaded.size(); ++i) {
-        const Argb p = loaded[i];
-        const Argb alpha = p & 0xff000000u;
-        image[i] = alpha == 0 ? p : alpha | red[redOf(p)] | green[greenOf(p)] | blue[blueOf(p)];
+    recolourPixels(loaded, image, s, kWholePart);
+}
+
+void recolourPixels(const PartPixels& loaded, PartPixels& image, const ColourSettings& s,
+                    const PixelBox& loadedBox) {
+    const PixelBox box = intersection(loadedBox, kWholePart);
+    if (box.empty())
+        return;
+    const ChannelTable tone = toneTable(s.brightness, s.contrast);
+    const ShiftedTable red = shiftedTable(tone, s.red, 16);
+    const ShiftedTable green = shiftedTable(tone, s.green, 8);
+    const ShiftedTable blue = shiftedTable(tone, s.blue, 0);
+    for (int y = box.top; y < box.bottom; ++y) {
+        const auto first = static_cast<std::size_t>(y * kPartSize + box.left);
+        const auto end = first + static_cast<std::size_t>(box.width());
+        for (std::size_t i = first; i < end; ++i) {
+            const Argb p = loaded[i];
+            const Argb alpha = p & 0xff000000u;
+            image[i] = alpha == 0 ? p : alpha | red[redOf(p)] | green[greenOf(p)] | blue[blueOf(p)];
+        }
     }
 }
 

@@ -21,6 +21,7 @@
 #include <cstdint>
 
 #include "imaging/colour_settings.h"
+#include "imaging/layer_bounds.h"
 #include "imaging/pixels.h"
 
 namespace kelvaro {
@@ -46,5 +47,13 @@ ChannelTable channelTable(int multiplier, int brightness, int contrast);
 
 // Writes every pixel of `image` from the pixel at the same place in `loaded`.
 void recolourPixels(const PartPixels& loaded, PartPixels& image, const ColourSettings& s);
+
+// The same result with only the pixels inside `loadedBox` written. The box must hold every
+// pixel of `loaded` whose alpha is not 0 (visibleBounds of `loaded`, or any larger box), and
+// outside it `image` must already equal `loaded`: there the full recolour would copy the loaded
+// pixel unchanged. That holds after every load (both buffers copies of the file) and is kept by
+// recolouring and by the iris mask, which leave a pixel of loaded alpha 0 with its loaded bytes.
+void recolourPixels(const PartPixels& loaded, PartPixels& image, const ColourSettings& s,
+                    const PixelBox& loadedBox);
 
 }  // namespace kelvaro

@@ -22,7 +22,7 @@ int layerOffset(int a, int b) {
 void recolourLayer(PortraitState& state, int layerIndex) {
     LayerState& layer = state.layer(layerIndex);
     if (layer.hasImage)
-        recolourPixels(*layer.loaded, *layer.image, state.current);
+        recolourPixels(*layer.loaded, *layer.image, state.current, layer.loadedBox);
     layer.stored = state.current;
     state.scroll = state.current;
 }
@@ -53,7 +53,9 @@ void composePortrait(const PortraitState& state, CanvasPixels& out) {
     std::size_t i = 0;
     for (int index : drawOrder()) {
         const LayerState& l = state.layer(index);
-        layers[i++] = {l.hasImage ? l.image.get() : nullptr, l.x, l.y, l.angle};
+        if (l.hasImage)
+            layers[i] = {l.image.get(), l.x, l.y, l.angle, l.loadedBox};
+        ++i;
     }
     composeCanvas(state.hasWall ? state.wall.get() : nullptr, layers, out);
 }

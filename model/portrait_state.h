@@ -7,6 +7,7 @@
 #include <string>
 
 #include "imaging/colour_settings.h"
+#include "imaging/layer_bounds.h"
 #include "imaging/pixels.h"
 #include "model/layer_tables.h"
 #include "model/pattern.h"
@@ -26,6 +27,11 @@ struct LayerState {
     bool hasImage = false;
     std::unique_ptr<PartPixels> image;
     std::unique_ptr<PartPixels> loaded;
+    // Holds every pixel of `loaded` with alpha (worked out by each load, the only time the loaded
+    // pixels change). Recolouring keeps the loaded alphas and the iris mask only lowers them, so
+    // the displayed image shows nothing outside it either, and outside it `image` equals
+    // `loaded`. The whole image until a load says otherwise.
+    PixelBox loadedBox = kWholePart;
 };
 
 struct PortraitState {

@@ -96,6 +96,42 @@ TEST(CompositorPaths, FastPathsGiveExactlyThePixelsOfTheGeneralPath) {
     }
 }
 
+// Each layer's box as the caller may supply it: exactly the visible box, or larger by up to 30
+// pixels a side (also past the image), or the whole image.
+std::vector<CompositorLayer> withSuppliedBoxes(std::vector<CompositorLayer> layers, int kind,
+                                               Random& random) {
+    for (CompositorLayer& layer : layers) {
+        if (layer.image == nullptr)
+            continue;
+        const PixelBox exact = visibleBounds(*layer.image);
+        const PixelBox larger{
+            exact.left - uniform(random, 0, 30), exact.top - uniform(random, 0, 30),
+            exact.right + uniform(random, 0, 30), exact.bottom + uniform(random, 0, 30)};
+        const PixelBox choices[] = {exact, larger, kWholePart};
+        layer.visible = choices[kind];
+    }
+    return layers;
+}
+
+TEST(CompositorPaths, SuppliedBoxesGiveThePixelsOfScanning) {
+    for (const unsigned seed : seedsToRun()) {
+        SCOPED_TRACE(testing::Message() << "replay with KELVARO_COMPOSITOR_SEED=" << seed);
+        RandomCase c = makeCase(seed);
+        // A wholly transparent layer on top (colour bytes only): its exact box is empty.
+        c.parts.push_back(makePart([](int u, int v) { return static_cast<Argb>(u * 977 + v); }));
+        c.layers.push_back({c.parts.back().get(), -30, -10, 33});
+        Random random(seed);
+        for (const bool fastPaths : {true, false}) {
+            const auto scanned = compose(c.wall.get(), c.layers, fastPaths);
+            for (int kind = 0; kind < 3; ++kind) {
+                const auto boxed = withSuppliedBoxes(c.layers, kind, random);
+                ASSERT_EQ(*compose(c.wall.get(), boxed, fastPaths), *scanned)
+                    << "box kind " << kind << ", fast paths " << fastPaths;
+            }
+        }
+    }
+}
+
 TEST(CompositorPaths, CoveredLayersSkippedGiveThePlainResult) {
     // Full opaque layers stacked and turned: the fast path draws mostly the top one.
     Random random(7);

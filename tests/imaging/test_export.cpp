@@ -94,8 +94,12 @@ ToolOutput runTool(const std::string& command) {
     return out;
 }
 
+// Built by appending: GCC 12 in Release reports a false overlap for "'" + std::string.
 std::string quoted(const fs::path& file) {
-    return "'" + file.string() + "'";
+    std::string text = "'";
+    text += file.string();
+    text += '\'';
+    return text;
 }
 
 // Width, height, format, bits per channel, channels and whether every pixel is opaque.
