@@ -21,6 +21,10 @@ bool HelpWindow::showPage(const std::filesystem::path& page, QWidget* owner) {
     QFile file(QFile::decodeName(page.c_str()));
     if (!file.open(QIODevice::ReadOnly))
         return false;
+    // One help window at a time: an older one gives way to the page just asked for.
+    for (HelpWindow* older : owner->findChildren<HelpWindow*>(Qt::FindDirectChildrenOnly)) {
+        older->close();
+    }
     auto* window = new HelpWindow(QString::fromUtf8(file.readAll()),
                                   QFile::decodeName(page.parent_path().c_str()), owner);
     window->show();

@@ -220,6 +220,13 @@ TEST(WindowChrome, HelpFromTheButtonAndF1) {
     EXPECT_EQ(openHelpWindow(), nullptr);
     QTest::keyClick(edit, Qt::Key_F1);
     ASSERT_NE(openHelpWindow(), nullptr);
+    QTest::keyClick(edit, Qt::Key_F1);  // pressed again: still one help window
+    QTest::qWait(10);
+    int open = 0;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        open += w->objectName() == "helpWindow" && w->isVisible();
+    }
+    EXPECT_EQ(open, 1);
     openHelpWindow()->close();
 }
 
