@@ -1,6 +1,7 @@
 // The unturned copy kernel with AVX2, chosen at run time: eight pixels at a time, premultiplied
 // and blended with exactly the integer arithmetic of premultiply() and blendOver().
 #include "imaging/blend.h"
+#include "imaging/blend_avx2.h"
 #include "imaging/layer_placement.h"
 #include "imaging/simd_support.h"
 #include "imaging/span_kernels.h"
@@ -9,12 +10,6 @@ namespace kelvaro {
 
 #ifdef KELVARO_HAVE_X86
 namespace {
-
-// x / 255 rounded to nearest in every 16-bit lane, as divideBy255.
-KELVARO_AVX2 __m256i divideBy255Lanes(__m256i x) {
-    x = _mm256_add_epi16(x, _mm256_set1_epi16(128));
-    return _mm256_srli_epi16(_mm256_add_epi16(x, _mm256_srli_epi16(x, 8)), 8);
-}
 
 // Each pixel's alpha word copied to its four channel words.
 KELVARO_AVX2 __m256i spreadAlpha(__m256i channels) {
@@ -51,24 +46,16 @@ KELVARO_AVX2 void copySpanAvx2(const SpanJob& job) {
     const auto start =
         static_cast<int>((job.sampleY >> kFixedBits) * job.stride + (job.sampleX >> kFixedBits));
     const Argb* source = job.pixels + start;
-    const __m256i level = _mm256_set1_epi32(job.level);
     int i = 0;
     for (; i + 8 <= job.count; i += 8) {
         auto* out = reinterpret_cast<__m256i*>(job.out + i);
         const __m256i dst = _mm256_loadu_si256(out);
         const __m256i blended =
             blendEight(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(source + i)), dst);
-        const __m256i covered = _mm256_cmpgt_epi32(
-            _mm256_cvtepu8_epi32(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(job.cover + i))),
-            level);
+        const __m256i covered = coveredAbove(job.cover + i, job.level);
         _mm256_storeu_si256(out, _mm256_blendv_epi8(blended, dst, covered));
     }
-    SpanJob rest = job;
-    rest.sampleX += i * kFixedOne;
-    rest.count -= i;
-    rest.out += i;
-    rest.cover += i;
-    copySpan(rest);
+    copySpan(spanAfter(job, i));
 }
 
 #else

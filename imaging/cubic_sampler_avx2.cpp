@@ -1,6 +1,6 @@
-// The cubic kernel with AVX2, chosen at run time. It performs exactly the integer arithmetic of
-// the portable kernel (sampleCubic), four channels of four columns at a time, so both give the
-// same pixels.
+// The cubic kernel with AVX2 one pixel at a time (the ends of the eight-pixel kernel's spans). It
+// performs exactly the integer arithmetic of the portable kernel (sampleCubic), four channels of
+// four columns at a time, so both give the same pixels.
 #include <cstring>
 
 #include "imaging/blend.h"

@@ -30,7 +30,7 @@ bool always(const LayerPlacement&) {
 constexpr DrawPath kFastPaths[] = {
     {unturnedWithAvx2, copySpanAvx2, true},
     {turnsByQuarters, copySpan, true},
-    {processorHasAvx2, cubicSpanAvx2, false},
+    {processorHasAvx2, cubicSpan8Avx2, false},
     {always, cubicSpan, false},
 };
 constexpr DrawPath kGeneralPath = kFastPaths[std::size(kFastPaths) - 1];

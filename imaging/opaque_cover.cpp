@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "imaging/opaque_taps.h"
+
 namespace kelvaro {
 namespace {
 
@@ -9,23 +11,10 @@ bool opaqueAt(const PartPixels& image, int column, int row) {
     return alphaOf(image[static_cast<std::size_t>(row * kPartSize + column)]) == 255;
 }
 
-// All 16 taps of the cubic sample at (column, row) lie inside the image and are opaque.
-bool tapsOpaque(const PartPixels& image, int column, int row) {
-    if (column < 1 || row < 1 || column + 2 >= kPartSize || row + 2 >= kPartSize)
-        return false;
-    for (int dy = -1; dy <= 2; ++dy) {
-        for (int dx = -1; dx <= 2; ++dx) {
-            if (!opaqueAt(image, column + dx, row + dy))
-                return false;
-        }
-    }
-    return true;
-}
-
-bool coversPixel(const LayerPlan& plan, std::int64_t x, std::int64_t y) {
+bool coversPixel(const LayerPlan& plan, OpaqueTaps& taps, std::int64_t x, std::int64_t y) {
     const auto column = static_cast<int>(x >> kFixedBits);
     const auto row = static_cast<int>(y >> kFixedBits);
-    return plan.copies ? opaqueAt(*plan.image, column, row) : tapsOpaque(*plan.image, column, row);
+    return plan.copies ? opaqueAt(*plan.image, column, row) : taps.at(column, row);
 }
 
 // The first column from `column` on that no higher layer covers, or `last`.
@@ -38,17 +27,20 @@ int nextOpen(const std::uint8_t* marks, int column, int last) {
 }
 
 // Marks the pixels of one row span not yet covered; true when there was any.
-bool markSpan(const LayerPlan& plan, int row, std::uint8_t level, CoverMap& cover) {
+bool markSpan(const LayerPlan& plan, OpaqueTaps& taps, int row, std::uint8_t level,
+              CoverMap& cover) {
     const ColumnSpan span = columnSpan(plan.place, row, plan.window);
     std::uint8_t* marks = cover.data() + row * kCanvasSize;
+    const int open = nextOpen(marks, span.first, span.last);
+    if (open < span.last && !plan.copies && taps.none())
+        return true;
     const std::int64_t x = sampleX(plan.place, span.first, row);
     const std::int64_t y = sampleY(plan.place, span.first, row);
     bool shows = false;
-    for (int column = nextOpen(marks, span.first, span.last); column < span.last;
-         column = nextOpen(marks, column + 1, span.last)) {
+    for (int column = open; column < span.last; column = nextOpen(marks, column + 1, span.last)) {
         shows = true;
         const std::int64_t steps = column - span.first;
-        if (coversPixel(plan, x + steps * plan.place.columnStepX,
+        if (coversPixel(plan, taps, x + steps * plan.place.columnStepX,
                         y + steps * plan.place.columnStepY))
             marks[column] = level;
     }
@@ -62,11 +54,14 @@ std::vector<bool> markOpaqueCover(std::span<const LayerPlan> plans, CoverMap& co
     cover.fill(0);
     if (plans.size() > kMaxCoverLevels)
         return shows;
+    OpaqueTaps taps;
     for (std::size_t k = plans.size(); k-- > 0;) {
         const auto level = static_cast<std::uint8_t>(k + 1);
+        if (!plans[k].copies)
+            taps.reset(*plans[k].image, plans[k].box);
         bool any = false;
         for (int row = plans[k].firstRow; row < plans[k].lastRow; ++row)
-            any = markSpan(plans[k], row, level, cover) || any;
+            any = markSpan(plans[k], taps, row, level, cover) || any;
         shows[k] = any;
     }
     return shows;

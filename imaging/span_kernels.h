@@ -29,12 +29,25 @@ struct SpanJob {
 
 using SpanKernel = void (*)(const SpanJob&);
 
+// The rest of a span after its first `pixels` canvas pixels.
+inline SpanJob spanAfter(const SpanJob& job, int pixels) {
+    SpanJob rest = job;
+    rest.sampleX += pixels * job.stepX;
+    rest.sampleY += pixels * job.stepY;
+    rest.count -= pixels;
+    rest.out += pixels;
+    rest.cover += pixels;
+    return rest;
+}
+
 // One cubic sample of a premultiplied patch, clamped to a valid premultiplied pixel.
 Argb sampleCubic(const Argb* pixels, int stride, std::int64_t sampleX, std::int64_t sampleY);
 
-// Cubic spans: the portable one and, where the processor has it, one using AVX2.
+// Cubic spans: the portable one and, where the processor has it, ones using AVX2: one pixel
+// at a time, and eight at a time (the last few of a span one at a time).
 void cubicSpan(const SpanJob& job);
 void cubicSpanAvx2(const SpanJob& job);
+void cubicSpan8Avx2(const SpanJob& job);
 bool haveAvx2();
 
 // Whole-pixel spans of a straight-alpha image: unturned or turned by quarter turns.

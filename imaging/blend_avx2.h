@@ -1,0 +1,41 @@
+// Blend arithmetic of blend.h in AVX2 lanes, shared by the vector kernels. Only usable from
+// functions marked KELVARO_AVX2.
+#pragma once
+
+#include <cstdint>
+
+#include "imaging/simd_support.h"
+
+#ifdef KELVARO_HAVE_X86
+
+namespace kelvaro {
+
+// x / 255 rounded to nearest in every 16-bit lane, as divideBy255.
+KELVARO_AVX2 inline __m256i divideBy255Lanes(__m256i x) {
+    x = _mm256_add_epi16(x, _mm256_set1_epi16(128));
+    return _mm256_srli_epi16(_mm256_add_epi16(x, _mm256_srli_epi16(x, 8)), 8);
+}
+
+// Eight premultiplied pixels `src` over eight premultiplied pixels `dst`, as blendOver.
+KELVARO_AVX2 inline __m256i blendOverEight(__m256i src, __m256i dst) {
+    const __m256i alpha = _mm256_shuffle_epi8(
+        src, _mm256_setr_epi8(3, 3, 3, 3, 7, 7, 7, 7, 11, 11, 11, 11, 15, 15, 15, 15, 3, 3, 3, 3, 7,
+                              7, 7, 7, 11, 11, 11, 11, 15, 15, 15, 15));
+    const __m256i keep = _mm256_sub_epi8(_mm256_set1_epi8(-1), alpha);
+    const __m256i zero = _mm256_setzero_si256();
+    const __m256i low = divideBy255Lanes(
+        _mm256_mullo_epi16(_mm256_unpacklo_epi8(dst, zero), _mm256_unpacklo_epi8(keep, zero)));
+    const __m256i high = divideBy255Lanes(
+        _mm256_mullo_epi16(_mm256_unpackhi_epi8(dst, zero), _mm256_unpackhi_epi8(keep, zero)));
+    return _mm256_add_epi8(src, _mm256_packus_epi16(low, high));
+}
+
+// Per pixel of eight: all ones where the cover level exceeds `level` (the pixel is not drawn).
+KELVARO_AVX2 inline __m256i coveredAbove(const std::uint8_t* cover, int level) {
+    const __m128i marks = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(cover));
+    return _mm256_cmpgt_epi32(_mm256_cvtepu8_epi32(marks), _mm256_set1_epi32(level));
+}
+
+}  // namespace kelvaro
+
+#endif

@@ -1,0 +1,48 @@
+#include "imaging/opaque_taps.h"
+
+#include <algorithm>
+
+namespace kelvaro {
+namespace {
+
+// marks[x] = 1 when solid[x - 1 .. x + 2] all are (inside the row); `count` bytes each.
+void fourInRow(const std::uint8_t* solid, std::uint8_t* marks, int count) {
+    std::fill(marks, marks + count, std::uint8_t{0});
+    for (int x = 1; x + 2 < count; ++x)
+        marks[x] = solid[x - 1] & solid[x] & solid[x + 1] & solid[x + 2];
+}
+
+// Per box pixel: 1 when its own four horizontal taps are opaque.
+void markRows(const PartPixels& image, const PixelBox& box, std::uint8_t* rows) {
+    std::vector<std::uint8_t> solid(static_cast<std::size_t>(box.width()));
+    for (int y = box.top; y < box.bottom; ++y) {
+        const Argb* source = image.data() + y * kPartSize + box.left;
+        for (int x = 0; x < box.width(); ++x)
+            solid[static_cast<std::size_t>(x)] = alphaOf(source[x]) == 255 ? 1 : 0;
+        fourInRow(solid.data(), rows + (y - box.top) * box.width(), box.width());
+    }
+}
+
+}  // namespace
+
+void OpaqueTaps::markTaps() {
+    const PixelBox& box = m_box;
+    const auto size = static_cast<std::size_t>(box.width() * box.height());
+    m_rows.resize(size);
+    m_marks.assign(size, 0);
+    markRows(*m_image, box, m_rows.data());
+    const int w = box.width();
+    m_none = true;
+    for (int y = 1; y + 2 < box.height(); ++y) {
+        const std::uint8_t* above = m_rows.data() + (y - 1) * w;
+        std::uint8_t* marks = m_marks.data() + y * w;
+        std::uint8_t any = 0;
+        for (int x = 0; x < w; ++x) {
+            marks[x] = above[x] & above[x + w] & above[x + 2 * w] & above[x + 3 * w];
+            any |= marks[x];
+        }
+        m_none = m_none && any == 0;
+    }
+}
+
+}  // namespace kelvaro
