@@ -16,6 +16,28 @@ KELVARO_AVX2 inline __m256i divideBy255Lanes(__m256i x) {
     return _mm256_srli_epi16(_mm256_add_epi16(x, _mm256_srli_epi16(x, 8)), 8);
 }
 
+// Each pixel's alpha word copied to its four channel words (two pixels per 128-bit half).
+KELVARO_AVX2 inline __m256i spreadAlphaWords(__m256i channels) {
+    const __m256i pick = _mm256_setr_epi8(6, 7, 6, 7, 6, 7, 6, 7, 14, 15, 14, 15, 14, 15, 14, 15, 6,
+                                          7, 6, 7, 6, 7, 6, 7, 14, 15, 14, 15, 14, 15, 14, 15);
+    return _mm256_shuffle_epi8(channels, pick);
+}
+
+// Straight-alpha pixels as 16-bit channels, premultiplied as premultiply() does.
+KELVARO_AVX2 inline __m256i premultiplyWords(__m256i straight) {
+    // The alpha word is multiplied by 255, which divideBy255 turns back into alpha itself.
+    const __m256i factor =
+        _mm256_blend_epi16(spreadAlphaWords(straight), _mm256_set1_epi16(255), 0x88);
+    return divideBy255Lanes(_mm256_mullo_epi16(straight, factor));
+}
+
+// Eight straight-alpha pixels premultiplied, as premultiply().
+KELVARO_AVX2 inline __m256i premultiplyEight(__m256i straight) {
+    const __m256i zero = _mm256_setzero_si256();
+    return _mm256_packus_epi16(premultiplyWords(_mm256_unpacklo_epi8(straight, zero)),
+                               premultiplyWords(_mm256_unpackhi_epi8(straight, zero)));
+}
+
 // Eight premultiplied pixels `src` over eight premultiplied pixels `dst`, as blendOver.
 KELVARO_AVX2 inline __m256i blendOverEight(__m256i src, __m256i dst) {
     const __m256i alpha = _mm256_shuffle_epi8(

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "imaging/blend.h"
+#include "imaging/premultiply_row.h"
 
 namespace kelvaro {
 namespace {
@@ -109,7 +110,7 @@ Patch buildPatch(const LayerPlan& plan, std::vector<Argb>& storage) {
     for (int y = box.top; y < box.bottom; ++y) {
         const Argb* source = plan.image->data() + y * kPartSize + box.left;
         Argb* target = storage.data() + (y - box.top + kPatchMargin) * stride + kPatchMargin;
-        std::transform(source, source + box.width(), target, premultiply);
+        premultiplyRow(source, box.width(), target);
     }
     return {storage.data(), stride, box.left - kPatchMargin, box.top - kPatchMargin};
 }

@@ -26,25 +26,30 @@ int nextOpen(const std::uint8_t* marks, int column, int last) {
                            : static_cast<int>(static_cast<const std::uint8_t*>(open) - marks);
 }
 
+// True when some column of [first, last) is not covered by a higher layer.
+bool anyOpen(const std::uint8_t* marks, int first, int last) {
+    return nextOpen(marks, first, last) < last;
+}
+
 // Marks the pixels of one row span not yet covered; true when there was any.
 bool markSpan(const LayerPlan& plan, OpaqueTaps& taps, int row, std::uint8_t level,
               CoverMap& cover) {
     const ColumnSpan span = columnSpan(plan.place, row, plan.window);
     std::uint8_t* marks = cover.data() + row * kCanvasSize;
-    const int open = nextOpen(marks, span.first, span.last);
-    if (open < span.last && !plan.copies && taps.none())
+    if (!anyOpen(marks, span.first, span.last))
+        return false;
+    if (!plan.copies && taps.none())
         return true;
     const std::int64_t x = sampleX(plan.place, span.first, row);
     const std::int64_t y = sampleY(plan.place, span.first, row);
-    bool shows = false;
-    for (int column = open; column < span.last; column = nextOpen(marks, column + 1, span.last)) {
-        shows = true;
+    for (int column = nextOpen(marks, span.first, span.last); column < span.last;
+         column = nextOpen(marks, column + 1, span.last)) {
         const std::int64_t steps = column - span.first;
         if (coversPixel(plan, taps, x + steps * plan.place.columnStepX,
                         y + steps * plan.place.columnStepY))
             marks[column] = level;
     }
-    return shows;
+    return true;
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
-// The cubic span kernels on their own: every AVX2 kernel against the portable one on seeded
+// The span kernels on their own: every AVX2 cubic kernel against the portable one on seeded
 // random patches and spans (any direction, lengths below and above a vector step, samples at the
-// patch edges, pixels covered higher up), pixel for pixel.
+// patch edges, pixels covered higher up), pixel for pixel; premultiplied patch rows.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -8,6 +8,7 @@
 
 #include "imaging/blend.h"
 #include "imaging/layer_placement.h"
+#include "imaging/premultiply_row.h"
 #include "imaging/span_kernels.h"
 
 namespace kelvaro::test {
@@ -109,6 +110,28 @@ TEST(CompositorKernels, Avx2CubicKernelsDrawThePixelsOfThePortableKernel) {
     }
     // The cases do draw: most spans change some canvas pixel.
     EXPECT_GT(changed, 1500);
+}
+
+TEST(CompositorKernels, PremultipliedRowsMatchPremultiplyingEachPixel) {
+    // Every alpha with random colours, in rows of every length up to 40 at odd offsets.
+    Random random(99);
+    std::vector<Argb> straight(256 * 8);
+    for (std::size_t n = 0; n < straight.size(); ++n)
+        straight[n] = (static_cast<Argb>(n % 256) << 24) | (static_cast<Argb>(random()) >> 8);
+    for (int count = 0; count <= 40; ++count) {
+        const int offset = (count * 37) % 1000;
+        std::vector<Argb> row(static_cast<std::size_t>(count) + 1, 0x12345678u);
+        premultiplyRow(straight.data() + offset, count, row.data());
+        for (int i = 0; i < count; ++i)
+            ASSERT_EQ(row[static_cast<std::size_t>(i)],
+                      premultiply(straight[static_cast<std::size_t>(offset + i)]))
+                << "count " << count << ", pixel " << i;
+        EXPECT_EQ(row.back(), 0x12345678u) << "count " << count;
+    }
+    std::vector<Argb> all(straight.size());
+    premultiplyRow(straight.data(), static_cast<int>(straight.size()), all.data());
+    for (std::size_t n = 0; n < all.size(); ++n)
+        ASSERT_EQ(all[n], premultiply(straight[n])) << "pixel " << n;
 }
 
 }  // namespace
