@@ -11,12 +11,6 @@ bool opaqueAt(const PartPixels& image, int column, int row) {
     return alphaOf(image[static_cast<std::size_t>(row * kPartSize + column)]) == 255;
 }
 
-bool coversPixel(const LayerPlan& plan, OpaqueTaps& taps, std::int64_t x, std::int64_t y) {
-    const auto column = static_cast<int>(x >> kFixedBits);
-    const auto row = static_cast<int>(y >> kFixedBits);
-    return plan.copies ? opaqueAt(*plan.image, column, row) : taps.at(column, row);
-}
-
 // The first column from `column` on that no higher layer covers, or `last`.
 int nextOpen(const std::uint8_t* marks, int column, int last) {
     if (column >= last || marks[column] == 0)
@@ -31,6 +25,35 @@ bool anyOpen(const std::uint8_t* marks, int first, int last) {
     return nextOpen(marks, first, last) < last;
 }
 
+// Marks the open pixels of a whole-pixel span whose pixel is opaque, skipping covered runs.
+void markCopied(const LayerPlan& plan, const ColumnSpan& span, int row, std::uint8_t level,
+                std::uint8_t* marks) {
+    const std::int64_t x = sampleX(plan.place, span.first, row);
+    const std::int64_t y = sampleY(plan.place, span.first, row);
+    for (int column = nextOpen(marks, span.first, span.last); column < span.last;
+         column = nextOpen(marks, column + 1, span.last)) {
+        const std::int64_t steps = column - span.first;
+        if (opaqueAt(*plan.image,
+                     static_cast<int>((x + steps * plan.place.columnStepX) >> kFixedBits),
+                     static_cast<int>((y + steps * plan.place.columnStepY) >> kFixedBits)))
+            marks[column] = level;
+    }
+}
+
+// Marks the open pixels of a cubic span whose sample reads only opaque pixels.
+void markSampled(const LayerPlan& plan, OpaqueTaps& taps, const ColumnSpan& span, int row,
+                 std::uint8_t level, std::uint8_t* marks) {
+    std::int64_t x = sampleX(plan.place, span.first, row);
+    std::int64_t y = sampleY(plan.place, span.first, row);
+    for (int column = span.first; column < span.last; ++column) {
+        if (marks[column] == 0 &&
+            taps.at(static_cast<int>(x >> kFixedBits), static_cast<int>(y >> kFixedBits)))
+            marks[column] = level;
+        x += plan.place.columnStepX;
+        y += plan.place.columnStepY;
+    }
+}
+
 // Marks the pixels of one row span not yet covered; true when there was any.
 bool markSpan(const LayerPlan& plan, OpaqueTaps& taps, int row, std::uint8_t level,
               CoverMap& cover) {
@@ -40,15 +63,10 @@ bool markSpan(const LayerPlan& plan, OpaqueTaps& taps, int row, std::uint8_t lev
         return false;
     if (!plan.copies && taps.none())
         return true;
-    const std::int64_t x = sampleX(plan.place, span.first, row);
-    const std::int64_t y = sampleY(plan.place, span.first, row);
-    for (int column = nextOpen(marks, span.first, span.last); column < span.last;
-         column = nextOpen(marks, column + 1, span.last)) {
-        const std::int64_t steps = column - span.first;
-        if (coversPixel(plan, taps, x + steps * plan.place.columnStepX,
-                        y + steps * plan.place.columnStepY))
-            marks[column] = level;
-    }
+    if (plan.copies)
+        markCopied(plan, span, row, level, marks);
+    else
+        markSampled(plan, taps, span, row, level, marks);
     return true;
 }
 
