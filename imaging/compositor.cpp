@@ -25,7 +25,7 @@ void drawLayer(const LayerPlan& plan, std::uint8_t level, const CoverMap& cover,
     job.stepY = plan.place.columnStepY;
     job.level = level;
     for (int row = plan.firstRow; row < plan.lastRow; ++row) {
-        const ColumnSpan span = columnSpan(plan.place, row, plan.window);
+        const ColumnSpan& span = plan.spans[static_cast<std::size_t>(row)];
         if (span.empty())
             continue;
         const int first = row * kCanvasSize + span.first;

@@ -57,15 +57,18 @@ TapReach reachOf(bool copies) {
     return copies ? TapReach{0, 0} : TapReach{1, 2};
 }
 
+// Works out every row's span once, and the rows [firstRow, lastRow) holding the non-empty ones.
 void findRows(LayerPlan& plan) {
-    int row = 0;
-    while (row < kCanvasSize && columnSpan(plan.place, row, plan.window).empty())
-        ++row;
-    plan.firstRow = row;
-    int end = kCanvasSize;
-    while (end > row && columnSpan(plan.place, end - 1, plan.window).empty())
-        --end;
-    plan.lastRow = end;
+    plan.firstRow = kCanvasSize;
+    plan.lastRow = 0;
+    for (int row = 0; row < kCanvasSize; ++row) {
+        const ColumnSpan span = columnSpan(plan.place, row, plan.window);
+        plan.spans[static_cast<std::size_t>(row)] = span;
+        if (span.empty())
+            continue;
+        plan.firstRow = std::min(plan.firstRow, row);
+        plan.lastRow = row + 1;
+    }
 }
 
 // The visible pixels among those some sample reads: the caller's box when given, trusted to

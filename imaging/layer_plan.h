@@ -2,6 +2,7 @@
 // part of it can show, and which kernel draws it.
 #pragma once
 
+#include <array>
 #include <vector>
 
 #include "imaging/compositor.h"
@@ -20,6 +21,8 @@ struct LayerPlan {
     bool copies = false;  // whole-pixel samples (a copy kernel)
     int firstRow = 0;     // canvas rows [firstRow, lastRow) the layer reaches
     int lastRow = 0;
+    // Per canvas row: the columns whose sample lies in the window (set for every row).
+    std::array<ColumnSpan, kCanvasSize> spans{};
 };
 
 // Plans of the layers that can show, back to front: absent layers, fully transparent ones and

@@ -40,15 +40,25 @@ void markCopied(const LayerPlan& plan, const ColumnSpan& span, int row, std::uin
     }
 }
 
-// Marks the open pixels of a cubic span whose sample reads only opaque pixels.
-void markSampled(const LayerPlan& plan, OpaqueTaps& taps, const ColumnSpan& span, int row,
-                 std::uint8_t level, std::uint8_t* marks) {
+// Sample coordinates whose whole-pixel position lies in `box`.
+SampleWindow positionsIn(const PixelBox& box) {
+    return {box.left * kFixedOne - 1, box.right * kFixedOne, box.top * kFixedOne - 1,
+            box.bottom * kFixedOne};
+}
+
+// Marks the open pixels of a cubic row whose sample reads only opaque pixels. Only the columns
+// whose sample position lies in the bounds of the opaque positions are looked at, without
+// branching on the pixels.
+void markSampled(const LayerPlan& plan, OpaqueTaps& taps, int row, std::uint8_t level,
+                 std::uint8_t* marks) {
+    const ColumnSpan span = columnSpan(plan.place, row, positionsIn(taps.opaque()));
     std::int64_t x = sampleX(plan.place, span.first, row);
     std::int64_t y = sampleY(plan.place, span.first, row);
     for (int column = span.first; column < span.last; ++column) {
-        if (marks[column] == 0 &&
-            taps.at(static_cast<int>(x >> kFixedBits), static_cast<int>(y >> kFixedBits)))
-            marks[column] = level;
+        const std::uint8_t solid =
+            taps.inside(static_cast<int>(x >> kFixedBits), static_cast<int>(y >> kFixedBits));
+        marks[column] =
+            marks[column] != 0 ? marks[column] : static_cast<std::uint8_t>(solid * level);
         x += plan.place.columnStepX;
         y += plan.place.columnStepY;
     }
@@ -57,7 +67,7 @@ void markSampled(const LayerPlan& plan, OpaqueTaps& taps, const ColumnSpan& span
 // Marks the pixels of one row span not yet covered; true when there was any.
 bool markSpan(const LayerPlan& plan, OpaqueTaps& taps, int row, std::uint8_t level,
               CoverMap& cover) {
-    const ColumnSpan span = columnSpan(plan.place, row, plan.window);
+    const ColumnSpan& span = plan.spans[static_cast<std::size_t>(row)];
     std::uint8_t* marks = cover.data() + row * kCanvasSize;
     if (!anyOpen(marks, span.first, span.last))
         return false;
@@ -66,7 +76,7 @@ bool markSpan(const LayerPlan& plan, OpaqueTaps& taps, int row, std::uint8_t lev
     if (plan.copies)
         markCopied(plan, span, row, level, marks);
     else
-        markSampled(plan, taps, span, row, level, marks);
+        markSampled(plan, taps, row, level, marks);
     return true;
 }
 

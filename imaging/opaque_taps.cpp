@@ -23,6 +23,23 @@ void markRows(const PartPixels& image, const PixelBox& box, std::uint8_t* rows) 
     }
 }
 
+// Widens `bounds` over the marked positions of one row of marks (image row `row`, first column
+// `left`).
+void widenOver(const std::uint8_t* marks, int count, int left, int row, PixelBox& bounds) {
+    const std::uint8_t* end = marks + count;
+    const std::uint8_t* first = std::find(marks, end, std::uint8_t{1});
+    if (first == end)
+        return;
+    const auto last = static_cast<int>(
+        std::find(std::make_reverse_iterator(end), std::make_reverse_iterator(first), 1).base() -
+        marks);
+    const int from = left + static_cast<int>(first - marks);
+    const int to = left + last;
+    if (bounds.empty())
+        bounds = {from, row, to, row + 1};
+    bounds = {std::min(bounds.left, from), bounds.top, std::max(bounds.right, to), row + 1};
+}
+
 }  // namespace
 
 void OpaqueTaps::markTaps() {
@@ -32,7 +49,7 @@ void OpaqueTaps::markTaps() {
     m_marks.assign(size, 0);
     markRows(*m_image, box, m_rows.data());
     const int w = box.width();
-    m_none = true;
+    m_opaque = {};
     for (int y = 1; y + 2 < box.height(); ++y) {
         const std::uint8_t* above = m_rows.data() + (y - 1) * w;
         std::uint8_t* marks = m_marks.data() + y * w;
@@ -41,7 +58,8 @@ void OpaqueTaps::markTaps() {
             marks[x] = above[x] & above[x + w] & above[x + 2 * w] & above[x + 3 * w];
             any |= marks[x];
         }
-        m_none = m_none && any == 0;
+        if (any != 0)
+            widenOver(marks, w, box.left, box.top + y, m_opaque);
     }
 }
 

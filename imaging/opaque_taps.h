@@ -20,19 +20,28 @@ public:
     }
 
     // No sample position of the box has all its taps opaque.
-    bool none() {
+    bool none() { return opaque().empty(); }
+
+    // The smallest box holding every sample position (column, row) whose taps all are opaque;
+    // empty when there is none.
+    const PixelBox& opaque() {
         build();
-        return m_none;
+        return m_opaque;
     }
 
     // The sample whose top left tap is at (column - 1, row - 1) reads only opaque pixels.
     bool at(int column, int row) {
-        build();
-        const int x = column - m_box.left;
-        const int y = row - m_box.top;
-        if (x < 0 || y < 0 || x >= m_box.width() || y >= m_box.height())
+        const PixelBox& box = opaque();
+        if (column < box.left || row < box.top || column >= box.right || row >= box.bottom)
             return false;
-        return m_marks[static_cast<std::size_t>(y * m_box.width() + x)] != 0;
+        return inside(column, row) != 0;
+    }
+
+    // 1 when the sample at (column, row) reads only opaque pixels, else 0; (column, row) must
+    // lie in opaque().
+    std::uint8_t inside(int column, int row) const {
+        return m_marks[static_cast<std::size_t>((row - m_box.top) * m_box.width() + column -
+                                                m_box.left)];
     }
 
 private:
@@ -48,7 +57,7 @@ private:
     PixelBox m_box;
     std::vector<std::uint8_t> m_marks;  // per box pixel, 1 when the sample there is opaque
     std::vector<std::uint8_t> m_rows;   // scratch: per box pixel, 1 when its row of taps is
-    bool m_none = true;
+    PixelBox m_opaque;                  // bounds of the marked positions, in image pixels
 };
 
 }  // namespace kelvaro

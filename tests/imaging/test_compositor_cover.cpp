@@ -2,6 +2,7 @@
 // sample position directly, on seeded random images with opaque blobs and translucent edges.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 #include "imaging/opaque_taps.h"
@@ -49,6 +50,40 @@ TEST(CompositorCover, OpaqueTapsMarkExactlyTheSamplesReadingOnlyOpaquePixels) {
                     << "image " << n << " at " << column << ", " << row;
             }
         EXPECT_EQ(taps.none(), !any) << "image " << n;
+    }
+}
+
+TEST(CompositorCover, OpaqueBoundsHoldExactlyTheOpaqueSamplePositions) {
+    // Opaque rectangles of random size, some too thin for any sample, with translucent rims.
+    std::mt19937 random(12);
+    for (int n = 0; n < 16; ++n) {
+        const int left = static_cast<int>(random() % 200);
+        const int top = static_cast<int>(random() % 200);
+        const int right = left + static_cast<int>(random() % 30) + 1;
+        const int bottom = top + static_cast<int>(random() % 30) + 1;
+        const auto image = makePart([&](int u, int v) -> Argb {
+            if (u >= left && u < right && v >= top && v < bottom)
+                return 0xff203040u;
+            return u >= left - 2 && u < right + 2 && v >= top - 2 && v < bottom + 2 ? 0x40203040u
+                                                                                    : 0u;
+        });
+        PixelBox expected;
+        for (int row = 0; row < kPartSize; ++row)
+            for (int column = 0; column < kPartSize; ++column) {
+                if (!allTapsOpaque(*image, column, row))
+                    continue;
+                expected = expected.empty()
+                               ? PixelBox{column, row, column + 1, row + 1}
+                               : PixelBox{std::min(expected.left, column), expected.top,
+                                          std::max(expected.right, column + 1), row + 1};
+            }
+        OpaqueTaps taps;
+        taps.reset(*image, visibleBounds(*image));
+        const PixelBox found = taps.opaque();
+        EXPECT_EQ(found.empty(), expected.empty()) << "rectangle " << n;
+        if (!expected.empty()) {
+            EXPECT_EQ(found, expected) << "rectangle " << n;
+        }
     }
 }
 
