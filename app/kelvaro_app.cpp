@@ -1,11 +1,11 @@
 #include "app/kelvaro_app.h"
 
-#include <QMessageBox>
 
 #include "model/part_library.h"
 #include "model/pattern.h"
 #include "ui/icons.h"
 #include "ui/kelvaro_dlg.h"
+#include "ui/warning_box.h"
 
 namespace kelvaro {
 
@@ -33,9 +33,7 @@ int CKelvaroApp::exitInstance() {
 }
 
 void CKelvaroApp::report(const QString& message) {
-    QMessageBox box(QMessageBox::Warning, QApplication::applicationName(), message,
-                    QMessageBox::Ok);
-    box.exec();
+    showWarning(nullptr, message);
 }
 
 }  // namespace kelvaro

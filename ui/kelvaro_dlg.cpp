@@ -4,7 +4,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -17,6 +16,7 @@
 #include "ui/control_ids.h"
 #include "ui/help_window.h"
 #include "ui/icons.h"
+#include "ui/warning_box.h"
 
 namespace kelvaro {
 namespace {
@@ -182,9 +182,7 @@ void CKelvaroDlg::redraw() {
 }
 
 void CKelvaroDlg::report(const QString& message) {
-    QMessageBox box(QMessageBox::Warning, QApplication::applicationName(), message, QMessageBox::Ok,
-                    this);
-    box.exec();
+    showWarning(this, message);
 }
 
 void CKelvaroDlg::reportText(const std::string& message) {

@@ -5,13 +5,13 @@
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
-#include <QMessageBox>
 #include <array>
 
 #include "ui/about_dlg.h"
 #include "ui/control_ids.h"
 #include "ui/help_window.h"
 #include "ui/kelvaro_dlg.h"
+#include "ui/warning_box.h"
 
 namespace kelvaro {
 namespace {
@@ -81,9 +81,9 @@ void CKelvaroDlg::contextMenuEvent(QContextMenuEvent* event) {
 
 void CKelvaroDlg::onCloseCommand() {
     if (!m_state.saved) {
-        QMessageBox question(QMessageBox::Warning, QApplication::applicationName(), kCloseQuestion,
-                             QMessageBox::Ok | QMessageBox::Cancel, this);
-        if (question.exec() != QMessageBox::Ok)
+        const auto answer =
+            showWarning(this, kCloseQuestion, QMessageBox::Ok | QMessageBox::Cancel);
+        if (answer != QMessageBox::Ok)
             return;
     }
     m_state.release();

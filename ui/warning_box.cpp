@@ -1,0 +1,13 @@
+#include "ui/warning_box.h"
+
+#include <QApplication>
+
+namespace kelvaro {
+
+QMessageBox::StandardButton showWarning(QWidget* parent, const QString& text,
+                                        QMessageBox::StandardButtons buttons) {
+    QMessageBox box(QMessageBox::Warning, QApplication::applicationName(), text, buttons, parent);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+}  // namespace kelvaro
