@@ -1,6 +1,5 @@
 #include "app/kelvaro_app.h"
 
-
 #include "model/part_library.h"
 #include "model/pattern.h"
 #include "ui/icons.h"
@@ -11,6 +10,9 @@ namespace kelvaro {
 
 CKelvaroApp::CKelvaroApp(int& argc, char** argv) : m_application(argc, argv) {
     QApplication::setWindowIcon(applicationIcon());
+    // The name's bytes are taken as given, so that any file name opens.
+    if (argc == 2)
+        m_document = std::filesystem::path(argv[1]);
 }
 
 bool CKelvaroApp::initInstance() {
@@ -22,6 +24,7 @@ bool CKelvaroApp::initInstance() {
     }
     m_settingsFile = currentFolder() / kSettingsFileName;
     CKelvaroDlg editor(m_settingsFile);
+    editor.setStartupDocument(m_document);
     editor.exec();
     return false;
 }

@@ -12,6 +12,7 @@ namespace kelvaro {
 
 class CKelvaroApp {
 public:
+    // A single argument names a portrait document (or a PNG with its recipe) to open.
     CKelvaroApp(int& argc, char** argv);
 
     // Start-up: the single-instance lock, the settings path, then the editor's modal run.
@@ -28,6 +29,7 @@ private:
     QApplication m_application;
     std::unique_ptr<InstanceLock> m_instanceLock;
     std::filesystem::path m_settingsFile;
+    std::filesystem::path m_document;
     bool m_alreadyRunning = false;
 };
 

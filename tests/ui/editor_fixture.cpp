@@ -6,6 +6,8 @@
 #include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QScrollBar>
+#include <QStyleOptionSlider>
 #include <QTest>
 #include <QTimer>
 
@@ -122,6 +124,21 @@ void EditorFixture::selectElement(int element) {
         QTest::keyClick(list, Qt::Key_Down);
     while (list->currentIndex() > element)
         QTest::keyClick(list, Qt::Key_Up);
+}
+
+void clickScrollBar(QScrollBar* bar, QStyle::SubControl part) {
+    QStyleOptionSlider option;
+    option.initFrom(bar);
+    option.orientation = bar->orientation();
+    option.minimum = bar->minimum();
+    option.maximum = bar->maximum();
+    option.sliderPosition = bar->sliderPosition();
+    option.sliderValue = bar->value();
+    option.singleStep = bar->singleStep();
+    option.pageStep = bar->pageStep();
+    option.upsideDown = false;
+    const QRect rect = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, bar);
+    QTest::mouseClick(bar, Qt::LeftButton, {}, rect.center());
 }
 
 void EditorFixture::press(QKeyCombination key) {

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <QPoint>
+#include <QStyle>
 #include <filesystem>
 #include <memory>
 #include <vector>
@@ -27,6 +28,9 @@ QPoint blockCentre(int layer);
 Argb blockColour(int layer, int part);
 // A colour as the editor shows it right after opening (default settings: c * 255 >> 8).
 Argb defaultTint(Argb colour);
+
+// Clicks a sub-control of a scroll bar (an arrow, or the page area beside the thumb).
+void clickScrollBar(QScrollBar* bar, QStyle::SubControl part);
 
 // Writes the library below `base` (picture/...). Folders of every layer, wall and dummy.
 void writeTestLibrary(const std::filesystem::path& base);

@@ -15,22 +15,6 @@
 namespace kelvaro::test {
 namespace {
 
-// Clicks a sub-control of a scroll bar (an arrow, or the page area beside the thumb).
-void clickBar(QScrollBar* bar, QStyle::SubControl part) {
-    QStyleOptionSlider option;
-    option.initFrom(bar);
-    option.orientation = bar->orientation();
-    option.minimum = bar->minimum();
-    option.maximum = bar->maximum();
-    option.sliderPosition = bar->sliderPosition();
-    option.sliderValue = bar->value();
-    option.singleStep = bar->singleStep();
-    option.pageStep = bar->pageStep();
-    option.upsideDown = false;
-    const QRect rect = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, bar);
-    QTest::mouseClick(bar, Qt::LeftButton, {}, rect.center());
-}
-
 void typeInto(QLineEdit* edit, const QString& keys) {
     edit->setFocus();
     QTest::keyClicks(edit, keys);
@@ -48,7 +32,7 @@ TEST(ColourControls, ArrowClickAtTheEndStillRecoloursTwice) {
     red->setValue(0);
     editor.state().saved = true;
     const int paints = editor.dialog().canvas()->paintCount();
-    clickBar(red, QStyle::SC_ScrollBarSubLine);
+    clickScrollBar(red, QStyle::SC_ScrollBarSubLine);
     EXPECT_EQ(red->value(), 0);
     EXPECT_EQ(editor.state().current.red, 0);
     EXPECT_FALSE(editor.state().saved);
@@ -78,7 +62,7 @@ TEST(ColourControls, LineAndPageStepsStopAtTheEnds) {
         editor.open();
         auto* bar = editor.widget<QScrollBar>(row.bar);
         bar->setValue(row.start);
-        clickBar(bar, row.part);
+        clickScrollBar(bar, row.part);
         EXPECT_EQ(bar->value(), row.expected) << row.bar << " from " << row.start;
         const int index = row.bar - ids::kRedBar;
         EXPECT_EQ(toArray(editor.state().current)[index], row.expected);

@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QImage>
 #include <QTest>
+#include <QUndoStack>
 
 #include "model/document_file.h"
 #include "tests/support/file_size_limit.h"
@@ -99,6 +100,24 @@ TEST(Documents, ExportedPngOpensAsTheEditablePortrait) {
     EXPECT_FALSE(second.dialog().openPortrait(out.path() / "face.bmp"));
     EXPECT_EQ(second.modals().messages, QStringList{QString::fromStdString(openErrorMessage(
                                             OpenError::NotADocument, out.path() / "face.bmp"))});
+}
+
+TEST(Documents, TheDocumentGivenAtStartIsWhereTheWorkBegins) {
+    TempFolder out;
+    EditorFixture first;
+    first.open();
+    first.click(ids::kNext);
+    first.click(ids::kRotateRight);
+    ASSERT_TRUE(writeDocumentFile(out.path() / "start.kelvaro", documentOf(first.state())));
+
+    EditorFixture second;
+    second.dialog().setStartupDocument(out.path() / "start.kelvaro");
+    second.open();
+    expectNoSurprises(second);
+    EXPECT_TRUE(*second.canvas() == *first.canvas());
+    EXPECT_TRUE(second.state().saved);  // closing right away does not ask
+    EXPECT_FALSE(second.dialog().history().canUndo());
+    EXPECT_EQ(second.dialog().documentFile(), out.path() / "start.kelvaro");
 }
 
 TEST(Documents, OpeningAsksFirstWhenThePortraitIsUnsaved) {

@@ -1,0 +1,92 @@
+// Undo and redo on the sample library, from the key press to the recomposed canvas: a colour
+// step, a placement step, and Generate and Reset, which reload parts.
+#include <benchmark/benchmark.h>
+#include <QApplication>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+#include <filesystem>
+
+#include "imaging/pixels.h"
+#include "tools/sample_library/sample_library.h"
+#include "ui/control_ids.h"
+#include "ui/kelvaro_dlg.h"
+
+namespace {
+
+std::filesystem::path sampleLibrary() {
+    static QTemporaryDir folder;
+    static const bool written = kelvaro::samples::writeSampleLibrary(folder.path().toStdString());
+    if (!written)
+        throw std::runtime_error("cannot write the sample library");
+    return folder.path().toStdString();
+}
+
+// An opened editor whose history holds one step made by `command`; each iteration undoes and
+// redoes it with the keys and composes the canvas after each.
+template <typename Command>
+void undoAndRedo(benchmark::State& state, Command command) {
+    const auto library = sampleLibrary();
+    const auto previous = std::filesystem::current_path();
+    std::filesystem::current_path(library);
+    kelvaro::CKelvaroDlg editor(library / "Kelvaro.ini");
+    editor.show();
+    std::filesystem::current_path(previous);
+    editor.setClock([] { return std::time_t{31337}; });
+    command(editor);
+    auto canvas = kelvaro::makeCanvasPixels();
+    for (auto _ : state) {
+        QTest::keyClick(&editor, Qt::Key_Z, Qt::ControlModifier);
+        editor.composeInto(*canvas);
+        benchmark::DoNotOptimize(canvas->data());
+        QTest::keyClick(&editor, Qt::Key_Y, Qt::ControlModifier);
+        editor.composeInto(*canvas);
+        benchmark::DoNotOptimize(canvas->data());
+    }
+    state.counters["steps"] =
+        benchmark::Counter(2.0 * static_cast<double>(state.iterations()),
+                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    editor.state().saved = true;
+}
+
+void colourStep(benchmark::State& state) {
+    undoAndRedo(state, [](kelvaro::CKelvaroDlg& editor) {
+        // "120" typed into the red edit: one step that tints the face's recolour group.
+        auto* edit = qobject_cast<QLineEdit*>(editor.control(kelvaro::ids::kRedEdit));
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClicks(edit, "120");
+    });
+}
+BENCHMARK(colourStep)->Unit(benchmark::kMillisecond);
+
+void placementStep(benchmark::State& state) {
+    undoAndRedo(state,
+                [](kelvaro::CKelvaroDlg& editor) { editor.onMove(kelvaro::ids::kMoveRight); });
+}
+BENCHMARK(placementStep)->Unit(benchmark::kMillisecond);
+
+void generateStep(benchmark::State& state) {
+    undoAndRedo(state, [](kelvaro::CKelvaroDlg& editor) { editor.onGenerate(); });
+}
+BENCHMARK(generateStep)->Unit(benchmark::kMillisecond);
+
+void resetStep(benchmark::State& state) {
+    undoAndRedo(state, [](kelvaro::CKelvaroDlg& editor) {
+        editor.onGenerate();
+        editor.onReset();
+    });
+}
+BENCHMARK(resetStep)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
