@@ -2,22 +2,15 @@
 // opening sequence (count, load, recolour, mask) and compose the canvas once.
 #include <benchmark/benchmark.h>
 #include <QApplication>
-#include <QTemporaryDir>
 #include <filesystem>
 
+#include "bench/editor_bench_support.h"
 #include "imaging/pixels.h"
-#include "tools/sample_library/sample_library.h"
 #include "ui/kelvaro_dlg.h"
 
 namespace {
 
-std::filesystem::path sampleLibrary() {
-    static QTemporaryDir folder;
-    static const bool written = kelvaro::samples::writeSampleLibrary(folder.path().toStdString());
-    if (!written)
-        throw std::runtime_error("cannot write the sample library");
-    return folder.path().toStdString();
-}
+using kelvaro::bench::sampleLibrary;
 
 void startUpToFirstPortrait(benchmark::State& state) {
     const auto library = sampleLibrary();
@@ -39,11 +32,5 @@ BENCHMARK(startUpToFirstPortrait)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return kelvaro::bench::runEditorBenchmarks(argc, argv);
 }

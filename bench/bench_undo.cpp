@@ -3,24 +3,17 @@
 #include <benchmark/benchmark.h>
 #include <QApplication>
 #include <QLineEdit>
-#include <QTemporaryDir>
 #include <QTest>
 #include <filesystem>
 
+#include "bench/editor_bench_support.h"
 #include "imaging/pixels.h"
-#include "tools/sample_library/sample_library.h"
 #include "ui/control_ids.h"
 #include "ui/kelvaro_dlg.h"
 
 namespace {
 
-std::filesystem::path sampleLibrary() {
-    static QTemporaryDir folder;
-    static const bool written = kelvaro::samples::writeSampleLibrary(folder.path().toStdString());
-    if (!written)
-        throw std::runtime_error("cannot write the sample library");
-    return folder.path().toStdString();
-}
+using kelvaro::bench::sampleLibrary;
 
 // An opened editor whose history holds one step made by `command`; each iteration undoes and
 // redoes it with the keys and composes the canvas after each.
@@ -82,11 +75,5 @@ BENCHMARK(resetStep)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return kelvaro::bench::runEditorBenchmarks(argc, argv);
 }
