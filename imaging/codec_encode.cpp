@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "imaging/export.h"
+#include "imaging/png_recipe.h"
 
 namespace kelvaro {
 namespace {
@@ -74,12 +75,26 @@ std::optional<std::string> findEncoderFormat(std::string_view mimeType) {
     return std::nullopt;
 }
 
-bool exportPortrait(const CanvasPixels& canvas, int sizeChoice, const std::filesystem::path& file) {
-    const auto format = findEncoderFormat(mimeTypeOf(exportFormatFor(file)));
-    if (!format || !isReplaceableTarget(file))
+std::optional<std::string> encodePortrait(const CanvasPixels& canvas, int sizeChoice,
+                                          ExportFormat format, std::string_view recipe) {
+    const auto encoder = findEncoderFormat(mimeTypeOf(format));
+    if (!encoder)
+        return std::nullopt;
+    const auto bytes = encode(scaledCapture(canvas, exportEdgeLength(sizeChoice)), *encoder);
+    if (!bytes)
+        return std::nullopt;
+    std::string encoded = bytes->toStdString();
+    if (format != ExportFormat::Png || recipe.empty())
+        return encoded;
+    return withTextChunk(encoded, kRecipeKeyword, recipe);
+}
+
+bool exportPortrait(const CanvasPixels& canvas, int sizeChoice, const std::filesystem::path& file,
+                    std::string_view recipe) {
+    if (!isReplaceableTarget(file))
         return false;
-    const auto bytes = encode(scaledCapture(canvas, exportEdgeLength(sizeChoice)), *format);
-    return bytes && writeFile(*bytes, file);
+    const auto bytes = encodePortrait(canvas, sizeChoice, exportFormatFor(file), recipe);
+    return bytes && writeFile(QByteArray::fromStdString(*bytes), file);
 }
 
 }  // namespace kelvaro

@@ -41,7 +41,13 @@ std::optional<std::string> findEncoderFormat(std::string_view mimeType);
 // replaces the target, so a failed write leaves an existing file as it was and no temporary file
 // behind. Returns whether the file was written; false for a target that exists but is not a
 // regular file, an unwritable or missing folder, an invalid name, a full disk or a missing
-// encoder.
-bool exportPortrait(const CanvasPixels& canvas, int sizeChoice, const std::filesystem::path& file);
+// encoder. A PNG also carries `recipe`, when given, in its recipe chunk (see png_recipe.h);
+// a BMP carries nothing.
+bool exportPortrait(const CanvasPixels& canvas, int sizeChoice, const std::filesystem::path& file,
+                    std::string_view recipe = {});
+
+// The bytes exportPortrait writes for that size and format, or nothing when encoding fails.
+std::optional<std::string> encodePortrait(const CanvasPixels& canvas, int sizeChoice,
+                                          ExportFormat format, std::string_view recipe = {});
 
 }  // namespace kelvaro

@@ -22,6 +22,10 @@ void recolourCurrentElement(PortraitState& state);
 // layer has no image.
 void maskIris(PortraitState& state);
 
+// Confines the iris to the eye shape's loaded pixels at `offset`, and records it. Nothing
+// happens while the iris has no image.
+void maskIrisAt(PortraitState& state, IrisMaskOffset offset);
+
 // Composes the wall and the 24 layers in draw order onto `out` (premultiplied).
 void composePortrait(const PortraitState& state, CanvasPixels& out);
 

@@ -1,8 +1,11 @@
-// "Zapisz": saves the portrait as shown, at the chosen size, as PNG or BMP.
+// "Zapisz": saves the portrait as shown, at the chosen size, as PNG or BMP. A PNG also carries
+// the portrait document, so that it opens again as an editable portrait.
 #include <QComboBox>
 #include <QFileDialog>
 
 #include "imaging/export.h"
+#include "imaging/file_boundary.h"
+#include "model/document_file.h"
 #include "ui/kelvaro_dlg.h"
 
 namespace kelvaro {
@@ -28,6 +31,7 @@ void showExactFilterTexts(QFileDialog& dialog) {
 }  // namespace
 
 void CKelvaroDlg::onSave() {
+    endGesture();
     auto canvas = makeCanvasPixels();
     composeInto(*canvas);
     QFileDialog dialog(this);
@@ -42,11 +46,12 @@ void CKelvaroDlg::onSave() {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     const QString chosen = dialog.selectedFiles().front();
-    if (!exportPortrait(*canvas, m_state.sizeChoice, std::filesystem::path(chosen.toStdString()))) {
+    const std::string recipe = writeDocumentJson(documentOf(m_state));
+    if (!exportPortrait(*canvas, m_state.sizeChoice, toPath(chosen), recipe)) {
         report(QStringLiteral("画像ファイルの保存に失敗しました\n%1").arg(chosen));
         return;
     }
-    m_state.saved = true;
+    markSaved();
 }
 
 }  // namespace kelvaro
