@@ -1,5 +1,6 @@
 #include "app/kelvaro_app.h"
 
+#include "app/qt_translation.h"
 #include "model/part_library.h"
 #include "model/pattern.h"
 #include "ui/icons.h"
@@ -8,8 +9,13 @@
 
 namespace kelvaro {
 
-CKelvaroApp::CKelvaroApp(int& argc, char** argv) : m_application(argc, argv) {
+CKelvaroApp::CKelvaroApp(int& argc, char** argv)
+    : m_application(argc, argv), m_qtTranslation(loadQtTranslation()) {
     QApplication::setWindowIcon(applicationIcon());
+    // The desktop finds the menu entry, and through it the icon, by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral(KELVARO_APP_ID));
+    if (m_qtTranslation)
+        QCoreApplication::installTranslator(m_qtTranslation.get());
     // The name's bytes are taken as given, so that any file name opens.
     if (argc == 2)
         m_document = std::filesystem::path(argv[1]);

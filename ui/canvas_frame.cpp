@@ -4,6 +4,19 @@
 #include <QPainter>
 
 namespace kelvaro {
+namespace {
+
+// The one-pixel frame as four filled sides, so that it stays whole pixels wide on a screen of
+// any density (a stroked rectangle is one device pixel wide and shifted there).
+void drawFrame(QPainter& painter) {
+    constexpr int kEdge = kCanvasSize + 2;
+    for (const QRect& side : {QRect(0, 0, kEdge, 1), QRect(0, kEdge - 1, kEdge, 1),
+                              QRect(0, 0, 1, kEdge), QRect(kEdge - 1, 0, 1, kEdge)}) {
+        painter.fillRect(side, Qt::black);
+    }
+}
+
+}  // namespace
 
 CanvasFrame::CanvasFrame(Composer composer, QWidget* parent)
     : QWidget(parent), m_composer(std::move(composer)), m_buffer(makeCanvasPixels()) {
@@ -17,8 +30,9 @@ void CanvasFrame::paintEvent(QPaintEvent*) {
                         kCanvasSize * static_cast<int>(sizeof(Argb)),
                         QImage::Format_ARGB32_Premultiplied);
     QPainter painter(this);
-    painter.setPen(Qt::black);
-    painter.drawRect(0, 0, kCanvasSize + 1, kCanvasSize + 1);
+    drawFrame(painter);
+    // On a high-density screen each canvas pixel becomes a crisp square of device pixels.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.drawImage(1, 1, canvas);
 }
 

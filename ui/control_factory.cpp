@@ -42,7 +42,9 @@ QWidget* makeWidget(const ControlTemplate& row, QWidget* parent) {
         }
         case ControlKind::Icon: {
             auto* label = new QLabel(parent);
-            label->setPixmap(iconPixmap(text(row.caption).toInt(), row.caption == "128" ? 32 : 16));
+            const int size = row.caption == "128" ? 32 : 16;
+            label->setPixmap(
+                iconPixmap(text(row.caption).toInt(), size, parent->devicePixelRatio()));
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             return label;
         }

@@ -7,12 +7,22 @@
 #include <QVBoxLayout>
 
 #include "imaging/codec.h"
+#include "imaging/file_boundary.h"
 
 namespace kelvaro {
 
+std::filesystem::path helpFileFor(const std::filesystem::path& programFile) {
+    std::filesystem::path beside = programFile;
+    beside.replace_extension(".html");
+    if (isRegularFile(beside))
+        return beside;
+    const std::filesystem::path installed =
+        (programFile.parent_path() / KELVARO_BIN_TO_DATA / beside.filename()).lexically_normal();
+    return isRegularFile(installed) ? installed : beside;
+}
+
 std::filesystem::path defaultHelpFile() {
-    std::filesystem::path program(QCoreApplication::applicationFilePath().toStdString());
-    return program.replace_extension(".html");
+    return helpFileFor(toPath(QCoreApplication::applicationFilePath()));
 }
 
 bool HelpWindow::showPage(const std::filesystem::path& page, QWidget* owner) {

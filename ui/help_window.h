@@ -1,5 +1,6 @@
-// The help page: a Polish HTML page shipped beside the program, named after the program file
-// with the extension ".html", shown in a window of its own.
+// The help page: a Polish HTML page named after the program file with the extension ".html",
+// shown in a window of its own. It lies beside the program in the build tree and in the
+// program's data folder (share/kelvaro/ beside bin/) when installed.
 #pragma once
 
 #include <QDialog>
@@ -7,7 +8,10 @@
 
 namespace kelvaro {
 
-// The program file's path with its extension replaced by ".html".
+// The help page of the program file `programFile`: the page beside it if there is one, else
+// the page in the installed data folder if there is one, else (missing) the page beside it.
+std::filesystem::path helpFileFor(const std::filesystem::path& programFile);
+// The help page of the running program.
 std::filesystem::path defaultHelpFile();
 
 class HelpWindow : public QDialog {

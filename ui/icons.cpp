@@ -20,19 +20,23 @@ constexpr std::array<DiscColours, 4> kDiscs = {{
     {132, QColor(20, 20, 20), QColor(245, 245, 245)},
 }};
 
-QPixmap blank(int size) {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    return pixmap;
+// An empty image `size` logical pixels square, `ratio` device pixels to the logical pixel: a
+// painter on it draws in logical pixels.
+QImage blank(int size, qreal ratio) {
+    const int edge = qRound(size * ratio);
+    QImage image(edge, edge, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    image.setDevicePixelRatio(ratio);
+    return image;
 }
 
 QRectF discRect(int size) {
     return QRectF(1, 1, size - 2, size - 2);
 }
 
-QPixmap disc(const DiscColours& colours, int size) {
-    QPixmap pixmap = blank(size);
-    QPainter p(&pixmap);
+QImage disc(const DiscColours& colours, int size, qreal ratio) {
+    QImage image = blank(size, ratio);
+    QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     QLinearGradient gradient(0, 1, 0, size - 1);
     gradient.setColorAt(0, colours.top);
@@ -40,12 +44,12 @@ QPixmap disc(const DiscColours& colours, int size) {
     p.setPen(QPen(QColor(40, 40, 40), 0.8));
     p.setBrush(gradient);
     p.drawEllipse(discRect(size));
-    return pixmap;
+    return image;
 }
 
-QPixmap halfDisc(int size) {
-    QPixmap pixmap = blank(size);
-    QPainter p(&pixmap);
+QImage halfDisc(int size, qreal ratio) {
+    QImage image = blank(size, ratio);
+    QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF r = discRect(size);
     p.setPen(Qt::NoPen);
@@ -56,13 +60,13 @@ QPixmap halfDisc(int size) {
     p.setPen(QPen(QColor(40, 40, 40), 0.8));
     p.setBrush(Qt::NoBrush);
     p.drawEllipse(r);
-    return pixmap;
+    return image;
 }
 
 // A round face with hair, eyes and a smile.
-QPixmap portraitIcon(int size) {
-    QPixmap pixmap = blank(size);
-    QPainter p(&pixmap);
+QImage portraitIcon(int size, qreal ratio) {
+    QImage image = blank(size, ratio);
+    QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.scale(size / 32.0, size / 32.0);
     p.setPen(Qt::NoPen);
@@ -78,25 +82,29 @@ QPixmap portraitIcon(int size) {
     p.setPen(QPen(QColor(170, 60, 60), 1.2));
     p.setBrush(Qt::NoBrush);
     p.drawArc(QRectF(12.5, 17, 7, 5), -20 * 16, -140 * 16);
-    return pixmap;
+    return image;
 }
 
 }  // namespace
 
-QPixmap iconPixmap(int number, int size) {
+QImage iconImage(int number, int size, qreal devicePixelRatio) {
     if (number == kApplicationIcon)
-        return portraitIcon(size);
+        return portraitIcon(size, devicePixelRatio);
     for (const DiscColours& colours : kDiscs) {
         if (colours.number == number)
-            return disc(colours, size);
+            return disc(colours, size, devicePixelRatio);
     }
-    return halfDisc(size);
+    return halfDisc(size, devicePixelRatio);
+}
+
+QPixmap iconPixmap(int number, int size, qreal devicePixelRatio) {
+    return QPixmap::fromImage(iconImage(number, size, devicePixelRatio));
 }
 
 QIcon applicationIcon() {
     QIcon icon;
-    icon.addPixmap(iconPixmap(kApplicationIcon, 16));
-    icon.addPixmap(iconPixmap(kApplicationIcon, 32));
+    for (int size : kApplicationIconSizes)
+        icon.addPixmap(iconPixmap(kApplicationIcon, size));
     return icon;
 }
 

@@ -1,21 +1,28 @@
 // The program's icons, drawn by the program itself.
-//   128  the application icon (a small portrait), 16x16 and 32x32 images
+//   128  the application icon (a small portrait), drawn at any size
 //   129  red disc, 130 green disc, 131 blue disc
 //   132  disc shaded from dark at the top to light at the bottom (brightness)
 //   133  disc with a white left half and a black right half (contrast)
 #pragma once
 
 #include <QIcon>
+#include <QImage>
 #include <QPixmap>
+#include <array>
 
 namespace kelvaro {
 
 inline constexpr int kApplicationIcon = 128;
+// The sizes the application icon is drawn at for the window and for the desktop's icon theme.
+inline constexpr std::array<int, 6> kApplicationIconSizes = {16, 32, 48, 64, 128, 256};
 
-// The 16x16 image of icon 129..133, or the application icon at `size` pixels for 128.
-QPixmap iconPixmap(int number, int size = 16);
+// Icon `number` (129..133, or 128 for the application icon) `size` logical pixels square,
+// drawn at `devicePixelRatio` device pixels per logical pixel, so that a high-density screen
+// shows it sharp. The image carries that ratio.
+QImage iconImage(int number, int size = 16, qreal devicePixelRatio = 1.0);
+QPixmap iconPixmap(int number, int size = 16, qreal devicePixelRatio = 1.0);
 
-// The application icon with its 16x16 and 32x32 images.
+// The application icon with an image of every size of kApplicationIconSizes.
 QIcon applicationIcon();
 
 }  // namespace kelvaro

@@ -12,11 +12,13 @@
 
 #include "model/part_library.h"
 #include "model/portrait_ops.h"
+#include "ui/accessible_names.h"
 #include "ui/canvas_frame.h"
 #include "ui/control_factory.h"
 #include "ui/control_ids.h"
 #include "ui/help_window.h"
 #include "ui/icons.h"
+#include "ui/quit_key.h"
 #include "ui/warning_box.h"
 
 namespace kelvaro {
@@ -59,7 +61,9 @@ CKelvaroDlg::CKelvaroDlg(std::filesystem::path settingsFile, QWidget* parent)
     m_history = new QUndoStack(this);
     m_history->setUndoLimit(kHistoryLimit);
     createControls();
+    applyAccessibleTexts(this);
     connectCommands();
+    addQuitKey(*this);
     qApp->installEventFilter(this);
 }
 

@@ -1,0 +1,37 @@
+# SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+# SPDX-License-Identifier: MIT
+#
+# The command-line renderer, when the tree has one, and the Debian package (cpack -G DEB).
+# Included at the end of the top-level list, when every program is known.
+if(TARGET kelvaro-render)
+  install(TARGETS kelvaro-render RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+endif()
+
+set(KELVARO_MAINTAINER "Zespół Kelvaro <kelvaro@kelvaro.org>" CACHE STRING
+    "The Maintainer field of the Debian package")
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME kelvaro)
+set(CPACK_PACKAGE_VENDOR "Zespół Kelvaro")
+set(CPACK_PACKAGE_CONTACT "${KELVARO_MAINTAINER}")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "desktop portrait editor composing faces from layered parts")
+set(CPACK_PACKAGE_DESCRIPTION [[
+Kelvaro composes a small square portrait from layered part images: for each
+of fifteen face elements you pick a part from a numbered library, move, rotate
+and tint it, roll a random face, and save the portrait as a 48, 96 or 192
+pixel PNG or BMP image. A sample part library drawn by the program itself is
+included. The window speaks Polish.]])
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${KELVARO_HOMEPAGE}")
+# Run-time libraries from the programs themselves; what they load by other means is named here:
+# Qt's Polish translation for its dialogs, a font for the Japanese messages.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, fonts-ipafont-gothic | fonts-japanese-gothic")
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+
+include(CPack)

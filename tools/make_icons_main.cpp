@@ -1,0 +1,45 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
+//
+// kelvaro-make-icons: writes the application icon, drawn by the program's own code, as the
+// PNG files of an icon theme.
+//
+//   kelvaro-make-icons FOLDER NAME
+//
+// writes FOLDER/<N>x<N>/apps/NAME.png for every size N the program draws its icon at.
+#include <QDir>
+#include <QImage>
+#include <QString>
+#include <cstdio>
+
+#include "ui/icons.h"
+
+namespace {
+
+bool writeIcon(const QDir& theme, const QString& name, int size) {
+    const QString folder = QStringLiteral("%1x%1/apps").arg(size);
+    if (!theme.mkpath(folder))
+        return false;
+    QImage image = kelvaro::iconImage(kelvaro::kApplicationIcon, size);
+    return image.save(theme.filePath(folder + QLatin1Char('/') + name + QStringLiteral(".png")),
+                      "PNG");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 3) {
+        std::fputs("usage: kelvaro-make-icons FOLDER NAME\n", stderr);
+        return 2;
+    }
+    const QDir theme(QString::fromLocal8Bit(argv[1]));
+    const QString name = QString::fromLocal8Bit(argv[2]);
+    for (int size : kelvaro::kApplicationIconSizes) {
+        if (!writeIcon(theme, name, size)) {
+            std::fprintf(stderr, "kelvaro-make-icons: cannot write the %dx%d icon below %s\n", size,
+                         size, argv[1]);
+            return 1;
+        }
+    }
+    return 0;
+}
