@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <filesystem>
 
+#include "imaging/file_boundary.h"
 #include "imaging/pixels.h"
 #include "tools/sample_library/sample_library.h"
 #include "ui/kelvaro_dlg.h"
@@ -13,10 +14,11 @@ namespace {
 
 std::filesystem::path sampleLibrary() {
     static QTemporaryDir folder;
-    static const bool written = kelvaro::samples::writeSampleLibrary(folder.path().toStdString());
+    static const bool written =
+        kelvaro::samples::writeSampleLibrary(kelvaro::toPath(folder.path()));
     if (!written)
         throw std::runtime_error("cannot write the sample library");
-    return folder.path().toStdString();
+    return kelvaro::toPath(folder.path());
 }
 
 void startUpToFirstPortrait(benchmark::State& state) {

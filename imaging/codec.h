@@ -14,10 +14,6 @@ namespace kelvaro {
 // that declare a huge size).
 inline constexpr int kDecodeAllocationLimitMiB = 64;
 
-// True when a regular file (or a link to one) exists at `file`; folders, FIFOs, devices and
-// dangling links do not count.
-bool isRegularFile(const std::filesystem::path& file);
-
 // Decodes `file` as a part image with straight alpha. An image of another size than 230x230 is
 // placed at the top left of a transparent 230x230 image, cropped or padded.
 bool decodePart(const std::filesystem::path& file, PartPixels& out);

@@ -6,34 +6,34 @@
 #include <optional>
 
 #include "imaging/codec.h"
+#include "imaging/file_boundary.h"
 
 namespace kelvaro {
 namespace {
 
-QString qtPath(const std::filesystem::path& file) { return QFile::decodeName(file.c_str()); }
-
-// Reads the file with the decoder's allocation limit in force; nothing for a failed decode.
+// Reads the file with the decoder's allocation limit in force; nothing for a failed decode. The
+// file is opened by its own bytes, so that any name the file system holds can be read.
 std::optional<QImage> readImage(const std::filesystem::path& file, QImage::Format format) {
-    if (!isRegularFile(file)) return std::nullopt;
-    QImageReader reader(qtPath(file));
+    QFile device;
+    if (!openRegularFile(file, device))
+        return std::nullopt;
+    QImageReader reader(&device);
     reader.setAllocationLimit(kDecodeAllocationLimitMiB);
     QImage image = reader.read();
-    if (image.isNull()) return std::nullopt;
+    if (image.isNull())
+        return std::nullopt;
     image.convertTo(format);
-    if (image.isNull()) return std::nullopt;
+    if (image.isNull())
+        return std::nullopt;
     return image;
 }
 
 }  // namespace
 
-bool isRegularFile(const std::filesystem::path& file) {
-    std::error_code error;
-    return std::filesystem::is_regular_file(file, error);
-}
-
 bool decodePart(const std::filesystem::path& file, PartPixels& out) {
     const auto image = readImage(file, QImage::Format_ARGB32);
-    if (!image) return false;
+    if (!image)
+        return false;
     const int width = std::min(image->width(), kPartSize);
     const int height = std::min(image->height(), kPartSize);
     out.fill(0);
@@ -46,7 +46,8 @@ bool decodePart(const std::filesystem::path& file, PartPixels& out) {
 
 bool decodeWall(const std::filesystem::path& file, CanvasPixels& out) {
     auto image = readImage(file, QImage::Format_ARGB32_Premultiplied);
-    if (!image) return false;
+    if (!image)
+        return false;
     if (image->width() != kCanvasSize || image->height() != kCanvasSize) {
         *image = image->scaled(kCanvasSize, kCanvasSize, Qt::IgnoreAspectRatio,
                                Qt::SmoothTransformation);

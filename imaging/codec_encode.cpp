@@ -1,12 +1,11 @@
 // Encoding of exported portraits: scaling and writing through Qt's image writers.
 #include <QBuffer>
-#include <QFile>
 #include <QImage>
 #include <QImageWriter>
-#include <QSaveFile>
 #include <cstring>
 
 #include "imaging/export.h"
+#include "imaging/file_boundary.h"
 
 namespace kelvaro {
 namespace {
@@ -25,16 +24,6 @@ QImage scaledCapture(const CanvasPixels& canvas, int edge) {
     return image.scaled(edge, edge, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
-// A target that exists must be a regular file: replacing a folder, device or pipe by renaming a
-// temporary file over it would destroy it.
-bool isReplaceableTarget(const std::filesystem::path& file) {
-    std::error_code error;
-    const auto status = std::filesystem::status(file, error);
-    if (!std::filesystem::exists(status))
-        return !file.filename().empty();
-    return std::filesystem::is_regular_file(status);
-}
-
 // Encodes the whole image in memory; nothing when the encoder fails.
 std::optional<QByteArray> encode(const QImage& image, const std::string& format) {
     QByteArray bytes;
@@ -46,18 +35,8 @@ std::optional<QByteArray> encode(const QImage& image, const std::string& format)
     return bytes;
 }
 
-// Writes through a temporary file in the target's folder that replaces the target only when
-// every byte went out. Unbuffered, so a short write (a full disk or a file size limit) is seen
-// here rather than lost in a buffer flush that reports success.
-bool writeFile(const QByteArray& bytes, const std::filesystem::path& file) {
-    QSaveFile out(QFile::decodeName(file.c_str()));
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return false;
-    if (out.write(bytes) != bytes.size()) {
-        out.cancelWriting();
-        return false;
-    }
-    return out.commit();
+std::string_view viewOf(const QByteArray& bytes) {
+    return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
 }
 
 }  // namespace
@@ -76,10 +55,10 @@ std::optional<std::string> findEncoderFormat(std::string_view mimeType) {
 
 bool exportPortrait(const CanvasPixels& canvas, int sizeChoice, const std::filesystem::path& file) {
     const auto format = findEncoderFormat(mimeTypeOf(exportFormatFor(file)));
-    if (!format || !isReplaceableTarget(file))
+    if (!format)
         return false;
     const auto bytes = encode(scaledCapture(canvas, exportEdgeLength(sizeChoice)), *format);
-    return bytes && writeFile(*bytes, file);
+    return bytes && replaceFileAtomically(file, viewOf(*bytes));
 }
 
 }  // namespace kelvaro

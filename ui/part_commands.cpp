@@ -3,6 +3,7 @@
 #include <QScrollBar>
 #include <random>
 
+#include "imaging/file_boundary.h"
 #include "model/part_library.h"
 #include "model/portrait_ops.h"
 #include "ui/kelvaro_dlg.h"
@@ -95,7 +96,7 @@ void CKelvaroDlg::onSetPattern() {
     }
     if (!writePattern(m_settingsFile, parts)) {
         report(QStringLiteral("設定ファイルの書き込みに失敗しました\n%1")
-                   .arg(QString::fromStdString(m_settingsFile.string())));
+                   .arg(toQtPath(m_settingsFile)));
     }
     m_state.pattern = parts;
 }
