@@ -11,16 +11,22 @@
 namespace kelvaro {
 namespace {
 
-// Reads the file with the decoder's allocation limit in force; nothing for a failed decode. The
-// file is opened by its own bytes, so that any name the file system holds can be read.
+bool withinSideLimit(QSize size) {
+    return size.width() <= kDecodeSideLimit && size.height() <= kDecodeSideLimit;
+}
+
+// Reads the file with the decoder's limits in force; nothing for a failed decode. The file is
+// opened by its own bytes, so that any name the file system holds can be read.
 std::optional<QImage> readImage(const std::filesystem::path& file, QImage::Format format) {
     QFile device;
     if (!openRegularFile(file, device))
         return std::nullopt;
     QImageReader reader(&device);
     reader.setAllocationLimit(kDecodeAllocationLimitMiB);
+    if (!withinSideLimit(reader.size()))  // as the header declares it, before decoding
+        return std::nullopt;
     QImage image = reader.read();
-    if (image.isNull())
+    if (image.isNull() || !withinSideLimit(image.size()))
         return std::nullopt;
     image.convertTo(format);
     if (image.isNull())

@@ -5,6 +5,7 @@
 #include <QtEndian>
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -225,6 +226,8 @@ TEST(PartLibrary, BrokenPartsFallBackToTheDummySilently) {
         {"garbage", std::string("\x89PNG\r\n\x1a\n", 8) + std::string(500, '\x5a')},
         {"truncated", good.substr(0, good.size() / 2)},
         {"bomb 60000x60000", pngDeclaring(60000, 60000)},
+        {"a line of 20000 pixels", pngDeclaring(20000, 1)},
+        {"a column of 20000 pixels", pngDeclaring(1, 20000)},
     };
     for (const Row& r : rows) {
         Library lib;
@@ -269,11 +272,16 @@ TEST(PartLibrary, MissingDummyIsReportedOnceWithItsPath) {
     EXPECT_EQ(lib.messages, std::vector<std::string>{expected});
 }
 
-TEST(PartLibrary, MissingWallIsReported) {
-    Library lib;
-    EXPECT_FALSE(loadWall(lib.state, lib.sink));
-    EXPECT_FALSE(lib.state.hasWall);
-    EXPECT_EQ(lib.messages, std::vector<std::string>{"wall.pngの読み込みに失敗しました"});
+TEST(PartLibrary, MissingOrUnusableWallIsReported) {
+    for (const std::optional<std::string>& bytes :
+         {std::optional<std::string>(), std::optional(pngDeclaring(20000, 1))}) {
+        Library lib;
+        if (bytes)
+            lib.folder.writeFile(wallPath(""), *bytes);
+        EXPECT_FALSE(loadWall(lib.state, lib.sink));
+        EXPECT_FALSE(lib.state.hasWall);
+        EXPECT_EQ(lib.messages, std::vector<std::string>{"wall.pngの読み込みに失敗しました"});
+    }
 }
 
 TEST(PartLibrary, WallIsStretchedOrCopiedPremultiplied) {
