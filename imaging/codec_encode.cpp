@@ -6,6 +6,7 @@
 
 #include "imaging/export.h"
 #include "imaging/file_boundary.h"
+#include "imaging/png_recipe.h"
 
 namespace kelvaro {
 namespace {
@@ -35,10 +36,6 @@ std::optional<QByteArray> encode(const QImage& image, const std::string& format)
     return bytes;
 }
 
-std::string_view viewOf(const QByteArray& bytes) {
-    return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
-}
-
 }  // namespace
 
 std::optional<std::string> findEncoderFormat(std::string_view mimeType) {
@@ -53,12 +50,24 @@ std::optional<std::string> findEncoderFormat(std::string_view mimeType) {
     return std::nullopt;
 }
 
-bool exportPortrait(const CanvasPixels& canvas, int sizeChoice, const std::filesystem::path& file) {
-    const auto format = findEncoderFormat(mimeTypeOf(exportFormatFor(file)));
-    if (!format)
-        return false;
-    const auto bytes = encode(scaledCapture(canvas, exportEdgeLength(sizeChoice)), *format);
-    return bytes && replaceFileAtomically(file, viewOf(*bytes));
+std::optional<std::string> encodePortrait(const CanvasPixels& canvas, int sizeChoice,
+                                          ExportFormat format, std::string_view recipe) {
+    const auto encoder = findEncoderFormat(mimeTypeOf(format));
+    if (!encoder)
+        return std::nullopt;
+    const auto bytes = encode(scaledCapture(canvas, exportEdgeLength(sizeChoice)), *encoder);
+    if (!bytes)
+        return std::nullopt;
+    std::string encoded = bytes->toStdString();
+    if (format != ExportFormat::Png || recipe.empty())
+        return encoded;
+    return withTextChunk(encoded, kRecipeKeyword, recipe);
+}
+
+bool exportPortrait(const CanvasPixels& canvas, int sizeChoice, const std::filesystem::path& file,
+                    std::string_view recipe) {
+    const auto bytes = encodePortrait(canvas, sizeChoice, exportFormatFor(file), recipe);
+    return bytes && replaceFileAtomically(file, *bytes);
 }
 
 }  // namespace kelvaro

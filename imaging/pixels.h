@@ -26,13 +26,25 @@ using PartPixels = std::array<Argb, kPartPixelCount>;
 // The 192x192 canvas, premultiplied alpha, rows top to bottom without gaps.
 using CanvasPixels = std::array<Argb, kCanvasPixelCount>;
 
-inline std::unique_ptr<PartPixels> makePartPixels() { return std::make_unique<PartPixels>(); }
-inline std::unique_ptr<CanvasPixels> makeCanvasPixels() { return std::make_unique<CanvasPixels>(); }
+inline std::unique_ptr<PartPixels> makePartPixels() {
+    return std::make_unique<PartPixels>();
+}
+inline std::unique_ptr<CanvasPixels> makeCanvasPixels() {
+    return std::make_unique<CanvasPixels>();
+}
 
-constexpr std::uint32_t alphaOf(Argb p) { return p >> 24; }
-constexpr std::uint32_t redOf(Argb p) { return (p >> 16) & 0xffu; }
-constexpr std::uint32_t greenOf(Argb p) { return (p >> 8) & 0xffu; }
-constexpr std::uint32_t blueOf(Argb p) { return p & 0xffu; }
+constexpr std::uint32_t alphaOf(Argb p) {
+    return p >> 24;
+}
+constexpr std::uint32_t redOf(Argb p) {
+    return (p >> 16) & 0xffu;
+}
+constexpr std::uint32_t greenOf(Argb p) {
+    return (p >> 8) & 0xffu;
+}
+constexpr std::uint32_t blueOf(Argb p) {
+    return p & 0xffu;
+}
 constexpr Argb makeArgb(std::uint32_t a, std::uint32_t r, std::uint32_t g, std::uint32_t b) {
     return (a << 24) | (r << 16) | (g << 8) | b;
 }

@@ -31,8 +31,10 @@ using ShiftedTable = std::array<Argb, 256>;
 // The brightness and contrast steps of every value the multiplier step can give; shared by the
 // three channels, so the floating-point work is done once per recolour, not once per channel.
 ChannelTable toneTable(int brightness, int contrast) {
-    brightness = std::clamp(brightness, -100, 100);
-    contrast = std::clamp(contrast, -100, 100);
+    brightness = std::clamp(brightness, colourSetting(kBrightnessSetting).low,
+                            colourSetting(kBrightnessSetting).high);
+    contrast = std::clamp(contrast, colourSetting(kContrastSetting).low,
+                          colourSetting(kContrastSetting).high);
     const double slope = contrastSlope(contrast);
     const ContrastLine line{slope, contrastOffset(slope)};
     ChannelTable table{};
@@ -46,7 +48,8 @@ ChannelTable toneTable(int brightness, int contrast) {
 }
 
 ShiftedTable shiftedTable(const ChannelTable& tone, int multiplier, int shift) {
-    multiplier = std::clamp(multiplier, 0, 255);
+    multiplier =
+        std::clamp(multiplier, colourSetting(kRedSetting).low, colourSetting(kRedSetting).high);
     ShiftedTable shifted{};
     for (std::size_t v = 0; v < shifted.size(); ++v) {
         const auto multiplied = multiplyChannel(static_cast<int>(v), multiplier);

@@ -64,6 +64,10 @@ bool loadLayer(PortraitState& state, int layerIndex, int partNumber, const Messa
     if (!layer.image || !layer.loaded)
         return false;  // released portrait
     const auto& base = state.baseDirectory;
+    layer.loadedPart = partNumber;
+    layer.recoloured = false;
+    if (layerIndex == kIrisLayer)
+        state.irisMask.reset();
     layer.hasImage =
         decodePart(partPath(base, layerInfo(layerIndex).folder, partNumber), *layer.image) ||
         decodePart(dummyPath(base), *layer.image);

@@ -24,6 +24,9 @@ void recolourLayer(PortraitState& state, int layerIndex) {
     if (layer.hasImage)
         recolourPixels(*layer.loaded, *layer.image, state.current, layer.loadedBox);
     layer.stored = state.current;
+    layer.recoloured = true;
+    if (layerIndex == kIrisLayer)
+        state.irisMask.reset();
     state.scroll = state.current;
 }
 
@@ -44,8 +47,15 @@ void maskIris(PortraitState& state) {
     const LayerState& eyeShape = state.layer(kEyeShapeLayer);
     if (!iris.hasImage || !eyeShape.loaded)
         return;
-    maskIris(*iris.loaded, *eyeShape.loaded, layerOffset(iris.x, eyeShape.x),
-             layerOffset(iris.y, eyeShape.y), *iris.image);
+    maskIrisAt(state, {layerOffset(iris.x, eyeShape.x), layerOffset(iris.y, eyeShape.y)});
+}
+
+void maskIrisAt(PortraitState& state, IrisMaskOffset offset) {
+    LayerState& iris = state.layer(kIrisLayer);
+    if (!iris.hasImage)
+        return;
+    maskIris(*iris.loaded, *state.layer(kEyeShapeLayer).loaded, offset.dx, offset.dy, *iris.image);
+    state.irisMask = offset;
 }
 
 void composePortrait(const PortraitState& state, CanvasPixels& out) {

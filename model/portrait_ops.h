@@ -23,6 +23,10 @@ void recolourCurrentElement(PortraitState& state);
 // loaded before (transparent when it never loaded).
 void maskIris(PortraitState& state);
 
+// Confines the iris to the eye shape's loaded pixels at `offset`, and records it. Nothing
+// happens while the iris has no image.
+void maskIrisAt(PortraitState& state, IrisMaskOffset offset);
+
 // Composes the wall and the 24 layers in draw order onto `out` over opaque black, so that every
 // pixel is opaque and the canvas shows what the export writes, also where the wall is missing
 // or translucent.

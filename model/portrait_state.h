@@ -4,6 +4,7 @@
 #include <array>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "imaging/colour_settings.h"
@@ -32,6 +33,19 @@ struct LayerState {
     // the displayed image shows nothing outside it either, and outside it `image` equals
     // `loaded`. The whole image until a load says otherwise.
     PixelBox loadedBox = kWholePart;
+    // What `image` shows: the loaded pixels recoloured with `stored` (true) or the colours of the
+    // file as loaded (false: after a load, until the next recolour).
+    bool recoloured = false;
+    // The part number the loaded pixels were last requested for; -1 before the first load.
+    int loadedPart = -1;
+};
+
+// The offset (iris position minus eye-shape position, limited to a part's size) the iris image
+// was last confined to the eye shape at.
+struct IrisMaskOffset {
+    int dx = 0;
+    int dy = 0;
+    friend bool operator==(const IrisMaskOffset&, const IrisMaskOffset&) = default;
 };
 
 struct PortraitState {
@@ -50,6 +64,9 @@ struct PortraitState {
     std::filesystem::path baseDirectory;
     bool hasWall = false;
     std::unique_ptr<CanvasPixels> wall;  // stretched to the canvas, premultiplied
+    // Set while the iris image is confined to the eye shape; cleared when the iris image is
+    // rebuilt from its loaded pixels (a load or a recolour) until the next mask.
+    std::optional<IrisMaskOffset> irisMask;
 
     LayerState& layer(int index) { return layers.at(static_cast<std::size_t>(index)); }
     const LayerState& layer(int index) const { return layers.at(static_cast<std::size_t>(index)); }

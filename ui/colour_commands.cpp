@@ -2,23 +2,13 @@
 // the size buttons.
 #include <QLineEdit>
 #include <QScrollBar>
+#include <algorithm>
 
 #include "model/portrait_ops.h"
 #include "ui/kelvaro_dlg.h"
 #include "ui/number_reading.h"
 
 namespace kelvaro {
-namespace {
-
-// The highest value each edit accepts, red to contrast; the lowest is 0 for all five.
-constexpr std::array<int, 5> kEditLimits = {255, 255, 255, 100, 100};
-
-int& setting(ColourSettings& s, int index) {
-    std::array<int*, 5> fields = {&s.red, &s.green, &s.blue, &s.brightness, &s.contrast};
-    return *fields.at(static_cast<std::size_t>(index));
-}
-
-}  // namespace
 
 // Moves the bar as the request asks. Steps were already applied by the bar, limited to its
 // range; the thumb follows the drag; every other request leaves the bar where it was.
@@ -40,42 +30,49 @@ void CKelvaroDlg::applyScrollRequest(QScrollBar* bar, ScrollRequest request, int
 }
 
 void CKelvaroDlg::onScroll(QScrollBar* bar, ScrollRequest request, int thumbPosition) {
-    m_state.saved = false;
-    applyScrollRequest(bar, request, thumbPosition);
-    readControls();
-    m_state.current = m_state.scroll;
-    writeControls();
-    recolourCurrentElement(m_state);
-    writeControls();
-    redraw();
+    const auto index = std::find(m_bars.begin(), m_bars.end(), bar) - m_bars.begin();
+    recordStep(Step::BarColour, static_cast<int>(index), [&] {
+        m_state.saved = false;
+        applyScrollRequest(bar, request, thumbPosition);
+        readControls();
+        m_state.current = m_state.scroll;
+        writeControls();
+        recolourCurrentElement(m_state);
+        writeControls();
+        redraw();
+    });
 }
 
+// The edits take 0 up to the bar's highest value; what is no number becomes a selected 0.
 void CKelvaroDlg::onEditChanged(int index) {
-    m_state.saved = false;
-    QLineEdit* edit = m_edits.at(static_cast<std::size_t>(index));
-    const auto number = readEditNumber(edit->text().toStdString());
-    const int value = number.value_or(0);
-    const int limit = kEditLimits.at(static_cast<std::size_t>(index));
-    if (!number) {
-        setting(m_state.current, index) = 0;
+    recordStep(Step::EditColour, index, [this, index] {
+        m_state.saved = false;
+        QLineEdit* edit = m_edits.at(static_cast<std::size_t>(index));
+        const auto number = readEditNumber(edit->text().toStdString());
+        const int value = number.value_or(0);
+        const int limit = colourSetting(index).high;
+        if (!number) {
+            settingAt(m_state.current, index) = 0;
+            writeControls();
+            edit->selectAll();
+        }
+        if (value > limit) {
+            settingAt(m_state.current, index) = limit;
+            writeControls();
+        }
+        if (value < 0) {
+            settingAt(m_state.current, index) = 0;
+            writeControls();
+        }
+        readControls();
+        recolourCurrentElement(m_state);
         writeControls();
-        edit->selectAll();
-    }
-    if (value > limit) {
-        setting(m_state.current, index) = limit;
-        writeControls();
-    }
-    if (value < 0) {
-        setting(m_state.current, index) = 0;
-        writeControls();
-    }
-    readControls();
-    recolourCurrentElement(m_state);
-    writeControls();
-    redraw();
+        redraw();
+    });
 }
 
 void CKelvaroDlg::onSizeChosen() {
+    endGesture();
     readControls();
 }
 

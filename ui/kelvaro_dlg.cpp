@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QShowEvent>
+#include <QUndoStack>
 
 #include "model/part_library.h"
 #include "model/portrait_ops.h"
@@ -21,11 +22,9 @@
 namespace kelvaro {
 namespace {
 
-constexpr int kColourSettingCount = 5;
-
-// Range of each scroll bar, red to contrast.
-constexpr std::array<std::pair<int, int>, kColourSettingCount> kBarRanges = {
-    {{0, 255}, {0, 255}, {0, 255}, {-100, 100}, {-100, 100}}};
+// Steps the undo history holds at the least; each keeps only what it changed, a few hundred
+// bytes at most.
+constexpr int kHistoryLimit = 1000;
 
 // Buttons whose click runs a command of their own.
 struct ButtonCommand {
@@ -57,6 +56,8 @@ CKelvaroDlg::CKelvaroDlg(std::filesystem::path settingsFile, QWidget* parent)
       m_helpFile(defaultHelpFile()),
       m_clock([] { return std::time(nullptr); }) {
     setWindowIcon(applicationIcon());
+    m_history = new QUndoStack(this);
+    m_history->setUndoLimit(kHistoryLimit);
     createControls();
     connectCommands();
     qApp->installEventFilter(this);
@@ -121,6 +122,9 @@ void CKelvaroDlg::connectCommands() {
         connectCommand(button, &QRadioButton::clicked, [this] { onSizeChosen(); });
     }
     for (QScrollBar* bar : m_bars) {
+        // A drag of the thumb is a gesture of its own for the undo history.
+        connect(bar, &QScrollBar::sliderPressed, this, [this] { endGesture(); });
+        connect(bar, &QScrollBar::sliderReleased, this, [this] { endGesture(); });
         new ScrollAdapter(bar, [this](QScrollBar* b, ScrollRequest request, int position) {
             if (!m_exchanging)
                 onScroll(b, request, position);
@@ -143,6 +147,7 @@ void CKelvaroDlg::showEvent(QShowEvent* event) {
     if (!m_opened) {
         m_opened = true;
         openingSequence();
+        openStartupDocument();
     }
 }
 
@@ -154,8 +159,8 @@ void CKelvaroDlg::openingSequence() {
     writeControls();
     control(ids::kHelp)->show();
     for (int i = 0; i < kColourSettingCount; ++i) {
-        const auto [low, high] = kBarRanges[static_cast<std::size_t>(i)];
-        m_bars[static_cast<std::size_t>(i)]->setRange(low, high);
+        const ColourSettingInfo& setting = colourSetting(i);
+        m_bars[static_cast<std::size_t>(i)]->setRange(setting.low, setting.high);
     }
     m_state.baseDirectory = currentFolder();
     countAllParts(m_state);
@@ -171,6 +176,14 @@ void CKelvaroDlg::openingSequence() {
     recolourAllLayers(m_state);
     maskIris(m_state);
     m_elementList->setFocus();
+}
+
+// The document given on the command line is where the work starts, not a step to undo.
+void CKelvaroDlg::openStartupDocument() {
+    if (m_startupDocument.empty() || !openPortrait(m_startupDocument))
+        return;
+    m_history->clear();
+    markSaved();
 }
 
 void CKelvaroDlg::composeInto(CanvasPixels& out) const {

@@ -10,19 +10,42 @@
 #include <functional>
 #include <map>
 
+#include "model/part_library.h"
 #include "model/portrait_state.h"
 #include "ui/scroll_adapter.h"
 
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 class QRadioButton;
 class QScrollBar;
+class QUndoStack;
 
 namespace kelvaro {
 
 class CanvasFrame;
+struct PortraitDocument;
+
+// The kinds of step the undo history records, as the window's commands make them.
+enum class Step {
+    PreviousPart,
+    NextPart,
+    Generate,
+    Reset,
+    MoveUp,
+    MoveDown,
+    MoveLeft,
+    MoveRight,
+    Centre,
+    RotateRight,
+    RotateLeft,
+    BarColour,                   // + setting index 0..4
+    EditColour = BarColour + 5,  // + setting index 0..4
+    OpenPortrait = EditColour + 5,
+    ChoosePart,
+};
 
 class CKelvaroDlg : public QDialog {
     Q_OBJECT
@@ -73,6 +96,21 @@ public:
     // Export (save_command.cpp).
     void onSave();
 
+    // Undo and redo (history_commands.cpp).
+    QUndoStack& history() const { return *m_history; }
+    void onUndo();
+    void onRedo();
+
+    // Portrait documents (document_commands.cpp).
+    void onOpenPortrait();
+    void onSavePortrait();
+    void onSavePortraitAs();
+    // Opens `file` as the portrait, reporting failures; false when nothing changed.
+    bool openPortrait(const std::filesystem::path& file);
+    // A document opened right after the window's opening sequence (the command-line argument).
+    void setStartupDocument(std::filesystem::path file) { m_startupDocument = std::move(file); }
+    const std::filesystem::path& documentFile() const { return m_documentFile; }
+
     // Window chrome (window_chrome.cpp).
     void onAbout();
     void onHelp();
@@ -93,6 +131,7 @@ private:
     void createControls();
     void connectCommands();
     void openingSequence();
+    void openStartupDocument();
     void redraw();
     void report(const QString& message);
     void reportText(const std::string& message);
@@ -102,11 +141,36 @@ private:
 
     // part_commands.cpp
     void stepPart(int direction);
-    void loadLayers(std::span<const int> layers);
     void updateCounter();
+    MessageSink reporter();
 
     // colour_commands.cpp
     void applyScrollRequest(QScrollBar* bar, ScrollRequest request, int thumbPosition);
+
+    // history_commands.cpp
+    // Runs `command` and records what it changed as one step of `kind`; nothing is recorded
+    // when the portrait document stayed the same.
+    void recordStep(Step kind, int offset, const std::function<void()>& command);
+    void recordStep(Step kind, const std::function<void()>& command) {
+        recordStep(kind, 0, command);
+    }
+    void showDocument(const PortraitDocument& document);
+    // Ends the current gesture: the next colour change starts a step of its own.
+    void endGesture() { ++m_gesture; }
+    // The portrait now equals what was last saved.
+    void markSaved();
+
+    // document_commands.cpp
+    bool savePortraitTo(const std::filesystem::path& file);
+
+    // window_chrome.cpp
+    bool confirmDiscard();
+
+    // editor_commands.cpp
+    bool filterShortcut(QEvent* event);
+    void addEditorCommands(QMenu& menu);
+    // Runs the editor command a menu item carries; false for a window command.
+    bool runEditorCommand(int itemData);
 
     // window_chrome.cpp
     bool filterKey(QObject* watched, QEvent* event);
@@ -118,13 +182,17 @@ private:
     bool m_opened = false;
     bool m_exchanging = false;  // notifications raised while exchanging reach no command
     bool m_closing = false;
+    QUndoStack* m_history = nullptr;
+    unsigned m_gesture = 0;
+    std::filesystem::path m_documentFile;  // where "Zapisz portret" writes; empty: ask
+    std::filesystem::path m_startupDocument;
 
     std::map<int, QWidget*> m_controls;
     CanvasFrame* m_canvas = nullptr;
     QComboBox* m_elementList = nullptr;
     QLabel* m_counter = nullptr;
-    std::array<QLineEdit*, 5> m_edits{};
-    std::array<QScrollBar*, 5> m_bars{};
+    std::array<QLineEdit*, kColourSettingCount> m_edits{};
+    std::array<QScrollBar*, kColourSettingCount> m_bars{};
     std::array<QRadioButton*, 3> m_sizeButtons{};
 };
 

@@ -1,20 +1,14 @@
-// The save dialog of "Zapisz": Qt's own file dialog (not the platform's), which asks before a
-// file that exists is replaced, also a file whose name Qt cannot show.
+// The save dialog of "Zapisz": both file types (BMP first, their display texts exactly as
+// given), the default suffix "bmp", and the overwrite question of FileDialog.
 #pragma once
 
-#include <QFileDialog>
-#include <filesystem>
+#include "ui/file_dialog.h"
 
 namespace kelvaro {
 
-class SaveDialog : public QFileDialog {
+class SaveDialog : public FileDialog {
 public:
     explicit SaveDialog(QWidget* owner);
-
-    // The file chosen, as the program names it; empty when none was.
-    std::filesystem::path chosenFile() const;
-
-    void accept() override;
 };
 
 }  // namespace kelvaro

@@ -4,7 +4,9 @@
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenu>
+#include <algorithm>
 #include <array>
 
 #include "ui/about_dlg.h"
@@ -72,20 +74,28 @@ void CKelvaroDlg::contextMenuEvent(QContextMenuEvent* event) {
             menu.addSeparator();
             continue;
         }
+        if (item.commandId == ids::kAboutItem)
+            addEditorCommands(menu);
         QAction* action = menu.addAction(QString::fromUtf8(item.text));
         action->setData(item.commandId);
     }
-    if (const QAction* chosen = menu.exec(event->globalPos()))
-        onSystemCommand(chosen->data().toInt());
+    if (const QAction* chosen = menu.exec(event->globalPos())) {
+        if (!runEditorCommand(chosen->data().toInt()))
+            onSystemCommand(chosen->data().toInt());
+    }
+}
+
+// Unsaved work is given up only when the user answers the close question with OK.
+bool CKelvaroDlg::confirmDiscard() {
+    if (m_state.saved)
+        return true;
+    return showWarning(this, kCloseQuestion, QMessageBox::Ok | QMessageBox::Cancel) ==
+           QMessageBox::Ok;
 }
 
 void CKelvaroDlg::onCloseCommand() {
-    if (!m_state.saved) {
-        const auto answer =
-            showWarning(this, kCloseQuestion, QMessageBox::Ok | QMessageBox::Cancel);
-        if (answer != QMessageBox::Ok)
-            return;
-    }
+    if (!confirmDiscard())
+        return;
     m_state.release();
     m_closing = true;
     done(QDialog::Rejected);
@@ -110,6 +120,11 @@ void CKelvaroDlg::closeEvent(QCloseEvent* event) {
 bool CKelvaroDlg::eventFilter(QObject* watched, QEvent* event) {
     if (filterKey(watched, event))
         return true;
+    // What is typed into one edit is one step of the history until the focus leaves it.
+    if (event->type() == QEvent::FocusOut &&
+        std::find(m_edits.begin(), m_edits.end(), qobject_cast<QLineEdit*>(watched)) !=
+            m_edits.end())
+        endGesture();
     return QDialog::eventFilter(watched, event);
 }
 
@@ -122,6 +137,8 @@ bool CKelvaroDlg::filterKey(QObject* watched, QEvent* event) {
         return false;
     const auto* key = static_cast<QKeyEvent*>(event);
     if (isDroppedKey(key))
+        return true;
+    if (filterShortcut(event))
         return true;
     if (event->type() == QEvent::KeyPress && isPlainF1(key)) {
         onHelp();

@@ -1,8 +1,13 @@
 #include "tests/ui/editor_fixture.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
+#include <QContextMenuEvent>
+#include <QLineEdit>
+#include <QMenu>
 #include <QTest>
+#include <QTimer>
 
 #include "model/layer_tables.h"
 #include "model/part_library.h"
@@ -125,6 +130,51 @@ QImage EditorFixture::shownCanvas() {
     const QImage window = m_dialog->grab().toImage().convertToFormat(QImage::Format_ARGB32);
     const QPoint inside = m_dialog->canvas()->geometry().topLeft() + QPoint(1, 1);
     return window.copy(QRect(inside, QSize(kCanvasSize, kCanvasSize)));
+}
+
+void EditorFixture::press(QKeyCombination key) {
+    QWidget* target = QApplication::focusWidget();
+    QTest::keyClick(target ? target : m_dialog.get(), key.key(), key.keyboardModifiers());
+}
+
+void EditorFixture::typeInto(int id, const char* text) {
+    auto* field = widget<QLineEdit>(id);
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClicks(field, text);
+}
+
+std::vector<EditorFixture::MenuItem> EditorFixture::chooseFromMenu(const QString& caption) {
+    std::vector<MenuItem> items;
+    QTimer::singleShot(0, [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu)
+            return;
+        QAction* chosen = nullptr;
+        for (QAction* action : menu->actions()) {
+            if (action->isSeparator())
+                continue;
+            items.push_back({action->text(), action->isEnabled()});
+            if (!chosen && !caption.isEmpty() && action->text().startsWith(caption))
+                chosen = action;
+        }
+        if (chosen && chosen->isEnabled()) {
+            menu->setActiveAction(chosen);
+            QTest::keyClick(menu, Qt::Key_Return);
+        } else {
+            menu->close();
+        }
+    });
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(20, 20),
+                            m_dialog->mapToGlobal(QPoint(20, 20)));
+    QApplication::sendEvent(m_dialog.get(), &event);
+    return items;
+}
+
+std::unique_ptr<CanvasPixels> EditorFixture::canvas() {
+    auto out = makeCanvasPixels();
+    m_dialog->composeInto(*out);
+    return out;
 }
 
 Argb EditorFixture::canvasPixel(QPoint p) {

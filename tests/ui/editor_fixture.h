@@ -10,6 +10,7 @@
 #include <QPoint>
 #include <filesystem>
 #include <memory>
+#include <vector>
 
 #include "imaging/pixels.h"
 #include "tests/support/fixtures.h"
@@ -56,6 +57,19 @@ public:
     void click(int id);
     // Chooses element `element` in the list the way a user does: arrow keys on the list.
     void selectElement(int element);
+    // Presses a key (with modifiers) where the focus is in the window.
+    void press(QKeyCombination key);
+    // Focuses edit `id` and types `text` over its selected contents.
+    void typeInto(int id, const char* text);
+    // Opens the window menu over the canvas, clicks the item whose text starts with `caption`
+    // and returns the item texts and enabled states it showed.
+    struct MenuItem {
+        QString text;
+        bool enabled;
+    };
+    std::vector<MenuItem> chooseFromMenu(const QString& caption);
+    // The canvas as the window composes it.
+    std::unique_ptr<CanvasPixels> canvas();
     // The canvas as the window composes it, and one pixel of it.
     Argb canvasPixel(QPoint p);
     Argb canvasPixel(int x, int y) { return canvasPixel(QPoint(x, y)); }

@@ -1,0 +1,138 @@
+#include "model/document_file.h"
+
+#include <QCryptographicHash>
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+
+#include "imaging/codec.h"
+#include "imaging/file_boundary.h"
+#include "imaging/png_recipe.h"
+
+namespace kelvaro {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The whole file, when it is a regular file of at most `limit` bytes that reads without error.
+std::optional<std::string> readSmallFile(const fs::path& file, std::uintmax_t limit) {
+    std::error_code error;
+    if (!isRegularFile(file))
+        return std::nullopt;
+    const auto size = fs::file_size(file, error);
+    if (error || size > limit)
+        return std::nullopt;
+    std::ifstream in(file, std::ios::binary);
+    std::string bytes;
+    bytes.resize(static_cast<std::size_t>(size));
+    if (!in.read(bytes.data(), static_cast<std::streamsize>(size)) || in.peek() != EOF)
+        return std::nullopt;
+    return bytes;
+}
+
+std::optional<std::string> sha256Of(const fs::path& file) {
+    const auto bytes = readSmallFile(file, kLargestDocumentFile * 4);
+    if (!bytes)
+        return std::nullopt;
+    const QByteArray hash = QCryptographicHash::hash(
+        QByteArray::fromRawData(bytes->data(), static_cast<qsizetype>(bytes->size())),
+        QCryptographicHash::Sha256);
+    return hash.toHex().toStdString();
+}
+
+// The part file a layer loads with its element's part number, relative to the base folder.
+fs::path relativePartPath(int layer, int partNumber) {
+    return partPath(fs::path(), layerInfo(layer).folder, partNumber);
+}
+
+OpenError openErrorOf(DocumentError error) {
+    switch (error) {
+        case DocumentError::NewerVersion:
+            return OpenError::NewerVersion;
+        case DocumentError::BadValues:
+            return OpenError::BadValues;
+        default:
+            return OpenError::NotADocument;
+    }
+}
+
+struct OpenErrorText {
+    OpenError error;
+    const char* text;
+};
+constexpr std::array<OpenErrorText, 5> kOpenErrorTexts = {{
+    {OpenError::Unreadable, "ポートレートファイルを読み込めませんでした"},
+    {OpenError::NotADocument, "ポートレートファイルの形式が正しくありません"},
+    {OpenError::NoRecipe, "このPNGファイルにはポートレートの情報がありません"},
+    {OpenError::NewerVersion,
+     "このポートレートファイルは新しいバージョンのKelvaroで作成されました"},
+    {OpenError::BadValues, "ポートレートファイルの内容が正しくありません"},
+}};
+
+}  // namespace
+
+std::variant<DocumentFile, OpenError> readDocumentFile(const fs::path& file) {
+    const auto bytes = readSmallFile(file, kLargestDocumentFile);
+    if (!bytes)
+        return OpenError::Unreadable;
+    std::string json = *bytes;
+    if (hasPngSignature(*bytes)) {
+        auto recipe = readTextChunk(*bytes, kRecipeKeyword);
+        if (!recipe)
+            return OpenError::NoRecipe;
+        json = std::move(*recipe);
+    }
+    auto document = readDocumentJson(json);
+    if (const auto* error = std::get_if<DocumentError>(&document))
+        return openErrorOf(*error);
+    return std::get<DocumentFile>(std::move(document));
+}
+
+std::string openErrorMessage(OpenError error, const fs::path& file) {
+    const auto row = std::find_if(kOpenErrorTexts.begin(), kOpenErrorTexts.end(),
+                                  [error](const OpenErrorText& r) { return r.error == error; });
+    return std::string(row->text) + "\n" + file.string();
+}
+
+std::string saveErrorMessage(const fs::path& file) {
+    return "ポートレートファイルの保存に失敗しました\n" + file.string();
+}
+
+bool writeDocumentFile(const fs::path& file, const DocumentFile& document) {
+    return replaceFileAtomically(file, writeDocumentJson(document));
+}
+
+DocumentFile documentOf(const PortraitState& state) {
+    DocumentFile document;
+    document.portrait = capture(state);
+    for (int layer = 0; layer < kLayerCount; ++layer) {
+        const int part = state.elementPart(layerInfo(layer).element);
+        const fs::path relative = relativePartPath(layer, part);
+        document.parts[static_cast<std::size_t>(layer)] = {
+            relative.generic_string(), sha256Of(state.baseDirectory / relative)};
+    }
+    return document;
+}
+
+std::vector<std::string> changedPartFiles(const DocumentFile& document, const fs::path& base) {
+    std::vector<std::string> changed;
+    for (int layer = 0; layer < kLayerCount; ++layer) {
+        const int part =
+            document.portrait.layers[static_cast<std::size_t>(layerInfo(layer).element)].partNumber;
+        const std::string path = relativePartPath(layer, part).generic_string();
+        const PartFileRecord& recorded = document.parts[static_cast<std::size_t>(layer)];
+        const bool same = recorded.path == path && recorded.sha256 == sha256Of(base / path);
+        if (!same && std::find(changed.begin(), changed.end(), path) == changed.end())
+            changed.push_back(path);
+    }
+    return changed;
+}
+
+std::string libraryChangedMessage(const std::vector<std::string>& files) {
+    std::string message = "ポートレートを保存した後に部品ライブラリが変更されました";
+    for (const std::string& file : files)
+        message += "\n" + file;
+    return message;
+}
+
+}  // namespace kelvaro

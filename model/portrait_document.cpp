@@ -1,0 +1,97 @@
+#include "model/portrait_document.h"
+
+#include "imaging/recolour.h"
+#include "model/portrait_ops.h"
+
+namespace kelvaro {
+namespace {
+
+LayerRecord recordOf(const LayerState& layer) {
+    return {layer.partNumber, layer.x, layer.y, layer.angle, layer.stored, layer.recoloured};
+}
+
+// The part number a layer loads with under the document: its element's part.
+int loadedPartUnder(const PortraitDocument& document, int layer) {
+    return document.layers[static_cast<std::size_t>(layerInfo(layer).element)].partNumber;
+}
+
+// Rebuilds the displayed image from the loaded pixels as the record says.
+void rebuildImage(LayerState& layer, const LayerRecord& record) {
+    layer.stored = record.stored;
+    layer.recoloured = record.recoloured;
+    if (!layer.hasImage)
+        return;
+    if (record.recoloured)
+        recolourPixels(*layer.loaded, *layer.image, record.stored, layer.loadedBox);
+    else
+        *layer.image = *layer.loaded;
+}
+
+bool showsAsRecorded(const LayerState& layer, const LayerRecord& record) {
+    return layer.recoloured == record.recoloured &&
+           (!record.recoloured || layer.stored == record.stored);
+}
+
+// Reloads what must be reloaded; returns which layers were.
+std::array<bool, kLayerCount> reload(const PortraitDocument& document, PortraitState& state,
+                                     const MessageSink& report, ApplyScope scope) {
+    std::array<bool, kLayerCount> reloaded{};
+    for (int index : fullLoadOrder()) {
+        const int part = loadedPartUnder(document, index);
+        if (scope == ApplyScope::Changes && state.layer(index).loadedPart == part)
+            continue;
+        loadLayer(state, index, part, report);
+        reloaded[static_cast<std::size_t>(index)] = true;
+    }
+    return reloaded;
+}
+
+}  // namespace
+
+PortraitDocument capture(const PortraitState& state) {
+    PortraitDocument document;
+    for (int i = 0; i < kLayerCount; ++i)
+        document.layers[static_cast<std::size_t>(i)] = recordOf(state.layer(i));
+    document.currentElement = state.currentElement;
+    document.current = state.current;
+    document.scroll = state.scroll;
+    document.sizeChoice = state.sizeChoice;
+    document.irisMask = state.irisMask;
+    return document;
+}
+
+void apply(const PortraitDocument& document, PortraitState& state, const MessageSink& report,
+           ApplyScope scope) {
+    if (state.released())
+        return;
+    const auto reloaded = reload(document, state, report, scope);
+    bool irisImageRebuilt = reloaded[kIrisLayer];
+    for (int i = 0; i < kLayerCount; ++i) {
+        LayerState& layer = state.layer(i);
+        const LayerRecord& record = document.layers[static_cast<std::size_t>(i)];
+        layer.partNumber = record.partNumber;
+        layer.x = record.x;
+        layer.y = record.y;
+        layer.angle = record.angle;
+        if (reloaded[static_cast<std::size_t>(i)] || !showsAsRecorded(layer, record)) {
+            rebuildImage(layer, record);
+            irisImageRebuilt = irisImageRebuilt || i == kIrisLayer;
+        }
+    }
+    // The mask is worked out afresh whenever the iris image, the eye shape under it or the
+    // recorded offset changed; an iris image with a stale mask is first rebuilt.
+    if (irisImageRebuilt || reloaded[kEyeShapeLayer] || state.irisMask != document.irisMask) {
+        if (!irisImageRebuilt)
+            rebuildImage(state.layer(kIrisLayer), document.layers[kIrisLayer]);
+        state.irisMask.reset();
+        if (document.irisMask)
+            maskIrisAt(state, *document.irisMask);
+    }
+    state.currentElement = document.currentElement;
+    state.current = document.current;
+    state.scroll = document.scroll;
+    state.sizeChoice = document.sizeChoice;
+    state.counterText = counterTextFor(state);
+}
+
+}  // namespace kelvaro

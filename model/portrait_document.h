@@ -1,0 +1,51 @@
+// The portrait as a document: every value needed to rebuild the canvas exactly, without pixels.
+// Capturing a state and applying the document to a state that uses the same part library gives
+// a state that composes to the same pixels; the undo history and portrait files are built on it.
+#pragma once
+
+#include <array>
+#include <optional>
+
+#include "model/part_library.h"
+#include "model/portrait_state.h"
+
+namespace kelvaro {
+
+struct LayerRecord {
+    int partNumber = 0;  // the layer's own value (secondary layers load their element's part)
+    int x = kDefaultLayerPosition;
+    int y = kDefaultLayerPosition;
+    int angle = 0;
+    ColourSettings stored;
+    // The image shows the loaded part recoloured with `stored`; otherwise the file's colours.
+    bool recoloured = false;
+
+    friend bool operator==(const LayerRecord&, const LayerRecord&) = default;
+};
+
+struct PortraitDocument {
+    std::array<LayerRecord, kLayerCount> layers{};
+    int currentElement = 0;
+    ColourSettings current;
+    ColourSettings scroll;
+    int sizeChoice = 0;
+    std::optional<IrisMaskOffset> irisMask;  // none: the iris shows its loaded alpha
+
+    friend bool operator==(const PortraitDocument&, const PortraitDocument&) = default;
+};
+
+PortraitDocument capture(const PortraitState& state);
+
+enum class ApplyScope {
+    Changes,     // reload only layers whose part differs from what they hold (undo and redo)
+    Everything,  // reload every layer (opening a document)
+};
+
+// Makes `state` show the document: sets every value, reloads layers (reporting failures as a
+// load does), rebuilds each image that must change from its loaded pixels (recoloured with its
+// stored settings or in the file's colours) and masks the iris as recorded. The counter text
+// follows; the saved flag is left alone.
+void apply(const PortraitDocument& document, PortraitState& state, const MessageSink& report,
+           ApplyScope scope = ApplyScope::Changes);
+
+}  // namespace kelvaro

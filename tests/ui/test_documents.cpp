@@ -1,0 +1,201 @@
+// Portrait documents through the window: saved and opened with the real file dialog, the
+// recipe in exported PNGs, the library-changed message, and bad files that change nothing.
+#include <gtest/gtest.h>
+#include <QFileDialog>
+#include <QImage>
+#include <QTest>
+
+#include "imaging/file_boundary.h"
+#include "model/document_file.h"
+#include "tests/support/file_size_limit.h"
+#include "tests/ui/portrait_building.h"
+#include "ui/control_ids.h"
+
+namespace kelvaro::test {
+namespace {
+
+constexpr QKeyCombination kSaveAs = Qt::CTRL | Qt::SHIFT | Qt::Key_S;
+constexpr QKeyCombination kSave = Qt::CTRL | Qt::Key_S;
+constexpr QKeyCombination kOpen = Qt::CTRL | Qt::Key_O;
+
+QImage imageOf(const std::filesystem::path& file) {
+    return QImage(toQtPath(file));
+}
+
+void expectNoSurprises(EditorFixture& editor) {
+    EXPECT_TRUE(editor.modals().unexpected.isEmpty())
+        << editor.modals().unexpected.join("; ").toStdString();
+    EXPECT_TRUE(editor.modals().allHandled());
+}
+
+TEST(Documents, SavedPortraitReopensToTheSameExport) {
+    TempFolder out;
+    EditorFixture first;
+    first.open();
+    buildPortraitWithControls(first);
+    exportThroughDialog(first, out.path() / "before.png");
+    first.click(ids::kMoveDown);  // unsaved again
+    first.modals().expect([&](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->nameFilters(), QStringList{"Portret Kelvaro (*.kelvaro)"});
+        EXPECT_EQ(dialog->defaultSuffix(), "kelvaro");
+        typeFileNameAndAccept(dialog, toQtPath(out.path() / "face"));
+    });
+    first.widget<QWidget>(ids::kRedEdit)->setFocus();  // the keys work from an edit too
+    first.press(kSaveAs);
+    expectNoSurprises(first);
+    ASSERT_TRUE(std::filesystem::exists(out.path() / "face.kelvaro"));
+    EXPECT_TRUE(first.state().saved);
+    EXPECT_EQ(first.dialog().documentFile(), out.path() / "face.kelvaro");
+    exportThroughDialog(first, out.path() / "first.png");
+
+    EditorFixture second;
+    second.open();
+    second.modals().answerMessageBox(QMessageBox::Ok);  // a new portrait is not saved yet
+    second.modals().expect([&](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->nameFilters(),
+                  QStringList({"Portret Kelvaro (*.kelvaro)", "Plik PNG (*.png)"}));
+        typeFileNameAndAccept(dialog, toQtPath(out.path() / "face.kelvaro"));
+    });
+    second.press(kOpen);
+    expectNoSurprises(second);
+    EXPECT_TRUE(second.state().saved);
+    EXPECT_TRUE(*second.canvas() == *first.canvas());
+    exportThroughDialog(second, out.path() / "second.png");
+    EXPECT_EQ(imageOf(out.path() / "second.png"), imageOf(out.path() / "first.png"));
+    EXPECT_NE(imageOf(out.path() / "second.png"), imageOf(out.path() / "before.png"));
+
+    // "Zapisz portret" now writes where the document came from, without asking.
+    second.click(ids::kMoveLeft);
+    EXPECT_FALSE(second.state().saved);
+    second.press(kSave);
+    expectNoSurprises(second);
+    EXPECT_TRUE(second.state().saved);
+    const auto reread = readDocumentFile(out.path() / "face.kelvaro");
+    ASSERT_TRUE(std::holds_alternative<DocumentFile>(reread));
+    EXPECT_EQ(std::get<DocumentFile>(reread).portrait, capture(second.state()));
+}
+
+TEST(Documents, ExportedPngOpensAsTheEditablePortrait) {
+    TempFolder out;
+    EditorFixture first;
+    first.open();
+    buildPortraitWithControls(first);
+    exportThroughDialog(first, out.path() / "face.png");
+    exportThroughDialog(first, out.path() / "face.bmp");
+    expectNoSurprises(first);
+
+    EditorFixture second;
+    second.open();
+    EXPECT_TRUE(second.dialog().openPortrait(out.path() / "face.png"));
+    EXPECT_TRUE(*second.canvas() == *first.canvas());
+    EXPECT_EQ(capture(second.state()), capture(first.state()));
+    EXPECT_TRUE(second.dialog().documentFile().empty());  // a picture is not written back to
+
+    second.modals().answerMessageBox();
+    EXPECT_FALSE(second.dialog().openPortrait(out.path() / "face.bmp"));
+    EXPECT_EQ(second.modals().messages, QStringList{QString::fromStdString(openErrorMessage(
+                                            OpenError::NotADocument, out.path() / "face.bmp"))});
+}
+
+TEST(Documents, OpeningAsksFirstWhenThePortraitIsUnsaved) {
+    TempFolder out;
+    EditorFixture editor;
+    editor.open();
+    editor.click(ids::kMoveRight);
+    const auto before = editor.canvas();
+    editor.modals().answerMessageBox(QMessageBox::Cancel);
+    editor.press(kOpen);
+    expectNoSurprises(editor);
+    EXPECT_EQ(editor.modals().messages, QStringList{"Zakończyć pracę z programem?          "});
+    EXPECT_TRUE(*editor.canvas() == *before);
+    EXPECT_FALSE(editor.state().saved);
+}
+
+TEST(Documents, ChangedLibraryIsReportedAndThePortraitOpensAllTheSame) {
+    TempFolder out;
+    EditorFixture first;
+    first.open();
+    first.click(ids::kNext);
+    ASSERT_TRUE(writeDocumentFile(out.path() / "a.kelvaro", documentOf(first.state())));
+
+    EditorFixture second([](const std::filesystem::path& base) {
+        writeSolidPart(base / "picture/face/001.png", 0xff00ff00u);
+        std::filesystem::remove(base / "picture/mouthop/000.png");
+    });
+    second.open();
+    second.modals().answerMessageBox();
+    EXPECT_TRUE(second.dialog().openPortrait(out.path() / "a.kelvaro"));
+    expectNoSurprises(second);
+    EXPECT_EQ(second.modals().messages,
+              QStringList{"ポートレートを保存した後に部品ライブラリが変更されました\n"
+                          "picture/face/001.png\npicture/mouthop/000.png"});
+    EXPECT_EQ(second.state().layer(kFace).partNumber, 1);
+    EXPECT_EQ(second.canvasPixel(blockCentre(kFace)), 0xff00ff00u & 0xfffefefe);
+}
+
+TEST(Documents, BadFilesLeaveThePortraitAndTheSavedFlagAsTheyWere) {
+    TempFolder out;
+    const std::string good = writeDocumentJson(DocumentFile{});
+    const std::pair<const char*, std::string> files[] = {
+        {"text.kelvaro", "hello"},
+        {"truncated.kelvaro", good.substr(0, good.size() / 3)},
+        {"newer.kelvaro", std::string(good).replace(good.find("\"1.0\""), 5, "\"9.0\"")},
+        {"types.kelvaro",
+         std::string(good).replace(good.find("\"element\": 0"), 12, "\"element\": []")},
+        {"garbage.kelvaro", std::string(10'000'000, '\x01')},
+    };
+    for (const auto& [name, bytes] : files)
+        out.writeFile(name, bytes);
+    std::filesystem::create_directory(out.path() / "folder.kelvaro");
+    for (bool saved : {false, true}) {
+        EditorFixture editor;
+        editor.open();
+        editor.click(ids::kNext);
+        editor.click(ids::kRotateLeft);
+        editor.state().saved = saved;
+        const auto canvas = editor.canvas();
+        const PortraitDocument document = capture(editor.state());
+        for (const char* name : {"text.kelvaro", "truncated.kelvaro", "newer.kelvaro",
+                                 "types.kelvaro", "garbage.kelvaro", "folder.kelvaro"}) {
+            editor.modals().answerMessageBox();
+            EXPECT_FALSE(editor.dialog().openPortrait(out.path() / name)) << name;
+            EXPECT_EQ(capture(editor.state()), document) << name;
+            EXPECT_TRUE(*editor.canvas() == *canvas) << name;
+            EXPECT_EQ(editor.state().saved, saved) << name;
+        }
+        expectNoSurprises(editor);
+        EXPECT_EQ(editor.modals().messages.size(), 6);
+        EXPECT_TRUE(editor.modals().messages[2].startsWith(
+            "このポートレートファイルは新しいバージョンのKelvaroで作成されました"));
+    }
+}
+
+TEST(Documents, AFailedSaveIsReportedAndTheOldFileStays) {
+    TempFolder out;
+    EditorFixture editor;
+    editor.open();
+    editor.click(ids::kNext);
+    const auto file = out.path() / "kept.kelvaro";
+    out.writeFile("kept.kelvaro", "old");
+    editor.modals().answerSaveDialog(toQtPath(file));
+    editor.modals().answerMessageBox(QMessageBox::Yes);  // the dialog's overwrite question
+    editor.modals().answerMessageBox();
+    {
+        FileSizeLimit fullDisk(100);  // no file may grow past 100 bytes
+        ASSERT_TRUE(fullDisk.active());
+        editor.press(kSaveAs);
+    }
+    expectNoSurprises(editor);
+    EXPECT_EQ(editor.modals().messages.last(),
+              QString::fromStdString("ポートレートファイルの保存に失敗しました\n" + file.string()));
+    EXPECT_EQ(readBytes(file), "old");
+    EXPECT_FALSE(editor.state().saved);
+    EXPECT_TRUE(editor.dialog().documentFile().empty());
+}
+
+}  // namespace
+}  // namespace kelvaro::test

@@ -1,0 +1,33 @@
+#include "ui/portrait_history.h"
+
+namespace kelvaro {
+
+PortraitStep::PortraitStep(const StepKind& kind, DocumentDelta delta, unsigned gesture, Live live,
+                           Show show)
+    : QUndoCommand(QString::fromUtf8(kind.text)),
+      m_kind(kind),
+      m_delta(std::move(delta)),
+      m_gesture(gesture),
+      m_live(std::move(live)),
+      m_show(std::move(show)) {}
+
+void PortraitStep::undo() {
+    m_show(documentBefore(m_delta, m_live()));
+}
+
+void PortraitStep::redo() {
+    if (m_pushed)
+        m_show(documentAfter(m_delta, m_live()));
+    m_pushed = true;
+}
+
+bool PortraitStep::mergeWith(const QUndoCommand* other) {
+    const auto* next = static_cast<const PortraitStep*>(other);
+    if (next->m_gesture != m_gesture)
+        return false;
+    m_delta = mergedDelta(m_delta, next->m_delta);
+    setObsolete(changesNothing(m_delta));
+    return true;
+}
+
+}  // namespace kelvaro
