@@ -39,8 +39,9 @@ bool openRegularFile(const std::filesystem::path& file, QFile& device);
 // - the bytes go to a new file beside the target, flushed to disk, then renamed over it; it
 //   takes the replaced file's permissions (and its owner and group where the system allows);
 // - when no temporary file can be made beside an existing writable target (a folder the user
-//   cannot write), the file is written in place instead: its new size is reserved first, so a
-//   full disk fails before any byte changes, then the bytes are written, checked and flushed;
+//   cannot write) or the disk has no room for that second copy, the file is written in place
+//   instead: its new size is reserved first, so a full disk fails before any byte changes, then
+//   the bytes are written, checked and flushed;
 // - temporary files left beside the target by a copy that was killed are removed.
 // Returns false for every failure (read-only file or folder, missing folder, full disk, a folder
 // in the way, an empty file name); no temporary file is left behind.

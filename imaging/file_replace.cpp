@@ -105,17 +105,23 @@ void syncFolder(const fs::path& folder) {
     ::close(fd);
 }
 
-bool writeAndRename(int fd, const fs::path& temporary, const fs::path& target, const Target& found,
-                    std::string_view bytes) {
+// Replaced, failed, or not possible beside the target (no temporary file could be made, or the
+// disk had no room for a second copy), which a write in place may still manage.
+enum class Outcome { Replaced, Failed, NoRoomBeside };
+
+// The temporary file written, flushed and renamed over the target.
+Outcome writeAndRename(int fd, const fs::path& temporary, const fs::path& target,
+                       const Target& found, std::string_view bytes) {
     bool ok = keepAttributes(fd, found) && writeAll(fd, bytes, 0) && ::fsync(fd) == 0;
+    const bool noRoom = !ok && (errno == ENOSPC || errno == EDQUOT);
     ok = ::close(fd) == 0 && ok;
     ok = ok && ::rename(temporary.c_str(), target.c_str()) == 0;
     if (!ok) {
         ::unlink(temporary.c_str());
-        return false;
+        return noRoom ? Outcome::NoRoomBeside : Outcome::Failed;
     }
     syncFolder(folderOf(target));
-    return true;
+    return Outcome::Replaced;
 }
 
 // Writes over the file itself. Growing it is reserved first, so that a full disk or a size
@@ -148,9 +154,12 @@ bool replaceFileAtomically(const fs::path& file, std::string_view bytes) {
     removeStaleTemporaries(folderOf(*target), target->filename());
     fs::path temporary;
     const int fd = createTemporary(*target, temporary);
-    if (fd < 0)
+    const Outcome outcome =
+        fd < 0 ? Outcome::NoRoomBeside : writeAndRename(fd, temporary, *target, found, bytes);
+    // The file itself may still take the bytes, as a plain write would.
+    if (outcome == Outcome::NoRoomBeside)
         return found.kind == Target::Writable && writeInPlace(*target, bytes);
-    return writeAndRename(fd, temporary, *target, found, bytes);
+    return outcome == Outcome::Replaced;
 }
 
 }  // namespace kelvaro

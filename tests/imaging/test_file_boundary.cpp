@@ -2,6 +2,7 @@
 // with its rules for read-only files, unwritable folders, links and leftover temporary files.
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -201,6 +202,54 @@ TEST(FileBoundary, AWritableFileInAnUnwritableFolderIsWrittenInPlace) {
     EXPECT_EQ(modeOf(file), fs::perms(0640));
     fs::permissions(folder, fs::perms(0755));
     EXPECT_EQ(namesIn(folder), std::vector<std::string>{"Kelvaro.ini"});
+}
+
+// A small file system of its own, filled up, stands for a full disk.
+class FullDisk {
+public:
+    explicit FullDisk(const fs::path& folder) : m_folder(folder) {
+        fs::create_directory(folder);
+        m_mounted = ::mount("kelvaro-test", folder.c_str(), "tmpfs", 0, "size=64k") == 0;
+    }
+    ~FullDisk() {
+        if (m_mounted)
+            ::umount2(m_folder.c_str(), MNT_DETACH);
+    }
+    bool mounted() const { return m_mounted; }
+    // Takes every free block.
+    void fill() const {
+        const int fd = ::open((m_folder / "filler").c_str(), O_WRONLY | O_CREAT, 0600);
+        const std::string block(4096, 'f');
+        while (::write(fd, block.data(), block.size()) > 0) {
+        }
+        const std::string byte(1, 'f');
+        while (::write(fd, byte.data(), 1) > 0) {
+        }
+        ::close(fd);
+    }
+
+private:
+    fs::path m_folder;
+    bool m_mounted = false;
+};
+
+// On a full disk the temporary copy has no room; the file itself still takes bytes that need no
+// more space than it holds, as a plain write would, and refuses to grow without harm.
+TEST(FileBoundary, AFullDiskStillTakesAWriteThatNeedsNoMoreRoom) {
+    const TempFolder top;
+    const FullDisk disk(top.path() / "disk");
+    if (!disk.mounted())
+        GTEST_SKIP() << "a small file system cannot be mounted here";
+    const fs::path file = top.path() / "disk" / "Kelvaro.ini";
+    ASSERT_TRUE(replaceFileAtomically(file, std::string(20000, 'o')));
+    disk.fill();
+    EXPECT_TRUE(replaceFileAtomically(file, std::string(20000, 'n')));
+    EXPECT_EQ(readBytes(file), std::string(20000, 'n'));
+    EXPECT_TRUE(replaceFileAtomically(file, "short"));
+    EXPECT_EQ(readBytes(file), "short");
+    EXPECT_FALSE(replaceFileAtomically(file, std::string(60000, 'g')));
+    EXPECT_EQ(readBytes(file), "short");
+    EXPECT_EQ(namesIn(top.path() / "disk"), (std::vector<std::string>{"Kelvaro.ini", "filler"}));
 }
 
 TEST(FileBoundary, TemporaryFilesOfKilledCopiesAreRemovedAtTheNextWrite) {
