@@ -1,24 +1,104 @@
 #include "app/instance_lock.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <QStandardPaths>
+#include <cerrno>
+#include <string>
+
+#include "imaging/file_boundary.h"
 
 namespace kelvaro {
+namespace {
 
-QString InstanceLock::pathFor(const QString& programName) {
+constexpr int kAttempts = 4;
+
+// The lock file opened for locking; a file this process may not open is one whose owner cannot
+// be told, so it is removed and made anew. -1 when neither works.
+int openLockFile(const std::filesystem::path& file) {
+    constexpr int kFlags = O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY;
+    int fd = ::open(file.c_str(), O_RDWR | O_CREAT | kFlags, 0600);
+    if (fd >= 0 || errno != EACCES || !entryExists(file))
+        return fd;
+    fd = ::open(file.c_str(), O_RDONLY | kFlags);  // a lock needs no write access
+    if (fd >= 0 || ::unlink(file.c_str()) != 0)
+        return fd;
+    return ::open(file.c_str(), O_RDWR | O_CREAT | O_EXCL | kFlags, 0600);
+}
+
+// The locked file is still the one of that name, not one removed by the copy that let it go.
+bool stillNamed(int fd, const std::filesystem::path& file) {
+    struct stat opened {};
+    struct stat named {};
+    return ::fstat(fd, &opened) == 0 && ::lstat(file.c_str(), &named) == 0 &&
+           opened.st_dev == named.st_dev && opened.st_ino == named.st_ino;
+}
+
+// For whoever looks at the file: the process that holds it.
+void recordOwner(int fd) {
+    const std::string pid = std::to_string(::getpid()) + "\n";
+    if (::ftruncate(fd, 0) == 0)
+        (void)!::pwrite(fd, pid.data(), pid.size(), 0);
+}
+
+}  // namespace
+
+InstanceLock::~InstanceLock() {
+    if (m_fd < 0)
+        return;
+    ::unlink(m_file.c_str());  // while still locked, so no other copy is locking this file
+    ::close(m_fd);
+}
+
+std::filesystem::path InstanceLock::pathFor(const QString& programName) {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (folder.isEmpty())
         folder = QDir::tempPath();
-    return QDir(folder).filePath(programName + QStringLiteral(".lock"));
+    return toPath(folder) / toPath(programName + QStringLiteral(".lock"));
 }
 
-bool InstanceLock::acquire(const QString& programName) {
-    auto lock = std::make_unique<QLockFile>(pathFor(programName));
-    // Never stale by age: only a lock whose process no longer runs is taken over.
-    lock->setStaleLockTime(0);
-    if (!lock->tryLock(0))
-        return false;
-    m_lock = std::move(lock);
+LockResult InstanceLock::acquire(const std::filesystem::path& lockFile) {
+    for (int attempt = 0; attempt < kAttempts && m_fd < 0; ++attempt) {
+        const int fd = openLockFile(lockFile);
+        struct stat opened {};
+        if (fd < 0 || ::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode)) {
+            if (fd >= 0)
+                ::close(fd);
+            return LockResult::Failed;
+        }
+        if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+            const bool held = errno == EWOULDBLOCK;
+            ::close(fd);
+            return held ? LockResult::HeldByRunningCopy : LockResult::Failed;
+        }
+        if (!stillNamed(fd, lockFile)) {
+            ::close(fd);
+            continue;
+        }
+        recordOwner(fd);
+        m_fd = fd;
+        m_file = lockFile;
+    }
+    return m_fd >= 0 ? LockResult::Acquired : LockResult::Failed;
+}
+
+bool claimSingleInstance(InstanceLock& lock, const std::filesystem::path& lockFile,
+                         const std::function<void(const QString&)>& report) {
+    switch (lock.acquire(lockFile)) {
+        case LockResult::Acquired:
+            return true;
+        case LockResult::HeldByRunningCopy:
+            report(QStringLiteral("すでに起動されています"));
+            return false;
+        case LockResult::Failed:
+            break;
+    }
+    report(QStringLiteral("二重起動を確かめるロックファイルを作成できませんでした\n%1")
+               .arg(toQtPath(lockFile)));
     return true;
 }
 

@@ -1,23 +1,43 @@
 // The single-instance lock: a lock file keyed by the program's base name in the user's runtime
-// folder. A lock left behind by a copy that was killed is stale and is taken over.
+// folder, locked with the kernel's advisory file lock. The kernel drops the lock when its process
+// ends however it ends, so only a running copy holds it: whatever a killed copy left in the file,
+// or a file that cannot be opened any more, is taken over.
 #pragma once
 
-#include <QLockFile>
 #include <QString>
-#include <memory>
+#include <filesystem>
+#include <functional>
 
 namespace kelvaro {
 
+enum class LockResult {
+    Acquired,           // this process holds the lock
+    HeldByRunningCopy,  // another running process holds it
+    Failed,             // it could not be taken (a folder in the way, a read-only folder, ...)
+};
+
 class InstanceLock {
 public:
-    // The lock file of the program named `programName`.
-    static QString pathFor(const QString& programName);
+    InstanceLock() = default;
+    InstanceLock(const InstanceLock&) = delete;
+    InstanceLock& operator=(const InstanceLock&) = delete;
+    // Releases the lock and removes its file.
+    ~InstanceLock();
 
-    // True when this process now holds the lock; false while another running copy holds it.
-    bool acquire(const QString& programName);
+    // The lock file of the program named `programName`.
+    static std::filesystem::path pathFor(const QString& programName);
+
+    LockResult acquire(const std::filesystem::path& lockFile);
 
 private:
-    std::unique_ptr<QLockFile> m_lock;
+    int m_fd = -1;
+    std::filesystem::path m_file;
 };
+
+// Start-up's use of the lock: false (after the already-running message) while another copy
+// runs; true otherwise, with a warning naming the lock file when it could not be taken, since
+// nothing says a copy is running then.
+bool claimSingleInstance(InstanceLock& lock, const std::filesystem::path& lockFile,
+                         const std::function<void(const QString&)>& report);
 
 }  // namespace kelvaro

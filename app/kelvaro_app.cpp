@@ -23,9 +23,10 @@ CKelvaroApp::CKelvaroApp(int& argc, char** argv)
 
 bool CKelvaroApp::initInstance() {
     m_instanceLock = std::make_unique<InstanceLock>();
-    if (!m_instanceLock->acquire(QApplication::applicationName())) {
+    const auto lockFile = InstanceLock::pathFor(QApplication::applicationName());
+    const auto warn = [this](const QString& message) { report(message); };
+    if (!claimSingleInstance(*m_instanceLock, lockFile, warn)) {
         m_alreadyRunning = true;
-        report(QStringLiteral("すでに起動されています"));
         return false;
     }
     m_settingsFile = currentFolder() / kSettingsFileName;

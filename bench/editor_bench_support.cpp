@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <stdexcept>
 
+#include "imaging/file_boundary.h"
 #include "tools/sample_library/sample_library.h"
 
 namespace kelvaro::bench {
@@ -12,9 +13,9 @@ namespace kelvaro::bench {
 const std::filesystem::path& sampleLibrary() {
     static QTemporaryDir folder;
     static const std::filesystem::path path = [] {
-        if (!samples::writeSampleLibrary(folder.path().toStdString()))
+        if (!samples::writeSampleLibrary(toPath(folder.path())))
             throw std::runtime_error("cannot write the sample library");
-        return std::filesystem::path(folder.path().toStdString());
+        return toPath(folder.path());
     }();
     return path;
 }

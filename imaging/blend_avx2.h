@@ -1,14 +1,24 @@
 // Blend arithmetic of blend.h in AVX2 lanes, shared by the vector kernels. Only usable from
-// functions marked KELVARO_AVX2.
+// functions marked KELVARO_AVX2, in the sources compiled on x86 alone (named *_avx2.cpp).
 #pragma once
 
+#include <array>
 #include <cstdint>
 
+#include "imaging/cubic_fixed_point.h"
 #include "imaging/simd_support.h"
 
-#ifdef KELVARO_HAVE_X86
-
 namespace kelvaro {
+
+// A 16-byte shuffle pattern as a 128-bit register.
+KELVARO_AVX2 inline __m128i lanePattern(const std::array<std::int8_t, 16>& pattern) {
+    return _mm_loadu_si128(reinterpret_cast<const __m128i*>(pattern.data()));
+}
+
+// The same pattern in both 128-bit lanes.
+KELVARO_AVX2 inline __m256i bothLanes(const std::array<std::int8_t, 16>& pattern) {
+    return _mm256_broadcastsi128_si256(lanePattern(pattern));
+}
 
 // x / 255 rounded to nearest in every 16-bit lane, as divideBy255.
 KELVARO_AVX2 inline __m256i divideBy255Lanes(__m256i x) {
@@ -18,9 +28,7 @@ KELVARO_AVX2 inline __m256i divideBy255Lanes(__m256i x) {
 
 // Each pixel's alpha word copied to its four channel words (two pixels per 128-bit half).
 KELVARO_AVX2 inline __m256i spreadAlphaWords(__m256i channels) {
-    const __m256i pick = _mm256_setr_epi8(6, 7, 6, 7, 6, 7, 6, 7, 14, 15, 14, 15, 14, 15, 14, 15, 6,
-                                          7, 6, 7, 6, 7, 6, 7, 14, 15, 14, 15, 14, 15, 14, 15);
-    return _mm256_shuffle_epi8(channels, pick);
+    return _mm256_shuffle_epi8(channels, bothLanes(kAlphaToWords));
 }
 
 // Straight-alpha pixels as 16-bit channels, premultiplied as premultiply() does.
@@ -40,9 +48,7 @@ KELVARO_AVX2 inline __m256i premultiplyEight(__m256i straight) {
 
 // Eight premultiplied pixels `src` over eight premultiplied pixels `dst`, as blendOver.
 KELVARO_AVX2 inline __m256i blendOverEight(__m256i src, __m256i dst) {
-    const __m256i alpha = _mm256_shuffle_epi8(
-        src, _mm256_setr_epi8(3, 3, 3, 3, 7, 7, 7, 7, 11, 11, 11, 11, 15, 15, 15, 15, 3, 3, 3, 3, 7,
-                              7, 7, 7, 11, 11, 11, 11, 15, 15, 15, 15));
+    const __m256i alpha = _mm256_shuffle_epi8(src, bothLanes(kAlphaToBytes));
     const __m256i keep = _mm256_sub_epi8(_mm256_set1_epi8(-1), alpha);
     const __m256i zero = _mm256_setzero_si256();
     const __m256i low = divideBy255Lanes(
@@ -59,5 +65,3 @@ KELVARO_AVX2 inline __m256i coveredAbove(const std::uint8_t* cover, int level) {
 }
 
 }  // namespace kelvaro
-
-#endif

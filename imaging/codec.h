@@ -1,7 +1,8 @@
 // Decoding part and background files into the pipeline's pixel buffers.
 //
 // A file that is missing, not a regular file, corrupt, truncated or declares an image too large
-// to decode safely is a failed decode: the output buffer is left untouched and false returned.
+// to decode safely (too many bytes, or a side too long to scale in good time) is a failed
+// decode: the output buffer is left untouched and false returned.
 #pragma once
 
 #include <filesystem>
@@ -14,9 +15,10 @@ namespace kelvaro {
 // that declare a huge size).
 inline constexpr int kDecodeAllocationLimitMiB = 64;
 
-// True when a regular file (or a link to one) exists at `file`; folders, FIFOs, devices and
-// dangling links do not count.
-bool isRegularFile(const std::filesystem::path& file);
+// Longest side, in pixels, of an image a decode accepts. Scaling costs time in proportion to the
+// longer side times the canvas, so a tiny file declaring a line of millions of pixels would
+// stall the editor; no part or wall comes near this.
+inline constexpr int kDecodeSideLimit = 16384;
 
 // Decodes `file` as a part image with straight alpha. An image of another size than 230x230 is
 // placed at the top left of a transparent 230x230 image, cropped or padded.

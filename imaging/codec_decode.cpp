@@ -6,22 +6,27 @@
 #include <optional>
 
 #include "imaging/codec.h"
+#include "imaging/file_boundary.h"
 
 namespace kelvaro {
 namespace {
 
-QString qtPath(const std::filesystem::path& file) {
-    return QFile::decodeName(file.c_str());
+bool withinSideLimit(QSize size) {
+    return size.width() <= kDecodeSideLimit && size.height() <= kDecodeSideLimit;
 }
 
-// Reads the file with the decoder's allocation limit in force; nothing for a failed decode.
+// Reads the file with the decoder's limits in force; nothing for a failed decode. The file is
+// opened by its own bytes, so that any name the file system holds can be read.
 std::optional<QImage> readImage(const std::filesystem::path& file, QImage::Format format) {
-    if (!isRegularFile(file))
+    QFile device;
+    if (!openRegularFile(file, device))
         return std::nullopt;
-    QImageReader reader(qtPath(file));
+    QImageReader reader(&device);
     reader.setAllocationLimit(kDecodeAllocationLimitMiB);
+    if (!withinSideLimit(reader.size()))  // as the header declares it, before decoding
+        return std::nullopt;
     QImage image = reader.read();
-    if (image.isNull())
+    if (image.isNull() || !withinSideLimit(image.size()))
         return std::nullopt;
     image.convertTo(format);
     if (image.isNull())
@@ -30,11 +35,6 @@ std::optional<QImage> readImage(const std::filesystem::path& file, QImage::Forma
 }
 
 }  // namespace
-
-bool isRegularFile(const std::filesystem::path& file) {
-    std::error_code error;
-    return std::filesystem::is_regular_file(file, error);
-}
 
 bool decodePart(const std::filesystem::path& file, PartPixels& out) {
     const auto image = readImage(file, QImage::Format_ARGB32);

@@ -1,12 +1,11 @@
 // Encoding of exported portraits: scaling and writing through Qt's image writers.
 #include <QBuffer>
-#include <QFile>
 #include <QImage>
 #include <QImageWriter>
-#include <QSaveFile>
 #include <cstring>
 
 #include "imaging/export.h"
+#include "imaging/file_boundary.h"
 #include "imaging/png_recipe.h"
 
 namespace kelvaro {
@@ -26,16 +25,6 @@ QImage scaledCapture(const CanvasPixels& canvas, int edge) {
     return image.scaled(edge, edge, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
-// A target that exists must be a regular file: replacing a folder, device or pipe by renaming a
-// temporary file over it would destroy it.
-bool isReplaceableTarget(const std::filesystem::path& file) {
-    std::error_code error;
-    const auto status = std::filesystem::status(file, error);
-    if (!std::filesystem::exists(status))
-        return !file.filename().empty();
-    return std::filesystem::is_regular_file(status);
-}
-
 // Encodes the whole image in memory; nothing when the encoder fails.
 std::optional<QByteArray> encode(const QImage& image, const std::string& format) {
     QByteArray bytes;
@@ -45,20 +34,6 @@ std::optional<QByteArray> encode(const QImage& image, const std::string& format)
     if (!writer.write(image))
         return std::nullopt;
     return bytes;
-}
-
-// Writes through a temporary file in the target's folder that replaces the target only when
-// every byte went out. Unbuffered, so a short write (a full disk or a file size limit) is seen
-// here rather than lost in a buffer flush that reports success.
-bool writeFile(const QByteArray& bytes, const std::filesystem::path& file) {
-    QSaveFile out(QFile::decodeName(file.c_str()));
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return false;
-    if (out.write(bytes) != bytes.size()) {
-        out.cancelWriting();
-        return false;
-    }
-    return out.commit();
 }
 
 }  // namespace
@@ -91,10 +66,8 @@ std::optional<std::string> encodePortrait(const CanvasPixels& canvas, int sizeCh
 
 bool exportPortrait(const CanvasPixels& canvas, int sizeChoice, const std::filesystem::path& file,
                     std::string_view recipe) {
-    if (!isReplaceableTarget(file))
-        return false;
     const auto bytes = encodePortrait(canvas, sizeChoice, exportFormatFor(file), recipe);
-    return bytes && writeFile(QByteArray::fromStdString(*bytes), file);
+    return bytes && replaceFileAtomically(file, *bytes);
 }
 
 }  // namespace kelvaro

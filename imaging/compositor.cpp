@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "imaging/kernel_choice.h"
 #include "imaging/layer_plan.h"
 #include "imaging/opaque_cover.h"
 
@@ -38,16 +39,22 @@ void drawLayer(const LayerPlan& plan, std::uint8_t level, const CoverMap& cover,
     }
 }
 
+// A premultiplied pixel over opaque black: its colour bytes with alpha 255.
+Argb overOpaqueBlack(Argb pixel) {
+    return pixel | 0xff000000u;
+}
+
 }  // namespace
 
 void composeCanvas(const CanvasPixels* wall, std::span<const CompositorLayer> layersBackToFront,
                    CanvasPixels& out, const CompositorOptions& options) {
     // Scratch for one layer's patch at a time; always rewritten before it is read.
     thread_local std::vector<Argb> patchStorage;
-    const std::vector<LayerPlan> plans = planLayers(layersBackToFront, options.fastPaths);
+    const bool fastPaths = options.fastPaths && kernelFeatures().fastPaths;
+    const std::vector<LayerPlan> plans = planLayers(layersBackToFront, fastPaths);
     CoverMap cover;
     std::vector<bool> shows(plans.size(), true);
-    if (options.fastPaths)
+    if (fastPaths)
         shows = markOpaqueCover(plans, cover);
     else
         cover.fill(0);
@@ -55,6 +62,8 @@ void composeCanvas(const CanvasPixels* wall, std::span<const CompositorLayer> la
         out = *wall;
     else
         out.fill(0);
+    if (options.opaqueBase)
+        std::transform(out.begin(), out.end(), out.begin(), overOpaqueBlack);
     for (std::size_t k = 0; k < plans.size(); ++k) {
         const auto level = static_cast<std::uint8_t>(std::min(k + 1, kMaxCoverLevels));
         if (shows[k])

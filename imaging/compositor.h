@@ -39,12 +39,17 @@ struct CompositorLayer {
 
 struct CompositorOptions {
     // Off: every layer goes through the portable cubic kernel and no layer is skipped for being
-    // covered by the layers above it. Meant for tests proving that both give the same pixels.
+    // covered by the layers above it. Meant for tests proving that both give the same pixels;
+    // disableKernelFeatures("fastpaths") (kernel_choice.h) turns them off for every call.
     bool fastPaths = true;
+    // On: the wall (or, without one, nothing) lies on opaque black, so every pixel of the result
+    // is opaque; its colour bytes are exactly those composed without the base.
+    bool opaqueBase = false;
 };
 
 // Composes into `out`: the wall (already stretched to 192x192 and premultiplied; nullptr starts
-// from transparent 0), then `layersBackToFront`, the first lowest.
+// from transparent 0, or opaque black with options.opaqueBase), then `layersBackToFront`, the
+// first lowest.
 void composeCanvas(const CanvasPixels* wall, std::span<const CompositorLayer> layersBackToFront,
                    CanvasPixels& out, const CompositorOptions& options = {});
 

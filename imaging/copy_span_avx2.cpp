@@ -3,12 +3,9 @@
 #include "imaging/blend.h"
 #include "imaging/blend_avx2.h"
 #include "imaging/layer_placement.h"
-#include "imaging/simd_support.h"
 #include "imaging/span_kernels.h"
 
 namespace kelvaro {
-
-#ifdef KELVARO_HAVE_X86
 
 KELVARO_AVX2 void copySpanAvx2(const SpanJob& job) {
     const auto start =
@@ -25,13 +22,5 @@ KELVARO_AVX2 void copySpanAvx2(const SpanJob& job) {
     }
     copySpan(spanAfter(job, i));
 }
-
-#else
-
-void copySpanAvx2(const SpanJob& job) {
-    copySpan(job);
-}
-
-#endif
 
 }  // namespace kelvaro

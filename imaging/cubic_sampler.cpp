@@ -1,18 +1,13 @@
-// The portable cubic kernel. Its integer arithmetic is the reference for every faster kernel:
-// per channel, each column of taps is weighted vertically and rounded to 7 fewer bits, then the
-// columns are weighted horizontally and rounded back to 8 bits.
+// The portable cubic kernel. Its integer arithmetic (cubic_fixed_point.h) is the reference for
+// every faster kernel.
 #include <algorithm>
 
 #include "imaging/blend.h"
-#include "imaging/cubic_weights.h"
-#include "imaging/layer_placement.h"
+#include "imaging/cubic_fixed_point.h"
 #include "imaging/span_kernels.h"
 
 namespace kelvaro {
 namespace {
-
-constexpr int kColumnShift = 7;
-constexpr int kFinalShift = 2 * kWeightBits - kColumnShift;
 
 int channelOf(Argb pixel, int channel) {
     return static_cast<int>((pixel >> (8 * channel)) & 0xffu);
@@ -22,7 +17,7 @@ int columnSum(const Argb* top, int stride, const TapWeights& wy, int channel) {
     int sum = 0;
     for (int r = 0; r < 4; ++r)
         sum += wy[static_cast<std::size_t>(r)] * channelOf(top[r * stride], channel);
-    return (sum + (1 << (kColumnShift - 1))) >> kColumnShift;
+    return (sum + kColumnRound) >> kColumnShift;
 }
 
 int channelSample(const Argb* topLeft, int stride, const TapWeights& wx, const TapWeights& wy,
@@ -30,20 +25,14 @@ int channelSample(const Argb* topLeft, int stride, const TapWeights& wx, const T
     int sum = 0;
     for (int c = 0; c < 4; ++c)
         sum += wx[static_cast<std::size_t>(c)] * columnSum(topLeft + c, stride, wy, channel);
-    return std::clamp((sum + (1 << (kFinalShift - 1))) >> kFinalShift, 0, 255);
-}
-
-int phaseOf(std::int64_t coordinate) {
-    return static_cast<int>((coordinate >> (kFixedBits - kPhaseBits)) & (kPhaseCount - 1));
+    return std::clamp((sum + kFinalRound) >> kFinalShift, 0, 255);
 }
 
 }  // namespace
 
 Argb sampleCubic(const Argb* pixels, int stride, std::int64_t sampleX, std::int64_t sampleY) {
     const TapWeights* table = cubicWeightTable();
-    const auto column = static_cast<int>(sampleX >> kFixedBits);
-    const auto row = static_cast<int>(sampleY >> kFixedBits);
-    const Argb* topLeft = pixels + (row - 1) * stride + (column - 1);
+    const Argb* topLeft = topLeftTap(pixels, stride, sampleX, sampleY);
     const TapWeights& wx = table[phaseOf(sampleX)];
     const TapWeights& wy = table[phaseOf(sampleY)];
     const auto alpha = static_cast<std::uint32_t>(channelSample(topLeft, stride, wx, wy, 3));

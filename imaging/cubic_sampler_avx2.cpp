@@ -4,14 +4,11 @@
 #include <cstring>
 
 #include "imaging/blend.h"
-#include "imaging/cubic_weights.h"
-#include "imaging/layer_placement.h"
-#include "imaging/simd_support.h"
+#include "imaging/blend_avx2.h"
+#include "imaging/cubic_fixed_point.h"
 #include "imaging/span_kernels.h"
 
 namespace kelvaro {
-
-#ifdef KELVARO_HAVE_X86
 namespace {
 
 // Four pixels of one patch row as sixteen 16-bit channels.
@@ -20,7 +17,7 @@ KELVARO_AVX2 __m256i loadRow(const Argb* row) {
 }
 
 // The vertical pass: per channel of columns 0 and 2 (`even`) and 1 and 3 (`odd`), the weighted
-// sum of the four rows, rounded down by 7 bits.
+// sum of the four rows, rounded down by kColumnShift bits.
 KELVARO_AVX2 void columnSums(const Argb* topLeft, int stride, const TapWeights& wy, __m256i& even,
                              __m256i& odd) {
     std::int32_t pairs[2];
@@ -31,13 +28,13 @@ KELVARO_AVX2 void columnSums(const Argb* topLeft, int stride, const TapWeights& 
     const __m256i r1 = loadRow(topLeft + stride);
     const __m256i r2 = loadRow(topLeft + 2 * stride);
     const __m256i r3 = loadRow(topLeft + 3 * stride);
-    const __m256i half = _mm256_set1_epi32(64);
+    const __m256i half = _mm256_set1_epi32(kColumnRound);
     even = _mm256_add_epi32(_mm256_madd_epi16(_mm256_unpacklo_epi16(r0, r1), upper),
                             _mm256_madd_epi16(_mm256_unpacklo_epi16(r2, r3), lower));
     odd = _mm256_add_epi32(_mm256_madd_epi16(_mm256_unpackhi_epi16(r0, r1), upper),
                            _mm256_madd_epi16(_mm256_unpackhi_epi16(r2, r3), lower));
-    even = _mm256_srai_epi32(_mm256_add_epi32(even, half), 7);
-    odd = _mm256_srai_epi32(_mm256_add_epi32(odd, half), 7);
+    even = _mm256_srai_epi32(_mm256_add_epi32(even, half), kColumnShift);
+    odd = _mm256_srai_epi32(_mm256_add_epi32(odd, half), kColumnShift);
 }
 
 // The horizontal pass and the clamps: bytes 0..255, colours at most alpha.
@@ -52,22 +49,18 @@ KELVARO_AVX2 Argb finishSample(__m256i even, __m256i odd, const TapWeights& wx) 
     const __m256i sum = _mm256_add_epi32(_mm256_mullo_epi32(even, evenWeights),
                                          _mm256_mullo_epi32(odd, oddWeights));
     __m128i total = _mm_add_epi32(_mm256_castsi256_si128(sum), _mm256_extracti128_si256(sum, 1));
-    total = _mm_srai_epi32(_mm_add_epi32(total, _mm_set1_epi32(1 << 20)), 21);
+    total = _mm_srai_epi32(_mm_add_epi32(total, _mm_set1_epi32(kFinalRound)), kFinalShift);
     const __m128i bytes = _mm_packus_epi16(_mm_packs_epi32(total, total), _mm_setzero_si128());
-    const __m128i alpha = _mm_shuffle_epi8(bytes, _mm_set1_epi32(0x03030303));
+    const __m128i alpha = _mm_shuffle_epi8(bytes, lanePattern(kAlphaToBytes));
     return static_cast<Argb>(_mm_cvtsi128_si32(_mm_min_epu8(bytes, alpha)));
 }
 
 KELVARO_AVX2 Argb sampleAvx2(const SpanJob& job, const TapWeights* table, std::int64_t x,
                              std::int64_t y) {
-    constexpr int kPhaseShift = kFixedBits - kPhaseBits;
-    const auto column = static_cast<int>(x >> kFixedBits);
-    const auto row = static_cast<int>(y >> kFixedBits);
-    const Argb* topLeft = job.pixels + (row - 1) * job.stride + (column - 1);
     __m256i even;
     __m256i odd;
-    columnSums(topLeft, job.stride, table[(y >> kPhaseShift) & (kPhaseCount - 1)], even, odd);
-    return finishSample(even, odd, table[(x >> kPhaseShift) & (kPhaseCount - 1)]);
+    columnSums(topLeftTap(job.pixels, job.stride, x, y), job.stride, table[phaseOf(y)], even, odd);
+    return finishSample(even, odd, table[phaseOf(x)]);
 }
 
 }  // namespace
@@ -82,20 +75,5 @@ KELVARO_AVX2 void cubicSpanAvx2(const SpanJob& job) {
         job.out[i] = blendOver(sampleAvx2(job, table, x, y), job.out[i]);
     }
 }
-
-bool haveAvx2() {
-    return __builtin_cpu_supports("avx2");
-}
-
-#else
-
-void cubicSpanAvx2(const SpanJob& job) {
-    cubicSpan(job);
-}
-bool haveAvx2() {
-    return false;
-}
-
-#endif
 
 }  // namespace kelvaro

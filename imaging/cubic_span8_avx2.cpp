@@ -3,21 +3,19 @@
 // of the portable kernel (sampleCubic); the eight results are clamped, blended and stored
 // together. The last pixels of a span (fewer than eight) go through the one-pixel AVX2 kernel.
 #include "imaging/blend_avx2.h"
-#include "imaging/cubic_weights.h"
-#include "imaging/layer_placement.h"
+#include "imaging/cubic_fixed_point.h"
 #include "imaging/span_kernels.h"
 
 namespace kelvaro {
-
-#ifdef KELVARO_HAVE_X86
 namespace {
 
 // Column sums lie within [-4096, 36864] (255 times the negative and positive weights of a
-// phase, over 128): less this offset they fit signed 16 bits for the horizontal multiply-add.
-// The weights of every phase sum to kWeightOne, so the offset comes back as kOffset * kWeightOne.
+// phase, over 1 << kColumnShift): less this offset they fit signed 16 bits for the horizontal
+// multiply-add. The weights of every phase sum to kWeightOne, so the offset comes back as
+// kOffset * kWeightOne.
 constexpr int kOffset = 16384;
-constexpr int kColumnRound = 64 - kOffset * 128;
-constexpr int kFinalRound = kOffset * kWeightOne + (1 << 20);
+constexpr int kOffsetColumnRound = kColumnRound - (kOffset << kColumnShift);
+constexpr int kOffsetFinalRound = kOffset * kWeightOne + kFinalRound;
 
 // Where one sample reads: its 4x4 taps and the weights of its two phases.
 struct Taps {
@@ -27,12 +25,7 @@ struct Taps {
 };
 
 Taps tapsAt(const SpanJob& job, const TapWeights* table, std::int64_t x, std::int64_t y) {
-    constexpr int kPhaseShift = kFixedBits - kPhaseBits;
-    const auto column = static_cast<int>(x >> kFixedBits);
-    const auto row = static_cast<int>(y >> kFixedBits);
-    return {job.pixels + (row - 1) * job.stride + (column - 1),
-            &table[(x >> kPhaseShift) & (kPhaseCount - 1)],
-            &table[(y >> kPhaseShift) & (kPhaseCount - 1)]};
+    return {topLeftTap(job.pixels, job.stride, x, y), &table[phaseOf(x)], &table[phaseOf(y)]};
 }
 
 // 16 bytes at `low` in the lower half, at `high` in the upper half.
@@ -49,11 +42,13 @@ KELVARO_AVX2 __m256i weightHalves(const TapWeights* low, const TapWeights* high)
 }
 
 // One column's vertical pass from the 16-bit channels of its four rows (rows 0 and 1 paired by
-// `first`, rows 2 and 3 by `second`): four channel sums, rounded by 7 bits, less the offset.
+// `first`, rows 2 and 3 by `second`): four channel sums, rounded by kColumnShift bits, less the
+// offset.
 KELVARO_AVX2 __m256i columnSum(__m256i first, __m256i second, __m256i w01, __m256i w23) {
     const __m256i sum =
         _mm256_add_epi32(_mm256_madd_epi16(first, w01), _mm256_madd_epi16(second, w23));
-    return _mm256_srai_epi32(_mm256_add_epi32(sum, _mm256_set1_epi32(kColumnRound)), 7);
+    return _mm256_srai_epi32(_mm256_add_epi32(sum, _mm256_set1_epi32(kOffsetColumnRound)),
+                             kColumnShift);
 }
 
 // Two column sums as 16-bit pairs (left in the low word), weighted by a pair of weights.
@@ -86,7 +81,8 @@ KELVARO_AVX2 __m256i samplePair(const Taps& a, const Taps& b, int stride) {
     const __m256i wx = weightHalves(a.wx, b.wx);
     const __m256i sum = _mm256_add_epi32(weighPair(c0, c1, _mm256_shuffle_epi32(wx, 0x00)),
                                          weighPair(c2, c3, _mm256_shuffle_epi32(wx, 0x55)));
-    return _mm256_srai_epi32(_mm256_add_epi32(sum, _mm256_set1_epi32(kFinalRound)), 21);
+    return _mm256_srai_epi32(_mm256_add_epi32(sum, _mm256_set1_epi32(kOffsetFinalRound)),
+                             kFinalShift);
 }
 
 // Eight samples, pixel k of the group in half k / 4 of pair k % 4, clamped to bytes and to
@@ -97,10 +93,7 @@ KELVARO_AVX2 __m256i sampleEight(const Taps* taps, int stride) {
         pairs[k] = samplePair(taps[k], taps[k + 4], stride);
     const __m256i pixels = _mm256_packus_epi16(_mm256_packs_epi32(pairs[0], pairs[1]),
                                                _mm256_packs_epi32(pairs[2], pairs[3]));
-    const __m256i alpha = _mm256_shuffle_epi8(
-        pixels, _mm256_setr_epi8(3, 3, 3, 3, 7, 7, 7, 7, 11, 11, 11, 11, 15, 15, 15, 15, 3, 3, 3, 3,
-                                 7, 7, 7, 7, 11, 11, 11, 11, 15, 15, 15, 15));
-    return _mm256_min_epu8(pixels, alpha);
+    return _mm256_min_epu8(pixels, _mm256_shuffle_epi8(pixels, bothLanes(kAlphaToBytes)));
 }
 
 // Draws canvas pixels [i, i + 8) of the span whose first sample is at (x, y).
@@ -127,13 +120,5 @@ KELVARO_AVX2 void cubicSpan8Avx2(const SpanJob& job) {
         drawEight(job, table, i, job.sampleX + i * job.stepX, job.sampleY + i * job.stepY);
     cubicSpanAvx2(spanAfter(job, i));
 }
-
-#else
-
-void cubicSpan8Avx2(const SpanJob& job) {
-    cubicSpan(job);
-}
-
-#endif
 
 }  // namespace kelvaro

@@ -37,12 +37,12 @@ void captureOpaque(const CanvasPixels& canvas, CanvasPixels& capture);
 std::optional<std::string> findEncoderFormat(std::string_view mimeType);
 
 // Writes the captured canvas, scaled with a smooth filter to the size choice's edge length, to
-// `file` as PNG or 24-bit BMP. The image goes to a temporary file in the target folder that then
-// replaces the target, so a failed write leaves an existing file as it was and no temporary file
-// behind. Returns whether the file was written; false for a target that exists but is not a
-// regular file, an unwritable or missing folder, an invalid name, a full disk or a missing
-// encoder. A PNG also carries `recipe`, when given, in its recipe chunk (see png_recipe.h);
-// a BMP carries nothing.
+// `file` as PNG or 24-bit BMP. The image is encoded in memory (encodePortrait) and written by
+// replaceFileAtomically (file_boundary.h), so a failed write leaves an existing file as it was
+// and no temporary file behind. Returns whether the file was written; false for a target that
+// exists but is not a regular file the user may write, an unwritable or missing folder, an
+// invalid name, a full disk or a missing encoder. A PNG also carries `recipe`, when given, in
+// its recipe chunk (see png_recipe.h); a BMP carries nothing.
 bool exportPortrait(const CanvasPixels& canvas, int sizeChoice, const std::filesystem::path& file,
                     std::string_view recipe = {});
 

@@ -1,15 +1,144 @@
 #include "imaging/file_boundary.h"
 
-#include <QFile>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdint>
+#include <string>
+#include <system_error>
 
 namespace kelvaro {
+namespace {
+
+constexpr char16_t kEscapeBase = 0xDC00;  // byte b escapes to kEscapeBase + b
+constexpr char32_t kReplacement = 0xFFFD;
+
+// Lengths and lowest code points of the UTF-8 sequences by their lead byte.
+struct SequenceKind {
+    std::size_t length;
+    char32_t leadBits;
+    char32_t lowest;
+};
+
+constexpr SequenceKind kindOf(unsigned char lead) {
+    if (lead < 0x80)
+        return {1, lead, 0};
+    if ((lead & 0xE0) == 0xC0)
+        return {2, lead & 0x1Fu, 0x80};
+    if ((lead & 0xF0) == 0xE0)
+        return {3, lead & 0x0Fu, 0x800};
+    if ((lead & 0xF8) == 0xF0)
+        return {4, lead & 0x07u, 0x10000};
+    return {0, 0, 0};
+}
+
+// The character of the well-formed UTF-8 sequence starting at `at`, with its length; length 0
+// for a byte that starts no such sequence (overlong forms and encoded surrogates included).
+std::pair<char32_t, std::size_t> decodeAt(std::string_view bytes, std::size_t at) {
+    const SequenceKind kind = kindOf(static_cast<unsigned char>(bytes[at]));
+    if (kind.length == 0 || at + kind.length > bytes.size())
+        return {0, 0};
+    char32_t code = kind.leadBits;
+    for (std::size_t i = 1; i < kind.length; ++i) {
+        const auto next = static_cast<unsigned char>(bytes[at + i]);
+        if ((next & 0xC0) != 0x80)
+            return {0, 0};
+        code = (code << 6) | (next & 0x3Fu);
+    }
+    const bool surrogate = code >= 0xD800 && code <= 0xDFFF;
+    if (code < kind.lowest || code > 0x10FFFF || surrogate)
+        return {0, 0};
+    return {code, kind.length};
+}
+
+void appendUtf8(char32_t code, std::string& out) {
+    if (code < 0x80) {
+        out += static_cast<char>(code);
+        return;
+    }
+    const int continuation = code < 0x800 ? 1 : code < 0x10000 ? 2 : 3;
+    constexpr unsigned char kLeads[] = {0, 0xC0, 0xE0, 0xF0};
+    out += static_cast<char>(kLeads[continuation] | (code >> (6 * continuation)));
+    for (int i = continuation - 1; i >= 0; --i)
+        out += static_cast<char>(0x80 | ((code >> (6 * i)) & 0x3F));
+}
+
+// Appended unit by unit: Qt's own UTF-32 decoding would drop a byte order mark (U+FEFF).
+void appendUtf16(char32_t code, QString& out) {
+    if (QChar::requiresSurrogates(code)) {
+        out += QChar(QChar::highSurrogate(code));
+        out += QChar(QChar::lowSurrogate(code));
+    } else {
+        out += QChar(static_cast<char16_t>(code));
+    }
+}
+
+bool isEscape(char16_t unit) {
+    return unit >= kEscapeBase + 0x80 && unit <= kEscapeBase + 0xFF;
+}
+
+}  // namespace
 
 QString toQtPath(const std::filesystem::path& file) {
-    return QFile::decodeName(file.c_str());
+    const std::string_view bytes = file.native();
+    QString text;
+    text.reserve(static_cast<qsizetype>(bytes.size()));
+    for (std::size_t at = 0; at < bytes.size();) {
+        const auto [code, length] = decodeAt(bytes, at);
+        if (length == 0) {
+            text +=
+                QChar(static_cast<char16_t>(kEscapeBase + static_cast<unsigned char>(bytes[at])));
+            ++at;
+            continue;
+        }
+        appendUtf16(code, text);
+        at += length;
+    }
+    return text;
 }
 
 std::filesystem::path toPath(const QString& file) {
-    return std::filesystem::path(QFile::encodeName(file).toStdString());
+    std::string bytes;
+    bytes.reserve(static_cast<std::size_t>(file.size()));
+    for (qsizetype i = 0; i < file.size(); ++i) {
+        const char16_t unit = file[i].unicode();
+        if (isEscape(unit)) {
+            bytes += static_cast<char>(unit - kEscapeBase);
+        } else if (QChar::isHighSurrogate(unit) && i + 1 < file.size() &&
+                   file[i + 1].isLowSurrogate()) {
+            appendUtf8(QChar::surrogateToUcs4(unit, file[++i].unicode()), bytes);
+        } else {
+            appendUtf8(QChar::isSurrogate(unit) ? kReplacement : unit, bytes);
+        }
+    }
+    return std::filesystem::path(std::move(bytes));
+}
+
+bool isRegularFile(const std::filesystem::path& file) {
+    std::error_code error;
+    return std::filesystem::is_regular_file(file, error);
+}
+
+bool entryExists(const std::filesystem::path& file) {
+    struct stat entry {};
+    return ::lstat(file.c_str(), &entry) == 0;
+}
+
+bool openRegularFile(const std::filesystem::path& file, QFile& device) {
+    if (!isRegularFile(file))
+        return false;
+    // Non-blocking, so that a FIFO put there since the test cannot hang the open.
+    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    if (fd < 0)
+        return false;
+    struct stat opened {};
+    if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode) ||
+        !device.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return false;
+    }
+    return true;
 }
 
 }  // namespace kelvaro

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "imaging/blend.h"
+#include "imaging/kernel_choice.h"
 #include "imaging/premultiply_row.h"
 
 namespace kelvaro {
@@ -17,29 +18,43 @@ struct DrawPath {
 bool turnsByQuarters(const LayerPlacement& place) {
     return place.quarterTurns >= 0;
 }
-bool unturnedWithAvx2(const LayerPlacement& place) {
-    return place.quarterTurns == 0 && haveAvx2();
-}
-bool processorHasAvx2(const LayerPlacement&) {
-    return haveAvx2();
+bool unturned(const LayerPlacement& place) {
+    return place.quarterTurns == 0;
 }
 bool always(const LayerPlacement&) {
     return true;
 }
 
-// Fast paths first; the last entry is the general path and always applies.
-constexpr DrawPath kFastPaths[] = {
-    {unturnedWithAvx2, copySpanAvx2, true},
+// Each table holds fast paths first; its last entry always applies. The table is chosen from
+// the kernel features in force, not per layer.
+#ifdef KELVARO_X86
+constexpr DrawPath kVectorPaths[] = {
+    {unturned, copySpanAvx2, true},
     {turnsByQuarters, copySpan, true},
-    {processorHasAvx2, cubicSpan8Avx2, false},
+    {always, cubicSpan8Avx2, false},
+};
+#endif
+constexpr DrawPath kPortablePaths[] = {
+    {turnsByQuarters, copySpan, true},
     {always, cubicSpan, false},
 };
-constexpr DrawPath kGeneralPath = kFastPaths[std::size(kFastPaths) - 1];
+constexpr DrawPath kGeneralPath[] = {
+    {always, cubicSpan, false},
+};
 
-const DrawPath& choosePath(const LayerPlacement& place, bool fastPaths) {
-    if (!fastPaths)
+std::span<const DrawPath> pathTable(bool fastPaths) {
+    const KernelFeatures& features = kernelFeatures();
+    if (!fastPaths || !features.fastPaths)
         return kGeneralPath;
-    return *std::find_if(std::begin(kFastPaths), std::end(kFastPaths),
+#ifdef KELVARO_X86
+    if (features.avx2)
+        return kVectorPaths;
+#endif
+    return kPortablePaths;
+}
+
+const DrawPath& choosePath(std::span<const DrawPath> table, const LayerPlacement& place) {
+    return *std::find_if(table.begin(), table.end() - 1,
                          [&](const DrawPath& path) { return path.applies(place); });
 }
 
@@ -82,6 +97,7 @@ PixelBox visibleBox(const CompositorLayer& layer, const PixelBox& reachable) {
 }  // namespace
 
 std::vector<LayerPlan> planLayers(std::span<const CompositorLayer> layers, bool fastPaths) {
+    const std::span<const DrawPath> table = pathTable(fastPaths);
     std::vector<LayerPlan> plans;
     plans.reserve(layers.size());
     for (const CompositorLayer& layer : layers) {
@@ -90,7 +106,7 @@ std::vector<LayerPlan> planLayers(std::span<const CompositorLayer> layers, bool 
         LayerPlan plan;
         plan.image = layer.image;
         plan.place = placeLayer(layer.x, layer.y, layer.angle);
-        const DrawPath& path = choosePath(plan.place, fastPaths);
+        const DrawPath& path = choosePath(table, plan.place);
         plan.kernel = path.kernel;
         plan.copies = path.copies;
         // Pixels no sample reads cannot show, so they are not even looked at.

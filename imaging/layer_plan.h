@@ -26,8 +26,9 @@ struct LayerPlan {
 };
 
 // Plans of the layers that can show, back to front: absent layers, fully transparent ones and
-// those falling wholly outside the canvas are left out. Kernels come from a table of fast paths,
-// the first whose conditions hold; with fast paths off, the portable cubic kernel.
+// those falling wholly outside the canvas are left out. Kernels come from the table of fast paths
+// the kernel features choose (kernel_choice.h), the first whose conditions hold; with fast paths
+// off (here or there), the portable cubic kernel.
 std::vector<LayerPlan> planLayers(std::span<const CompositorLayer> layers, bool fastPaths);
 
 // The premultiplied patch of the plan's visible box with its transparent margin.

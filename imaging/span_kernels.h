@@ -43,16 +43,19 @@ inline SpanJob spanAfter(const SpanJob& job, int pixels) {
 // One cubic sample of a premultiplied patch, clamped to a valid premultiplied pixel.
 Argb sampleCubic(const Argb* pixels, int stride, std::int64_t sampleX, std::int64_t sampleY);
 
-// Cubic spans: the portable one and, where the processor has it, ones using AVX2: one pixel
-// at a time, and eight at a time (the last few of a span one at a time).
+// Cubic spans, the portable kernel.
 void cubicSpan(const SpanJob& job);
-void cubicSpanAvx2(const SpanJob& job);
-void cubicSpan8Avx2(const SpanJob& job);
-bool haveAvx2();
 
 // Whole-pixel spans of a straight-alpha image: unturned or turned by quarter turns.
 void copySpan(const SpanJob& job);
-// The same for unturned layers (a step of one pixel along the row), with AVX2.
+
+#ifdef KELVARO_X86
+// With AVX2, only where kernel_choice.h says the processor has it: cubic spans one pixel at a
+// time, and eight at a time (the last few of a span one at a time); whole-pixel spans of
+// unturned layers (a step of one pixel along the row).
+void cubicSpanAvx2(const SpanJob& job);
+void cubicSpan8Avx2(const SpanJob& job);
 void copySpanAvx2(const SpanJob& job);
+#endif
 
 }  // namespace kelvaro

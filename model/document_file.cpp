@@ -6,8 +6,8 @@
 #include <iterator>
 
 #include "imaging/codec.h"
+#include "imaging/file_boundary.h"
 #include "imaging/png_recipe.h"
-#include "model/atomic_file.h"
 
 namespace kelvaro {
 namespace {

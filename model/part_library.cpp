@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "imaging/codec.h"
+#include "imaging/file_boundary.h"
 #include "imaging/layer_bounds.h"
 
 namespace kelvaro {
@@ -47,7 +48,7 @@ std::string wallFailureMessage() {
 int countParts(const std::filesystem::path& base, int element) {
     const std::string_view folder = countedFolder(element);
     int n = 0;
-    while (n < kMaxPartCount && isRegularFile(partPath(base, folder, n)))
+    while (n < kMaxPartCount && entryExists(partPath(base, folder, n)))
         ++n;
     return n - 1;
 }

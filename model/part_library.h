@@ -32,7 +32,8 @@ std::string partFailureMessage(const std::filesystem::path& substitute);
 std::string wallFailureMessage();
 
 // Highest part number of `element`: the count stops at the first missing number, -1 when 000
-// is missing. Only regular files count; nothing is decoded.
+// is missing. Any entry of that name counts (a folder, a FIFO, a dangling link too); nothing is
+// opened or decoded. Loading falls back to dummy.png for anything but a decodable regular file.
 int countParts(const std::filesystem::path& base, int element);
 
 // Counts every element into state.highestPart.

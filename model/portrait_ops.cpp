@@ -45,7 +45,7 @@ void recolourCurrentElement(PortraitState& state) {
 void maskIris(PortraitState& state) {
     LayerState& iris = state.layer(kIrisLayer);
     const LayerState& eyeShape = state.layer(kEyeShapeLayer);
-    if (!iris.hasImage || !eyeShape.hasImage)
+    if (!iris.hasImage || !eyeShape.loaded)
         return;
     maskIrisAt(state, {layerOffset(iris.x, eyeShape.x), layerOffset(iris.y, eyeShape.y)});
 }
@@ -67,7 +67,9 @@ void composePortrait(const PortraitState& state, CanvasPixels& out) {
             layers[i] = {l.image.get(), l.x, l.y, l.angle, l.loadedBox};
         ++i;
     }
-    composeCanvas(state.hasWall ? state.wall.get() : nullptr, layers, out);
+    CompositorOptions options;
+    options.opaqueBase = true;
+    composeCanvas(state.hasWall ? state.wall.get() : nullptr, layers, out, options);
 }
 
 }  // namespace kelvaro

@@ -18,15 +18,18 @@ void recolourAllLayers(PortraitState& state);
 // Recolours the current element's recolour group; for the iris the mask follows.
 void recolourCurrentElement(PortraitState& state);
 
-// Confines the iris to the eye shape at their current offset. Nothing happens while either
-// layer has no image.
+// Confines the iris to the eye shape's loaded pixels at their current offset. Nothing happens
+// while the iris has no image; an eye shape whose last load failed masks with the pixels it
+// loaded before (transparent when it never loaded).
 void maskIris(PortraitState& state);
 
 // Confines the iris to the eye shape's loaded pixels at `offset`, and records it. Nothing
 // happens while the iris has no image.
 void maskIrisAt(PortraitState& state, IrisMaskOffset offset);
 
-// Composes the wall and the 24 layers in draw order onto `out` (premultiplied).
+// Composes the wall and the 24 layers in draw order onto `out` over opaque black, so that every
+// pixel is opaque and the canvas shows what the export writes, also where the wall is missing
+// or translucent.
 void composePortrait(const PortraitState& state, CanvasPixels& out);
 
 }  // namespace kelvaro

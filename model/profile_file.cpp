@@ -6,7 +6,7 @@
 #include <system_error>
 #include <vector>
 
-#include "model/atomic_file.h"
+#include "imaging/file_boundary.h"
 
 namespace kelvaro {
 namespace {

@@ -8,8 +8,8 @@
 //    and keeps every other line (other sections, keys, comments, blank lines) byte for byte;
 //  - files with CRLF or LF line ends read alike; a rewritten file keeps the line end it had;
 //  - a UTF-8 byte order mark at the start of the file is skipped when reading and kept.
-// Saving replaces the file atomically: a temporary file in the same folder, then a rename, so
-// a failed write leaves the old file whole.
+// Saving goes through replaceFileAtomically (imaging/file_boundary.h), so a failed write leaves
+// the old file whole, a read-only file stays as it is and a link is written through.
 #pragma once
 
 #include <cstdint>

@@ -6,11 +6,15 @@
 // fifteen part numbers (one per element), or the default portrait when none is given.
 #include <QImage>
 #include <QString>
+#include <charconv>
 #include <cstdio>
+#include <optional>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "imaging/file_boundary.h"
 #include "tools/sample_library/sample_library.h"
 
 namespace {
@@ -23,16 +27,32 @@ struct Options {
     std::vector<FaceParts> faces;
 };
 
+constexpr int kMaxScale = 8;
+constexpr int kMaxPartNumber = 999;
+
+// The whole text as a decimal number from `low` to `high`; nothing for anything else (a sign,
+// blanks, a rest after the digits, a number out of range).
+std::optional<int> numberIn(std::string_view text, int low, int high) {
+    int value = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    if (text.empty() || text.front() == '-' || error != std::errc() || stop != end || value < low ||
+        value > high)
+        return std::nullopt;
+    return value;
+}
+
 bool parseParts(const std::string& text, FaceParts& parts) {
     std::istringstream in(text);
     std::string item;
     std::size_t i = 0;
     for (; std::getline(in, item, ','); ++i) {
-        if (i >= parts.size() || item.empty() || item.find_first_not_of("0123456789") != item.npos)
+        const auto number = numberIn(item, 0, kMaxPartNumber);
+        if (i >= parts.size() || !number)
             return false;
-        parts[i] = std::stoi(item);
+        parts[i] = *number;
     }
-    return i == parts.size();
+    return i == parts.size() && (text.empty() || text.back() != ',');
 }
 
 bool parseArguments(int argc, char** argv, Options& options) {
@@ -42,9 +62,10 @@ bool parseArguments(int argc, char** argv, Options& options) {
         if (arg == "--preview" && hasValue) {
             options.preview = argv[++i];
         } else if (arg == "--scale" && hasValue) {
-            options.scale = std::atoi(argv[++i]);
-            if (options.scale < 1 || options.scale > 8)
+            const auto scale = numberIn(argv[++i], 1, kMaxScale);
+            if (!scale)
                 return false;
+            options.scale = *scale;
         } else if (arg == "--parts" && hasValue) {
             if (!parseParts(argv[++i], options.faces.emplace_back()))
                 return false;
@@ -78,7 +99,7 @@ int main(int argc, char** argv) {
     if (options.faces.empty())
         options.faces.push_back(FaceParts{});
     const QImage strip = kelvaro::samples::composeStrip(options.faces, options.scale);
-    if (!strip.save(QString::fromStdString(options.preview), "PNG")) {
+    if (!strip.save(kelvaro::toQtPath(options.preview), "PNG")) {
         std::fprintf(stderr, "kelvaro-make-samples: cannot write %s\n", options.preview.c_str());
         return 1;
     }

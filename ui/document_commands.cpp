@@ -1,11 +1,10 @@
 // Portrait documents: "Otwórz portret…", "Zapisz portret" and "Zapisz portret jako…". A
 // document keeps the whole portrait (parts, placements, tints) so that it opens again exactly;
 // exported PNGs carry the same document and open as well.
-#include <QFileDialog>
 #include <QUndoStack>
 
-#include "imaging/file_boundary.h"
 #include "model/document_file.h"
+#include "ui/file_dialog.h"
 #include "ui/kelvaro_dlg.h"
 
 namespace kelvaro {
@@ -16,19 +15,18 @@ const QString kPngFilter = QStringLiteral("Plik PNG (*.png)");
 
 // The file dialog of the document commands: Qt's own, not the desktop's, as every dialog here.
 std::filesystem::path chooseFile(QWidget* parent, QFileDialog::AcceptMode mode) {
-    QFileDialog dialog(parent);
+    FileDialog dialog(parent);
     const bool saving = mode == QFileDialog::AcceptSave;
     dialog.setObjectName(saving ? QStringLiteral("savePortraitDialog")
                                 : QStringLiteral("openPortraitDialog"));
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setNameFilters(saving ? QStringList{kDocumentFilter}
                                  : QStringList{kDocumentFilter, kPngFilter});
     dialog.setDefaultSuffix(QStringLiteral("kelvaro"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    if (dialog.exec() != QDialog::Accepted)
         return {};
-    return toPath(dialog.selectedFiles().front());
+    return dialog.chosenFile();
 }
 
 bool isDocumentFile(const std::filesystem::path& file) {

@@ -5,6 +5,7 @@
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <system_error>
 
 #include "imaging/codec.h"
 #include "imaging/file_boundary.h"
@@ -22,21 +23,24 @@ std::filesystem::path helpFileFor(const std::filesystem::path& programFile) {
 }
 
 std::filesystem::path defaultHelpFile() {
-    return helpFileFor(toPath(QCoreApplication::applicationFilePath()));
+    // The kernel's own record of the program file keeps every byte of its name.
+    std::error_code error;
+    std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error)
+        program = toPath(QCoreApplication::applicationFilePath());
+    return helpFileFor(program);
 }
 
 bool HelpWindow::showPage(const std::filesystem::path& page, QWidget* owner) {
-    if (!isRegularFile(page))
-        return false;
-    QFile file(QFile::decodeName(page.c_str()));
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (!openRegularFile(page, file))
         return false;
     // One help window at a time: an older one gives way to the page just asked for.
     for (HelpWindow* older : owner->findChildren<HelpWindow*>(Qt::FindDirectChildrenOnly)) {
         older->close();
     }
-    auto* window = new HelpWindow(QString::fromUtf8(file.readAll()),
-                                  QFile::decodeName(page.parent_path().c_str()), owner);
+    auto* window =
+        new HelpWindow(QString::fromUtf8(file.readAll()), toQtPath(page.parent_path()), owner);
     window->show();
     return true;
 }

@@ -2,6 +2,7 @@
 // part, Generate, Reset and Set pattern.
 #include <QScrollBar>
 
+#include "imaging/file_boundary.h"
 #include "model/portrait_commands.h"
 #include "ui/kelvaro_dlg.h"
 
@@ -74,7 +75,7 @@ void CKelvaroDlg::onSetPattern() {
     }
     if (!writePattern(m_settingsFile, parts)) {
         report(QStringLiteral("設定ファイルの書き込みに失敗しました\n%1")
-                   .arg(QString::fromStdString(m_settingsFile.string())));
+                   .arg(toQtPath(m_settingsFile)));
     }
     m_state.pattern = parts;
 }

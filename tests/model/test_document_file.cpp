@@ -6,6 +6,7 @@
 #include <QImage>
 
 #include "imaging/export.h"
+#include "imaging/file_boundary.h"
 #include "imaging/png_recipe.h"
 #include "model/document_file.h"
 #include "model/portrait_commands.h"
@@ -135,8 +136,8 @@ TEST(DocumentFile, SavedAndOpenedAsDocumentAndAsPngRecipe) {
     // The recipe changes no pixel: the file decodes as the export without it.
     const auto plain = folder.path() / "plain.png";
     ASSERT_TRUE(exportPortrait(*canvas, 1, plain));
-    const QImage withRecipe(QString::fromStdString(png.string()));
-    const QImage without(QString::fromStdString(plain.string()));
+    const QImage withRecipe(toQtPath(png));
+    const QImage without(toQtPath(plain));
     ASSERT_FALSE(withRecipe.isNull());
     EXPECT_EQ(withRecipe, without);
     EXPECT_GT(readBytes(png).size(), readBytes(plain).size() + recipe.size());

@@ -5,6 +5,7 @@
 #include <QtEndian>
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -57,21 +58,6 @@ TEST(PartLibrary, CountingStopsAtTheFirstMissingNumber) {
     }
 }
 
-TEST(PartLibrary, OnlyRegularFilesCount) {
-    const TempFolder folder;
-    touchFaceParts(folder, {0, 1, 2, 3, 4, 6});
-    fs::create_directories(folder.path() / partPath("", "face", 5));
-    EXPECT_EQ(countParts(folder.path(), kFace), 4) << "folder named 005.png";
-
-    fs::remove(folder.path() / partPath("", "face", 3));
-    fs::create_symlink(folder.path() / "nowhere.png", folder.path() / partPath("", "face", 3));
-    EXPECT_EQ(countParts(folder.path(), kFace), 2) << "dangling link";
-
-    fs::remove(folder.path() / partPath("", "face", 1));
-    ASSERT_EQ(mkfifo((folder.path() / partPath("", "face", 1)).c_str(), 0600), 0);
-    EXPECT_EQ(countParts(folder.path(), kFace), 0) << "FIFO";
-}
-
 TEST(PartLibrary, CountAllPartsProbesEachPrimaryFolder) {
     const TempFolder folder;
     for (const int n : {0, 1, 2})
@@ -115,6 +101,47 @@ void expectSolid(const PartPixels& pixels, Argb colour, const char* name) {
     for (const Argb p : pixels)
         wrong += p != colour;
     EXPECT_EQ(wrong, 0) << name;
+}
+
+// Counting asks only whether a name is taken: a folder, a FIFO or a dangling link of that name
+// counts like a file and does not hide the parts after it; loading it falls back to the dummy.
+TEST(PartLibrary, EveryEntryCountsAndOnlyDecodableFilesLoad) {
+    Library lib;
+    touchFaceParts(lib.folder, {0, 1, 2, 3, 4, 8});
+    writeSolidPart(lib.part("face", 1), kPartColour);
+    fs::create_directories(lib.part("face", 5));
+    ASSERT_EQ(mkfifo(lib.part("face", 6).c_str(), 0600), 0);
+    fs::create_symlink(lib.folder.path() / "nowhere.png", lib.part("face", 7));
+    EXPECT_EQ(countParts(lib.folder.path(), kFace), 8);
+    for (const int n : {0, 5, 6, 7}) {
+        ASSERT_TRUE(loadLayer(lib.state, kFace, n, lib.sink)) << n;
+        expectSolid(*lib.state.layer(kFace).image, kDummyColour, "not a decodable file");
+    }
+    ASSERT_TRUE(loadLayer(lib.state, kFace, 1, lib.sink));
+    expectSolid(*lib.state.layer(kFace).image, kPartColour, "part 001");
+    EXPECT_TRUE(lib.messages.empty());
+    EXPECT_TRUE(fs::is_fifo(lib.part("face", 6))) << "nothing is replaced";
+}
+
+// Names are bytes: a library below a folder whose name is not UTF-8 loads like any other.
+TEST(PartLibrary, AFolderNameThatIsNotUtf8LoadsEveryPartAndTheWall) {
+    const TempFolder folder;
+    const fs::path base = folder.path() / "portrety\xff\xfe";
+    writeSolidPart(dummyPath(base), kDummyColour);
+    writeSolidPart(partPath(base, "face", 0), kPartColour);
+    writeArgbPng(wallPath(base), kCanvasSize, kCanvasSize, [](int, int) { return kPartColour; });
+    PortraitState state;
+    state.baseDirectory = base;
+    std::vector<std::string> messages;
+    const MessageSink sink = [&](const std::string& m) { messages.push_back(m); };
+    EXPECT_EQ(countParts(base, kFace), 0);
+    ASSERT_TRUE(loadLayer(state, kFace, 0, sink));
+    expectSolid(*state.layer(kFace).image, kPartColour, "part 000");
+    ASSERT_TRUE(loadLayer(state, kNose, 0, sink));
+    expectSolid(*state.layer(kNose).image, kDummyColour, "the dummy");
+    ASSERT_TRUE(loadWall(state, sink));
+    EXPECT_EQ((*state.wall)[0], kPartColour);
+    EXPECT_TRUE(messages.empty());
 }
 
 TEST(PartLibrary, LoadCopiesTheDecodedPartIntoBothBuffers) {
@@ -199,6 +226,8 @@ TEST(PartLibrary, BrokenPartsFallBackToTheDummySilently) {
         {"garbage", std::string("\x89PNG\r\n\x1a\n", 8) + std::string(500, '\x5a')},
         {"truncated", good.substr(0, good.size() / 2)},
         {"bomb 60000x60000", pngDeclaring(60000, 60000)},
+        {"a line of 20000 pixels", pngDeclaring(20000, 1)},
+        {"a column of 20000 pixels", pngDeclaring(1, 20000)},
     };
     for (const Row& r : rows) {
         Library lib;
@@ -243,11 +272,16 @@ TEST(PartLibrary, MissingDummyIsReportedOnceWithItsPath) {
     EXPECT_EQ(lib.messages, std::vector<std::string>{expected});
 }
 
-TEST(PartLibrary, MissingWallIsReported) {
-    Library lib;
-    EXPECT_FALSE(loadWall(lib.state, lib.sink));
-    EXPECT_FALSE(lib.state.hasWall);
-    EXPECT_EQ(lib.messages, std::vector<std::string>{"wall.pngの読み込みに失敗しました"});
+TEST(PartLibrary, MissingOrUnusableWallIsReported) {
+    for (const std::optional<std::string>& bytes :
+         {std::optional<std::string>(), std::optional(pngDeclaring(20000, 1))}) {
+        Library lib;
+        if (bytes)
+            lib.folder.writeFile(wallPath(""), *bytes);
+        EXPECT_FALSE(loadWall(lib.state, lib.sink));
+        EXPECT_FALSE(lib.state.hasWall);
+        EXPECT_EQ(lib.messages, std::vector<std::string>{"wall.pngの読み込みに失敗しました"});
+    }
 }
 
 TEST(PartLibrary, WallIsStretchedOrCopiedPremultiplied) {

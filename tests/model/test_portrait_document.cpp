@@ -89,12 +89,11 @@ TEST(PortraitDocument, GoingBackRestoresFileColouredAndRecolouredLayers) {
 }
 
 TEST(PortraitDocument, AnIrisThatIsNotMaskedStaysUnmasked) {
-    // The eye shape without an image leaves the iris with its loaded alpha.
+    // Recolouring the iris layer on its own puts back its loaded alpha, unmasked. (Even an eye
+    // shape without an image masks it, with the pixels that layer loaded.)
     auto state = openedPortrait();
-    state->currentElement = kIris;
-    tint(*state, kIris, {10, 20, 30, 0, 0});
-    state->layer(kEyeShapeLayer).hasImage = false;
-    recolourCurrentElement(*state);
+    state->current = {10, 20, 30, 0, 0};
+    recolourLayer(*state, kIrisLayer);
     const PortraitDocument unmasked = capture(*state);
     EXPECT_FALSE(unmasked.irisMask.has_value());
 

@@ -45,7 +45,8 @@ struct LoadedPortrait {
     }
 };
 
-// composeCanvas over the portrait's layers without their boxes: every image scanned.
+// composeCanvas over the portrait's layers without their boxes (every image scanned), over the
+// opaque base the portrait is composed on.
 std::unique_ptr<CanvasPixels> composeScanning(const PortraitState& state) {
     std::vector<CompositorLayer> layers;
     for (const int index : drawOrder()) {
@@ -53,7 +54,9 @@ std::unique_ptr<CanvasPixels> composeScanning(const PortraitState& state) {
         layers.push_back({l.hasImage ? l.image.get() : nullptr, l.x, l.y, l.angle});
     }
     auto out = makeCanvasPixels();
-    composeCanvas(state.hasWall ? state.wall.get() : nullptr, layers, *out);
+    CompositorOptions options;
+    options.opaqueBase = true;
+    composeCanvas(state.hasWall ? state.wall.get() : nullptr, layers, *out, options);
     return out;
 }
 
@@ -101,6 +104,30 @@ TEST(PortraitOps, RecolourAndComposeWithBoxesEqualWholeImageWork) {
         composePortrait(state, *composed);
         ASSERT_EQ(*composed, *composeScanning(state)) << "round " << round;
     }
+}
+
+// An eye shape whose last load failed has no image, yet the iris is masked against the pixels
+// it loaded: those of its earlier part, or none at all when it never loaded.
+TEST(PortraitOps, TheIrisIsMaskedAlsoWhenTheEyeShapeHasNoImage) {
+    LoadedPortrait portrait;
+    PortraitState& state = portrait.state;
+    ASSERT_FALSE(loadLayer(state, kEyeShapeLayer, 1, {}));  // neither 001 nor a dummy exists
+    ASSERT_FALSE(state.layer(kEyeShapeLayer).hasImage);
+    const LayerState& iris = state.layer(kIrisLayer);
+    auto expected = std::make_unique<PartPixels>(*iris.image);
+    maskIris(*iris.loaded, *state.layer(kEyeShapeLayer).loaded, 0, 0, *expected);
+    ASSERT_NE(*expected, *iris.image) << "the eye shape hides part of the iris";
+    maskIris(state);
+    EXPECT_EQ(*iris.image, *expected);
+
+    PortraitState fresh;
+    fresh.baseDirectory = portrait.folder.path();
+    ASSERT_TRUE(loadLayer(fresh, kIrisLayer, 0, {}));
+    maskIris(fresh);
+    int shown = 0;
+    for (const Argb p : *fresh.layer(kIrisLayer).image)
+        shown += alphaOf(p) != 0;
+    EXPECT_EQ(shown, 0) << "an eye shape never loaded is transparent";
 }
 
 }  // namespace

@@ -1,9 +1,12 @@
 #include "tests/support/fixtures.h"
 
+#include <QBuffer>
 #include <QImage>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
+
+#include "imaging/file_boundary.h"
 
 namespace kelvaro::test {
 
@@ -13,7 +16,7 @@ TempFolder::TempFolder() {
 }
 
 std::filesystem::path TempFolder::path() const {
-    return std::filesystem::path(m_dir.path().toStdString());
+    return toPath(m_dir.path());
 }
 
 std::filesystem::path TempFolder::writeFile(const std::filesystem::path& relative,
@@ -33,8 +36,16 @@ void writeArgbPng(const std::filesystem::path& file, int width, int height,
         for (int x = 0; x < width; ++x)
             row[x] = pixelAt(x, y);
     }
+    // Encoded in memory and written by the file's own bytes, so that any name can be written.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "PNG"))
+        throw std::runtime_error("cannot encode fixture " + file.string());
     std::filesystem::create_directories(file.parent_path());
-    if (!image.save(QString::fromStdString(file.string()), "PNG"))
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    out.write(bytes.constData(), bytes.size());
+    if (!out)
         throw std::runtime_error("cannot write fixture " + file.string());
 }
 

@@ -1,11 +1,21 @@
 // Test main: every suite runs with a QApplication on the offscreen platform, so codecs, fonts
-// and widgets behave as in the program without a display.
+// and widgets behave as in the program without a display. KELVARO_DISABLE (a comma-separated
+// list: avx2, fastpaths) switches compositor kernels off for the whole run; the editor itself
+// reads no such setting.
 #include <gtest/gtest.h>
 #include <QApplication>
+#include <cstdio>
+
+#include "imaging/kernel_choice.h"
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    const QByteArray disabled = qgetenv("KELVARO_DISABLE");
+    if (!kelvaro::disableKernelFeatures(disabled.toStdString())) {
+        std::fprintf(stderr, "KELVARO_DISABLE: unknown feature in \"%s\"\n", disabled.constData());
+        return 2;
+    }
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

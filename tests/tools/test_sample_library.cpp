@@ -6,6 +6,7 @@
 #include <memory>
 #include <set>
 
+#include "imaging/file_boundary.h"
 #include "model/layer_tables.h"
 #include "tests/support/fixtures.h"
 #include "tools/sample_library/sample_library.h"
@@ -22,7 +23,7 @@ std::filesystem::path partPath(const std::filesystem::path& picture, int layer, 
 }
 
 QImage load(const std::filesystem::path& file) {
-    return QImage(QString::fromStdString(file.string())).convertToFormat(QImage::Format_ARGB32);
+    return QImage(toQtPath(file)).convertToFormat(QImage::Format_ARGB32);
 }
 
 int opaquePixels(const QImage& image, int minimumAlpha) {

@@ -13,6 +13,7 @@
 
 #include "model/layer_tables.h"
 #include "model/part_library.h"
+#include "ui/canvas_frame.h"
 #include "ui/control_ids.h"
 
 namespace kelvaro::test {
@@ -87,8 +88,9 @@ const std::filesystem::path& masterLibrary() {
 
 }  // namespace
 
-EditorFixture::EditorFixture(const std::function<void(const std::filesystem::path&)>& prepare)
-    : m_base(m_folder.path() / "library"), m_canvas(makeCanvasPixels()) {
+EditorFixture::EditorFixture(const std::function<void(const std::filesystem::path&)>& prepare,
+                             const std::filesystem::path& folderName)
+    : m_base(m_folder.path() / folderName), m_canvas(makeCanvasPixels()) {
     std::filesystem::copy(masterLibrary(), m_base, std::filesystem::copy_options::recursive);
     if (prepare)
         prepare(m_base);
@@ -139,6 +141,12 @@ void clickScrollBar(QScrollBar* bar, QStyle::SubControl part) {
     option.upsideDown = false;
     const QRect rect = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, bar);
     QTest::mouseClick(bar, Qt::LeftButton, {}, rect.center());
+}
+
+QImage EditorFixture::shownCanvas() {
+    const QImage window = m_dialog->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+    const QPoint inside = m_dialog->canvas()->geometry().topLeft() + QPoint(1, 1);
+    return window.copy(QRect(inside, QSize(kCanvasSize, kCanvasSize)));
 }
 
 void EditorFixture::press(QKeyCombination key) {

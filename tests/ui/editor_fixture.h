@@ -6,6 +6,7 @@
 // iris shows through it; the wall is opaque grey (40, 50, 60).
 #pragma once
 
+#include <QImage>
 #include <QPoint>
 #include <QStyle>
 #include <filesystem>
@@ -40,7 +41,9 @@ void writeTestLibrary(const std::filesystem::path& base);
 class EditorFixture {
 public:
     // `prepare` may change the library (delete files, write Kelvaro.ini) before the window opens.
-    explicit EditorFixture(const std::function<void(const std::filesystem::path&)>& prepare = {});
+    // The library's folder is called `folderName` (any bytes).
+    explicit EditorFixture(const std::function<void(const std::filesystem::path&)>& prepare = {},
+                           const std::filesystem::path& folderName = "library");
     ~EditorFixture();
 
     CKelvaroDlg& dialog() { return *m_dialog; }
@@ -74,6 +77,8 @@ public:
     // The canvas as the window composes it, and one pixel of it.
     Argb canvasPixel(QPoint p);
     Argb canvasPixel(int x, int y) { return canvasPixel(QPoint(x, y)); }
+    // The canvas as the window shows it on screen: its 192x192 pixels inside the frame.
+    QImage shownCanvas();
 
 private:
     TempFolder m_folder;

@@ -41,7 +41,8 @@ private:
     int m_idleTicks = 0;
 };
 
-// Finds the save dialog's file name field, types `name` into it and presses the accept button.
-void typeFileNameAndAccept(QFileDialog* dialog, const QString& name);
+// Finds the save dialog's file name field, types `path` into it (the name alone once the dialog
+// shows the file's folder) and presses the accept button.
+void typeFileNameAndAccept(QFileDialog* dialog, const QString& path);
 
 }  // namespace kelvaro::test

@@ -3,6 +3,7 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include "imaging/file_boundary.h"
 #include "ui/control_ids.h"
 
 namespace kelvaro::test {
@@ -32,7 +33,7 @@ void buildPortraitWithControls(EditorFixture& editor) {
 }
 
 void exportThroughDialog(EditorFixture& editor, const std::filesystem::path& file) {
-    editor.modals().answerSaveDialog(QString::fromStdString(file.string()));
+    editor.modals().answerSaveDialog(toQtPath(file));
     editor.click(ids::kOk);
 }
 

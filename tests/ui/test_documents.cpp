@@ -6,6 +6,7 @@
 #include <QTest>
 #include <QUndoStack>
 
+#include "imaging/file_boundary.h"
 #include "model/document_file.h"
 #include "tests/support/file_size_limit.h"
 #include "tests/ui/portrait_building.h"
@@ -19,7 +20,7 @@ constexpr QKeyCombination kSave = Qt::CTRL | Qt::Key_S;
 constexpr QKeyCombination kOpen = Qt::CTRL | Qt::Key_O;
 
 QImage imageOf(const std::filesystem::path& file) {
-    return QImage(QString::fromStdString(file.string()));
+    return QImage(toQtPath(file));
 }
 
 void expectNoSurprises(EditorFixture& editor) {
@@ -40,7 +41,7 @@ TEST(Documents, SavedPortraitReopensToTheSameExport) {
         ASSERT_NE(dialog, nullptr);
         EXPECT_EQ(dialog->nameFilters(), QStringList{"Portret Kelvaro (*.kelvaro)"});
         EXPECT_EQ(dialog->defaultSuffix(), "kelvaro");
-        typeFileNameAndAccept(dialog, QString::fromStdString((out.path() / "face").string()));
+        typeFileNameAndAccept(dialog, toQtPath(out.path() / "face"));
     });
     first.widget<QWidget>(ids::kRedEdit)->setFocus();  // the keys work from an edit too
     first.press(kSaveAs);
@@ -58,8 +59,7 @@ TEST(Documents, SavedPortraitReopensToTheSameExport) {
         ASSERT_NE(dialog, nullptr);
         EXPECT_EQ(dialog->nameFilters(),
                   QStringList({"Portret Kelvaro (*.kelvaro)", "Plik PNG (*.png)"}));
-        typeFileNameAndAccept(dialog,
-                              QString::fromStdString((out.path() / "face.kelvaro").string()));
+        typeFileNameAndAccept(dialog, toQtPath(out.path() / "face.kelvaro"));
     });
     second.press(kOpen);
     expectNoSurprises(second);
@@ -200,7 +200,7 @@ TEST(Documents, AFailedSaveIsReportedAndTheOldFileStays) {
     editor.click(ids::kNext);
     const auto file = out.path() / "kept.kelvaro";
     out.writeFile("kept.kelvaro", "old");
-    editor.modals().answerSaveDialog(QString::fromStdString(file.string()));
+    editor.modals().answerSaveDialog(toQtPath(file));
     editor.modals().answerMessageBox(QMessageBox::Yes);  // the dialog's overwrite question
     editor.modals().answerMessageBox();
     {

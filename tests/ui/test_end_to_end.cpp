@@ -7,6 +7,7 @@
 #include <QTest>
 #include <set>
 
+#include "imaging/file_boundary.h"
 #include "tests/ui/editor_fixture.h"
 #include "ui/control_ids.h"
 
@@ -62,14 +63,14 @@ TEST(EndToEnd, ClickedPortraitSavedAs96PixelPngMatchesTheCanvas) {
     EXPECT_FALSE(state.saved);
 
     const auto file = editor.base() / "portrait.png";
-    editor.modals().answerSaveDialog(QString::fromStdString(file.string()));
+    editor.modals().answerSaveDialog(toQtPath(file));
     QWidget* save = editor.dialog().control(ids::kOk);
     save->setFocus();
     QTest::keyClick(save, Qt::Key_Space);
     EXPECT_TRUE(editor.modals().allHandled());
     ASSERT_TRUE(state.saved);
 
-    const QImage written(QString::fromStdString(file.string()), "PNG");
+    const QImage written(toQtPath(file), "PNG");
     ASSERT_EQ(written.size(), QSize(96, 96));
     const QImage expected = expectedExport(editor, 96);
     int different = 0;

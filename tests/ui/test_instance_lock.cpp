@@ -1,46 +1,124 @@
-// The single-instance lock.
+// The single-instance lock: only a running copy blocks a start; whatever else is found at the
+// lock's place is taken over or, when the lock cannot be taken, named in a warning while the
+// program starts all the same.
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/wait.h>
 #include <unistd.h>
-#include <QFile>
+
 #include <QSysInfo>
+#include <filesystem>
+#include <string>
 
 #include "app/instance_lock.h"
+#include "imaging/file_boundary.h"
+#include "tests/support/fixtures.h"
+#include "tests/support/processes.h"
 
 namespace kelvaro::test {
 namespace {
 
-QString uniqueName(const char* what) {
-    return QStringLiteral("kelvaro-lock-test-%1-%2").arg(what).arg(::getpid());
-}
+namespace fs = std::filesystem;
+
+const QString kAlreadyRunning = QStringLiteral("すでに起動されています");
 
 TEST(InstanceLock, ASecondCopyIsRefusedUntilTheFirstEnds) {
-    const QString name = uniqueName("second");
+    const TempFolder folder;
+    const fs::path file = folder.path() / "kelvaro.lock";
     auto first = std::make_unique<InstanceLock>();
-    ASSERT_TRUE(first->acquire(name));
+    ASSERT_EQ(first->acquire(file), LockResult::Acquired);
     InstanceLock second;
-    EXPECT_FALSE(second.acquire(name));
-    EXPECT_TRUE(InstanceLock().acquire(uniqueName("other")));  // another program is not blocked
+    EXPECT_EQ(second.acquire(file), LockResult::HeldByRunningCopy);
+    InstanceLock other;
+    EXPECT_EQ(other.acquire(folder.path() / "other.lock"), LockResult::Acquired);
     first.reset();
-    EXPECT_TRUE(second.acquire(name));
+    EXPECT_FALSE(entryExists(file)) << "the lock's file goes with it";
+    EXPECT_EQ(second.acquire(file), LockResult::Acquired);
 }
 
-TEST(InstanceLock, ALockLeftByAKilledCopyDoesNotBlock) {
-    const QString name = uniqueName("stale");
-    // A lock file as a killed copy leaves it: its process (a child that has already ended)
-    // no longer runs.
-    const pid_t child = ::fork();
-    if (child == 0)
-        ::_exit(0);
-    ASSERT_GT(child, 0);
-    ::waitpid(child, nullptr, 0);
-    QFile stale(InstanceLock::pathFor(name));
-    ASSERT_TRUE(stale.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    stale.write(QByteArray::number(child) + "\n" + name.toUtf8() + "\n" +
-                QSysInfo::machineHostName().toUtf8() + "\n");
-    stale.close();
-    InstanceLock next;
-    EXPECT_TRUE(next.acquire(name));
+// Whatever a copy that no longer runs left at the lock's place does not block the next start.
+TEST(InstanceLock, ALockWithoutARunningOwnerIsTakenOver) {
+    const std::string killedCopy = std::to_string(endedProcess()) + "\nkelvaro\n" +
+                                   QSysInfo::machineHostName().toStdString() + "\n";
+    struct Row {
+        const char* name;
+        std::string bytes;
+        fs::perms mode;
+    };
+    const Row rows[] = {
+        {"left by a killed copy", killedCopy, fs::perms(0644)},
+        {"empty", "", fs::perms(0644)},
+        {"garbage", std::string("\xff\x00zz\n-12\n", 9), fs::perms(0644)},
+        {"naming this very process", std::to_string(::getpid()) + "\n", fs::perms(0644)},
+        {"unreadable", "12\n", fs::perms(0)},
+    };
+    for (const Row& row : rows) {
+        const TempFolder folder;
+        handToUnprivilegedUser(folder.path());
+        const fs::path file = folder.writeFile("kelvaro.lock", row.bytes);
+        handToUnprivilegedUser(file);
+        fs::permissions(file, row.mode);
+        EXPECT_TRUE(runUnprivileged([&] {
+            InstanceLock lock;
+            return lock.acquire(file) == LockResult::Acquired && isRegularFile(file);
+        })) << row.name;
+    }
+}
+
+TEST(InstanceLock, ALockThatCannotBeTakenIsNoRunningCopy) {
+    const TempFolder folder;
+    handToUnprivilegedUser(folder.path());
+    const fs::path dir = folder.path() / "dir.lock";
+    fs::create_directory(dir);
+    const fs::path readOnly = folder.path() / "read-only";
+    fs::create_directory(readOnly);
+    handToUnprivilegedUser(readOnly);
+    fs::permissions(readOnly, fs::perms(0555));
+    const fs::path missing = folder.path() / "missing" / "kelvaro.lock";
+    EXPECT_TRUE(runUnprivileged([&] {
+        InstanceLock a, b, c;
+        return a.acquire(dir) == LockResult::Failed &&
+               b.acquire(readOnly / "kelvaro.lock") == LockResult::Failed &&
+               c.acquire(missing) == LockResult::Failed;
+    }));
+    EXPECT_TRUE(fs::is_directory(dir) && fs::is_empty(dir)) << "nothing is removed";
+    fs::permissions(readOnly, fs::perms(0755));
+}
+
+TEST(InstanceLock, StartUpSaysWhatItFoundAndGoesOnUnlessACopyRuns) {
+    const TempFolder folder;
+    const fs::path file = folder.path() / "kelvaro.lock";
+    const fs::path dir = folder.path() / "dir.lock";
+    fs::create_directory(dir);
+    InstanceLock running;
+    ASSERT_EQ(running.acquire(file), LockResult::Acquired);
+    struct Row {
+        fs::path lockFile;
+        bool startsUp;
+        QString message;  // empty: none
+    };
+    const Row rows[] = {
+        {folder.path() / "free.lock", true, {}},
+        {file, false, kAlreadyRunning},
+        {dir, true,
+         QStringLiteral("二重起動を確かめるロックファイルを作成できませんでした\n") +
+             toQtPath(dir)},
+    };
+    for (const Row& row : rows) {
+        QStringList messages;
+        InstanceLock lock;
+        EXPECT_EQ(claimSingleInstance(lock, row.lockFile, [&](const QString& m) { messages << m; }),
+                  row.startsUp)
+            << row.lockFile;
+        EXPECT_EQ(messages, row.message.isEmpty() ? QStringList() : QStringList{row.message})
+            << row.lockFile;
+    }
+}
+
+TEST(InstanceLock, TheLockLivesInTheRuntimeFolderUnderTheProgramsName) {
+    const fs::path file = InstanceLock::pathFor(QStringLiteral("kelvaro"));
+    EXPECT_EQ(file.filename(), "kelvaro.lock");
+    EXPECT_TRUE(fs::is_directory(file.parent_path())) << file;
 }
 
 }  // namespace

@@ -74,7 +74,7 @@ TEST(Opening, WithoutWallNothingIsLoaded) {
     for (int layer = 0; layer < kLayerCount; ++layer) {
         EXPECT_FALSE(editor.state().layer(layer).hasImage) << layer;
     }
-    EXPECT_EQ(editor.canvasPixel(blockCentre(0)), 0u);
+    EXPECT_EQ(editor.canvasPixel(blockCentre(0)), 0xff000000u) << "the opaque black base";
     EXPECT_EQ(editor.widget<QLineEdit>(ids::kRedEdit)->text(), "255");
     EXPECT_EQ(editor.widget<QScrollBar>(1013)->minimum(), -100);
     EXPECT_TRUE(editor.dialog().isVisible());

@@ -8,8 +8,11 @@
 #include <fstream>
 #include <set>
 
+#include "imaging/file_boundary.h"
+#include "imaging/temporary_names.h"
 #include "model/part_library.h"
 #include "model/pattern.h"
+#include "tests/support/processes.h"
 #include "tests/ui/editor_fixture.h"
 #include "ui/canvas_frame.h"
 #include "ui/control_ids.h"
@@ -202,10 +205,56 @@ TEST(PartCommands, SetPatternReportsAnUnwritableSettingsFile) {
     editor.click(ids::kNext);
     editor.modals().answerMessageBox();
     editor.click(ids::kSetPattern);
-    const QString path = QString::fromStdString((editor.base() / "Kelvaro.ini").string());
+    const QString path = toQtPath(editor.base() / "Kelvaro.ini");
     EXPECT_EQ(editor.modals().messages,
               QStringList{QStringLiteral("設定ファイルの書き込みに失敗しました\n") + path});
     EXPECT_EQ(editor.state().pattern[kFace], 1);  // replaced in memory all the same
+}
+
+// A settings file its user made read-only is not replaced, though the folder would allow it.
+TEST(PartCommands, SetPatternLeavesAReadOnlySettingsFileAndSaysSo) {
+    const std::string old = "; mine, keep it\n[PartsNo]\nface=0\n";
+    EditorFixture editor([&](const std::filesystem::path& base) {
+        std::ofstream(base / "Kelvaro.ini") << old;
+        std::filesystem::permissions(base / "Kelvaro.ini", std::filesystem::perms(0444));
+    });
+    editor.open();
+    editor.click(ids::kNext);
+    editor.modals().answerMessageBox();
+    editor.click(ids::kSetPattern);
+    EXPECT_EQ(editor.modals().messages,
+              QStringList{QStringLiteral("設定ファイルの書き込みに失敗しました\n") +
+                          toQtPath(editor.base() / "Kelvaro.ini")});
+    EXPECT_EQ(readBytes(editor.base() / "Kelvaro.ini"), old);
+    EXPECT_EQ(std::filesystem::status(editor.base() / "Kelvaro.ini").permissions(),
+              std::filesystem::perms(0444));
+}
+
+// Kelvaro.ini as a link to a file not made yet: the pattern goes to the link's target.
+TEST(PartCommands, SetPatternWritesThroughADanglingLink) {
+    EditorFixture editor([](const std::filesystem::path& base) {
+        std::filesystem::create_directory(base / "settings");
+        std::filesystem::create_symlink("settings/kelvaro-pattern.ini", base / "Kelvaro.ini");
+    });
+    editor.open();
+    editor.click(ids::kNext);
+    editor.click(ids::kSetPattern);
+    EXPECT_TRUE(editor.modals().messages.isEmpty());
+    EXPECT_TRUE(std::filesystem::is_symlink(editor.base() / "Kelvaro.ini"));
+    EXPECT_EQ(readPattern(editor.base() / "settings" / "kelvaro-pattern.ini")[kFace], 1);
+}
+
+// Hidden temporary files a copy killed while setting the pattern left are cleared by the next.
+TEST(PartCommands, SetPatternRemovesTheTemporaryFilesOfAKilledCopy) {
+    const std::string leftover = temporaryName("Kelvaro.ini", endedProcess(), 4);
+    EditorFixture editor([&](const std::filesystem::path& base) {
+        std::ofstream(base / leftover) << "[PartsNo]\nfa";
+    });
+    editor.open();
+    editor.click(ids::kSetPattern);
+    EXPECT_TRUE(editor.modals().messages.isEmpty());
+    EXPECT_FALSE(std::filesystem::exists(editor.base() / leftover));
+    EXPECT_TRUE(std::filesystem::is_regular_file(editor.base() / "Kelvaro.ini"));
 }
 
 TEST(PartCommands, SteppingTheEyesMasksTheIrisAgainstTheNewEyeShape) {

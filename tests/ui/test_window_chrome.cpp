@@ -11,6 +11,7 @@
 #include <QTextBrowser>
 #include <fstream>
 
+#include "imaging/file_boundary.h"
 #include "tests/ui/editor_fixture.h"
 #include "ui/canvas_frame.h"
 #include "ui/control_ids.h"
@@ -244,8 +245,7 @@ TEST(WindowChrome, MissingHelpPageIsReported) {
 TEST(WindowChrome, ShippedHelpPageIsFoundBesideTheProgram) {
     // The page is named after the program file and copied beside it by the build.
     EXPECT_EQ(defaultHelpFile().filename(), "kelvaro-test-ui.html");
-    EXPECT_EQ(defaultHelpFile().parent_path(),
-              std::filesystem::path(QCoreApplication::applicationDirPath().toStdString()));
+    EXPECT_EQ(defaultHelpFile().parent_path(), toPath(QCoreApplication::applicationDirPath()));
     const std::filesystem::path besideProgram =
         std::filesystem::path(KELVARO_BINARY_DIR) / "app" / "kelvaro.html";
     const std::string source =

@@ -3,13 +3,14 @@
 #include <cstdio>
 #include <system_error>
 
+#include "imaging/file_boundary.h"
 #include "tools/sample_library/sample_library.h"
 
 namespace kelvaro::samples {
 namespace {
 
 bool saveImage(const QImage& image, const std::filesystem::path& file) {
-    return image.save(QString::fromStdString(file.string()), "PNG");
+    return image.save(toQtPath(file), "PNG");
 }
 
 std::filesystem::path partFile(const std::filesystem::path& folder, int number) {

@@ -1,0 +1,52 @@
+#include "tests/support/processes.h"
+
+#include <grp.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace kelvaro::test {
+namespace {
+
+constexpr uid_t kNobody = 65534;
+constexpr gid_t kNoGroup = 65534;
+
+bool dropRights() {
+    if (!runningAsRoot())
+        return true;
+    return ::setgroups(0, nullptr) == 0 && ::setgid(kNoGroup) == 0 && ::setuid(kNobody) == 0;
+}
+
+}  // namespace
+
+pid_t endedProcess() {
+    const pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(0);
+    if (child > 0)
+        ::waitpid(child, nullptr, 0);
+    return child;
+}
+
+bool runningAsRoot() {
+    return ::geteuid() == 0;
+}
+
+void handToUnprivilegedUser(const std::filesystem::path& path) {
+    if (runningAsRoot() && ::lchown(path.c_str(), kNobody, kNoGroup) != 0)
+        throw std::filesystem::filesystem_error("cannot hand over", path,
+                                                std::error_code(errno, std::generic_category()));
+}
+
+bool runUnprivileged(const std::function<bool()>& body) {
+    const pid_t child = ::fork();
+    if (child < 0)
+        return false;
+    if (child == 0)
+        ::_exit(dropRights() && body() ? 0 : 1);
+    int status = 0;
+    if (::waitpid(child, &status, 0) != child)
+        return false;
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+}  // namespace kelvaro::test

@@ -1,0 +1,37 @@
+#include "ui/save_dialog.h"
+
+#include <QComboBox>
+
+namespace kelvaro {
+namespace {
+
+// Display texts keep their trailing spaces; the patterns follow in brackets.
+const QStringList& saveFilters() {
+    static const QStringList filters = {QStringLiteral("Mapa bitowa 24-bit (*.bmp)  "),
+                                        QStringLiteral("Plik PNG (*.png)     ")};
+    return filters;
+}
+
+// The dialog trims the display texts it is given; its list of file types shows them exactly.
+void showExactFilterTexts(QFileDialog& dialog) {
+    auto* types = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+    if (!types)
+        return;
+    for (int i = 0; i < types->count() && i < saveFilters().size(); ++i) {
+        types->setItemText(i, saveFilters()[i]);
+    }
+}
+
+}  // namespace
+
+SaveDialog::SaveDialog(QWidget* owner) : FileDialog(owner) {
+    setObjectName(QStringLiteral("saveDialog"));
+    setAcceptMode(QFileDialog::AcceptSave);
+    setFileMode(QFileDialog::AnyFile);
+    setNameFilters(saveFilters());
+    selectNameFilter(saveFilters().front());
+    setDefaultSuffix(QStringLiteral("bmp"));
+    showExactFilterTexts(*this);
+}
+
+}  // namespace kelvaro
