@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // The single-instance lock: a lock file keyed by the program's base name in the user's runtime
 // folder, locked with the kernel's advisory file lock. The kernel drops the lock when its process
 // ends however it ends, so only a running copy holds it: whatever a killed copy left in the file,

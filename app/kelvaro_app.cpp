@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 #include "app/kelvaro_app.h"
 
 #include "app/qt_translation.h"

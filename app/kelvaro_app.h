@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // The application: makes sure only one copy runs, fixes where the settings file lives, runs the
 // editor window modally and shuts down when it closes. It also names itself to the desktop and
 // gives Qt's own dialogs their Polish texts.

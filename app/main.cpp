@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 #include "app/kelvaro_app.h"
 
 int main(int argc, char** argv) {

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // Compositor benchmark: the default portrait and a frame with every layer turned, composed by
 // Kelvaro's compositor and by cairo, pixman and QPainter in the same run, on the sample library
 // and on synthetic layers that cover their whole image; recolouring of the face group and one

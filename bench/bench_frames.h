@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // The frames the compositor benchmark composes: the sample library's default parts, and
 // synthetic layers that cover their whole 230x230 image.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // The same frame composed by other libraries, for comparison: each peer converts the layers to
 // its own premultiplied images once, then composes the wall and the turned layers per call.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // Quality figures of a composed frame: channel differences against another composition.
 #pragma once
 

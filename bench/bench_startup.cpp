@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // Start-up to the first composed portrait: construct the editor on the sample library, run its
 // opening sequence (count, load, recolour, mask) and compose the canvas once.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // Undo and redo on the sample library, from the key press to the recomposed canvas: a colour
 // step, a placement step, and Generate and Reset, which reload parts.
 #include <benchmark/benchmark.h>

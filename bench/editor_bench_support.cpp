@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 #include "bench/editor_bench_support.h"
 
 #include <benchmark/benchmark.h>

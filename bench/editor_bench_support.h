@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // What the benchmarks of the editor window share: the sample library and a main that starts Qt.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // Runs a fuzz target over files instead of under libFuzzer: every file named on the command line,
 // and every regular file in every folder named there, is passed to LLVMFuzzerTestOneInput once.
 // The normal build runs each target so over its committed corpus as an ordinary test; a crash,

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // The portrait document reader: any bytes read as a document or one clear error, and a document
 // that reads is written and read back unchanged.
 #include <cstdint>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // The fuzz targets' checks: a failed one names what failed and aborts, so that libFuzzer keeps
 // the input as a crash and the corpus test fails.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // The edits' number reading against the C library's strtol: the data exchange's "%d" reading
 // saturates, the edits' own reading refuses a plus sign and anything outside the int range.
 #include <cerrno>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // The part and wall decoders on fuzzed bytes written as a file: any bytes decode or fail cleanly,
 // and a failed decode leaves the output buffer untouched.
 #include <unistd.h>

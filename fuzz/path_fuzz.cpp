@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // The path conversion: every byte string survives the way to Qt's strings and back, and a name
 // that is valid UTF-8 reads as Qt itself reads it.
 #include <QString>

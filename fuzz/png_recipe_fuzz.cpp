@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // The recipe chunk of exported PNGs: any bytes are read without harm; a recipe added to a PNG
 // that held none reads back, and every other byte of the file stays as it was.
 //

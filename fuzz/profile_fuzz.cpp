@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // The profile reader and writer: a key written into fuzzed text must read back, writing it again
 // must change nothing, and everything outside the section written to must survive byte for byte.
 //

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // Per-pixel arithmetic of composition: premultiplying straight-alpha pixels and blending a
 // premultiplied pixel over another (source-over).
 //

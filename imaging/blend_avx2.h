@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // Blend arithmetic of blend.h in AVX2 lanes, shared by the vector kernels. Only usable from
 // functions marked KELVARO_AVX2, in the sources compiled on x86 alone (named *_avx2.cpp).
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // Decoding part and background files into the pipeline's pixel buffers.
 //
 // A file that is missing, not a regular file, corrupt, truncated or declares an image too large

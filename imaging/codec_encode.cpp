@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // Encoding of exported portraits: scaling and writing through Qt's image writers.
 #include <QBuffer>
 #include <QImage>

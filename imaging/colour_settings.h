@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // The five colour settings a layer is tinted with, and the one table of their names and ranges
 // that the scroll bars, the edits, the clamps, documents and undo all read.
 #pragma once

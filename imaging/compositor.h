@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // Composition of the canvas: the wall, then the layers back to front, each moved and turned
 // about the pivot, blended source-over into a 192x192 premultiplied ARGB buffer.
 //

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // Whole-pixel spans: at angles that are multiples of 90 degrees every canvas pixel centre maps
 // exactly onto a layer pixel centre, so the cubic reduces to copying that pixel.
 #include "imaging/blend.h"

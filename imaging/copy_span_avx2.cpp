@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // The unturned copy kernel with AVX2, chosen at run time: eight pixels at a time, premultiplied
 // and blended with exactly the integer arithmetic of premultiply() and blendOver().
 #include "imaging/blend.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // The fixed-point arithmetic every cubic kernel shares, so that the portable kernel and the
 // vector kernels read the same taps with the same weights and round the same way.
 //

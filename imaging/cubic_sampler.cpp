@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // The portable cubic kernel. Its integer arithmetic (cubic_fixed_point.h) is the reference for
 // every faster kernel.
 #include <algorithm>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // The cubic kernel with AVX2 one pixel at a time (the ends of the eight-pixel kernel's spans). It
 // performs exactly the integer arithmetic of the portable kernel (sampleCubic), four channels of
 // four columns at a time, so both give the same pixels.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // The cubic kernel with AVX2 drawing eight canvas pixels per step, chosen at run time. Two
 // samples share a register, one per 128-bit half, and go through exactly the integer arithmetic
 // of the portable kernel (sampleCubic); the eight results are clamped, blended and stored

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // Weights of the interpolating cubic (Keys, a = -0.5, also called Catmull-Rom) in fixed point.
 //
 // A sample at fractional offset t = phase / kPhaseCount past pixel `base` takes the pixels

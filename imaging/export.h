@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // Export of the composed portrait as a square PNG or BMP file.
 //
 // The exported image is the canvas with every pixel made opaque, scaled to the edge length of

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // Where the program meets the file system and Qt's strings: one path conversion each way that
 // keeps every byte of a file name, the regular-file test, opening a file for reading, and the
 // one writer every file the program writes goes through.

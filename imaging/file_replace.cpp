@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // The one writer of the program's files: a temporary file beside the target renamed over it,
 // or, where the folder allows no new file, a checked write in place.
 #include <fcntl.h>

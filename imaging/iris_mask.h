@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // Iris masking: confines the iris image to the eye shape it is drawn over.
 //
 // The iris pixel (c, r) lies over the eye-shape pixel (c + dx, r + dy), where dx and dy are the

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // Which of the compositor's kernels run: chosen once, when first asked, from the processor's
 // features, less those a test program switches off to prove that the general path gives the
 // same pixels. The editor never switches anything off.

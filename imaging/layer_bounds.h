@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // The part of a layer image that can show: the smallest rectangle holding every pixel whose
 // alpha is not 0, optionally looked for only inside the pixels composition can reach.
 #pragma once

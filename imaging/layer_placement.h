@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // Where a layer's pixels land on the canvas.
 //
 // A layer at position (x, y) turned by `angle` whole degrees (clockwise on screen) shows its

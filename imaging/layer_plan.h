@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // What composition works out once per layer before touching pixels: where the layer lands, which
 // part of it can show, and which kernel draws it.
 #pragma once

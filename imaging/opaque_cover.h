@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // Finding the canvas pixels that a layer covers opaquely, so that nothing beneath them needs
 // drawing: where a layer's sample has alpha 255, blending it replaces whatever lies below, so
 // skipping the lower layers there gives exactly the same pixels.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // Which cubic samples of a layer are exactly opaque for certain: those whose 16 taps are all
 // opaque pixels, worked out once per layer for every whole-pixel sample position in its box.
 #pragma once

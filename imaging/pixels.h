@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // Pixel buffers shared by the whole image pipeline.
 //
 // Every pixel is a 32-bit 0xAARRGGBB value; in memory its bytes run blue, green, red, alpha

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // The recipe chunk of exported PNG files: an iTXt chunk with keyword "Kelvaro" whose text is the
 // portrait document, so that a saved picture can be opened again as an editable portrait.
 // Chunks are added before IEND; the pixels and every other chunk stay byte for byte, and any PNG

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // Premultiplying a row of straight-alpha pixels, as premultiply() does per pixel; with AVX2 eight
 // at a time where the processor has it and kernel_choice.h allows it.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // Premultiplying a row eight pixels at a time with AVX2, exactly as premultiply() does.
 #include "imaging/blend.h"
 #include "imaging/blend_avx2.h"

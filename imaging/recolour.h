@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // Recolouring: rebuilds a layer's image from its loaded pixels with the five colour settings.
 //
 // Ranges: red, green and blue multipliers 0..255; brightness and contrast -100..100.

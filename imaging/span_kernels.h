@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // The inner loops of composition: each draws one canvas row span of one layer, blending every
 // sampled pixel over the canvas.
 //

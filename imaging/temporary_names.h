@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // The names of the writer's temporary files, and the clean-up of those a killed copy left.
 //
 // A temporary file for "Kelvaro.ini" is ".Kelvaro.ini.<pid>.<n>.tmp" in the same folder: hidden,

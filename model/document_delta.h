@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // What one step changed in the portrait document, kept small for the undo history: the
 // portrait-wide values before and after in full, and of the layers only the values that changed.
 // Layer values change only through recorded steps, so the layers of the live portrait are those

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // Portrait documents on disk: ".kelvaro" files and exported PNGs that carry a recipe chunk.
 #pragma once
 

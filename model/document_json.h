@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // Portrait documents as UTF-8 JSON: the text of ".kelvaro" files and of the recipe chunk in
 // exported PNGs.
 //

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // The fixed tables that tie the 15 face elements to the 24 image layers: where each layer's parts
 // live, its key in the settings file, the order layers are drawn in, and which layers each kind
 // of command touches.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // The part library on disk: picture/<folder>/NNN.png below the base directory, plus
 // picture/wall.png (the background) and picture/dummy.png (the substitute for any part that
 // cannot be opened). Numbering has no index file: counting probes names from 000 upwards.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // The pattern: one default part number per layer, kept in section [PartsNo] of the settings
 // file "Kelvaro.ini" under the layers' settings keys.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // The rules of the editor's commands as functions on the portrait state: which part comes next,
 // which layers move, turn and reload together, when the iris follows, and what Generate and
 // Reset choose. The window, the undo history, the gallery and the renderer all go through them,

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // The portrait as a document: every value needed to rebuild the canvas exactly, without pixels.
 // Capturing a state and applying the document to a state that uses the same part library gives
 // a state that composes to the same pixels; the undo history and portrait files are built on it.

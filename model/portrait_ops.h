@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // The image operations the editor's commands share, applied to the portrait state: recolouring
 // a layer or the current element, masking the iris, and composing the canvas.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // Initialisation files ("[Section]" headers and "key=value" lines) read and written with the
 // semantics of the classic private-profile functions:
 //  - a missing file, section or key reads as the default;

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // kelvaro-make-samples: writes the bundled sample part library and pictures of it.
 //
 //   kelvaro-make-samples [FOLDER] [--preview FILE.png [--scale N] [--parts N0,...,N14]...]

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // The frame control: a one-pixel black frame with the 192x192 canvas inside it, canvas pixel
 // (0, 0) at frame pixel (1, 1). Every paint composes the portrait afresh through the supplied
 // function; nothing is cached between paints.

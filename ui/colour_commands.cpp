@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // The colour controls: five scroll bars and five edits that recolour the current element, and
 // the size buttons.
 #include <QLineEdit>

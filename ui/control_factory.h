@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // Creates one widget from a row of a dialog template, placed in pixels and carrying its
 // identifier in the property "controlId" and the object name "control<id>".
 #pragma once

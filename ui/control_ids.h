@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // Identifiers of the editor's controls. Every widget keeps its identifier in the property
 // "controlId" and in its object name "control<id>", so that tests and the help system find it.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // Data exchange between the controls and the portrait state, in one fixed control order:
 // counter, the five edits, the element list, the five scroll bars, the size buttons.
 #include <QComboBox>

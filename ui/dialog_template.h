@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // The editor's controls as a table: identifier, kind, caption, place and size in dialog units.
 // The rows are in template order, which is also the tab order.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // Portrait documents: "Otwórz portret…", "Zapisz portret" and "Zapisz portret jako…". A
 // document keeps the whole portrait (parts, placements, tints) so that it opens again exactly;
 // exported PNGs carry the same document and open as well.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // The editor's own commands beyond its buttons: portrait documents and undo. Each has a caption
 // in the window menu, where its shortcut is shown too, and keys that run it wherever the focus
 // is in the window (also in an edit, whose own undo would otherwise take Ctrl+Z).

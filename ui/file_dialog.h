@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // Qt's own file dialog (not the platform's), as every file dialog of the editor: it asks before
 // a file that exists is replaced also when Qt cannot see that file (its name is not UTF-8), and
 // gives the chosen file as the program names it, byte for byte.

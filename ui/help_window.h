@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // The help page: a Polish HTML page named after the program file with the extension ".html",
 // shown in a window of its own. It lies beside the program in the build tree and in the
 // program's data folder (share/kelvaro/ beside bin/) when installed.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // Undo and redo: every command that changes the portrait records one step of the history, and
 // "Cofnij" and "Ponów" show the portrait before or after it again.
 #include <QUndoStack>

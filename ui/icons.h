@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // The program's icons, drawn by the program itself.
 //   128  the application icon (a small portrait), drawn at any size
 //   129  red disc, 130 green disc, 131 blue disc

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // The editor window: the canvas, the element list, the part, placement and colour controls, the
 // size buttons and the command buttons. It owns the portrait state; its member functions are
 // split by concern over the ui/ files named beside each group below.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // The commands that choose which parts the portrait shows: select element, previous and next
 // part, Generate, Reset and Set pattern.
 #include <QScrollBar>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // The commands that place the current element: move by one pixel, centre, rotate by 5 degrees.
 #include <array>
 

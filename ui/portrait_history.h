@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // The undo history of the portrait: each step keeps what one user gesture changed in the
 // portrait document (no pixels), and undoing or redoing it shows the document before or after.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // "Zapisz": saves the portrait as shown, at the chosen size, as PNG or BMP. A PNG also carries
 // the portrait document, so that it opens again as an editable portrait.
 #include "imaging/export.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // The save dialog of "Zapisz": both file types (BMP first, their display texts exactly as
 // given), the default suffix "bmp", and the overwrite question of FileDialog.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // Turns what the user does to a scroll bar into the classic scroll requests: line and page
 // steps, thumb tracking, thumb release, jumps to either end, and the end-of-scroll request that
 // follows every mouse action on the bar. A step at the end of the range still reports its

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // The program's message box: a warning icon, the application name as caption, modal over
 // `parent` (or the whole application when there is none).
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // What the editor window does besides editing: the About box and the window menu, the key
 // filter, help, and closing with its question.
 #include <QApplication>

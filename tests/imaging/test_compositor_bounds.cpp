@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // The visible box of a layer image, which decides what composition visits.
 #include <gtest/gtest.h>
 

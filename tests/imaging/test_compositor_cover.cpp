@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // The opaque-sample marks behind the cover pass, against looking at all 16 taps of every
 // sample position directly, on seeded random images with opaque blobs and translucent edges.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // Where layers land: pivot, positions, angles, the exact copy at angle 0, stacking order.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // The span kernels on their own: every AVX2 cubic kernel against the portable one on seeded
 // random patches and spans (any direction, lengths below and above a vector step, samples at the
 // patch edges, pixels covered higher up), pixel for pixel; premultiplied patch rows.

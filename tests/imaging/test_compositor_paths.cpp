@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // Fast paths against the general path, and the general path against a slow double-precision
 // evaluation of the same cubic. Random cases are seeded; a failing case prints its seed, and
 // KELVARO_COMPOSITOR_SEED=<seed> runs that case alone.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // Composition looks for visible pixels only where some canvas sample can read them: the visible
 // box inside a search region, and the region each placement reaches.
 #include <gtest/gtest.h>

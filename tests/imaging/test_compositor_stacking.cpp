@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // Order, wall, absent inputs and purity of composition.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // Export: edge lengths, format choice by extension, and the written files as ImageMagick (a
 // decoder the program does not contain) reads them.
 #include <gtest/gtest.h>

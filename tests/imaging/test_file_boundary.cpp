@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // The file boundary: the path conversion, the regular-file and entry tests, and the one writer
 // with its rules for read-only files, unwritable folders, links and leftover temporary files.
 #include <fcntl.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // Iris masking: the iris keeps its loaded alpha only over non-transparent eye-shape pixels.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // Which kernels run: the switches a test program may turn off, and that they are in force. The
 // imaging and UI suites run twice, the second time with KELVARO_DISABLE=avx2,fastpaths; this
 // test proves that the second run does take the general path.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // The recipe chunk: added before IEND with a correct CRC, read back, and refused when broken.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // Recolouring: exact channel values against the worked examples, the contrast line table, a
 // straightforward per-pixel evaluation and exact rational arithmetic.
 #include <gtest/gtest.h>

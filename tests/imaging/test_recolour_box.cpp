@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // Recolouring limited to the loaded pixels' visible box: the same image as recolouring every
 // pixel, through sequences of recolours and iris masks, and nothing written outside the box.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // A part library with several distinct parts per layer, written once per test program, and
 // portraits opened on it the way the window opens them.
 #pragma once

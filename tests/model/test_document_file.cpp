@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // Portrait documents as files: the JSON text, the recipe in PNGs, the part hashes, and bad
 // files, each of which gives one clear error and nothing else.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // Invariants of the layer and element tables that a wrong entry would break.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // Counting and loading parts from a hand-made picture folder.
 #include <gtest/gtest.h>
 #include <sys/stat.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // Reading and writing the pattern in the settings file.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // The command rules on the portrait state, without the window: part stepping, the groups that
 // move, turn and reload together, when the iris mask follows, Generate's and Reset's choices.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // The portrait document: captured from a portrait and applied to another, or to the same one
 // later, it gives exactly the same canvas.
 #include <gtest/gtest.h>

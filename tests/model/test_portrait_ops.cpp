@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // The visible box each load records, and the portrait operations that hand it on: recolouring
 // within it and composing with it give exactly the pixels of working on whole images.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // Defaults of a new portrait and the counter text.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // The settings-file reader and writer against hand-written files.
 #include <gtest/gtest.h>
 #include <sys/stat.h>

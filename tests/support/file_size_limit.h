@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // Simulates a full disk for one scope: files this process writes may not grow past a limit, and
 // writing past it fails with EFBIG instead of raising SIGXFSZ.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // Fixtures shared by the test suites: temporary folders and hand-made PNG files.
 #pragma once
 

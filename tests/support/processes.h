@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // Processes for tests: a process id that no process has any more, and running a piece of a test
 // as a user without special rights, so that permission checks apply also when the tests run as
 // root (who may write any file and create files in any folder).

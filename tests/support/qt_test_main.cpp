@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // Test main: every suite runs with a QApplication on the offscreen platform, so codecs, fonts
 // and widgets behave as in the program without a display. KELVARO_DISABLE (a comma-separated
 // list: avx2, fastpaths) switches compositor kernels off for the whole run; the editor itself

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // kelvaro-make-samples' command line: bad numbers give the usage message and exit code 2.
 #include <gtest/gtest.h>
 

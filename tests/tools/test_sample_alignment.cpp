@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // Parts of one element line up with each other and with the default head, and the portrait
 // pictures are composed as the editor composes the canvas.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // The generated sample library: its folder tree, numbering, image formats and transparency.
 #include <gtest/gtest.h>
 

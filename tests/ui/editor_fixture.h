@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // A small part library with known pixels, and an editor window opened on it.
 //
 // Layer L's part n is transparent but for a 20x20 block in grid cell (L % 8, L / 8) of the

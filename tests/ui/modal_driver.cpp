@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 #include "tests/ui/modal_driver.h"
 
 #include <QAbstractButton>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // Answers modal windows (message boxes, the save dialog, the About box) from a test: each
 // queued handler receives the next modal window that appears. A modal window that no handler
 // expects is recorded and closed, so a test fails instead of hanging.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // Builds a portrait with the window's controls only, the way a user does.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // The colour scroll bars and edits, and the size buttons, driven by mouse and keyboard.
 #include <gtest/gtest.h>
 #include <QComboBox>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // Portrait documents through the window: saved and opened with the real file dialog, the
 // recipe in exported PNGs, the library-changed message, and bad files that change nothing.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // A portrait built only with clicks and keys, saved through the save dialog, matches the canvas.
 #include <gtest/gtest.h>
 #include <QComboBox>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // The single-instance lock: only a running copy blocks a start; whatever else is found at the
 // lock's place is taken over or, when the lock cannot be taken, named in a warning while the
 // program starts all the same.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // Opening the editor: the controls, the first portrait, and the stops when the library is
 // incomplete.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // Element list, previous and next part, Generate, Reset and Set pattern, driven by clicks.
 #include <gtest/gtest.h>
 #include <QComboBox>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // Move, centre and rotate, driven by clicks on the window's buttons.
 #include <gtest/gtest.h>
 #include <QComboBox>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // "Zapisz": the real save dialog, the written files, and failed writes.
 #include <gtest/gtest.h>
 #include <QComboBox>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // Which commands mark the portrait as changed: every command runs on a saved portrait and the
 // saved flag afterwards is compared with the table.
 #include <gtest/gtest.h>

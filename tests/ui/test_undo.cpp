@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // Undo and redo through the window: every step goes back to the very canvas it started from and
 // forward to the one it made, gestures merge into one step, the saved flag follows the saved
 // state, and the window menu names the steps.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // The window itself: its controls and their order, keys, About, help and every way of closing.
 #include <gtest/gtest.h>
 #include <QApplication>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // Back hair: the mass behind everything, locks in front of the jaw, and long hair falling over
 // the shoulders in front of the clothes. One style table drives all three layers.
 #include <array>

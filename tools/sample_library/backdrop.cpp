@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // The background of the canvas and the transparent substitute part.
 #include <QLinearGradient>
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // Clothes: the body with its neckline behind the hair, and the collar in front of everything
 // but the fringe and the headwear.
 #include <array>

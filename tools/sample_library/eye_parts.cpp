@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // Eyes: the eye shape is the opening (the white of the eye, and the mask of the iris), the eye
 // layer draws lids and lashes around it, and the iris sits in the opening, taller than it so
 // the lids trim it.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // Face, neck and ears: the skin layers the face colour tints.
 #include <array>
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // Nose, mouth, open mouth, brows and beard: the small features in the middle of the face.
 #include <array>
 

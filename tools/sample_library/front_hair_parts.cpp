@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // Front hair: the fringe drawn over the face, the hair mass behind the head and the shadow the
 // fringe casts on the forehead. All three follow one style table, so they always fit together.
 #include <QRectF>

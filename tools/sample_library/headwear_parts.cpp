@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // Headwear in three depths (behind everything, over the face, on top of everything),
 // accessories and bands. Part 000 of each is empty; the drawers see the part number less one.
 #include <array>

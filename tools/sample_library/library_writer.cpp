@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // Writes the whole sample library as PNG files.
 #include <QString>
 #include <cstdio>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 #include "tools/sample_library/paint_kit.h"
 
 #include <QLinearGradient>

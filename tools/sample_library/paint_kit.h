@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // Drawing helpers shared by every part family of the sample library: the palette, the layout of
 // the default head on the canvas, and a few path builders (mirroring, tapered strokes).
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // The drawers of the part families. Each paints one variant of one layer onto a painter that is
 // already set up in canvas coordinates (see PartCanvas); a variant it has nothing for stays empty.
 // The variant is the part number, less one for the elements whose part 000 is empty.

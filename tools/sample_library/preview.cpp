@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // Portraits composed the way the editor shows them with every layer at its default place, for
 // pictures of the sample library.
 #include "tools/sample_library/paint_kit.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
 // The sample part library bundled with Kelvaro: every part is drawn by this code, so a fresh
 // installation opens on a finished face.
 #pragma once
