@@ -13,6 +13,38 @@
 namespace kelvaro {
 namespace {
 
+constexpr char kPngSignature[] = "\x89PNG\r\n\x1a\n";
+constexpr qint64 kPngSignatureSize = 8;
+constexpr qint64 kChunkOverhead = 12;  // length, type and CRC
+
+// True unless `device` holds a PNG file whose chunk sequence breaks off before IEND: a chunk
+// whose length runs past the end of the file, or no IEND at all. The PNG decoder fills the rows
+// of such a file that it could read and leaves the rest transparent, so a part cut off by an
+// interrupted copy would show half of itself; it counts as truncated instead. Only the chunk
+// headers are read; the device is left at the start.
+bool pngChunksComplete(QIODevice& device) {
+    const QByteArray signature = device.peek(kPngSignatureSize);
+    if (signature != QByteArray(kPngSignature, kPngSignatureSize))
+        return true;  // not a PNG file: the decoder judges it alone
+    const qint64 size = device.size();
+    qint64 at = kPngSignatureSize;
+    bool complete = false;
+    while (!complete && size - at >= kChunkOverhead && device.seek(at)) {
+        const QByteArray header = device.read(8);
+        if (header.size() != 8)
+            break;
+        const auto byte = [&](int i) {
+            return static_cast<quint32>(static_cast<uchar>(header[i]));
+        };
+        const qint64 length = (byte(0) << 24) | (byte(1) << 16) | (byte(2) << 8) | byte(3);
+        if (length > size - at - kChunkOverhead)
+            break;
+        complete = header.mid(4, 4) == "IEND";
+        at += kChunkOverhead + length;
+    }
+    return device.seek(0) && complete;
+}
+
 bool withinSideLimit(QSize size) {
     return size.width() <= kDecodeSideLimit && size.height() <= kDecodeSideLimit;
 }
@@ -21,7 +53,7 @@ bool withinSideLimit(QSize size) {
 // opened by its own bytes, so that any name the file system holds can be read.
 std::optional<QImage> readImage(const std::filesystem::path& file, QImage::Format format) {
     QFile device;
-    if (!openRegularFile(file, device))
+    if (!openRegularFile(file, device) || !pngChunksComplete(device))
         return std::nullopt;
     QImageReader reader(&device);
     reader.setAllocationLimit(kDecodeAllocationLimitMiB);

@@ -7,6 +7,7 @@
 #include "imaging/codec.h"
 #include "imaging/file_boundary.h"
 #include "imaging/layer_bounds.h"
+#include "model/part_cache.h"
 
 namespace kelvaro {
 namespace {
@@ -70,9 +71,12 @@ bool loadLayer(PortraitState& state, int layerIndex, int partNumber, const Messa
     layer.recoloured = false;
     if (layerIndex == kIrisLayer)
         state.irisMask.reset();
+    const auto decode = [&](const std::filesystem::path& file) {
+        return state.partCache ? state.partCache->decodeInto(file, *layer.image)
+                               : decodePart(file, *layer.image);
+    };
     layer.hasImage =
-        decodePart(partPath(base, layerInfo(layerIndex).folder, partNumber), *layer.image) ||
-        decodePart(dummyPath(base), *layer.image);
+        decode(partPath(base, layerInfo(layerIndex).folder, partNumber)) || decode(dummyPath(base));
     if (!layer.hasImage) {
         if (report)
             report(partFailureMessage(dummyPath(base)));

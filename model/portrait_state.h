@@ -17,6 +17,8 @@
 
 namespace kelvaro {
 
+class PartCache;
+
 inline constexpr int kDefaultLayerPosition = -19;  // centres a 230x230 part on the canvas
 
 struct LayerState {
@@ -69,6 +71,8 @@ struct PortraitState {
     // Set while the iris image is confined to the eye shape; cleared when the iris image is
     // rebuilt from its loaded pixels (a load or a recolour) until the next mask.
     std::optional<IrisMaskOffset> irisMask;
+    // Where part loads take decoded images from; null: every load decodes its file.
+    PartCache* partCache = nullptr;
 
     LayerState& layer(int index) { return layers.at(static_cast<std::size_t>(index)); }
     const LayerState& layer(int index) const { return layers.at(static_cast<std::size_t>(index)); }

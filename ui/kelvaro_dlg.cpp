@@ -12,6 +12,7 @@
 #include <QShowEvent>
 #include <QUndoStack>
 
+#include "model/part_cache.h"
 #include "model/part_library.h"
 #include "model/portrait_ops.h"
 #include "ui/accessible_names.h"
@@ -169,6 +170,7 @@ void CKelvaroDlg::openingSequence() {
         m_bars[static_cast<std::size_t>(i)]->setRange(setting.low, setting.high);
     }
     m_state.baseDirectory = currentFolder();
+    m_state.partCache = &sharedPartCache();
     countAllParts(m_state);
     m_state.counterText = counterTextFor(m_state);
     writeControls();

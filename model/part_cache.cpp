@@ -1,0 +1,106 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
+#include "model/part_cache.h"
+
+#include <sys/stat.h>
+
+#include "imaging/codec.h"
+
+namespace kelvaro {
+
+std::optional<PartFileVersion> partFileVersion(const std::filesystem::path& file) {
+    struct stat status {};
+    if (::stat(file.c_str(), &status) != 0 || !S_ISREG(status.st_mode))
+        return std::nullopt;
+    PartFileVersion version;
+    version.size = static_cast<std::uintmax_t>(status.st_size);
+    version.modifiedNs =
+        static_cast<std::int64_t>(status.st_mtim.tv_sec) * 1'000'000'000 + status.st_mtim.tv_nsec;
+    version.device = static_cast<std::uint64_t>(status.st_dev);
+    version.inode = static_cast<std::uint64_t>(status.st_ino);
+    return version;
+}
+
+PartCache::PartCache(std::size_t byteBound) : m_bound(byteBound) {}
+
+std::size_t PartCache::costOf(const Entry& entry) {
+    return sizeof(Entry) + entry.key.size() + (entry.pixels ? sizeof(PartPixels) : 0);
+}
+
+std::shared_ptr<const PartPixels> PartCache::decode(const std::filesystem::path& file) {
+    const auto version = partFileVersion(file);
+    if (!version)
+        return nullptr;
+    std::string key = file.native();
+    {
+        std::lock_guard lock(m_mutex);
+        const auto found = m_index.find(key);
+        if (found != m_index.end() && found->second->version == *version) {
+            m_order.splice(m_order.begin(), m_order, found->second);
+            ++m_hits;
+            return found->second->pixels;
+        }
+        ++m_decodes;
+    }
+    // Decoded outside the lock, so that other threads' hits and decodes go on meanwhile.
+    auto pixels = std::make_shared<PartPixels>();
+    std::shared_ptr<const PartPixels> result;
+    if (decodePart(file, *pixels))
+        result = std::move(pixels);
+    keep(Entry{std::move(key), *version, result});
+    return result;
+}
+
+bool PartCache::decodeInto(const std::filesystem::path& file, PartPixels& out) {
+    const auto pixels = decode(file);
+    if (!pixels)
+        return false;
+    out = *pixels;
+    return true;
+}
+
+void PartCache::keep(Entry entry) {
+    std::lock_guard lock(m_mutex);
+    if (const auto found = m_index.find(entry.key); found != m_index.end()) {
+        m_bytes -= costOf(*found->second);
+        m_order.erase(found->second);
+        m_index.erase(found);
+    }
+    m_bytes += costOf(entry);
+    m_order.push_front(std::move(entry));
+    m_index.emplace(m_order.front().key, m_order.begin());
+    trimToBound();
+}
+
+void PartCache::trimToBound() {
+    while (m_bytes > m_bound && !m_order.empty()) {
+        m_bytes -= costOf(m_order.back());
+        m_index.erase(m_order.back().key);
+        m_order.pop_back();
+    }
+}
+
+PartCacheFigures PartCache::figures() const {
+    std::lock_guard lock(m_mutex);
+    return {m_order.size(), m_bytes, m_bound, m_hits, m_decodes};
+}
+
+void PartCache::setBound(std::size_t byteBound) {
+    std::lock_guard lock(m_mutex);
+    m_bound = byteBound;
+    trimToBound();
+}
+
+void PartCache::clear() {
+    std::lock_guard lock(m_mutex);
+    m_index.clear();
+    m_order.clear();
+    m_bytes = 0;
+}
+
+PartCache& sharedPartCache() {
+    static PartCache cache;
+    return cache;
+}
+
+}  // namespace kelvaro

@@ -1,0 +1,94 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
+// Decoded part images kept for reuse: every load of a part file whose name, size, modification
+// time and file identity are unchanged since it was last decoded takes the kept pixels instead of
+// decoding the file again. The editor's own loads, the part gallery's renders and the command-line
+// renderer share one cache per process. Safe to use from several threads at once.
+//
+// Files that failed to decode are kept too (as a failure), so a library full of broken parts
+// does not decode each of them at every look. The cache holds at most its byte bound of pixels;
+// the least recently used entries go first.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <list>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <unordered_map>
+
+#include "imaging/pixels.h"
+
+namespace kelvaro {
+
+// What the cache holds and has done, for reports and benchmarks.
+struct PartCacheFigures {
+    std::size_t entries = 0;
+    std::size_t bytes = 0;  // pixels held
+    std::size_t bound = 0;
+    std::uint64_t hits = 0;
+    std::uint64_t decodes = 0;  // misses: files decoded (successfully or not)
+};
+
+// Tells one version of a file from another: a rewrite changes the size or the modification time,
+// a replacement (a rename over it) the file's identity.
+struct PartFileVersion {
+    std::uintmax_t size = 0;
+    std::int64_t modifiedNs = 0;
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
+    friend bool operator==(const PartFileVersion&, const PartFileVersion&) = default;
+};
+
+// The version of the regular file at `file` (links followed); nothing when there is no regular
+// file to examine.
+std::optional<PartFileVersion> partFileVersion(const std::filesystem::path& file);
+
+class PartCache {
+public:
+    static constexpr std::size_t kDefaultBound = std::size_t{128} << 20;  // about 630 parts
+
+    explicit PartCache(std::size_t byteBound = kDefaultBound);
+    PartCache(const PartCache&) = delete;
+    PartCache& operator=(const PartCache&) = delete;
+
+    // The pixels of `file` decoded as a part (see decodePart), or null when it does not decode.
+    // A file that cannot be examined (missing, not a regular file) is never kept.
+    std::shared_ptr<const PartPixels> decode(const std::filesystem::path& file);
+
+    // Copies the part at `file` into `out` as decodePart does; false, leaving `out` untouched,
+    // when it does not decode.
+    bool decodeInto(const std::filesystem::path& file, PartPixels& out);
+
+    PartCacheFigures figures() const;
+    void setBound(std::size_t byteBound);
+    void clear();
+
+private:
+    struct Entry {
+        std::string key;
+        PartFileVersion version;
+        std::shared_ptr<const PartPixels> pixels;  // null: the file does not decode
+    };
+    using Order = std::list<Entry>;  // most recently used first
+
+    static std::size_t costOf(const Entry& entry);
+    void keep(Entry entry);
+    void trimToBound();
+
+    mutable std::mutex m_mutex;
+    Order m_order;
+    std::unordered_map<std::string, Order::iterator> m_index;
+    std::size_t m_bytes = 0;
+    std::size_t m_bound;
+    std::uint64_t m_hits = 0;
+    std::uint64_t m_decodes = 0;
+};
+
+// The cache every part load of this process goes through.
+PartCache& sharedPartCache();
+
+}  // namespace kelvaro

@@ -1,0 +1,168 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
+// The decoded-part cache: kept pixels are reused only while the file is the same version, the
+// byte bound holds, and loads through a portrait take their pixels from it.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "model/part_cache.h"
+#include "model/part_library.h"
+#include "tests/support/fixtures.h"
+
+namespace kelvaro {
+namespace {
+
+namespace fs = std::filesystem;
+using test::TempFolder;
+using test::writeSolidPart;
+
+constexpr Argb kRed = 0xffff0000;
+constexpr Argb kBlue = 0xff0000ff;
+
+// Moves the file's modification time, so a rewrite within one clock tick is still a new version.
+void setModified(const fs::path& file, long seconds) {
+    const struct timespec times[2] = {{seconds, 0}, {seconds, 0}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, file.c_str(), times, 0), 0);
+}
+
+TEST(PartCache, KeptPixelsServeOnlyTheSameVersionOfTheFile) {
+    // Each row changes the file after a first decode of red, then decodes again.
+    struct Row {
+        const char* name;
+        void (*change)(const fs::path& file);
+        Argb expected;
+        std::uint64_t decodes;
+    };
+    const Row rows[] = {
+        {"unchanged", [](const fs::path&) {}, kRed, 1},
+        {"rewritten in place with another time",
+         [](const fs::path& f) {
+             writeSolidPart(f, kBlue);
+             setModified(f, 2000000000);
+         },
+         kBlue, 2},
+        {"replaced by a rename",
+         [](const fs::path& f) {
+             const fs::path other = f.parent_path() / "other.png";
+             writeSolidPart(other, kBlue);
+             setModified(other, 1000000000);  // the same time as the first: identity tells
+             fs::rename(other, f);
+         },
+         kBlue, 2},
+    };
+    for (const Row& r : rows) {
+        const TempFolder folder;
+        const fs::path file = folder.path() / "part.png";
+        writeSolidPart(file, kRed);
+        setModified(file, 1000000000);
+        PartCache cache;
+        const auto first = cache.decode(file);
+        ASSERT_TRUE(first) << r.name;
+        EXPECT_EQ((*first)[0], kRed) << r.name;
+        r.change(file);
+        const auto second = cache.decode(file);
+        ASSERT_TRUE(second) << r.name;
+        EXPECT_EQ((*second)[115 * kPartSize + 115], r.expected) << r.name;
+        EXPECT_EQ(cache.figures().decodes, r.decodes) << r.name;
+        EXPECT_EQ(cache.figures().hits, 2 - r.decodes) << r.name;
+        EXPECT_EQ(cache.figures().entries, 1u) << r.name;
+    }
+}
+
+TEST(PartCache, FailuresAreKeptButMissingFilesAreNot) {
+    const TempFolder folder;
+    const fs::path broken = folder.writeFile("broken.png", "not a picture");
+    PartCache cache;
+    EXPECT_FALSE(cache.decode(broken));
+    EXPECT_FALSE(cache.decode(broken));
+    EXPECT_EQ(cache.figures().decodes, 1u);
+    EXPECT_EQ(cache.figures().entries, 1u);
+
+    EXPECT_FALSE(cache.decode(folder.path() / "missing.png"));
+    EXPECT_FALSE(cache.decode(folder.path()));  // a folder
+    EXPECT_EQ(cache.figures().entries, 1u);
+
+    PartPixels out;
+    out.fill(0x12345678u);
+    EXPECT_FALSE(cache.decodeInto(broken, out));
+    EXPECT_EQ(out[0], 0x12345678u);
+}
+
+TEST(PartCache, TheByteBoundDropsTheLeastRecentlyUsed) {
+    const TempFolder folder;
+    std::vector<fs::path> files;
+    for (int i = 0; i < 4; ++i) {
+        files.push_back(folder.path() / (std::to_string(i) + ".png"));
+        writeSolidPart(files.back(), 0xff000000u | static_cast<Argb>(i));
+    }
+    PartCache cache(3 * sizeof(PartPixels) + 3000);  // three parts and their bookkeeping
+    for (int i = 0; i < 3; ++i)
+        cache.decode(files[static_cast<std::size_t>(i)]);
+    cache.decode(files[0]);  // 0 is now the most recent: 1 goes next
+    cache.decode(files[3]);
+    EXPECT_EQ(cache.figures().entries, 3u);
+    EXPECT_LE(cache.figures().bytes, cache.figures().bound);
+    const auto decodesBefore = cache.figures().decodes;
+    cache.decode(files[0]);
+    cache.decode(files[2]);
+    cache.decode(files[3]);
+    EXPECT_EQ(cache.figures().decodes, decodesBefore);  // all three still kept
+    cache.decode(files[1]);
+    EXPECT_EQ(cache.figures().decodes, decodesBefore + 1);
+
+    cache.setBound(0);
+    EXPECT_EQ(cache.figures().entries, 0u);
+    EXPECT_EQ(cache.figures().bytes, 0u);
+}
+
+TEST(PartCache, ThreadsShareOneCacheWithoutLosingPixels) {
+    const TempFolder folder;
+    std::vector<fs::path> files;
+    for (int i = 0; i < 8; ++i) {
+        files.push_back(folder.path() / (std::to_string(i) + ".png"));
+        writeSolidPart(files.back(), 0xff000000u | static_cast<Argb>(i * 17));
+    }
+    PartCache cache(4 * sizeof(PartPixels));  // small, so threads also evict each other's
+    std::vector<int> wrong(4, 0);
+    std::vector<std::thread> threads;
+    for (int t = 0; t < 4; ++t) {
+        threads.emplace_back([&, t] {
+            for (int round = 0; round < 50; ++round) {
+                const auto i = static_cast<std::size_t>((round * 3 + t) % 8);
+                const auto pixels = cache.decode(files[i]);
+                if (!pixels || (*pixels)[1000] != (0xff000000u | static_cast<Argb>(i * 17)))
+                    ++wrong[static_cast<std::size_t>(t)];
+            }
+        });
+    }
+    for (auto& thread : threads)
+        thread.join();
+    EXPECT_EQ(wrong, std::vector<int>(4, 0));
+    EXPECT_LE(cache.figures().bytes, cache.figures().bound);
+}
+
+TEST(PartCache, PortraitLoadsTakeTheirPixelsFromTheCache) {
+    const TempFolder folder;
+    writeSolidPart(folder.path() / partPath("", "nose", 3), kRed);
+    writeSolidPart(folder.path() / dummyPath(""), kBlue);
+    PartCache cache;
+    PortraitState state;
+    state.baseDirectory = folder.path();
+    state.partCache = &cache;
+    ASSERT_TRUE(loadLayer(state, kNose, 3, {}));
+    ASSERT_TRUE(loadLayer(state, kNose, 3, {}));
+    EXPECT_EQ((*state.layer(kNose).loaded)[0], kRed);
+    ASSERT_TRUE(loadLayer(state, kNose, 7, {}));  // missing: the substitute, through the cache
+    EXPECT_EQ((*state.layer(kNose).image)[0], kBlue);
+    EXPECT_EQ(cache.figures().decodes, 2u);
+    EXPECT_EQ(cache.figures().hits, 1u);
+}
+
+}  // namespace
+}  // namespace kelvaro
