@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Zespół Kelvaro
 // SPDX-License-Identifier: MIT
-// The editor's own commands beyond its buttons: portrait documents, undo and the part gallery. Each has a caption
-// in the window menu, where its shortcut is shown too, and keys that run it wherever the focus
-// is in the window (also in an edit, whose own undo would otherwise take Ctrl+Z).
+// The editor's own commands beyond its buttons: portrait documents, undo and the part gallery. Each
+// has a caption in the window menu, where its shortcut is shown too, and keys that run it wherever
+// the focus is in the window (also in an edit, whose own undo would otherwise take Ctrl+Z).
 #include <QKeyEvent>
 #include <QMenu>
 #include <QUndoStack>
@@ -43,7 +43,10 @@ const std::array<EditorCommand, 6> kEditorCommands = {{
      {Qt::CTRL | Qt::SHIFT | Qt::Key_S, kNoKey},
      &CKelvaroDlg::onSavePortraitAs,
      Caption::Plain},
-    {"Galeria części", {QKeyCombination(Qt::Key_F3), kNoKey}, &CKelvaroDlg::onGallery, Caption::Plain},
+    {"Galeria części",
+     {QKeyCombination(Qt::Key_F3), kNoKey},
+     &CKelvaroDlg::onGallery,
+     Caption::Plain},
 }};
 
 // Groups of the menu, separated by a line.

@@ -9,6 +9,7 @@ namespace kelvaro {
 void GalleryCells::reset(int count) {
     beginResetModel();
     m_cells.assign(static_cast<std::size_t>(std::max(count, 0)), Cell{});
+    m_currentPart = -1;
     endResetModel();
 }
 

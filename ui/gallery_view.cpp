@@ -35,9 +35,9 @@ public:
         const QRect pictureRect(cell.left() + (cell.width() - kEdge) / 2, cell.top() + kPadding,
                                 kEdge, kEdge);
         if (index.data(GalleryCells::CurrentPartRole).toBool()) {
-            painter->fillRect(pictureRect.adjusted(-kCurrentFrame, -kCurrentFrame, kCurrentFrame,
-                                                   kCurrentFrame),
-                              palette.color(QPalette::Link));
+            painter->fillRect(
+                pictureRect.adjusted(-kCurrentFrame, -kCurrentFrame, kCurrentFrame, kCurrentFrame),
+                palette.color(QPalette::Link));
         }
         const QImage picture = index.data(Qt::DecorationRole).value<QImage>();
         if (picture.isNull()) {
@@ -48,9 +48,8 @@ public:
         }
         const QRect textRect(cell.left(), pictureRect.bottom() + 1 + kPadding / 2, cell.width(),
                              option.fontMetrics.height());
-        painter->setPen(palette.color((option.state & QStyle::State_Selected)
-                                          ? QPalette::HighlightedText
-                                          : QPalette::Text));
+        painter->setPen(palette.color(
+            (option.state & QStyle::State_Selected) ? QPalette::HighlightedText : QPalette::Text));
         painter->drawText(textRect, Qt::AlignHCenter | Qt::AlignTop,
                           index.data(Qt::DisplayRole).toString());
         painter->restore();

@@ -70,7 +70,8 @@ GalleryWindow::GalleryWindow(CKelvaroDlg& editor)
     connect(m_view, &GalleryView::partChosen, this,
             [this](int part) { m_editor.onChoosePart(part); });
     connect(m_previews, &PreviewStrip::sizeClicked, this, [this](int sizeChoice) {
-        if (auto* button = qobject_cast<QAbstractButton*>(m_editor.control(ids::kSize48 + sizeChoice)))
+        if (auto* button =
+                qobject_cast<QAbstractButton*>(m_editor.control(ids::kSize48 + sizeChoice)))
             button->click();
     });
 }
@@ -152,6 +153,10 @@ void GalleryWindow::onCellReady(quint64, int part, const QImage& picture) {
 bool GalleryWindow::wantedCellsReady() const {
     return std::all_of(m_wanted.begin(), m_wanted.end(),
                        [this](int part) { return m_cells->isReady(part); });
+}
+
+bool GalleryWindow::upToDate() const {
+    return !m_refreshTimer.isActive() && !m_scrollTimer.isActive() && wantedCellsReady();
 }
 
 }  // namespace kelvaro

@@ -40,6 +40,9 @@ public:
     // The cells in view (and a row around them) last asked for, all drawn for the portrait as
     // it is now.
     bool wantedCellsReady() const;
+    // No change of the portrait or the view waits to be taken in, and the cells asked for are
+    // drawn: what the gallery shows belongs to the portrait as it is now.
+    bool upToDate() const;
 
 signals:
     // Every cell last asked for is drawn for the current portrait.

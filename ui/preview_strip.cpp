@@ -66,7 +66,8 @@ void PreviewStrip::paintEvent(QPaintEvent*) {
 
 void PreviewStrip::mouseReleaseEvent(QMouseEvent* event) {
     for (int i = 0; i < kExportSizeCount; ++i) {
-        if (event->button() == Qt::LeftButton && pictureRect(i).contains(event->position().toPoint())) {
+        if (event->button() == Qt::LeftButton &&
+            pictureRect(i).contains(event->position().toPoint())) {
             emit sizeClicked(i);
             return;
         }
