@@ -40,6 +40,16 @@ void GalleryCells::setPicture(int part, const QImage& picture) {
     changed(part);
 }
 
+void GalleryCells::forgetOutside(int first, int last) {
+    for (int part = 0; part < count(); ++part) {
+        Cell& cell = m_cells[static_cast<std::size_t>(part)];
+        if ((part < first || part > last) && !cell.picture.isNull()) {
+            cell = Cell{};
+            changed(part);
+        }
+    }
+}
+
 bool GalleryCells::isReady(int part) const {
     return hasCell(part) && m_cells[static_cast<std::size_t>(part)].ready;
 }

@@ -31,6 +31,9 @@ public:
     // `keepLast` are dropped (they are drawn again when scrolled to).
     void invalidate(int keepFirst, int keepLast);
     void setPicture(int part, const QImage& picture);
+    // Drops the pictures of rows outside `first` .. `last`, so that scrolling through a long
+    // grid keeps only the pictures around the view.
+    void forgetOutside(int first, int last);
 
     int count() const { return static_cast<int>(m_cells.size()); }
     bool isReady(int part) const;

@@ -20,7 +20,8 @@
 namespace kelvaro {
 namespace {
 
-constexpr int kMarginRows = 1;  // rows of cells drawn beyond those in view
+constexpr int kMarginRows = 1;   // rows of cells drawn beyond those in view
+constexpr int kKeptScreens = 3;  // pictures kept above and below the view, in screenfuls
 constexpr QSize kWindowSize(480, 800);
 
 // What the cells' pictures depend on: the document but for the current element's own part
@@ -117,7 +118,6 @@ void GalleryWindow::refresh() {
         return;
     m_drawn = drawnFor;
     m_renderer->setSnapshot(document);
-    m_view->doItemsLayout();
     const std::vector<int> rows = m_view->visibleRows(kMarginRows);
     const auto [first, last] = std::minmax_element(rows.begin(), rows.end());
     m_cells->invalidate(rows.empty() ? 0 : *first, rows.empty() ? -1 : *last);
@@ -133,11 +133,17 @@ void GalleryWindow::followElement(int element, int count) {
     m_cells->reset(count);
     m_view->setVisible(count > 0);
     m_empty->setVisible(count == 0);
+    m_view->doItemsLayout();  // now, so that the cells in view are known at once
     m_view->scrollToTop();
 }
 
 void GalleryWindow::requestWanted() {
     m_wanted = m_view->visibleRows(kMarginRows);
+    if (!m_wanted.empty()) {
+        const auto [first, last] = std::minmax_element(m_wanted.begin(), m_wanted.end());
+        const int slack = kKeptScreens * static_cast<int>(m_wanted.size());
+        m_cells->forgetOutside(*first - slack, *last + slack);
+    }
     std::vector<int> missing;
     std::copy_if(m_wanted.begin(), m_wanted.end(), std::back_inserter(missing),
                  [this](int part) { return !m_cells->isReady(part); });

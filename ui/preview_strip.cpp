@@ -19,6 +19,7 @@ constexpr int kFrame = 3;
 PreviewStrip::PreviewStrip(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("sizePreviews"));
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    setAccessibleName(QStringLiteral("Podgląd zapisu: 48×48, 96×96, 192×192"));
     setToolTip(QStringLiteral("Portret tak, jak zapisze go „Zapisz”; kliknięcie wybiera wymiary"));
 }
 
