@@ -2,12 +2,28 @@
 // SPDX-License-Identifier: MIT
 #include "ui/gallery_renderer.h"
 
+#include <sys/resource.h>
+#include <unistd.h>
+
 #include <algorithm>
 
 #include "imaging/export_image.h"
 #include "model/part_preview.h"
 
 namespace kelvaro {
+namespace {
+
+// Workers yield to the user-interface thread where they share a CPU with it: a nicer thread
+// (Linux gives each thread its own niceness) is preempted as soon as the window has work.
+constexpr int kWorkerNiceness = 5;
+
+void lowerThisThreadsPriority() {
+    thread_local const bool lowered =
+        setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), kWorkerNiceness) == 0;
+    (void)lowered;
+}
+
+}  // namespace
 
 // What one worker thread draws with: its own portrait, made to show the snapshot of the
 // generation it last drew for.
@@ -75,6 +91,7 @@ std::unique_ptr<GalleryRenderer::Worker> GalleryRenderer::takeWorker() {
 
 // Runs on a worker thread until nothing is queued.
 void GalleryRenderer::work() {
+    lowerThisThreadsPriority();
     std::unique_ptr<Worker> worker = takeWorker();
     Job job{};
     PortraitDocument document;
