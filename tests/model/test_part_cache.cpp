@@ -4,6 +4,7 @@
 // byte bound holds, and loads through a portrait take their pixels from it.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <filesystem>
