@@ -152,8 +152,6 @@ void GalleryWindow::requestWanted() {
 
 void GalleryWindow::onCellReady(quint64, int part, const QImage& picture) {
     m_cells->setPicture(part, picture);
-    if (wantedCellsReady())
-        emit wantedCellsDrawn();
 }
 
 bool GalleryWindow::wantedCellsReady() const {

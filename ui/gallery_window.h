@@ -44,10 +44,6 @@ public:
     // drawn: what the gallery shows belongs to the portrait as it is now.
     bool upToDate() const;
 
-signals:
-    // Every cell last asked for is drawn for the current portrait.
-    void wantedCellsDrawn();
-
 protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
