@@ -7,25 +7,12 @@
 #include <cstring>
 
 #include "imaging/export.h"
+#include "imaging/export_image.h"
 #include "imaging/file_boundary.h"
 #include "imaging/png_recipe.h"
 
 namespace kelvaro {
 namespace {
-
-// The opaque capture as a 32-bit RGB image, scaled smoothly to edge x edge pixels.
-QImage scaledCapture(const CanvasPixels& canvas, int edge) {
-    auto capture = makeCanvasPixels();
-    captureOpaque(canvas, *capture);
-    QImage image(kCanvasSize, kCanvasSize, QImage::Format_RGB32);
-    for (int y = 0; y < kCanvasSize; ++y) {
-        std::memcpy(image.scanLine(y), capture->data() + y * kCanvasSize,
-                    kCanvasSize * sizeof(Argb));
-    }
-    if (edge == kCanvasSize)
-        return image;
-    return image.scaled(edge, edge, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-}
 
 // Encodes the whole image in memory; nothing when the encoder fails.
 std::optional<QByteArray> encode(const QImage& image, const std::string& format) {
@@ -39,6 +26,19 @@ std::optional<QByteArray> encode(const QImage& image, const std::string& format)
 }
 
 }  // namespace
+
+QImage exportedImage(const CanvasPixels& canvas, int edge) {
+    auto capture = makeCanvasPixels();
+    captureOpaque(canvas, *capture);
+    QImage image(kCanvasSize, kCanvasSize, QImage::Format_RGB32);
+    for (int y = 0; y < kCanvasSize; ++y) {
+        std::memcpy(image.scanLine(y), capture->data() + y * kCanvasSize,
+                    kCanvasSize * sizeof(Argb));
+    }
+    if (edge == kCanvasSize)
+        return image;
+    return image.scaled(edge, edge, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
 
 std::optional<std::string> findEncoderFormat(std::string_view mimeType) {
     const QByteArray wanted(mimeType.data(), static_cast<qsizetype>(mimeType.size()));
@@ -57,7 +57,7 @@ std::optional<std::string> encodePortrait(const CanvasPixels& canvas, int sizeCh
     const auto encoder = findEncoderFormat(mimeTypeOf(format));
     if (!encoder)
         return std::nullopt;
-    const auto bytes = encode(scaledCapture(canvas, exportEdgeLength(sizeChoice)), *encoder);
+    const auto bytes = encode(exportedImage(canvas, exportEdgeLength(sizeChoice)), *encoder);
     if (!bytes)
         return std::nullopt;
     std::string encoded = bytes->toStdString();

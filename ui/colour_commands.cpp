@@ -76,6 +76,7 @@ void CKelvaroDlg::onEditChanged(int index) {
 void CKelvaroDlg::onSizeChosen() {
     endGesture();
     readControls();
+    emit portraitShown();
 }
 
 }  // namespace kelvaro

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Zespół Kelvaro
 // SPDX-License-Identifier: MIT
-// The editor's own commands beyond its buttons: portrait documents and undo. Each has a caption
-// in the window menu, where its shortcut is shown too, and keys that run it wherever the focus
-// is in the window (also in an edit, whose own undo would otherwise take Ctrl+Z).
+// The editor's own commands beyond its buttons: portrait documents, undo and the part gallery. Each
+// has a caption in the window menu, where its shortcut is shown too, and keys that run it wherever
+// the focus is in the window (also in an edit, whose own undo would otherwise take Ctrl+Z).
 #include <QKeyEvent>
 #include <QMenu>
 #include <QUndoStack>
@@ -25,7 +25,7 @@ struct EditorCommand {
 
 constexpr QKeyCombination kNoKey{};
 
-const std::array<EditorCommand, 5> kEditorCommands = {{
+const std::array<EditorCommand, 6> kEditorCommands = {{
     {"Cofnij", {Qt::CTRL | Qt::Key_Z, kNoKey}, &CKelvaroDlg::onUndo, Caption::UndoText},
     {"Ponów",
      {Qt::CTRL | Qt::SHIFT | Qt::Key_Z, Qt::CTRL | Qt::Key_Y},
@@ -43,10 +43,14 @@ const std::array<EditorCommand, 5> kEditorCommands = {{
      {Qt::CTRL | Qt::SHIFT | Qt::Key_S, kNoKey},
      &CKelvaroDlg::onSavePortraitAs,
      Caption::Plain},
+    {"Galeria części",
+     {QKeyCombination(Qt::Key_F3), kNoKey},
+     &CKelvaroDlg::onGallery,
+     Caption::Plain},
 }};
 
 // Groups of the menu, separated by a line.
-constexpr std::array<std::size_t, 2> kGroupEnds = {2, 5};
+constexpr std::array<std::size_t, 3> kGroupEnds = {2, 5, 6};
 
 const EditorCommand* commandFor(const QKeyEvent* key) {
     const QKeyCombination pressed = key->keyCombination();

@@ -19,6 +19,7 @@
 #include "ui/canvas_frame.h"
 #include "ui/control_factory.h"
 #include "ui/control_ids.h"
+#include "ui/gallery_window.h"
 #include "ui/help_window.h"
 #include "ui/icons.h"
 #include "ui/quit_key.h"
@@ -72,6 +73,7 @@ CKelvaroDlg::CKelvaroDlg(std::filesystem::path settingsFile, QWidget* parent)
 
 CKelvaroDlg::~CKelvaroDlg() {
     qApp->removeEventFilter(this);
+    delete m_gallery;  // before the portrait it draws from goes
 }
 
 void CKelvaroDlg::createControls() {
@@ -200,6 +202,7 @@ void CKelvaroDlg::composeInto(CanvasPixels& out) const {
 
 void CKelvaroDlg::redraw() {
     m_canvas->repaint();
+    emit portraitShown();
 }
 
 void CKelvaroDlg::report(const QString& message) {

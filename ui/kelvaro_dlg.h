@@ -28,6 +28,7 @@ class QUndoStack;
 namespace kelvaro {
 
 class CanvasFrame;
+class GalleryWindow;
 struct PortraitDocument;
 
 // The kinds of step the undo history records, as the window's commands make them.
@@ -83,6 +84,9 @@ public:
     void onGenerate();
     void onReset();
     void onSetPattern();
+    // Sets part `part` of the current element as stepping to it with "<<" and ">>" does, as one
+    // step of the history (the gallery's cells).
+    void onChoosePart(int part);
 
     // Placement (placement_commands.cpp).
     void onMove(int buttonId);
@@ -113,6 +117,11 @@ public:
     void setStartupDocument(std::filesystem::path file) { m_startupDocument = std::move(file); }
     const std::filesystem::path& documentFile() const { return m_documentFile; }
 
+    // The part gallery "Części" (gallery_commands.cpp): F3 and "Galeria części" open and close
+    // it; null until first opened.
+    void onGallery();
+    GalleryWindow* gallery() const { return m_gallery; }
+
     // Window chrome (window_chrome.cpp).
     void onAbout();
     void onHelp();
@@ -121,6 +130,10 @@ public:
 
     void accept() override;
     void reject() override;
+
+signals:
+    // The portrait was redrawn, or another element or size was chosen.
+    void portraitShown();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -143,6 +156,7 @@ private:
 
     // part_commands.cpp
     void stepPart(int direction);
+    void showChosenPart();
     void updateCounter();
     MessageSink reporter();
 
@@ -188,6 +202,7 @@ private:
     unsigned m_gesture = 0;
     std::filesystem::path m_documentFile;  // where "Zapisz portret" writes; empty: ask
     std::filesystem::path m_startupDocument;
+    GalleryWindow* m_gallery = nullptr;
 
     std::map<int, QWidget*> m_controls;
     CanvasFrame* m_canvas = nullptr;

@@ -30,16 +30,29 @@ void CKelvaroDlg::onSelectElement() {
     for (std::size_t i = 0; i < m_bars.size(); ++i)
         m_bars[i]->setValue(values[i]);
     readControls();
+    emit portraitShown();
 }
 
-void CKelvaroDlg::stepPart(int direction) {
-    if (!stepCurrentPart(m_state, direction))
-        return;
+// After the current element's part number changed: the counter, its load group, the iris mask,
+// its recolour group, the canvas.
+void CKelvaroDlg::showChosenPart() {
     updateCounter();
     writeControls();
     loadCurrentPart(m_state, reporter());
     writeControls();
     redraw();
+}
+
+void CKelvaroDlg::stepPart(int direction) {
+    if (stepCurrentPart(m_state, direction))
+        showChosenPart();
+}
+
+void CKelvaroDlg::onChoosePart(int part) {
+    recordStep(Step::ChoosePart, [this, part] {
+        if (setCurrentPart(m_state, part))
+            showChosenPart();
+    });
 }
 
 void CKelvaroDlg::onPreviousPart() {

@@ -13,6 +13,7 @@
 
 #include "ui/about_dlg.h"
 #include "ui/control_ids.h"
+#include "ui/gallery_window.h"
 #include "ui/help_window.h"
 #include "ui/kelvaro_dlg.h"
 #include "ui/warning_box.h"
@@ -98,6 +99,8 @@ bool CKelvaroDlg::confirmDiscard() {
 void CKelvaroDlg::onCloseCommand() {
     if (!confirmDiscard())
         return;
+    if (m_gallery)
+        m_gallery->close();
     m_state.release();
     m_closing = true;
     done(QDialog::Rejected);
@@ -130,11 +133,14 @@ bool CKelvaroDlg::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-// Drops Enter, Return and Escape for this window and its controls; plain F1 opens help.
+// Drops Enter, Return and Escape for this window and its controls; plain F1 opens help. The
+// editor's own commands' keys work in the part gallery too, where Enter chooses a cell.
 bool CKelvaroDlg::filterKey(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride)
         return false;
     auto* widget = qobject_cast<QWidget*>(watched);
+    if (widget && m_gallery && widget->window() == m_gallery)
+        return filterShortcut(event);
     if (!widget || widget->window() != this)
         return false;
     const auto* key = static_cast<QKeyEvent*>(event);

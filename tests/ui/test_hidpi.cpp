@@ -8,9 +8,11 @@
 #include <QLabel>
 
 #include "tests/ui/editor_fixture.h"
+#include "tests/ui/gallery_driving.h"
 #include "ui/control_ids.h"
 #include "ui/dialog_template.h"
 #include "ui/icons.h"
+#include "ui/preview_strip.h"
 
 namespace kelvaro::test {
 namespace {
@@ -62,6 +64,36 @@ TEST(HiDpi, CanvasShowsEachComposedPixelAsASquareOfDevicePixels) {
     const QImage shown = canvas->grab().toImage().convertToFormat(QImage::Format_ARGB32);
     EXPECT_EQ(shown.width(), qRound((kCanvasSize + 2) * screenRatio));
     EXPECT_EQ(blurredPixels(shown, qRound(screenRatio), *composed), 0);
+}
+
+// The gallery's size previews at their own pixel size: each picture pixel a square of device
+// pixels, nothing smoothed, nothing scaled beyond the ratio.
+TEST(HiDpi, SizePreviewsShowEachPixelAsASquareOfDevicePixels) {
+    EditorFixture editor;
+    editor.open();
+    editor.click(ids::kRotateLeft);
+    GalleryWindow* gallery = openGallery(editor);
+    ASSERT_NE(gallery, nullptr);
+    PreviewStrip* previews = gallery->previews();
+    const int screenRatio = qRound(previews->devicePixelRatio());
+    for (int ratio : {1, 2, 3, screenRatio}) {
+        QImage drawn =
+            ratio == screenRatio ? previews->grab().toImage() : drawnCanvas(previews, ratio);
+        drawn = drawn.convertToFormat(QImage::Format_ARGB32);
+        for (int size = 0; size < kExportSizeCount; ++size) {
+            const QImage picture = previews->picture(size).convertToFormat(QImage::Format_ARGB32);
+            const QRect rect = previews->pictureRect(size);
+            ASSERT_EQ(rect.size(), picture.size());
+            int wrong = 0;
+            for (int y = 0; y < rect.height() * ratio; ++y) {
+                for (int x = 0; x < rect.width() * ratio; ++x) {
+                    wrong += drawn.pixel(rect.left() * ratio + x, rect.top() * ratio + y) !=
+                             picture.pixel(x / ratio, y / ratio);
+                }
+            }
+            EXPECT_EQ(wrong, 0) << "size " << size << ", ratio " << ratio;
+        }
+    }
 }
 
 TEST(HiDpi, ColourIconsAreDrawnAtTheScreensDensity) {

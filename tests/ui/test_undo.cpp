@@ -232,6 +232,7 @@ TEST(Undo, TheWindowMenuNamesTheStepsAndTheirKeys) {
         {"Otwórz portret…\tCtrl+O", true},
         {"Zapisz portret\tCtrl+S", true},
         {"Zapisz portret jako…\tCtrl+Shift+S", true},
+        {"Galeria części\tF3", true},
         {"O programie Kelvaro(&A)", true},
     };
     EXPECT_EQ(texts(editor.chooseFromMenu({})), fresh);

@@ -8,12 +8,17 @@
 // shows in KELVARO_PROBE_REPORT (a folder): report.txt (key=value lines) and canvas.png (the
 // canvas frame as drawn). It then presses "Pomoc", notes whether the help page opened, and
 // ends the program. With KELVARO_PROBE_SCREENSHOT=<file.png> it also takes a picture of the
-// whole window as the screen shows it.
+// whole window as the screen shows it. With KELVARO_PROBE_GALLERY_SCREENSHOT=<file.png> it then
+// chooses element KELVARO_PROBE_GALLERY_ELEMENT (a list position, default 0) with the arrow keys,
+// opens the part gallery with F3 and takes a picture of the editor and the gallery together once
+// the gallery has been on the screen for a second.
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QGenericPlugin>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QScreen>
@@ -24,6 +29,7 @@ namespace {
 
 constexpr int kPollMilliseconds = 20;
 constexpr int kGiveUpAfterPolls = 3000;  // a minute: a window that never opens is reported
+constexpr int kGalleryShownPolls = 50;   // a second for the gallery's cells to be drawn
 
 QWidget* visibleTopLevel(const QString& name) {
     for (QWidget* widget : QApplication::topLevelWidgets()) {
@@ -50,6 +56,7 @@ private:
     void poll();
     bool answerMessageBox(QWidget* modal);
     bool readyForScreenshot(QWidget* editor);
+    bool galleryShotTaken(QWidget* editor);
     void recordEditor(QWidget* editor);
     void pressHelp(QWidget* editor);
     void finish(int exitCode);
@@ -60,6 +67,9 @@ private:
     int m_polls = 0;
     bool m_done = false;
     bool m_written = false;
+    bool m_editorShot = false;
+    bool m_galleryAsked = false;
+    int m_galleryPolls = 0;
 };
 
 void Probe::poll() {
@@ -67,7 +77,7 @@ void Probe::poll() {
     if (answerMessageBox(modal) || m_done)
         return;
     QWidget* canvas = modal ? modal->findChild<QWidget*>(QStringLiteral("control1000")) : nullptr;
-    if (canvas && readyForScreenshot(modal)) {
+    if (canvas && readyForScreenshot(modal) && galleryShotTaken(modal)) {
         m_done = true;
         recordEditor(modal);
         pressHelp(modal);
@@ -93,7 +103,7 @@ bool Probe::answerMessageBox(QWidget* modal) {
 // Without a screenshot to take, the window is ready once it is open; for a screenshot it must
 // also be on the screen and have been drawn (one more poll after it is exposed).
 bool Probe::readyForScreenshot(QWidget* editor) {
-    if (qEnvironmentVariableIsEmpty("KELVARO_PROBE_SCREENSHOT"))
+    if (m_editorShot || qEnvironmentVariableIsEmpty("KELVARO_PROBE_SCREENSHOT"))
         return true;
     QWindow* window = editor->windowHandle();
     if (!window || !window->isExposed())
@@ -105,6 +115,40 @@ bool Probe::readyForScreenshot(QWidget* editor) {
     const QString file = qEnvironmentVariable("KELVARO_PROBE_SCREENSHOT");
     const QPixmap shot = editor->screen()->grabWindow(editor->winId());
     m_lines << QStringLiteral("screenshot=") + (shot.save(file, "PNG") ? file : QString());
+    m_editorShot = true;
+    return true;
+}
+
+void pressKey(QWidget* target, int key) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &release);
+}
+
+bool Probe::galleryShotTaken(QWidget* editor) {
+    const QString file = qEnvironmentVariable("KELVARO_PROBE_GALLERY_SCREENSHOT");
+    if (file.isEmpty())
+        return true;
+    QWidget* gallery = visibleTopLevel(QStringLiteral("galleryWindow"));
+    if (!gallery) {
+        auto* list = editor->findChild<QComboBox*>(QStringLiteral("control1001"));
+        if (!m_galleryAsked && list) {
+            m_galleryAsked = true;
+            list->setFocus();
+            const int element = qEnvironmentVariableIntValue("KELVARO_PROBE_GALLERY_ELEMENT");
+            while (list->currentIndex() < element && list->currentIndex() + 1 < list->count())
+                pressKey(list, Qt::Key_Down);
+            pressKey(list, Qt::Key_F3);
+        }
+        return false;
+    }
+    if (!gallery->windowHandle()->isExposed() || ++m_galleryPolls < kGalleryShownPolls)
+        return false;
+    const QRect area = editor->frameGeometry().united(gallery->frameGeometry());
+    const QPixmap shot =
+        editor->screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height());
+    m_lines << QStringLiteral("galleryScreenshot=") + (shot.save(file, "PNG") ? file : QString());
     return true;
 }
 

@@ -1,0 +1,234 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
+// kelvaro-bench-gallery: the part gallery on the sample library and on a synthetic library of
+// 300 parts per element (the sample parts repeated under new numbers, so every number is a file
+// of its own to decode). For each case it opens an editor, opens the gallery and reports: the
+// time until the first screenful of cells (20, or every part when there are fewer) is drawn and
+// until every cell in view is; every cell of the element; a colour change until the cells in
+// view are drawn again; a scroll through the whole grid; the longest stall of the
+// user-interface thread's event loop meanwhile; and the decoded-part cache. The worker threads
+// follow the CPUs the program may use (taskset), one per CPU.
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <functional>
+#include <vector>
+
+#include "bench/editor_bench_support.h"
+#include "imaging/file_boundary.h"
+#include "model/part_cache.h"
+#include "model/part_library.h"
+#include "tools/sample_library/sample_library.h"
+#include "ui/control_ids.h"
+#include "ui/gallery_cells.h"
+#include "ui/gallery_renderer.h"
+#include "ui/gallery_view.h"
+#include "ui/gallery_window.h"
+#include "ui/kelvaro_dlg.h"
+
+namespace kelvaro::bench {
+namespace {
+
+constexpr int kSyntheticParts = 300;
+constexpr int kScreenful = 20;
+constexpr int kColourChanges = 9;
+
+// The longest gap between two ticks of a 1 ms timer, less the millisecond: how long the event
+// loop was kept from running.
+class StallWatch {
+public:
+    StallWatch() {
+        m_timer.setTimerType(Qt::PreciseTimer);
+        m_timer.setInterval(1);
+        QObject::connect(&m_timer, &QTimer::timeout, [this] {
+            const qint64 now = m_clock.nsecsElapsed();
+            m_worst = std::max(m_worst, now - m_last - 1'000'000);
+            m_last = now;
+        });
+    }
+    void start() {
+        m_clock.start();
+        m_last = 0;
+        m_worst = 0;
+        m_timer.start();
+    }
+    double worstMs() const { return static_cast<double>(m_worst) / 1e6; }
+
+private:
+    QTimer m_timer;
+    QElapsedTimer m_clock;
+    qint64 m_last = 0;
+    qint64 m_worst = 0;
+};
+
+// Runs the event loop until `done` holds (checked every millisecond); its time in ms.
+double runUntil(const std::function<bool()>& done) {
+    QElapsedTimer clock;
+    clock.start();
+    QEventLoop loop;
+    QTimer poll;
+    poll.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (done() || clock.elapsed() > 120'000)
+            loop.quit();
+    });
+    poll.start(1);
+    if (!done())
+        loop.exec();
+    return static_cast<double>(clock.nsecsElapsed()) / 1e6;
+}
+
+std::filesystem::path syntheticLibrary() {
+    static QTemporaryDir synthetic;
+    const std::filesystem::path base = toPath(synthetic.path());
+    const auto& sample = sampleLibrary();
+    std::filesystem::create_directories(base / "picture");
+    std::filesystem::copy_file(wallPath(sample), wallPath(base));
+    std::filesystem::copy_file(dummyPath(sample), dummyPath(base));
+    for (int layer = 0; layer < kLayerCount; ++layer) {
+        const auto folder = layerInfo(layer).folder;
+        const int count = samples::partCount(layerInfo(layer).element);
+        std::filesystem::create_directories(partPath(base, folder, 0).parent_path());
+        for (int n = 0; n < kSyntheticParts; ++n)
+            std::filesystem::copy_file(partPath(sample, folder, n % count),
+                                       partPath(base, folder, n));
+    }
+    return base;
+}
+
+int readyCells(const GalleryCells& cells, int upTo) {
+    int ready = 0;
+    for (int part = 0; part < std::min(upTo, cells.count()); ++part)
+        ready += cells.isReady(part) ? 1 : 0;
+    return ready;
+}
+
+void setRed(CKelvaroDlg& editor, char digit) {
+    auto* edit = qobject_cast<QLineEdit*>(editor.control(ids::kRedEdit));
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClick(edit, digit);
+}
+
+// Every cell of the current element from a snapshot of the portrait, by a renderer of its own
+// (its worker threads made afresh), with the cache emptied first or as it is; time in ms.
+double drawEveryCell(CKelvaroDlg& editor, int count, bool emptyCache) {
+    if (emptyCache)
+        sharedPartCache().clear();
+    GalleryRenderer renderer(editor.state().baseDirectory, &sharedPartCache());
+    int drawn = 0;
+    QObject::connect(&renderer, &GalleryRenderer::cellReady, [&] { ++drawn; });
+    std::vector<int> all(static_cast<std::size_t>(count));
+    for (int part = 0; part < count; ++part)
+        all[static_cast<std::size_t>(part)] = part;
+    QElapsedTimer clock;
+    clock.start();
+    renderer.setSnapshot(capture(editor.state()));
+    renderer.request(all);
+    runUntil([&] { return drawn == count; });
+    return static_cast<double>(clock.nsecsElapsed()) / 1e6;
+}
+
+void measure(const char* name, const std::filesystem::path& library, int element) {
+    sharedPartCache().clear();
+    const auto previous = std::filesystem::current_path();
+    std::filesystem::current_path(library);
+    CKelvaroDlg editor(library / "Kelvaro.ini");
+    editor.show();
+    std::filesystem::current_path(previous);
+    editor.state().currentElement = element;
+    editor.writeControls();
+    editor.onSelectElement();
+    StallWatch stalls;
+    stalls.start();
+    QTest::qWait(1000);  // nothing drawn: what the machine itself costs the event loop
+    const double idleStall = stalls.worstMs();
+    stalls.start();
+
+    QElapsedTimer opening;
+    opening.start();
+    editor.onGallery();
+    const double openCall = static_cast<double>(opening.nsecsElapsed()) / 1e6;
+    GalleryWindow& gallery = *editor.gallery();
+    const int count = gallery.cells().count();
+    const int screenful = std::min(kScreenful, count);
+    const double first =
+        openCall + runUntil([&] { return readyCells(gallery.cells(), screenful) == screenful; });
+    const double inView = first + runUntil([&] { return gallery.upToDate(); });
+
+    const double everyCold = drawEveryCell(editor, count, true);
+    const double everyWarm = drawEveryCell(editor, count, false);
+    const double renderStall = stalls.worstMs();
+
+    QElapsedTimer clock;
+    std::vector<double> changes;
+    for (int i = 0; i < kColourChanges; ++i) {
+        clock.start();
+        setRed(editor, static_cast<char>('1' + i));
+        runUntil([&] { return gallery.upToDate(); });
+        changes.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
+    }
+    std::sort(changes.begin(), changes.end());
+
+    // A row of cells every 16 ms from top to bottom, then until the last screenful is drawn.
+    QScrollBar* bar = gallery.view()->verticalScrollBar();
+    const int rowStep = gallery.view()->sizeHintForRow(0);
+    clock.restart();
+    for (int value = 0; value <= bar->maximum(); value += rowStep) {
+        bar->setValue(value);
+        QTest::qWait(16);
+    }
+    bar->setValue(bar->maximum());
+    const double scrollSettle = runUntil([&] { return gallery.upToDate(); });
+    const double scrollTotal = static_cast<double>(clock.nsecsElapsed()) / 1e6;
+    const double worstStall = stalls.worstMs();
+
+    const PartCacheFigures cache = sharedPartCache().figures();
+    std::printf("%s (%d parts, %d worker threads)\n", name, count, QThread::idealThreadCount());
+    std::printf("  opening the gallery (the call itself)       %8.1f ms\n", openCall);
+    std::printf("  first %2d cells drawn after opening          %8.1f ms\n", screenful, first);
+    std::printf("  every cell in view (+1 row) drawn            %8.1f ms\n", inView);
+    std::printf("  all %3d cells, cache emptied first           %8.1f ms\n", count, everyCold);
+    std::printf("  all %3d cells again, parts in the cache      %8.1f ms\n", count, everyWarm);
+    std::printf("  colour change to cells in view redrawn       %8.1f ms median, %.1f ms worst\n",
+                changes[changes.size() / 2], changes.back());
+    std::printf(
+        "  scroll top to bottom (a row per 16 ms)       %8.1f ms, last cells %.1f ms after\n",
+        scrollTotal, scrollSettle);
+    std::printf("  longest event-loop stall, 1 s of nothing     %8.1f ms (the machine's share)\n",
+                idleStall);
+    std::printf("  longest event-loop stall while cells drawn   %8.1f ms (opening, all cells)\n",
+                renderStall);
+    std::printf("  longest event-loop stall (whole run)         %8.1f ms (also colour, scroll)\n",
+                worstStall);
+    std::printf("  part cache: %zu entries, %.1f MiB of %.0f MiB, %llu hits, %llu decodes\n",
+                cache.entries, static_cast<double>(cache.bytes) / (1 << 20),
+                static_cast<double>(cache.bound) / (1 << 20),
+                static_cast<unsigned long long>(cache.hits),
+                static_cast<unsigned long long>(cache.decodes));
+    std::fflush(stdout);
+    editor.state().saved = true;
+}
+
+}  // namespace
+}  // namespace kelvaro::bench
+
+int main(int argc, char** argv) {
+    using namespace kelvaro;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    bench::measure("sample library, front hair", bench::sampleLibrary(), kFrontHair);
+    const auto synthetic = bench::syntheticLibrary();
+    bench::measure("synthetic library, face", synthetic, kFace);
+    bench::measure("synthetic library, front hair (3 layers)", synthetic, kFrontHair);
+    return 0;
+}

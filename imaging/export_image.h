@@ -1,0 +1,18 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
+// The exported picture before encoding: the canvas made opaque and scaled to an edge length by
+// the export's own filter. "Zapisz" encodes exactly this image, and the gallery's cells and size
+// previews show it, so that what they show is what is saved.
+#pragma once
+
+#include <QImage>
+
+#include "imaging/pixels.h"
+
+namespace kelvaro {
+
+// The opaque capture of `canvas` as a 32-bit RGB image of `edge` x `edge` pixels (1..192),
+// scaled smoothly; at 192 the canvas itself.
+QImage exportedImage(const CanvasPixels& canvas, int edge);
+
+}  // namespace kelvaro

@@ -1,0 +1,41 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
+// A portrait of its own for drawing "what if" pictures of the current element: it is made to
+// show a portrait document, and then shows any part of the document's current element exactly as
+// stepping to that part with "<<" and ">>" would (the element's load group reloaded, the iris
+// re-masked where that group holds the iris or the eye shape, its recolour group recoloured with
+// the current colour settings). It never touches the editor's own portrait, so a worker thread
+// may use one while the editor goes on; parts are taken from the shared decoded-part cache.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+
+#include "imaging/pixels.h"
+#include "model/portrait_document.h"
+#include "model/portrait_state.h"
+
+namespace kelvaro {
+
+class PartCache;
+
+class PartPreview {
+public:
+    // Loads the background of the library below `base`; parts come from `cache` (null: decoded
+    // at every load).
+    PartPreview(std::filesystem::path base, PartCache* cache);
+
+    // Makes the portrait show `document`; only what differs from the document shown before is
+    // reloaded or rebuilt.
+    void show(const PortraitDocument& document);
+
+    // Composes the portrait with part `part` of the document's current element, as the canvas
+    // would show it after stepping to that part.
+    void composeWithPart(int part, CanvasPixels& out);
+
+private:
+    PortraitState m_state;
+    bool m_shown = false;
+};
+
+}  // namespace kelvaro

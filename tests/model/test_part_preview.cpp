@@ -1,0 +1,72 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
+// The gallery's own portrait: made to show one document after another, it composes every part
+// of the current element exactly as the portrait itself shows it after stepping to that part.
+#include <gtest/gtest.h>
+
+#include "model/part_cache.h"
+#include "model/part_preview.h"
+#include "model/portrait_commands.h"
+#include "model/portrait_ops.h"
+#include "tests/model/library_portrait.h"
+
+namespace kelvaro {
+namespace {
+
+using test::composed;
+using test::libraryBase;
+using test::openedPortrait;
+
+void tint(PortraitState& state, int element, ColourSettings settings) {
+    state.currentElement = element;
+    state.current = settings;
+    recolourCurrentElement(state);
+}
+
+TEST(PartPreview, ComposesWhatSteppingShowsAfterAnyEarlierDocument) {
+    struct Row {
+        const char* what;
+        int element;
+    };
+    const Row rows[] = {
+        {"eyes: eye shape reloaded, iris re-masked", kEyes},
+        {"iris moved inside the eye shape", kIris},
+        {"front hair: two layers beyond the primary", kFrontHair},
+        {"mouth: the open mouth alone recoloured", kMouth},
+        {"face: seven layers recoloured", kFace},
+    };
+    PartCache cache;
+    for (const Row& row : rows) {
+        auto live = openedPortrait();
+        tint(*live, kMouth, {255, 60, 60, -20, 40});
+        live->currentElement = kIris;
+        moveCurrentElement(*live, 5, -3);
+        // An earlier document the preview shows first: other parts and other tints.
+        chooseGeneratedParts(*live, [](int highest) { return highest; });
+        loadGeneratedParts(*live, {});
+        tint(*live, kFace, {120, 220, 180, 30, -10});
+        const PortraitDocument earlier = capture(*live);
+        chooseGeneratedParts(*live, [](int) { return 1; });
+        loadGeneratedParts(*live, {});
+        tint(*live, row.element, {200, 150, 255, -15, 25});
+        live->current = {180, 255, 90, 10, 0};  // edits changed, nothing recoloured yet
+        const PortraitDocument document = capture(*live);
+
+        PartPreview reused(libraryBase(), &cache);
+        auto out = makeCanvasPixels();
+        reused.show(earlier);
+        for (int part = 0; part < test::kLibraryParts; ++part)
+            reused.composeWithPart(part, *out);
+        reused.show(document);
+        const int highest = live->highestPart[static_cast<std::size_t>(row.element)];
+        for (int part : {2, 0, highest, 1}) {
+            reused.composeWithPart(part, *out);
+            ASSERT_TRUE(setCurrentPart(*live, part));
+            loadCurrentPart(*live, {});
+            EXPECT_TRUE(*out == *composed(*live)) << row.what << ", part " << part;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace kelvaro

@@ -1,0 +1,111 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
+#include "ui/gallery_view.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+#include <QStyledItemDelegate>
+
+#include "ui/gallery_cells.h"
+#include "ui/gallery_renderer.h"
+
+namespace kelvaro {
+namespace {
+
+constexpr int kEdge = GalleryRenderer::kCellEdge;
+constexpr int kPadding = 4;       // around the picture inside a cell
+constexpr int kCurrentFrame = 3;  // width of the frame around the current part's picture
+constexpr int kSpacing = 6;       // between cells
+
+class CellDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const override {
+        return {kEdge + 2 * kPadding, kEdge + 2 * kPadding + option.fontMetrics.height()};
+    }
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        const QPalette& palette = option.palette;
+        const QRect cell = option.rect;
+        painter->save();
+        if (option.state & QStyle::State_Selected)
+            painter->fillRect(cell, palette.highlight());
+        const QRect pictureRect(cell.left() + (cell.width() - kEdge) / 2, cell.top() + kPadding,
+                                kEdge, kEdge);
+        if (index.data(GalleryCells::CurrentPartRole).toBool()) {
+            painter->fillRect(
+                pictureRect.adjusted(-kCurrentFrame, -kCurrentFrame, kCurrentFrame, kCurrentFrame),
+                palette.color(QPalette::Link));
+        }
+        const QImage picture = index.data(Qt::DecorationRole).value<QImage>();
+        if (picture.isNull()) {
+            painter->fillRect(pictureRect, palette.color(QPalette::Midlight));
+        } else {
+            painter->setRenderHint(QPainter::SmoothPixmapTransform, false);
+            painter->drawImage(pictureRect, picture);
+        }
+        const QRect textRect(cell.left(), pictureRect.bottom() + 1 + kPadding / 2, cell.width(),
+                             option.fontMetrics.height());
+        painter->setPen(palette.color(
+            (option.state & QStyle::State_Selected) ? QPalette::HighlightedText : QPalette::Text));
+        painter->drawText(textRect, Qt::AlignHCenter | Qt::AlignTop,
+                          index.data(Qt::DisplayRole).toString());
+        painter->restore();
+    }
+};
+
+bool choosesCell(const QKeyEvent* key) {
+    return key->modifiers() == Qt::NoModifier &&
+           (key->key() == Qt::Key_Space || key->key() == Qt::Key_Return ||
+            key->key() == Qt::Key_Enter);
+}
+
+}  // namespace
+
+GalleryView::GalleryView(QWidget* parent) : QListView(parent) {
+    setObjectName(QStringLiteral("galleryCells"));
+    setViewMode(QListView::IconMode);
+    setMovement(QListView::Static);
+    setResizeMode(QListView::Adjust);
+    setFlow(QListView::LeftToRight);
+    setWrapping(true);
+    setUniformItemSizes(true);
+    setSpacing(kSpacing / 2);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    setItemDelegate(new CellDelegate(this));
+    connect(this, &QListView::clicked, this, [this](const QModelIndex& index) {
+        if (index.isValid())
+            emit partChosen(index.row());
+    });
+}
+
+std::vector<int> GalleryView::visibleRows(int marginRows) const {
+    std::vector<int> shown, nearby;
+    const QRect view = viewport()->rect();
+    const int rowHeight = sizeHintForRow(0) + kSpacing;
+    const QRect near = view.adjusted(0, -marginRows * rowHeight, 0, marginRows * rowHeight);
+    const int rows = model() ? model()->rowCount() : 0;
+    for (int row = 0; row < rows; ++row) {
+        const QRect rect = visualRect(model()->index(row, 0));
+        if (rect.intersects(view))
+            shown.push_back(row);
+        else if (rect.intersects(near))
+            nearby.push_back(row);
+    }
+    shown.insert(shown.end(), nearby.begin(), nearby.end());
+    return shown;
+}
+
+void GalleryView::keyPressEvent(QKeyEvent* event) {
+    if (choosesCell(event) && currentIndex().isValid()) {
+        emit partChosen(currentIndex().row());
+        event->accept();
+        return;
+    }
+    QListView::keyPressEvent(event);
+}
+
+}  // namespace kelvaro

@@ -1,0 +1,29 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
+// The grid of gallery cells: each cell's picture at 96x96 (whole device pixels on a dense
+// screen, like the canvas) with its part number under it, the element's current part framed.
+// A click on a cell, or Space or Enter on the cell the arrow keys moved to, chooses its part.
+#pragma once
+
+#include <QListView>
+#include <vector>
+
+namespace kelvaro {
+
+class GalleryView : public QListView {
+    Q_OBJECT
+public:
+    explicit GalleryView(QWidget* parent = nullptr);
+
+    // Rows whose cell shows in the viewport, then those within `marginRows` rows of cells above
+    // and below it, in reading order.
+    std::vector<int> visibleRows(int marginRows) const;
+
+signals:
+    void partChosen(int part);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
+}  // namespace kelvaro

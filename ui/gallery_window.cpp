@@ -1,0 +1,166 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
+#include "ui/gallery_window.h"
+
+#include <QAbstractButton>
+#include <QEvent>
+#include <QLabel>
+#include <QScrollBar>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "model/part_cache.h"
+#include "ui/control_ids.h"
+#include "ui/gallery_cells.h"
+#include "ui/gallery_renderer.h"
+#include "ui/gallery_view.h"
+#include "ui/kelvaro_dlg.h"
+#include "ui/preview_strip.h"
+
+namespace kelvaro {
+namespace {
+
+constexpr int kMarginRows = 1;   // rows of cells drawn beyond those in view
+constexpr int kKeptScreens = 3;  // pictures kept above and below the view, in screenfuls
+constexpr QSize kWindowSize(480, 800);
+
+// What the cells' pictures depend on: the document but for the current element's own part
+// (every cell sets its own), the size choice and the bars.
+PortraitDocument cellsDocument(PortraitDocument document) {
+    if (isValidElement(document.currentElement))
+        document.layers[static_cast<std::size_t>(document.currentElement)].partNumber = 0;
+    document.sizeChoice = 0;
+    document.scroll = {};
+    return document;
+}
+
+}  // namespace
+
+GalleryWindow::GalleryWindow(CKelvaroDlg& editor)
+    : QWidget(&editor, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      m_editor(editor) {
+    setObjectName(QStringLiteral("galleryWindow"));
+    setWindowTitle(QStringLiteral("Części"));
+    const PortraitState& state = editor.state();
+    m_renderer = new GalleryRenderer(state.baseDirectory,
+                                     state.partCache ? state.partCache : &sharedPartCache(), this);
+    m_cells = new GalleryCells(this);
+    m_previews = new PreviewStrip(this);
+    m_view = new GalleryView(this);
+    m_view->setModel(m_cells);
+    m_view->setAccessibleName(QStringLiteral("Części elementu"));
+    m_empty = new QLabel(QStringLiteral("Ten element nie ma żadnej części."), this);
+    m_empty->setAlignment(Qt::AlignCenter);
+    m_empty->hide();
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_previews, 0, Qt::AlignHCenter);
+    layout->addWidget(m_view, 1);
+    layout->addWidget(m_empty, 1);
+    resize(kWindowSize);
+
+    m_refreshTimer.setSingleShot(true);
+    m_refreshTimer.setInterval(0);
+    connect(&m_refreshTimer, &QTimer::timeout, this, &GalleryWindow::refresh);
+    m_scrollTimer.setSingleShot(true);
+    m_scrollTimer.setInterval(0);
+    connect(&m_scrollTimer, &QTimer::timeout, this, &GalleryWindow::requestWanted);
+    connect(m_view->verticalScrollBar(), &QScrollBar::valueChanged, &m_scrollTimer,
+            qOverload<>(&QTimer::start));
+    m_view->viewport()->installEventFilter(this);
+    connect(m_renderer, &GalleryRenderer::cellReady, this, &GalleryWindow::onCellReady);
+    connect(m_view, &GalleryView::partChosen, this,
+            [this](int part) { m_editor.onChoosePart(part); });
+    connect(m_previews, &PreviewStrip::sizeClicked, this, [this](int sizeChoice) {
+        if (auto* button =
+                qobject_cast<QAbstractButton*>(m_editor.control(ids::kSize48 + sizeChoice)))
+            button->click();
+    });
+}
+
+GalleryWindow::~GalleryWindow() = default;
+
+void GalleryWindow::portraitShown() {
+    if (isVisible())
+        m_refreshTimer.start();
+}
+
+// A resized grid shows other cells.
+bool GalleryWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_view->viewport() && event->type() == QEvent::Resize)
+        m_scrollTimer.start();
+    return QWidget::eventFilter(watched, event);
+}
+
+void GalleryWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    refresh();
+}
+
+void GalleryWindow::refresh() {
+    const PortraitState& state = m_editor.state();
+    if (state.released())
+        return;
+    auto canvas = makeCanvasPixels();
+    m_editor.composeInto(*canvas);
+    m_previews->showPortrait(*canvas, state.sizeChoice);
+    const int element = state.currentElement;
+    const bool valid = isValidElement(element);
+    followElement(element, valid ? state.highestPart[static_cast<std::size_t>(element)] + 1 : 0);
+    const int part = valid ? state.elementPart(element) : -1;
+    if (part != m_cells->currentPart() && part >= 0 && part < m_cells->count()) {
+        m_view->setCurrentIndex(m_cells->index(part));
+        m_view->scrollTo(m_cells->index(part));
+    }
+    m_cells->setCurrentPart(part);
+    const PortraitDocument document = capture(state);
+    const PortraitDocument drawnFor = cellsDocument(document);
+    if (m_drawn == drawnFor)
+        return;
+    m_drawn = drawnFor;
+    m_renderer->setSnapshot(document);
+    const std::vector<int> rows = m_view->visibleRows(kMarginRows);
+    const auto [first, last] = std::minmax_element(rows.begin(), rows.end());
+    m_cells->invalidate(rows.empty() ? 0 : *first, rows.empty() ? -1 : *last);
+    requestWanted();
+}
+
+// Another element (or another count of its parts) brings fresh cells.
+void GalleryWindow::followElement(int element, int count) {
+    if (element == m_element && count == m_cells->count())
+        return;
+    m_element = element;
+    m_drawn.reset();
+    m_cells->reset(count);
+    m_view->setVisible(count > 0);
+    m_empty->setVisible(count == 0);
+    m_view->doItemsLayout();  // now, so that the cells in view are known at once
+    m_view->scrollToTop();
+}
+
+void GalleryWindow::requestWanted() {
+    m_wanted = m_view->visibleRows(kMarginRows);
+    if (!m_wanted.empty()) {
+        const auto [first, last] = std::minmax_element(m_wanted.begin(), m_wanted.end());
+        const int slack = kKeptScreens * static_cast<int>(m_wanted.size());
+        m_cells->forgetOutside(*first - slack, *last + slack);
+    }
+    std::vector<int> missing;
+    std::copy_if(m_wanted.begin(), m_wanted.end(), std::back_inserter(missing),
+                 [this](int part) { return !m_cells->isReady(part); });
+    m_renderer->request(missing);
+}
+
+void GalleryWindow::onCellReady(quint64, int part, const QImage& picture) {
+    m_cells->setPicture(part, picture);
+}
+
+bool GalleryWindow::wantedCellsReady() const {
+    return std::all_of(m_wanted.begin(), m_wanted.end(),
+                       [this](int part) { return m_cells->isReady(part); });
+}
+
+bool GalleryWindow::upToDate() const {
+    return !m_refreshTimer.isActive() && !m_scrollTimer.isActive() && wantedCellsReady();
+}
+
+}  // namespace kelvaro
