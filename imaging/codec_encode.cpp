@@ -4,6 +4,7 @@
 #include <QBuffer>
 #include <QImage>
 #include <QImageWriter>
+#include <algorithm>
 #include <cstring>
 
 #include "imaging/export.h"
@@ -13,18 +14,32 @@
 namespace kelvaro {
 namespace {
 
-// The opaque capture as a 32-bit RGB image, scaled smoothly to edge x edge pixels.
-QImage scaledCapture(const CanvasPixels& canvas, int edge) {
+// The canvas as a QImage: the opaque capture as 32-bit RGB, or the premultiplied canvas itself.
+QImage canvasImage(const CanvasPixels& canvas, Backdrop backdrop) {
     auto capture = makeCanvasPixels();
-    captureOpaque(canvas, *capture);
-    QImage image(kCanvasSize, kCanvasSize, QImage::Format_RGB32);
+    if (backdrop == Backdrop::Opaque)
+        captureOpaque(canvas, *capture);
+    else
+        *capture = canvas;
+    QImage image(kCanvasSize, kCanvasSize,
+                 backdrop == Backdrop::Opaque ? QImage::Format_RGB32
+                                              : QImage::Format_ARGB32_Premultiplied);
     for (int y = 0; y < kCanvasSize; ++y) {
         std::memcpy(image.scanLine(y), capture->data() + y * kCanvasSize,
                     kCanvasSize * sizeof(Argb));
     }
-    if (edge == kCanvasSize)
-        return image;
-    return image.scaled(edge, edge, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return image;
+}
+
+// The image's pixels as QImage holds them: 32-bit RGB when opaque, straight ARGB otherwise.
+QImage qtImageOf(const PortraitImage& image) {
+    QImage qt(image.width, image.height,
+              image.backdrop == Backdrop::Opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32);
+    for (int y = 0; y < image.height; ++y) {
+        std::memcpy(qt.scanLine(y), image.pixels.data() + static_cast<std::size_t>(y) * image.width,
+                    static_cast<std::size_t>(image.width) * sizeof(Argb));
+    }
+    return qt;
 }
 
 // Encodes the whole image in memory; nothing when the encoder fails.
@@ -52,18 +67,56 @@ std::optional<std::string> findEncoderFormat(std::string_view mimeType) {
     return std::nullopt;
 }
 
-std::optional<std::string> encodePortrait(const CanvasPixels& canvas, int sizeChoice,
-                                          ExportFormat format, std::string_view recipe) {
+PortraitImage scaledPortrait(const CanvasPixels& canvas, int edge, Backdrop backdrop) {
+    QImage image = canvasImage(canvas, backdrop);
+    if (edge != kCanvasSize)
+        image = image.scaled(edge, edge, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    image = image.convertToFormat(backdrop == Backdrop::Opaque ? QImage::Format_RGB32
+                                                               : QImage::Format_ARGB32);
+    PortraitImage scaled{image.width(), image.height(), backdrop, {}};
+    scaled.pixels.resize(static_cast<std::size_t>(scaled.width) * scaled.height);
+    for (int y = 0; y < scaled.height; ++y) {
+        std::memcpy(scaled.pixels.data() + static_cast<std::size_t>(y) * scaled.width,
+                    image.constScanLine(y), static_cast<std::size_t>(scaled.width) * sizeof(Argb));
+    }
+    return scaled;
+}
+
+PortraitImage emptySheet(int width, int height) {
+    return {width, height, Backdrop::Transparent,
+            std::vector<Argb>(static_cast<std::size_t>(width) * height, 0)};
+}
+
+void placeImage(const PortraitImage& cell, PortraitImage& sheet, int left, int top) {
+    const int first = std::max(0, -left);
+    const int last = std::min(cell.width, sheet.width - left);
+    if (first >= last)
+        return;
+    for (int y = std::max(0, -top); y < cell.height && top + y < sheet.height; ++y) {
+        const Argb* from = cell.pixels.data() + static_cast<std::size_t>(y) * cell.width;
+        Argb* to = sheet.pixels.data() + static_cast<std::size_t>(top + y) * sheet.width + left;
+        std::copy(from + first, from + last, to + first);
+    }
+}
+
+std::optional<std::string> encodeImage(const PortraitImage& image, ExportFormat format,
+                                       std::string_view recipe) {
     const auto encoder = findEncoderFormat(mimeTypeOf(format));
     if (!encoder)
         return std::nullopt;
-    const auto bytes = encode(scaledCapture(canvas, exportEdgeLength(sizeChoice)), *encoder);
+    const auto bytes = encode(qtImageOf(image), *encoder);
     if (!bytes)
         return std::nullopt;
     std::string encoded = bytes->toStdString();
     if (format != ExportFormat::Png || recipe.empty())
         return encoded;
     return withTextChunk(encoded, kRecipeKeyword, recipe);
+}
+
+std::optional<std::string> encodePortrait(const CanvasPixels& canvas, int sizeChoice,
+                                          ExportFormat format, std::string_view recipe) {
+    return encodeImage(scaledPortrait(canvas, exportEdgeLength(sizeChoice), Backdrop::Opaque),
+                       format, recipe);
 }
 
 bool exportPortrait(const CanvasPixels& canvas, int sizeChoice, const std::filesystem::path& file,
