@@ -21,9 +21,9 @@ QImage canvasImage(const CanvasPixels& canvas, Backdrop backdrop) {
         captureOpaque(canvas, *capture);
     else
         *capture = canvas;
-    QImage image(kCanvasSize, kCanvasSize,
-                 backdrop == Backdrop::Opaque ? QImage::Format_RGB32
-                                              : QImage::Format_ARGB32_Premultiplied);
+    QImage image(
+        kCanvasSize, kCanvasSize,
+        backdrop == Backdrop::Opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
     for (int y = 0; y < kCanvasSize; ++y) {
         std::memcpy(image.scanLine(y), capture->data() + y * kCanvasSize,
                     kCanvasSize * sizeof(Argb));

@@ -86,7 +86,8 @@ void chooseDrawnParts(PortraitState& state, std::span<const int> elements, const
         state.layer(element).partNumber = draw(highestOf(state, element));
 }
 
-void loadDrawnParts(PortraitState& state, std::span<const int> elements, const MessageSink& report) {
+void loadDrawnParts(PortraitState& state, std::span<const int> elements,
+                    const MessageSink& report) {
     for (int element : elements)
         loadLayers(state, loadGroup(element), report);
     maskIris(state);

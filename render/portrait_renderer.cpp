@@ -66,8 +66,9 @@ PortraitRenderer::PortraitRenderer(const Library& library)
 
 bool PortraitRenderer::show(const PortraitDocument& document, std::string& failure) {
     failure.clear();
-    apply(document, *m_state, [&](const std::string& m) { failure = failureLine(m); },
-          ApplyScope::Changes);
+    apply(
+        document, *m_state, [&](const std::string& m) { failure = failureLine(m); },
+        ApplyScope::Changes);
     return failure.empty();
 }
 

@@ -29,8 +29,7 @@ struct Library {
 
 // The library at `base` with its parts counted; the line to report when it has no picture/
 // folder or no wall that decodes.
-std::variant<Library, std::string> openLibrary(const std::filesystem::path& base,
-                                               PartCache& cache);
+std::variant<Library, std::string> openLibrary(const std::filesystem::path& base, PartCache& cache);
 
 // The portrait the editor shows when it opens on the library with the all-zero pattern: every
 // part 000 at its place, every layer recoloured with the default settings, the iris masked.

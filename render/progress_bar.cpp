@@ -14,8 +14,8 @@ constexpr int kBarWidth = 30;
 }  // namespace
 
 std::string progressLine(int done, int total, double seconds) {
-    const int filled = total > 0 ? static_cast<int>(static_cast<long long>(done) * kBarWidth / total)
-                                 : kBarWidth;
+    const int filled =
+        total > 0 ? static_cast<int>(static_cast<long long>(done) * kBarWidth / total) : kBarWidth;
     std::string line = "[" + std::string(static_cast<std::size_t>(filled), '#') +
                        std::string(static_cast<std::size_t>(kBarWidth - filled), '-') + "]";
     char figures[64];
@@ -25,7 +25,8 @@ std::string progressLine(int done, int total, double seconds) {
 }
 
 ProgressBar::ProgressBar(int total)
-    : m_total(total), m_enabled(::isatty(STDERR_FILENO) == 1),
+    : m_total(total),
+      m_enabled(::isatty(STDERR_FILENO) == 1),
       m_start(std::chrono::steady_clock::now()) {}
 
 ProgressBar::~ProgressBar() {

@@ -198,8 +198,8 @@ std::variant<Options, std::string> parseOptions(std::span<const std::string> arg
         }
         std::string_view value;
         bool inlineValue = false;
-        if (const auto equals = argument.find('='); argument.starts_with("--") &&
-                                                    equals != std::string_view::npos) {
+        if (const auto equals = argument.find('=');
+            argument.starts_with("--") && equals != std::string_view::npos) {
             value = argument.substr(equals + 1);
             argument = argument.substr(0, equals);
             inlineValue = true;

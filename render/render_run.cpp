@@ -51,7 +51,8 @@ bool makeFolder(const fs::path& folder) {
 class Run {
 public:
     Run(const Options& options, Library library, int jobs)
-        : m_options(options), m_library(std::move(library)),
+        : m_options(options),
+          m_library(std::move(library)),
           m_workers(options.threads > 0 ? options.threads : defaultWorkerCount()),
           m_failures(static_cast<std::size_t>(jobs)) {
         m_renderers.resize(static_cast<std::size_t>(m_workers));

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 // The decoded-part cache: kept pixels are reused only while the file is the same version, the
 // byte bound holds, and loads through a portrait take their pixels from it.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
