@@ -7,6 +7,7 @@
 // its pixels from the renderer's.
 //
 // kelvaro-bench-render [COUNT]   (default 1000 portraits; needs /usr/bin/convert)
+#include <time.h>
 #include <QImage>
 #include <QTemporaryDir>
 #include <algorithm>
@@ -64,26 +65,45 @@ std::size_t renderOne(PortraitRenderer& renderer, const PortraitDocument& docume
     return bytes ? bytes->size() : 0;
 }
 
+// The CPU time the calling thread has used, in seconds.
+double threadSeconds() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+}
+
+struct Rate {
+    double wall = 0;  // portraits per second of wall time
+    double cpu = 0;   // portraits per second of CPU time, per thread
+};
+
 // Portraits per second over `rounds` passes of the cast on `threads` threads.
-double rate(const Library& library, const std::vector<PortraitDocument>& cast, int threads,
-            int rounds) {
+Rate rate(const Library& library, const std::vector<PortraitDocument>& cast, int threads,
+          int rounds) {
     std::vector<std::unique_ptr<PortraitRenderer>> renderers;
     for (int t = 0; t < threads; ++t)
         renderers.push_back(std::make_unique<PortraitRenderer>(library));
     const auto start = Clock::now();
     std::vector<std::thread> workers;
+    std::vector<double> cpu(static_cast<std::size_t>(threads));
     for (int t = 0; t < threads; ++t) {
         workers.emplace_back([&, t] {
+            const double begin = threadSeconds();
             for (int round = 0; round < rounds; ++round) {
                 for (std::size_t i = static_cast<std::size_t>(t); i < cast.size();
                      i += static_cast<std::size_t>(threads))
                     renderOne(*renderers[static_cast<std::size_t>(t)], cast[i]);
             }
+            cpu[static_cast<std::size_t>(t)] = threadSeconds() - begin;
         });
     }
     for (std::thread& worker : workers)
         worker.join();
-    return static_cast<double>(cast.size()) * rounds / secondsSince(start);
+    const double portraits = static_cast<double>(cast.size()) * rounds;
+    double cpuSeconds = 0;
+    for (double seconds : cpu)
+        cpuSeconds += seconds;
+    return {portraits / secondsSince(start), portraits / cpuSeconds};
 }
 
 double runSeconds(const std::string& command) {
@@ -108,13 +128,12 @@ std::string convertScript(const PortraitState& state, const fs::path& folder, in
     for (int index : drawOrder()) {
         const LayerState& layer = state.layer(index);
         const std::string name = "layer" + std::to_string(index) + ".png";
-        writeImage(QImage(reinterpret_cast<const uchar*>(layer.image->data()), kPartSize,
-                          kPartSize, QImage::Format_ARGB32),
+        writeImage(QImage(reinterpret_cast<const uchar*>(layer.image->data()), kPartSize, kPartSize,
+                          QImage::Format_ARGB32),
                    folder / name);
         // Layer point (95 - x, 95 - y) lies on the pivot; SRT turns about it and keeps it there.
         char srt[128];
-        std::snprintf(srt, sizeof srt, "%d,%d 1 %d 95,95", 95 - layer.x, 95 - layer.y,
-                      layer.angle);
+        std::snprintf(srt, sizeof srt, "%d,%d 1 %d 95,95", 95 - layer.x, 95 - layer.y, layer.angle);
         script += " \\( " + name +
                   " -virtual-pixel transparent -define distort:viewport=192x192+0+0"
                   " -distort SRT '" +
@@ -163,7 +182,8 @@ PortraitDocument turnedPortrait(PortraitDocument document) {
 }
 
 void compareWithConvert(const Library& library, const PortraitDocument& document,
-                        const fs::path& folder, const std::string& program) {
+                        const PortraitDocument& other, const fs::path& folder,
+                        const std::string& program) {
     PortraitRenderer renderer(library);
     std::string failure;
     renderer.show(document, failure);
@@ -179,11 +199,12 @@ void compareWithConvert(const Library& library, const PortraitDocument& document
         convertTime += runSeconds("MAGICK_THREAD_LIMIT=1 sh " + (folder / "compose96.sh").string());
     convertTime /= kRuns;
 
-    // The renderer on the same portrait: in process (parts cached) and as a program run.
+    // The renderer on the same portrait: in process (parts cached; every other render is
+    // another portrait, so that nothing is left over from the one before) and as a program run.
     constexpr int kRenders = 2000;
     const auto start = Clock::now();
     for (int i = 0; i < kRenders; ++i)
-        renderOne(renderer, i % 2 == 0 ? document : render::openingDocument(library));
+        renderOne(renderer, i % 2 == 0 ? document : other);
     const double inProcess = secondsSince(start) / kRenders;
     DocumentFile file;
     file.portrait = document;
@@ -231,10 +252,27 @@ int main(int argc, char** argv) {
     rate(library, cast, 1, 1);  // every part decoded once, into the cache
     std::printf("Cast of %d portraits drawn from the sample library, 96x96 PNG with recipe:\n",
                 count);
-    const double one = rate(library, cast, 1, 3);
-    const double two = rate(library, cast, 2, 3);
-    std::printf("  in process, 1 thread   %7.0f portraits/s\n", one);
-    std::printf("  in process, 2 threads  %7.0f portraits/s (%.2fx)\n", two, two / one);
+    const Rate one = rate(library, cast, 1, 3);
+    const Rate two = rate(library, cast, 2, 3);
+    std::printf("  in process, 1 thread   %7.0f portraits/s wall, %7.0f per CPU second\n", one.wall,
+                one.cpu);
+    std::printf(
+        "  in process, 2 threads  %7.0f portraits/s wall (%.2fx), %7.0f per CPU second "
+        "and thread\n",
+        two.wall, two.wall / one.wall, two.cpu);
+    {
+        const PortraitDocument opening = render::openingDocument(library);
+        PortraitRenderer renderer(library);
+        std::string failure;
+        const auto start = Clock::now();
+        for (int i = 0; i < count; ++i) {
+            renderer.drawFrom(opening, generatedElements(), static_cast<std::uint64_t>(i), failure);
+            encodeImage(renderer.picture(kEdge, Backdrop::Opaque), ExportFormat::Png,
+                        renderer.recipe(kEdge, static_cast<std::uint64_t>(i)));
+        }
+        std::printf("  drawn (--random) in process, 1 thread  %7.0f portraits/s\n",
+                    count / secondsSince(start));
+    }
 
     // The program itself on files: documents in, PNG files out, on a RAM disk so that the disk's
     // flushes (every file is synced before it replaces the old one) are not what is measured.
@@ -245,9 +283,9 @@ int main(int argc, char** argv) {
     for (std::size_t i = 0; i < cast.size(); ++i) {
         DocumentFile file;
         file.portrait = cast[i];
-        const fs::path name = base / ("p" + std::to_string(i) + ".kelvaro");
+        const fs::path name = base / std::to_string(i) += ".kelvaro";
         writeDocumentFile(name, file);
-        list += " " + name.string();
+        list.append(" ").append(name.string());
     }
     std::ofstream(base / "list") << list;
     for (int jobs : {1, 2}) {
@@ -255,10 +293,11 @@ int main(int argc, char** argv) {
                                     library.base.string() + " --size 96 -o " +
                                     (base / "out").string() + list;
         const double seconds = runSeconds(command);
-        std::printf("  kelvaro-render -j%d on files (%d .kelvaro -> PNG, one run)  %7.0f "
-                    "portraits/s\n",
-                    jobs, count, count / seconds);
+        std::printf(
+            "  kelvaro-render -j%d on files (%d .kelvaro -> PNG, one run)  %7.0f "
+            "portraits/s\n",
+            jobs, count, count / seconds);
     }
-    compareWithConvert(library, turnedPortrait(cast.front()), base, program);
+    compareWithConvert(library, turnedPortrait(cast.front()), cast.back(), base, program);
     return 0;
 }

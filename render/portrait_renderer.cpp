@@ -66,6 +66,7 @@ PortraitRenderer::PortraitRenderer(const Library& library)
 
 bool PortraitRenderer::show(const PortraitDocument& document, std::string& failure) {
     failure.clear();
+    m_drawnFrom = nullptr;
     apply(
         document, *m_state, [&](const std::string& m) { failure = failureLine(m); },
         ApplyScope::Changes);
@@ -78,6 +79,14 @@ bool PortraitRenderer::draw(std::span<const int> elements, std::uint64_t seed,
     chooseDrawnParts(*m_state, elements, splitMixPartDraw(seed));
     loadDrawnParts(*m_state, elements, [&](const std::string& m) { failure = failureLine(m); });
     return failure.empty();
+}
+
+bool PortraitRenderer::drawFrom(const PortraitDocument& base, std::span<const int> elements,
+                                std::uint64_t seed, std::string& failure) {
+    if (m_drawnFrom != &base && !show(base, failure))
+        return false;
+    m_drawnFrom = &base;
+    return draw(elements, seed, failure);
 }
 
 PortraitImage PortraitRenderer::picture(int edge, Backdrop backdrop) {

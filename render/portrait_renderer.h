@@ -52,6 +52,14 @@ public:
     // the iris is masked again.
     bool draw(std::span<const int> elements, std::uint64_t seed, std::string& failure);
 
+    // Shows `base` and draws as above. A draw replaces everything the drawn elements' layers
+    // hold (part numbers, pixels, colours) and masks the iris again from the placements, which a
+    // draw never changes; so after one draw from `base` the portrait is `base` again for the next
+    // draw, and only the first draw of a renderer shows `base` itself (later ones would reload
+    // the drawn layers twice).
+    bool drawFrom(const PortraitDocument& base, std::span<const int> elements, std::uint64_t seed,
+                  std::string& failure);
+
     // The shown portrait scaled to `edge`, with the wall (Opaque) or without (Transparent).
     PortraitImage picture(int edge, Backdrop backdrop);
 
@@ -64,6 +72,7 @@ public:
 private:
     std::unique_ptr<PortraitState> m_state;
     std::unique_ptr<CanvasPixels> m_canvas;
+    const PortraitDocument* m_drawnFrom = nullptr;
 };
 
 }  // namespace kelvaro::render

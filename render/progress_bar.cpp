@@ -4,6 +4,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace kelvaro::render {
@@ -16,12 +17,15 @@ constexpr int kBarWidth = 30;
 std::string progressLine(int done, int total, double seconds) {
     const int filled =
         total > 0 ? static_cast<int>(static_cast<long long>(done) * kBarWidth / total) : kBarWidth;
-    std::string line = "[" + std::string(static_cast<std::size_t>(filled), '#') +
-                       std::string(static_cast<std::size_t>(kBarWidth - filled), '-') + "]";
+    std::string line(kBarWidth + 2, '-');
+    line.front() = '[';
+    line.back() = ']';
+    std::fill_n(line.begin() + 1, std::clamp(filled, 0, kBarWidth), '#');
     char figures[64];
     const double rate = seconds > 0 ? done / seconds : 0.0;
     std::snprintf(figures, sizeof figures, " %d/%d  %.0f/s", done, total, rate);
-    return line + figures;
+    line.append(figures);
+    return line;
 }
 
 ProgressBar::ProgressBar(int total)

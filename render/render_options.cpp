@@ -248,13 +248,13 @@ std::string helpText() {
         "\n"
         "Options:\n";
     for (const OptionInfo& info : kOptions) {
-        std::string names = "  ";
+        text.append("  ");
         if (!info.alias.empty())
-            names += std::string(info.alias) + ", ";
-        names += std::string(info.name);
+            text.append(info.alias).append(", ");
+        text.append(info.name);
         if (!info.value.empty())
-            names += " " + std::string(info.value);
-        text += names + "\n      " + std::string(info.help) + "\n";
+            text.append(" ").append(info.value);
+        text.append("\n      ").append(info.help).append("\n");
     }
     text +=
         "\n"

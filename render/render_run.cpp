@@ -155,10 +155,10 @@ std::vector<int> drawnElements(const Options& options) {
 
 // "0001.png": the number from 1, at least four digits, as many as the count has.
 fs::path castName(int number, int count, ExportFormat format) {
-    const int digits = std::max(4, static_cast<int>(std::to_string(count).size()));
-    char name[32];
-    std::snprintf(name, sizeof name, "%0*d%s", digits, number, suffixOf(format));
-    return name;
+    const std::size_t digits = std::max<std::size_t>(4, std::to_string(count).size());
+    std::string name = std::to_string(number);
+    name.insert(0, digits - std::min(digits, name.size()), '0');
+    return name + suffixOf(format);
 }
 
 Lines renderCast(const Options& options, Library library) {
@@ -180,7 +180,7 @@ Lines renderCast(const Options& options, Library library) {
     return run.each([&](int index, PortraitRenderer& renderer) -> std::string {
         const std::uint64_t seed = *options.seed + static_cast<std::uint64_t>(index);
         std::string failure;
-        if (!renderer.show(base, failure) || !renderer.draw(elements, seed, failure))
+        if (!renderer.drawFrom(base, elements, seed, failure))
             return failure;
         return run.write(renderer, edge, format,
                          options.output / castName(index + 1, options.count, format), seed);
