@@ -25,8 +25,8 @@ std::string withoutDensity(const std::string& png) {
     std::string kept = png.substr(0, 8);
     for (std::size_t at = 8; at + 12 <= png.size();) {
         const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(png[at + i]); };
-        const std::size_t length = (std::size_t{byte(0)} << 24) | (byte(1) << 16) |
-                                   (byte(2) << 8) | byte(3);
+        const std::size_t length =
+            (std::size_t{byte(0)} << 24) | (byte(1) << 16) | (byte(2) << 8) | byte(3);
         if (png.compare(at + 4, 4, "pHYs") != 0)
             kept += png.substr(at, 12 + length);
         at += 12 + length;
@@ -49,8 +49,7 @@ TEST(RenderMatch, RendererWritesWhatZapiszWroteAtEverySize) {
     for (const bool sample : {false, true}) {
         SCOPED_TRACE(sample ? "sample library" : "test library");
         TempFolder out;
-        EditorFixture editor(sample ? useSampleLibrary
-                                    : std::function<void(const fs::path&)>());
+        EditorFixture editor(sample ? useSampleLibrary : std::function<void(const fs::path&)>());
         editor.open();
         buildPortraitWithControls(editor);
         const fs::path document = out.path() / "face.kelvaro";
@@ -71,8 +70,7 @@ TEST(RenderMatch, RendererWritesWhatZapiszWroteAtEverySize) {
             ASSERT_TRUE(editor.modals().messages.isEmpty())
                 << editor.modals().messages.join("; ").toStdString();
 
-            const fs::path rendered =
-                out.path() / ("render-" + std::to_string(size.edge) + ".png");
+            const fs::path rendered = out.path() / ("render-" + std::to_string(size.edge) + ".png");
             const auto result = runRenderer({"--library", toQtPath(editor.base()), "-o",
                                              toQtPath(rendered), toQtPath(document)});
             ASSERT_EQ(result.exitCode, 0) << result.err;
