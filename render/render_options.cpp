@@ -6,7 +6,6 @@
 #include <charconv>
 #include <string_view>
 
-#include "imaging/file_boundary.h"
 #include "model/element_names.h"
 #include "model/layer_tables.h"
 
@@ -22,6 +21,11 @@ struct OptionInfo {
     std::string_view help;
     Setter set;
 };
+
+// A file name from the command line: its bytes as they are, whatever the encoding.
+std::filesystem::path pathOf(std::string_view argument) {
+    return std::filesystem::path(std::string(argument));
+}
 
 std::string badValue(std::string_view option, std::string_view value) {
     return "オプションの値が正しくありません: " + std::string(option) + " " + std::string(value);
@@ -71,7 +75,7 @@ const std::array<OptionInfo, 12> kOptions = {{
     {"--library", "", "DIR",
      "The folder that holds picture/ (default: the current folder, as the editor).",
      [](Options& o, std::string_view v) -> std::optional<std::string> {
-         o.library = toPath(QString::fromUtf8(v.data(), static_cast<qsizetype>(v.size())));
+         o.library = pathOf(v);
          return std::nullopt;
      }},
     {"--size", "", "N",
@@ -101,7 +105,7 @@ const std::array<OptionInfo, 12> kOptions = {{
     {"--output", "-o", "OUT",
      "The file to write (one PORTRAIT, or the sheet), or the folder to write into.",
      [](Options& o, std::string_view v) -> std::optional<std::string> {
-         o.output = toPath(QString::fromUtf8(v.data(), static_cast<qsizetype>(v.size())));
+         o.output = pathOf(v);
          return std::nullopt;
      }},
     {"--random", "", "COUNT", "Draw COUNT portraits (1 to 1000000) into the folder OUT.",
@@ -124,7 +128,7 @@ const std::array<OptionInfo, 12> kOptions = {{
      "The portrait the draws start from: its parts, placements and tints (default: every part "
      "000 at its place, in the default colours).",
      [](Options& o, std::string_view v) -> std::optional<std::string> {
-         o.base = toPath(QString::fromUtf8(v.data(), static_cast<qsizetype>(v.size())));
+         o.base = pathOf(v);
          return std::nullopt;
      }},
     {"--lock", "", "ELEMENT,...",
@@ -189,7 +193,7 @@ std::variant<Options, std::string> parseOptions(std::span<const std::string> arg
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         std::string_view argument = arguments[i];
         if (onlyPortraits || argument == "-" || !argument.starts_with("-")) {
-            options.portraits.push_back(toPath(QString::fromStdString(arguments[i])));
+            options.portraits.push_back(pathOf(arguments[i]));
             continue;
         }
         if (argument == "--") {

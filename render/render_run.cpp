@@ -109,7 +109,9 @@ int edgeFor(const Options& options, const PortraitDocument& document) {
 // Each PORTRAIT to OUT itself (one portrait, OUT not a folder) or into the folder OUT.
 Lines renderPortraits(const Options& options, Library library) {
     std::error_code error;
-    const bool oneFile = options.portraits.size() == 1 && !fs::is_directory(options.output, error);
+    // "faces/" names a folder even before it exists.
+    const bool oneFile = options.portraits.size() == 1 && options.output.has_filename() &&
+                         !fs::is_directory(options.output, error);
     std::string extension = extensionOf(options.output);
     std::transform(extension.begin(), extension.end(), extension.begin(), ::tolower);
     const ExportFormat format = options.format.value_or(

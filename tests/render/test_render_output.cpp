@@ -159,6 +159,11 @@ TEST(RenderOutput, SeveralPortraitsGoIntoTheFolderUnderTheirNames) {
     // The renderer reads the library from the folder it starts in, as the editor does.
     expectSuccess(runRenderer({"-o", q(folder.path() / "here.png"), inputs[0]}, sampleLibrary()));
     EXPECT_TRUE(QImage(q(folder.path() / "here.png")) == QImage(q(out / "anna.png")));
+    // A name ending in "/" is a folder even for one portrait; names keep their characters.
+    const fs::path odd = folder.path() / "in" / "Zażółć gęślą.kelvaro";
+    writePortrait(odd, 1);
+    expectSuccess(runRenderer(onSample({"-o", q(folder.path() / "odd") + "/", q(odd)})));
+    EXPECT_EQ(QImage(q(folder.path() / "odd" / "Zażółć gęślą.png")).size(), QSize(96, 96));
     // A PNG the renderer wrote is a portrait too.
     expectSuccess(runRenderer(
         onSample({"--size", "48", "-o", q(folder.path() / "again.png"), q(out / "anna.png")})));
