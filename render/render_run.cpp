@@ -80,8 +80,6 @@ public:
         return lines;
     }
 
-    const Library& library() const { return m_library; }
-
     // Writes the portrait the renderer shows at `edge` to `file`; the failure line or "".
     std::string write(PortraitRenderer& renderer, int edge, ExportFormat format,
                       const fs::path& file, std::optional<std::uint64_t> seed) {
