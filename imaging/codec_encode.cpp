@@ -4,6 +4,7 @@
 #include <QBuffer>
 #include <QImage>
 #include <QImageWriter>
+#include <algorithm>
 #include <cstring>
 
 #include "imaging/export.h"
@@ -13,6 +14,17 @@
 
 namespace kelvaro {
 namespace {
+
+// The image's pixels as QImage holds them: 32-bit RGB when opaque, straight ARGB otherwise.
+QImage qtImageOf(const PortraitImage& image) {
+    QImage qt(image.width, image.height,
+              image.backdrop == Backdrop::Opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32);
+    for (int y = 0; y < image.height; ++y) {
+        std::memcpy(qt.scanLine(y), image.pixels.data() + static_cast<std::size_t>(y) * image.width,
+                    static_cast<std::size_t>(image.width) * sizeof(Argb));
+    }
+    return qt;
+}
 
 // Encodes the whole image in memory; nothing when the encoder fails.
 std::optional<QByteArray> encode(const QImage& image, const std::string& format) {
@@ -25,12 +37,28 @@ std::optional<QByteArray> encode(const QImage& image, const std::string& format)
     return bytes;
 }
 
+// The encoded bytes as a string, a PNG with `recipe` in its recipe chunk when given.
+std::optional<std::string> withRecipe(const std::optional<QByteArray>& bytes, ExportFormat format,
+                                      std::string_view recipe) {
+    if (!bytes)
+        return std::nullopt;
+    std::string encoded = bytes->toStdString();
+    if (format != ExportFormat::Png || recipe.empty())
+        return encoded;
+    return withTextChunk(encoded, kRecipeKeyword, recipe);
+}
+
 }  // namespace
 
-QImage exportedImage(const CanvasPixels& canvas, int edge) {
+QImage exportedImage(const CanvasPixels& canvas, int edge, Backdrop backdrop) {
     auto capture = makeCanvasPixels();
-    captureOpaque(canvas, *capture);
-    QImage image(kCanvasSize, kCanvasSize, QImage::Format_RGB32);
+    if (backdrop == Backdrop::Opaque)
+        captureOpaque(canvas, *capture);
+    else
+        *capture = canvas;
+    QImage image(
+        kCanvasSize, kCanvasSize,
+        backdrop == Backdrop::Opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
     for (int y = 0; y < kCanvasSize; ++y) {
         std::memcpy(image.scanLine(y), capture->data() + y * kCanvasSize,
                     kCanvasSize * sizeof(Argb));
@@ -52,18 +80,51 @@ std::optional<std::string> findEncoderFormat(std::string_view mimeType) {
     return std::nullopt;
 }
 
+PortraitImage scaledPortrait(const CanvasPixels& canvas, int edge, Backdrop backdrop) {
+    const QImage image = exportedImage(canvas, edge, backdrop)
+                             .convertToFormat(backdrop == Backdrop::Opaque ? QImage::Format_RGB32
+                                                                           : QImage::Format_ARGB32);
+    PortraitImage scaled{image.width(), image.height(), backdrop, {}};
+    scaled.pixels.resize(static_cast<std::size_t>(scaled.width) * scaled.height);
+    for (int y = 0; y < scaled.height; ++y) {
+        std::memcpy(scaled.pixels.data() + static_cast<std::size_t>(y) * scaled.width,
+                    image.constScanLine(y), static_cast<std::size_t>(scaled.width) * sizeof(Argb));
+    }
+    return scaled;
+}
+
+PortraitImage emptySheet(int width, int height) {
+    return {width, height, Backdrop::Transparent,
+            std::vector<Argb>(static_cast<std::size_t>(width) * height, 0)};
+}
+
+void placeImage(const PortraitImage& cell, PortraitImage& sheet, int left, int top) {
+    const int first = std::max(0, -left);
+    const int last = std::min(cell.width, sheet.width - left);
+    if (first >= last)
+        return;
+    for (int y = std::max(0, -top); y < cell.height && top + y < sheet.height; ++y) {
+        const Argb* from = cell.pixels.data() + static_cast<std::size_t>(y) * cell.width;
+        Argb* to = sheet.pixels.data() + static_cast<std::size_t>(top + y) * sheet.width + left;
+        std::copy(from + first, from + last, to + first);
+    }
+}
+
+std::optional<std::string> encodeImage(const PortraitImage& image, ExportFormat format,
+                                       std::string_view recipe) {
+    const auto encoder = findEncoderFormat(mimeTypeOf(format));
+    if (!encoder)
+        return std::nullopt;
+    return withRecipe(encode(qtImageOf(image), *encoder), format, recipe);
+}
+
 std::optional<std::string> encodePortrait(const CanvasPixels& canvas, int sizeChoice,
                                           ExportFormat format, std::string_view recipe) {
     const auto encoder = findEncoderFormat(mimeTypeOf(format));
     if (!encoder)
         return std::nullopt;
-    const auto bytes = encode(exportedImage(canvas, exportEdgeLength(sizeChoice)), *encoder);
-    if (!bytes)
-        return std::nullopt;
-    std::string encoded = bytes->toStdString();
-    if (format != ExportFormat::Png || recipe.empty())
-        return encoded;
-    return withTextChunk(encoded, kRecipeKeyword, recipe);
+    return withRecipe(encode(exportedImage(canvas, exportEdgeLength(sizeChoice)), *encoder), format,
+                      recipe);
 }
 
 bool exportPortrait(const CanvasPixels& canvas, int sizeChoice, const std::filesystem::path& file,

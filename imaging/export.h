@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "imaging/pixels.h"
 
@@ -49,7 +50,43 @@ bool exportPortrait(const CanvasPixels& canvas, int sizeChoice, const std::files
                     std::string_view recipe = {});
 
 // The bytes exportPortrait writes for that size and format, or nothing when encoding fails.
+// The same as encodeImage(scaledPortrait(canvas, exportEdgeLength(sizeChoice), Opaque), ...).
 std::optional<std::string> encodePortrait(const CanvasPixels& canvas, int sizeChoice,
                                           ExportFormat format, std::string_view recipe = {});
+
+// What a scaled portrait keeps: Opaque, the capture as export writes it (every pixel opaque, the
+// colour bytes as shown); Transparent, the canvas's own alpha (compose it without the wall and
+// without an opaque base), the colours made straight.
+enum class Backdrop { Opaque, Transparent };
+
+// An image in 0xAARRGGBB pixels with straight alpha, rows top to bottom without gaps.
+struct PortraitImage {
+    int width = 0;
+    int height = 0;
+    Backdrop backdrop = Backdrop::Opaque;
+    std::vector<Argb> pixels;
+};
+
+// Edge lengths a portrait may be scaled to.
+inline constexpr int kSmallestEdge = 16;
+inline constexpr int kLargestEdge = 1024;
+
+// The premultiplied canvas scaled to edge x edge pixels (kSmallestEdge..kLargestEdge) with the
+// smooth filter export uses; at 192 the canvas itself. Scaling a transparent canvas filters
+// premultiplied pixels, so no colour bleeds out of transparent ones.
+PortraitImage scaledPortrait(const CanvasPixels& canvas, int edge, Backdrop backdrop);
+
+// A transparent image of width x height pixels to place portraits on.
+PortraitImage emptySheet(int width, int height);
+
+// Copies `cell` into `sheet` with its top left corner at (left, top); whatever falls outside the
+// sheet is left out.
+void placeImage(const PortraitImage& cell, PortraitImage& sheet, int left, int top);
+
+// The image as PNG or BMP bytes (an opaque image as 24-bit colour, a transparent one as PNG with
+// an alpha channel; BMP holds no alpha), a PNG with `recipe` in its recipe chunk when given;
+// nothing when encoding fails.
+std::optional<std::string> encodeImage(const PortraitImage& image, ExportFormat format,
+                                       std::string_view recipe = {});
 
 }  // namespace kelvaro

@@ -7,12 +7,14 @@
 
 #include <QImage>
 
+#include "imaging/export.h"
 #include "imaging/pixels.h"
 
 namespace kelvaro {
 
-// The opaque capture of `canvas` as a 32-bit RGB image of `edge` x `edge` pixels (1..192),
-// scaled smoothly; at 192 the canvas itself.
-QImage exportedImage(const CanvasPixels& canvas, int edge);
+// The opaque capture of `canvas` as a 32-bit RGB image of `edge` x `edge` pixels, scaled
+// smoothly; at 192 the canvas itself. With a transparent backdrop, the premultiplied canvas
+// itself, scaled the same way (premultiplied, so no colour bleeds out of transparent pixels).
+QImage exportedImage(const CanvasPixels& canvas, int edge, Backdrop backdrop = Backdrop::Opaque);
 
 }  // namespace kelvaro

@@ -10,6 +10,7 @@
 #include "imaging/codec.h"
 #include "imaging/file_boundary.h"
 #include "imaging/png_recipe.h"
+#include "model/part_cache.h"
 
 namespace kelvaro {
 namespace {
@@ -111,7 +112,9 @@ DocumentFile documentOf(const PortraitState& state) {
         const int part = state.elementPart(layerInfo(layer).element);
         const fs::path relative = relativePartPath(layer, part);
         document.parts[static_cast<std::size_t>(layer)] = {
-            relative.generic_string(), sha256Of(state.baseDirectory / relative)};
+            relative.generic_string(),
+            state.partCache ? state.partCache->hashOf(state.baseDirectory / relative, sha256Of)
+                            : sha256Of(state.baseDirectory / relative)};
     }
     return document;
 }

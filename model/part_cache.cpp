@@ -80,6 +80,23 @@ void PartCache::trimToBound() {
     }
 }
 
+std::optional<std::string> PartCache::hashOf(const std::filesystem::path& file,
+                                             const FileHash& compute) {
+    const auto before = partFileVersion(file);
+    if (before) {
+        std::lock_guard lock(m_mutex);
+        const auto found = m_hashes.find(file.native());
+        if (found != m_hashes.end() && found->second.first == *before)
+            return found->second.second;
+    }
+    auto hash = compute(file);
+    if (hash && before && partFileVersion(file) == before) {
+        std::lock_guard lock(m_mutex);
+        m_hashes[file.native()] = {*before, *hash};
+    }
+    return hash;
+}
+
 PartCacheFigures PartCache::figures() const {
     std::lock_guard lock(m_mutex);
     return {m_order.size(), m_bytes, m_bound, m_hits, m_decodes};
@@ -95,6 +112,7 @@ void PartCache::clear() {
     std::lock_guard lock(m_mutex);
     m_index.clear();
     m_order.clear();
+    m_hashes.clear();
     m_bytes = 0;
 }
 

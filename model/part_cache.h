@@ -13,6 +13,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <list>
 #include <memory>
 #include <mutex>
@@ -63,6 +64,13 @@ public:
     // when it does not decode.
     bool decodeInto(const std::filesystem::path& file, PartPixels& out);
 
+    // The hash of the regular file at `file` as `compute` works it out, worked out once per file
+    // version (a file that changes while it is hashed is hashed again next time); nothing, and
+    // nothing kept, when `compute` gives nothing. Hashes are a few bytes each and are not counted
+    // against the byte bound.
+    using FileHash = std::function<std::optional<std::string>(const std::filesystem::path&)>;
+    std::optional<std::string> hashOf(const std::filesystem::path& file, const FileHash& compute);
+
     PartCacheFigures figures() const;
     void setBound(std::size_t byteBound);
     void clear();
@@ -82,6 +90,7 @@ private:
     mutable std::mutex m_mutex;
     Order m_order;
     std::unordered_map<std::string, Order::iterator> m_index;
+    std::unordered_map<std::string, std::pair<PartFileVersion, std::string>> m_hashes;
     std::size_t m_bytes = 0;
     std::size_t m_bound;
     std::uint64_t m_hits = 0;

@@ -80,10 +80,21 @@ void loadCurrentPart(PortraitState& state, const MessageSink& report) {
     recolourCurrentElement(state);
 }
 
-void chooseGeneratedParts(PortraitState& state, const PartDraw& draw) {
+void chooseDrawnParts(PortraitState& state, std::span<const int> elements, const PartDraw& draw) {
     state.saved = false;
-    for (int element : generatedElements())
+    for (int element : elements)
         state.layer(element).partNumber = draw(highestOf(state, element));
+}
+
+void loadDrawnParts(PortraitState& state, std::span<const int> elements,
+                    const MessageSink& report) {
+    for (int element : elements)
+        loadLayers(state, loadGroup(element), report);
+    maskIris(state);
+}
+
+void chooseGeneratedParts(PortraitState& state, const PartDraw& draw) {
+    chooseDrawnParts(state, generatedElements(), draw);
 }
 
 PartDraw seededPartDraw(unsigned seed) {
@@ -95,8 +106,7 @@ PartDraw seededPartDraw(unsigned seed) {
 }
 
 void loadGeneratedParts(PortraitState& state, const MessageSink& report) {
-    loadLayers(state, generatedLayers(), report);
-    maskIris(state);
+    loadDrawnParts(state, generatedElements(), report);
 }
 
 void choosePatternParts(PortraitState& state) {

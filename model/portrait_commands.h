@@ -7,6 +7,7 @@
 #pragma once
 
 #include <functional>
+#include <span>
 
 #include "model/part_library.h"
 #include "model/portrait_state.h"
@@ -42,9 +43,16 @@ bool setCurrentPart(PortraitState& state, int partNumber);
 // current settings.
 void loadCurrentPart(PortraitState& state, const MessageSink& report);
 
-// Draws a part number for each element Generate draws, in table order; `draw(highest)` returns
-// a number in 0..max(highest, 0). Clears the saved flag.
+// Draws a part number for each element of `elements`, one draw each in the order given;
+// `draw(highest)` returns a number in 0..max(highest, 0). Clears the saved flag.
 using PartDraw = std::function<int(int highest)>;
+void chooseDrawnParts(PortraitState& state, std::span<const int> elements, const PartDraw& draw);
+
+// Reloads the load groups of `elements` in the order given and re-masks the iris; nothing is
+// recoloured, so the reloaded layers show their files' own colours.
+void loadDrawnParts(PortraitState& state, std::span<const int> elements, const MessageSink& report);
+
+// Generate's draw: chooseDrawnParts over generatedElements().
 void chooseGeneratedParts(PortraitState& state, const PartDraw& draw);
 
 // The draw of the window's Generate: the standard generator seeded with `seed`.

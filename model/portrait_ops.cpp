@@ -19,6 +19,19 @@ int layerOffset(int a, int b) {
     return static_cast<int>(std::clamp<long long>(offset, -kPartSize, kPartSize));
 }
 
+// The layers in draw order as the compositor takes them; layers without an image are absent.
+std::array<CompositorLayer, kLayerCount> compositorLayers(const PortraitState& state) {
+    std::array<CompositorLayer, kLayerCount> layers{};
+    std::size_t i = 0;
+    for (int index : drawOrder()) {
+        const LayerState& l = state.layer(index);
+        if (l.hasImage)
+            layers[i] = {l.image.get(), l.x, l.y, l.angle, l.loadedBox};
+        ++i;
+    }
+    return layers;
+}
+
 }  // namespace
 
 void recolourLayer(PortraitState& state, int layerIndex) {
@@ -61,17 +74,14 @@ void maskIrisAt(PortraitState& state, IrisMaskOffset offset) {
 }
 
 void composePortrait(const PortraitState& state, CanvasPixels& out) {
-    std::array<CompositorLayer, kLayerCount> layers{};
-    std::size_t i = 0;
-    for (int index : drawOrder()) {
-        const LayerState& l = state.layer(index);
-        if (l.hasImage)
-            layers[i] = {l.image.get(), l.x, l.y, l.angle, l.loadedBox};
-        ++i;
-    }
     CompositorOptions options;
     options.opaqueBase = true;
-    composeCanvas(state.hasWall ? state.wall.get() : nullptr, layers, out, options);
+    composeCanvas(state.hasWall ? state.wall.get() : nullptr, compositorLayers(state), out,
+                  options);
+}
+
+void composeLayers(const PortraitState& state, CanvasPixels& out) {
+    composeCanvas(nullptr, compositorLayers(state), out);
 }
 
 }  // namespace kelvaro

@@ -34,4 +34,8 @@ void maskIrisAt(PortraitState& state, IrisMaskOffset offset);
 // or translucent.
 void composePortrait(const PortraitState& state, CanvasPixels& out);
 
+// Composes the 24 layers alone in draw order onto a transparent `out`: no wall, no opaque base,
+// the layers' alpha kept (premultiplied).
+void composeLayers(const PortraitState& state, CanvasPixels& out);
+
 }  // namespace kelvaro

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 // The decoded-part cache: kept pixels are reused only while the file is the same version, the
 // byte bound holds, and loads through a portrait take their pixels from it.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <fcntl.h>
@@ -12,8 +13,10 @@
 #include <thread>
 #include <vector>
 
+#include "model/document_file.h"
 #include "model/part_cache.h"
 #include "model/part_library.h"
+#include "tests/model/library_portrait.h"
 #include "tests/support/fixtures.h"
 
 namespace kelvaro {
@@ -74,6 +77,38 @@ TEST(PartCache, KeptPixelsServeOnlyTheSameVersionOfTheFile) {
         EXPECT_EQ(cache.figures().hits, 2 - r.decodes) << r.name;
         EXPECT_EQ(cache.figures().entries, 1u) << r.name;
     }
+}
+
+TEST(PartCache, FileHashesAreWorkedOutOncePerVersion) {
+    const TempFolder folder;
+    const fs::path file = folder.path() / "part.png";
+    writeSolidPart(file, kRed);
+    setModified(file, 1000000000);
+    PartCache cache;
+    int computed = 0;
+    const auto hash = [&](const fs::path& f) -> std::optional<std::string> {
+        ++computed;
+        return fs::exists(f) ? std::optional<std::string>("h" + std::to_string(computed))
+                             : std::nullopt;
+    };
+    EXPECT_EQ(cache.hashOf(file, hash), "h1");
+    EXPECT_EQ(cache.hashOf(file, hash), "h1");  // kept
+    EXPECT_EQ(computed, 1);
+    writeSolidPart(file, kBlue);
+    setModified(file, 2000000000);
+    EXPECT_EQ(cache.hashOf(file, hash), "h2");  // a new version is hashed again
+    EXPECT_EQ(cache.hashOf(file, hash), "h2");
+    fs::remove(file);
+    EXPECT_EQ(cache.hashOf(file, hash), std::nullopt);  // nothing to hash, nothing kept
+    EXPECT_EQ(cache.hashOf(file, hash), std::nullopt);
+    EXPECT_EQ(computed, 4);
+    // documentOf takes the parts' hashes through the portrait's cache: the same hashes as without.
+    auto state = test::openedPortrait();
+    const DocumentFile uncached = documentOf(*state);
+    state->partCache = &cache;
+    EXPECT_TRUE(documentOf(*state).parts == uncached.parts);
+    EXPECT_TRUE(documentOf(*state).parts == uncached.parts);
+    EXPECT_TRUE(uncached.parts[0].sha256.has_value());
 }
 
 TEST(PartCache, FailuresAreKeptButMissingFilesAreNot) {

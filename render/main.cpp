@@ -1,0 +1,28 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
+// kelvaro-render: renders Kelvaro portraits, drawn casts and face sheets without a window.
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "render/render_options.h"
+#include "render/render_run.h"
+
+int main(int argc, char** argv) {
+    using namespace kelvaro::render;
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    const auto parsed = parseOptions(arguments);
+    if (const auto* error = std::get_if<std::string>(&parsed)) {
+        std::fprintf(stderr, "kelvaro-render: %s\n", error->c_str());
+        return 2;
+    }
+    const Options& options = std::get<Options>(parsed);
+    if (options.help) {
+        std::fputs(helpText().c_str(), stdout);
+        return 0;
+    }
+    const auto failures = runRender(options);
+    for (const std::string& line : failures)
+        std::fprintf(stderr, "kelvaro-render: %s\n", line.c_str());
+    return failures.empty() ? 0 : 1;
+}

@@ -1,0 +1,108 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
+#include "render/portrait_renderer.h"
+
+#include <algorithm>
+
+#include "model/document_file.h"
+#include "model/portrait_commands.h"
+#include "model/portrait_ops.h"
+#include "model/seeded_draw.h"
+
+namespace kelvaro::render {
+namespace {
+
+// The editor's size choice for an edge length, when it has one.
+std::optional<int> sizeChoiceOf(int edge) {
+    for (int choice = 0; choice < 3; ++choice) {
+        if (exportEdgeLength(choice) == edge)
+            return choice;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::string failureLine(const std::string& message) {
+    std::string line = message;
+    if (const auto end = line.find('\n'); end != std::string::npos)
+        line.replace(end, 1, ": ");
+    std::replace(line.begin(), line.end(), '\n', ' ');
+    return line;
+}
+
+std::variant<Library, std::string> openLibrary(const std::filesystem::path& base,
+                                               PartCache& cache) {
+    std::error_code error;
+    if (!std::filesystem::is_directory(base / "picture", error))
+        return "部品ライブラリが見つかりません: " + (base / "picture").string();
+    PortraitState probe;
+    probe.baseDirectory = base;
+    probe.partCache = &cache;
+    if (!loadWall(probe, {}))
+        return wallFailureMessage() + ": " + wallPath(base).string();
+    countAllParts(probe);
+    return Library{base, probe.highestPart, &cache};
+}
+
+PortraitDocument openingDocument(const Library& library) {
+    PortraitState state;
+    state.baseDirectory = library.base;
+    state.partCache = library.cache;
+    state.highestPart = library.highestPart;
+    loadAllParts(state, {});
+    recolourAllLayers(state);
+    maskIris(state);
+    return capture(state);
+}
+
+PortraitRenderer::PortraitRenderer(const Library& library)
+    : m_state(std::make_unique<PortraitState>()), m_canvas(makeCanvasPixels()) {
+    m_state->baseDirectory = library.base;
+    m_state->partCache = library.cache;
+    m_state->highestPart = library.highestPart;
+    loadWall(*m_state, {});
+}
+
+bool PortraitRenderer::show(const PortraitDocument& document, std::string& failure) {
+    failure.clear();
+    m_drawnFrom = nullptr;
+    apply(
+        document, *m_state, [&](const std::string& m) { failure = failureLine(m); },
+        ApplyScope::Changes);
+    return failure.empty();
+}
+
+bool PortraitRenderer::draw(std::span<const int> elements, std::uint64_t seed,
+                            std::string& failure) {
+    failure.clear();
+    chooseDrawnParts(*m_state, elements, splitMixPartDraw(seed));
+    loadDrawnParts(*m_state, elements, [&](const std::string& m) { failure = failureLine(m); });
+    return failure.empty();
+}
+
+bool PortraitRenderer::drawFrom(const PortraitDocument& base, std::span<const int> elements,
+                                std::uint64_t seed, std::string& failure) {
+    if (m_drawnFrom != &base && !show(base, failure))
+        return false;
+    m_drawnFrom = &base;
+    return draw(elements, seed, failure);
+}
+
+PortraitImage PortraitRenderer::picture(int edge, Backdrop backdrop) {
+    if (backdrop == Backdrop::Opaque)
+        composePortrait(*m_state, *m_canvas);
+    else
+        composeLayers(*m_state, *m_canvas);
+    return scaledPortrait(*m_canvas, edge, backdrop);
+}
+
+std::string PortraitRenderer::recipe(int edge, std::optional<std::uint64_t> seed) {
+    DocumentFile document = documentOf(*m_state);
+    if (const auto choice = sizeChoiceOf(edge))
+        document.portrait.sizeChoice = *choice;
+    document.seed = seed;
+    return writeDocumentJson(document);
+}
+
+}  // namespace kelvaro::render

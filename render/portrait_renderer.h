@@ -1,0 +1,78 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
+// One worker's portrait: a portrait state on the part library that shows one document after
+// another, through the same rules and the same document the editor uses, so that its pixels are
+// the editor's. Parts come from a cache shared by every worker; each worker owns its state.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "imaging/export.h"
+#include "model/document_json.h"
+#include "model/part_cache.h"
+
+namespace kelvaro::render {
+
+// What every worker shares: the library, its part counts, the cache.
+struct Library {
+    std::filesystem::path base;  // holds picture/
+    std::array<int, kElementCount> highestPart{};
+    PartCache* cache = nullptr;
+};
+
+// The library at `base` with its parts counted; the line to report when it has no picture/
+// folder or no wall that decodes.
+std::variant<Library, std::string> openLibrary(const std::filesystem::path& base, PartCache& cache);
+
+// The portrait the editor shows when it opens on the library with the all-zero pattern: every
+// part 000 at its place, every layer recoloured with the default settings, the iris masked.
+PortraitDocument openingDocument(const Library& library);
+
+// A failure to report as one line: a message and the file it concerns, joined by ": ".
+std::string failureLine(const std::string& message);
+
+class PortraitRenderer {
+public:
+    explicit PortraitRenderer(const Library& library);
+
+    // Shows `document` as opening it in the editor does (reloading only the layers whose part
+    // differs from what they hold). False when a part and the substitute both fail; `failure`
+    // then holds the line to report.
+    bool show(const PortraitDocument& document, std::string& failure);
+
+    // Draws a part for each of `elements` with the generator seeded by `seed`, as Generuj does
+    // with its own generator: the drawn elements' layers are reloaded in their files' colours and
+    // the iris is masked again.
+    bool draw(std::span<const int> elements, std::uint64_t seed, std::string& failure);
+
+    // Shows `base` and draws as above. A draw replaces everything the drawn elements' layers
+    // hold (part numbers, pixels, colours) and masks the iris again from the placements, which a
+    // draw never changes; so after one draw from `base` the portrait is `base` again for the next
+    // draw, and only the first draw of a renderer shows `base` itself (later ones would reload
+    // the drawn layers twice).
+    bool drawFrom(const PortraitDocument& base, std::span<const int> elements, std::uint64_t seed,
+                  std::string& failure);
+
+    // The shown portrait scaled to `edge`, with the wall (Opaque) or without (Transparent).
+    PortraitImage picture(int edge, Backdrop backdrop);
+
+    // The recipe of the shown portrait: its document with the part files' hashes, its size
+    // choice set to `edge` when that is one of the editor's sizes, and `seed` when drawn.
+    std::string recipe(int edge, std::optional<std::uint64_t> seed);
+
+    const PortraitState& state() const { return *m_state; }
+
+private:
+    std::unique_ptr<PortraitState> m_state;
+    std::unique_ptr<CanvasPixels> m_canvas;
+    const PortraitDocument* m_drawnFrom = nullptr;
+};
+
+}  // namespace kelvaro::render

@@ -1,0 +1,48 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
+// The command line of kelvaro-render: what to render, how and where to. Options are described by
+// one table (render_options.cpp) that both the parser and the help text read.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <span>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "imaging/export.h"
+
+namespace kelvaro::render {
+
+enum class Mode {
+    Portraits,  // each PORTRAIT to a file
+    Cast,       // --random: COUNT drawn portraits to a folder
+    Sheet,      // --sheet: the PORTRAITs laid out on one face sheet
+};
+
+struct Options {
+    bool help = false;
+    Mode mode = Mode::Portraits;
+    std::optional<std::filesystem::path> library;  // the folder holding picture/
+    std::optional<int> size;                       // edge length in pixels
+    bool transparent = false;
+    std::optional<ExportFormat> format;
+    std::filesystem::path output;
+    std::vector<std::filesystem::path> portraits;
+    int count = 0;  // --random
+    std::optional<std::uint64_t> seed;
+    std::optional<std::filesystem::path> base;
+    std::optional<std::vector<int>> locks;  // elements, each once, in element order
+    std::string sheet;                      // --sheet layout, as given
+    int threads = 0;                        // 0: one per core
+};
+
+// The options of `arguments` (without the program name), or the one line that says what is wrong.
+std::variant<Options, std::string> parseOptions(std::span<const std::string> arguments);
+
+// The text --help prints.
+std::string helpText();
+
+}  // namespace kelvaro::render

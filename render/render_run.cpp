@@ -1,0 +1,244 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
+#include "render/render_run.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+#include <set>
+
+#include "imaging/file_boundary.h"
+#include "model/document_file.h"
+#include "model/part_library.h"
+#include "render/job_runner.h"
+#include "render/portrait_renderer.h"
+#include "render/progress_bar.h"
+#include "render/sheet_layouts.h"
+
+namespace kelvaro::render {
+namespace {
+
+namespace fs = std::filesystem;
+using Lines = std::vector<std::string>;
+
+std::string saveFailure(const fs::path& file) {
+    return "画像ファイルの保存に失敗しました: " + file.string();
+}
+
+const char* suffixOf(ExportFormat format) {
+    return format == ExportFormat::Png ? ".png" : ".bmp";
+}
+
+Backdrop backdropOf(const Options& options) {
+    return options.transparent ? Backdrop::Transparent : Backdrop::Opaque;
+}
+
+// The document of a portrait file, or the line that says why it cannot be read.
+std::variant<DocumentFile, std::string> readPortrait(const fs::path& file) {
+    auto read = readDocumentFile(file);
+    if (const auto* error = std::get_if<OpenError>(&read))
+        return failureLine(openErrorMessage(*error, file));
+    return std::get<DocumentFile>(std::move(read));
+}
+
+bool makeFolder(const fs::path& folder) {
+    std::error_code error;
+    fs::create_directories(folder, error);
+    return fs::is_directory(folder, error);
+}
+
+// Everything a run shares: the library, one renderer per worker, a failure line per job.
+class Run {
+public:
+    Run(const Options& options, Library library, int jobs)
+        : m_options(options),
+          m_library(std::move(library)),
+          m_workers(options.threads > 0 ? options.threads : defaultWorkerCount()),
+          m_failures(static_cast<std::size_t>(jobs)) {
+        m_renderers.resize(static_cast<std::size_t>(m_workers));
+    }
+
+    // Runs job(index, renderer) for every job, with the progress bar; a job returns its failure
+    // line or an empty one.
+    Lines each(const std::function<std::string(int, PortraitRenderer&)>& job) {
+        const int count = static_cast<int>(m_failures.size());
+        ProgressBar bar(count);
+        runJobs(
+            count, m_workers,
+            [&](int index, int worker) {
+                auto& renderer = m_renderers[static_cast<std::size_t>(worker)];
+                if (!renderer)
+                    renderer = std::make_unique<PortraitRenderer>(m_library);
+                m_failures[static_cast<std::size_t>(index)] = job(index, *renderer);
+            },
+            [&](int done) { bar.show(done); });
+        Lines lines;
+        for (std::string& failure : m_failures) {
+            if (!failure.empty())
+                lines.push_back(std::move(failure));
+        }
+        return lines;
+    }
+
+    // Writes the portrait the renderer shows at `edge` to `file`; the failure line or "".
+    std::string write(PortraitRenderer& renderer, int edge, ExportFormat format,
+                      const fs::path& file, std::optional<std::uint64_t> seed) {
+        const PortraitImage picture = renderer.picture(edge, backdropOf(m_options));
+        const std::string recipe =
+            format == ExportFormat::Png ? renderer.recipe(edge, seed) : std::string();
+        const auto bytes = encodeImage(picture, format, recipe);
+        if (!bytes || !replaceFileAtomically(file, *bytes))
+            return saveFailure(file);
+        return {};
+    }
+
+private:
+    const Options& m_options;
+    Library m_library;
+    int m_workers;
+    std::vector<std::unique_ptr<PortraitRenderer>> m_renderers;
+    std::vector<std::string> m_failures;
+};
+
+int edgeFor(const Options& options, const PortraitDocument& document) {
+    return options.size.value_or(exportEdgeLength(document.sizeChoice));
+}
+
+// Each PORTRAIT to OUT itself (one portrait, OUT not a folder) or into the folder OUT.
+Lines renderPortraits(const Options& options, Library library) {
+    std::error_code error;
+    // "faces/" names a folder even before it exists.
+    const bool oneFile = options.portraits.size() == 1 && options.output.has_filename() &&
+                         !fs::is_directory(options.output, error);
+    std::string extension = extensionOf(options.output);
+    std::transform(extension.begin(), extension.end(), extension.begin(), ::tolower);
+    const ExportFormat format = options.format.value_or(
+        oneFile && extension == "bmp" ? ExportFormat::Bmp : ExportFormat::Png);
+    std::vector<fs::path> outputs;
+    std::set<fs::path> names;
+    for (const fs::path& portrait : options.portraits) {
+        const fs::path name = fs::path(portrait.stem()) += suffixOf(format);
+        if (!oneFile && !names.insert(name).second)
+            return {"出力ファイル名が重複しています: " + (options.output / name).string()};
+        outputs.push_back(oneFile ? options.output : options.output / name);
+    }
+    if (!oneFile && !makeFolder(options.output))
+        return {"出力フォルダを作成できませんでした: " + options.output.string()};
+    Run run(options, std::move(library), static_cast<int>(outputs.size()));
+    return run.each([&](int index, PortraitRenderer& renderer) -> std::string {
+        const auto& portrait = options.portraits[static_cast<std::size_t>(index)];
+        auto read = readPortrait(portrait);
+        if (const auto* failure = std::get_if<std::string>(&read))
+            return *failure;
+        const DocumentFile& document = std::get<DocumentFile>(read);
+        std::string failure;
+        if (!renderer.show(document.portrait, failure))
+            return failure;
+        return run.write(renderer, edgeFor(options, document.portrait), format,
+                         outputs[static_cast<std::size_t>(index)], document.seed);
+    });
+}
+
+// The elements each drawn portrait draws: Generuj's eight, or every element not locked.
+std::vector<int> drawnElements(const Options& options) {
+    if (!options.locks) {
+        const auto generated = generatedElements();
+        return {generated.begin(), generated.end()};
+    }
+    std::vector<int> elements;
+    for (int e = 0; e < kElementCount; ++e) {
+        if (std::find(options.locks->begin(), options.locks->end(), e) == options.locks->end())
+            elements.push_back(e);
+    }
+    return elements;
+}
+
+// "0001.png": the number from 1, at least four digits, as many as the count has.
+fs::path castName(int number, int count, ExportFormat format) {
+    const std::size_t digits = std::max<std::size_t>(4, std::to_string(count).size());
+    std::string name = std::to_string(number);
+    name.insert(0, digits - std::min(digits, name.size()), '0');
+    return name + suffixOf(format);
+}
+
+Lines renderCast(const Options& options, Library library) {
+    PortraitDocument base;
+    if (options.base) {
+        auto read = readPortrait(*options.base);
+        if (const auto* failure = std::get_if<std::string>(&read))
+            return {*failure};
+        base = std::get<DocumentFile>(read).portrait;
+    } else {
+        base = openingDocument(library);
+    }
+    if (!makeFolder(options.output))
+        return {"出力フォルダを作成できませんでした: " + options.output.string()};
+    const ExportFormat format = options.format.value_or(ExportFormat::Png);
+    const std::vector<int> elements = drawnElements(options);
+    const int edge = edgeFor(options, base);
+    Run run(options, std::move(library), options.count);
+    return run.each([&](int index, PortraitRenderer& renderer) -> std::string {
+        const std::uint64_t seed = *options.seed + static_cast<std::uint64_t>(index);
+        std::string failure;
+        if (!renderer.drawFrom(base, elements, seed, failure))
+            return failure;
+        return run.write(renderer, edge, format,
+                         options.output / castName(index + 1, options.count, format), seed);
+    });
+}
+
+Lines renderSheet(const Options& options, Library library) {
+    const auto layout = sheetLayoutNamed(options.sheet);
+    if (!layout)
+        return {"シートのレイアウトが正しくありません: " + options.sheet};
+    if (layout->cell != 0 && options.size && *options.size != layout->cell)
+        return {"このシートの顔の大きさは " + std::to_string(layout->cell) +
+                " ピクセルに決まっています: --size " + std::to_string(*options.size)};
+    const int cell = layout->cell != 0 ? layout->cell : options.size.value_or(144);
+    const int count = static_cast<int>(options.portraits.size());
+    if (count > layout->cells())
+        return {"シートに入るポートレートは " + std::to_string(layout->cells()) +
+                " 個までです: " + std::to_string(count) + " 個"};
+    std::vector<PortraitImage> cells(static_cast<std::size_t>(count));
+    Run run(options, std::move(library), count);
+    Lines failures = run.each([&](int index, PortraitRenderer& renderer) -> std::string {
+        auto read = readPortrait(options.portraits[static_cast<std::size_t>(index)]);
+        if (const auto* failure = std::get_if<std::string>(&read))
+            return *failure;
+        std::string failure;
+        if (!renderer.show(std::get<DocumentFile>(read).portrait, failure))
+            return failure;
+        cells[static_cast<std::size_t>(index)] = renderer.picture(cell, backdropOf(options));
+        return {};
+    });
+    if (!failures.empty())
+        return failures;
+    PortraitImage sheet = emptySheet(layout->columns * cell, layout->rows * cell);
+    for (int i = 0; i < count; ++i) {
+        const CellPlace place = cellPlace(*layout, cell, i);
+        placeImage(cells[static_cast<std::size_t>(i)], sheet, place.left, place.top);
+    }
+    const auto bytes = encodeImage(sheet, ExportFormat::Png);
+    if (!bytes || !replaceFileAtomically(options.output, *bytes))
+        return {saveFailure(options.output)};
+    return {};
+}
+
+}  // namespace
+
+Lines runRender(const Options& options) {
+    auto opened = openLibrary(options.library.value_or(currentFolder()), sharedPartCache());
+    if (const auto* failure = std::get_if<std::string>(&opened))
+        return {*failure};
+    Library library = std::get<Library>(std::move(opened));
+    switch (options.mode) {
+        case Mode::Cast:
+            return renderCast(options, std::move(library));
+        case Mode::Sheet:
+            return renderSheet(options, std::move(library));
+        default:
+            return renderPortraits(options, std::move(library));
+    }
+}
+
+}  // namespace kelvaro::render

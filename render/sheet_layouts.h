@@ -1,0 +1,35 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
+// Face sheet layouts: how many faces a sheet holds across and down, and the size of each face.
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string_view>
+
+namespace kelvaro::render {
+
+struct SheetLayout {
+    std::string_view name;  // as given to --sheet
+    int columns = 0;
+    int rows = 0;
+    int cell = 0;  // edge length of one face; 0: chosen with --size
+    std::string_view engine;
+
+    int cells() const { return columns * rows; }
+};
+
+// The named layouts of game engines, in the order the help lists them.
+std::span<const SheetLayout> namedSheetLayouts();
+
+// The layout `name` stands for: a named one, or "COLSxROWS" (1 to 64 each) with no fixed cell.
+std::optional<SheetLayout> sheetLayoutNamed(std::string_view name);
+
+// Where cell `index` of a sheet begins: left to right, then top to bottom.
+struct CellPlace {
+    int left = 0;
+    int top = 0;
+};
+CellPlace cellPlace(const SheetLayout& layout, int cell, int index);
+
+}  // namespace kelvaro::render

@@ -1,0 +1,130 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
+// The command line as the renderer reads it, the sheet layouts and the progress line.
+#include <gtest/gtest.h>
+
+#include "render/progress_bar.h"
+#include "render/render_options.h"
+#include "render/sheet_layouts.h"
+
+namespace kelvaro::render {
+namespace {
+
+std::variant<Options, std::string> parse(std::vector<std::string> arguments) {
+    return parseOptions(arguments);
+}
+
+TEST(RenderOptions, ValuesOfEveryOption) {
+    const auto parsed = parse({"--library", "lib", "--size=144", "--transparent", "--format", "png",
+                               "-oout", "a.kelvaro", "-j", "3", "--", "-b.png"});
+    ASSERT_TRUE(std::holds_alternative<Options>(parsed)) << std::get<std::string>(parsed);
+    const Options& o = std::get<Options>(parsed);
+    EXPECT_EQ(o.mode, Mode::Portraits);
+    EXPECT_EQ(o.library, std::filesystem::path("lib"));
+    EXPECT_EQ(o.size, 144);
+    EXPECT_TRUE(o.transparent);
+    EXPECT_EQ(o.format, ExportFormat::Png);
+    EXPECT_EQ(o.output, "out");
+    EXPECT_EQ(o.portraits, (std::vector<std::filesystem::path>{"a.kelvaro", "-b.png"}));
+    EXPECT_EQ(o.threads, 3);
+
+    const auto cast = parse({"--random", "12", "--seed", "0xFFFFFFFFFFFFFFFF", "--base", "b.png",
+                             "--lock", "Twarz,usta,FHAIR2,face", "-o", "cast", "-j1"});
+    ASSERT_TRUE(std::holds_alternative<Options>(cast)) << std::get<std::string>(cast);
+    const Options& c = std::get<Options>(cast);
+    EXPECT_EQ(c.mode, Mode::Cast);
+    EXPECT_EQ(c.count, 12);
+    EXPECT_EQ(c.seed, ~0ull);
+    EXPECT_EQ(c.base, std::filesystem::path("b.png"));
+    EXPECT_EQ(c.locks, (std::vector<int>{0, 5, 9}));  // each once, in element order
+    EXPECT_EQ(c.threads, 1);
+
+    const auto sheet = parse({"--sheet", "rm2000", "-o", "s.png", "a", "b"});
+    ASSERT_TRUE(std::holds_alternative<Options>(sheet));
+    EXPECT_EQ(std::get<Options>(sheet).mode, Mode::Sheet);
+    EXPECT_EQ(std::get<Options>(sheet).sheet, "rm2000");
+    EXPECT_TRUE(std::get<Options>(parse({"--help"})).help);
+}
+
+TEST(RenderOptions, EveryMistakeIsOneLine) {
+    struct Row {
+        std::vector<std::string> arguments;
+        std::string line;
+    };
+    const std::vector<Row> rows = {
+        {{"--colour", "-o", "x", "a"}, "不明なオプションです: --colour"},
+        {{"-o", "x", "a", "--size"}, "オプションに値がありません: --size"},
+        {{"--size", "15", "-o", "x", "a"}, "オプションの値が正しくありません: --size 15"},
+        {{"--size", "1025", "-o", "x", "a"}, "オプションの値が正しくありません: --size 1025"},
+        {{"--size", "96px", "-o", "x", "a"}, "オプションの値が正しくありません: --size 96px"},
+        {{"--format", "jpg", "-o", "x", "a"}, "オプションの値が正しくありません: --format jpg"},
+        {{"--random", "0", "--seed", "1", "-o", "x"},
+         "オプションの値が正しくありません: --random 0"},
+        {{"--random", "2", "--seed", "-1", "-o", "x"},
+         "オプションの値が正しくありません: --seed -1"},
+        {{"--random", "2", "--seed", "18446744073709551616", "-o", "x"},
+         "オプションの値が正しくありません: --seed 18446744073709551616"},
+        {{"--random", "2", "--seed", "1", "--lock", "Twarz,hat9", "-o", "x"},
+         "オプションの値が正しくありません: --lock Twarz,hat9"},
+        {{"-j", "0", "-o", "x", "a"}, "オプションの値が正しくありません: -j 0"},
+        {{"--transparent=yes", "-o", "x", "a"},
+         "オプションの値が正しくありません: --transparent yes"},
+        {{"a.kelvaro"}, "出力先が指定されていません: -o"},
+        {{"-o", "x"}, "ポートレートファイルが指定されていません"},
+        {{"--random", "2", "-o", "x"}, "--random には --seed が必要です"},
+        {{"--seed", "2", "-o", "x", "a"}, "--seed, --base, --lock は --random と一緒に使います"},
+        {{"--random", "2", "--seed", "1", "-o", "x", "a.kelvaro"},
+         "--random にポートレートファイルは指定できません: a.kelvaro"},
+        {{"--transparent", "--format", "bmp", "-o", "x", "a"},
+         "透過画像はPNG形式でのみ保存できます: --transparent"},
+        {{"--sheet", "mz", "--format", "bmp", "-o", "x", "a"},
+         "シートはPNG形式でのみ保存できます: --format bmp"},
+    };
+    for (const Row& row : rows) {
+        const auto parsed = parse(row.arguments);
+        ASSERT_TRUE(std::holds_alternative<std::string>(parsed)) << row.line;
+        EXPECT_EQ(std::get<std::string>(parsed), row.line);
+    }
+}
+
+TEST(RenderOptions, HelpNamesEveryOptionAndLayout) {
+    const std::string help = helpText();
+    for (const char* word : {"--library", "--size", "--transparent", "--format", "-o, --output",
+                             "--random", "--seed", "--base", "--lock", "--sheet", "-j, --jobs",
+                             "-h, --help", "576x288", "384x192", "192x192", "S+i"})
+        EXPECT_NE(help.find(word), std::string::npos) << word;
+}
+
+TEST(SheetLayouts, EngineLayoutsAndCellsLeftToRightTopToBottom) {
+    struct Row {
+        const char* name;
+        int columns, rows, cell;
+    };
+    const Row rows[] = {{"mz", 4, 2, 144},    {"mv", 4, 2, 144}, {"vxace", 4, 2, 96},
+                        {"rm2000", 4, 4, 48}, {"3x5", 3, 5, 0},  {"64x1", 64, 1, 0}};
+    for (const Row& row : rows) {
+        const auto layout = sheetLayoutNamed(row.name);
+        ASSERT_TRUE(layout) << row.name;
+        EXPECT_EQ(layout->columns, row.columns) << row.name;
+        EXPECT_EQ(layout->rows, row.rows) << row.name;
+        EXPECT_EQ(layout->cell, row.cell) << row.name;
+    }
+    for (const char* wrong : {"MZ", "x", "4x", "x4", "0x2", "65x1", "4x2x1", "4*2", ""})
+        EXPECT_FALSE(sheetLayoutNamed(wrong)) << wrong;
+    const auto mz = *sheetLayoutNamed("mz");
+    const std::pair<int, CellPlace> places[] = {
+        {0, {0, 0}}, {1, {144, 0}}, {3, {432, 0}}, {4, {0, 144}}, {7, {432, 144}}};
+    for (const auto& [index, place] : places) {
+        EXPECT_EQ(cellPlace(mz, 144, index).left, place.left) << index;
+        EXPECT_EQ(cellPlace(mz, 144, index).top, place.top) << index;
+    }
+}
+
+TEST(ProgressBar, BarCountAndRate) {
+    EXPECT_EQ(progressLine(0, 10, 0.0), "[------------------------------] 0/10  0/s");
+    EXPECT_EQ(progressLine(5, 10, 0.5), "[###############---------------] 5/10  10/s");
+    EXPECT_EQ(progressLine(1000, 1000, 0.8), "[##############################] 1000/1000  1250/s");
+}
+
+}  // namespace
+}  // namespace kelvaro::render
