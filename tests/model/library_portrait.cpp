@@ -77,4 +77,10 @@ std::unique_ptr<CanvasPixels> composed(const PortraitState& state) {
     return canvas;
 }
 
+void tint(PortraitState& state, int element, ColourSettings settings) {
+    state.currentElement = element;
+    state.current = settings;
+    recolourCurrentElement(state);
+}
+
 }  // namespace kelvaro::test

@@ -28,4 +28,7 @@ std::unique_ptr<PortraitState> openedPortrait(const std::filesystem::path& base 
 // The canvas as the window composes it.
 std::unique_ptr<CanvasPixels> composed(const PortraitState& state);
 
+// Tints `element` with `settings` as typing them into the edits with that element chosen does.
+void tint(PortraitState& state, int element, ColourSettings settings);
+
 }  // namespace kelvaro::test

@@ -16,12 +16,7 @@ namespace {
 using test::composed;
 using test::libraryBase;
 using test::openedPortrait;
-
-void tint(PortraitState& state, int element, ColourSettings settings) {
-    state.currentElement = element;
-    state.current = settings;
-    recolourCurrentElement(state);
-}
+using test::tint;
 
 TEST(PartPreview, ComposesWhatSteppingShowsAfterAnyEarlierDocument) {
     struct Row {

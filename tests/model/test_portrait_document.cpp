@@ -15,12 +15,7 @@ namespace {
 
 using test::composed;
 using test::openedPortrait;
-
-void tint(PortraitState& state, int element, ColourSettings settings) {
-    state.currentElement = element;
-    state.current = settings;
-    recolourCurrentElement(state);
-}
+using test::tint;
 
 // A portrait built with every kind of command: tints of several elements (the mouth's own,
 // which reaches only the open mouth), moves, turns, a new part, Generate, the iris alone.
