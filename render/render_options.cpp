@@ -8,6 +8,7 @@
 
 #include "model/element_names.h"
 #include "model/layer_tables.h"
+#include "render/sheet_layouts.h"
 
 namespace kelvaro::render {
 namespace {
@@ -142,6 +143,8 @@ const std::array<OptionInfo, 12> kOptions = {{
     {"--sheet", "", "LAYOUT",
      "Lay the PORTRAITs out on one sheet: mz, mv, vxace, rm2000 or COLSxROWS.",
      [](Options& o, std::string_view v) -> std::optional<std::string> {
+         if (!sheetLayoutNamed(v))
+             return badValue("--sheet", v);
          o.mode = Mode::Sheet;
          o.sheet = std::string(v);
          return std::nullopt;
@@ -164,6 +167,19 @@ const OptionInfo* optionNamed(std::string_view name) {
     return nullptr;
 }
 
+// A size the sheet's layout does not allow, or more portraits than it has cells.
+std::optional<std::string> sheetConflictIn(const Options& o) {
+    const SheetLayout layout = *sheetLayoutNamed(o.sheet);  // checked when --sheet was read
+    if (layout.cell != 0 && o.size && *o.size != layout.cell)
+        return "このシートの顔の大きさは " + std::to_string(layout.cell) +
+               " ピクセルに決まっています: --size " + std::to_string(*o.size);
+    const auto count = o.portraits.size();
+    if (count > static_cast<std::size_t>(layout.cells()))
+        return "シートに入るポートレートは " + std::to_string(layout.cells()) +
+               " 個までです: " + std::to_string(count) + " 個";
+    return std::nullopt;
+}
+
 // The checks that need every option: one line for the first thing missing or in conflict.
 std::optional<std::string> conflictIn(const Options& o) {
     if (o.help)
@@ -182,6 +198,8 @@ std::optional<std::string> conflictIn(const Options& o) {
         return "透過画像はPNG形式でのみ保存できます: --transparent";
     if (o.mode == Mode::Sheet && o.format == ExportFormat::Bmp)
         return "シートはPNG形式でのみ保存できます: --format bmp";
+    if (o.mode == Mode::Sheet)
+        return sheetConflictIn(o);
     return std::nullopt;
 }
 

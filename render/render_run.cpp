@@ -188,17 +188,10 @@ Lines renderCast(const Options& options, Library library) {
 }
 
 Lines renderSheet(const Options& options, Library library) {
-    const auto layout = sheetLayoutNamed(options.sheet);
-    if (!layout)
-        return {"シートのレイアウトが正しくありません: " + options.sheet};
-    if (layout->cell != 0 && options.size && *options.size != layout->cell)
-        return {"このシートの顔の大きさは " + std::to_string(layout->cell) +
-                " ピクセルに決まっています: --size " + std::to_string(*options.size)};
-    const int cell = layout->cell != 0 ? layout->cell : options.size.value_or(144);
+    // The layout, its size and the number of portraits were checked with the command line.
+    const SheetLayout layout = *sheetLayoutNamed(options.sheet);
+    const int cell = layout.cell != 0 ? layout.cell : options.size.value_or(144);
     const int count = static_cast<int>(options.portraits.size());
-    if (count > layout->cells())
-        return {"シートに入るポートレートは " + std::to_string(layout->cells()) +
-                " 個までです: " + std::to_string(count) + " 個"};
     std::vector<PortraitImage> cells(static_cast<std::size_t>(count));
     Run run(options, std::move(library), count);
     Lines failures = run.each([&](int index, PortraitRenderer& renderer) -> std::string {
@@ -213,9 +206,9 @@ Lines renderSheet(const Options& options, Library library) {
     });
     if (!failures.empty())
         return failures;
-    PortraitImage sheet = emptySheet(layout->columns * cell, layout->rows * cell);
+    PortraitImage sheet = emptySheet(layout.columns * cell, layout.rows * cell);
     for (int i = 0; i < count; ++i) {
-        const CellPlace place = cellPlace(*layout, cell, i);
+        const CellPlace place = cellPlace(layout, cell, i);
         placeImage(cells[static_cast<std::size_t>(i)], sheet, place.left, place.top);
     }
     const auto bytes = encodeImage(sheet, ExportFormat::Png);
