@@ -60,8 +60,7 @@ std::vector<PortraitDocument> castOf(const Library& library, int count) {
 std::size_t renderOne(PortraitRenderer& renderer, const PortraitDocument& document) {
     std::string failure;
     renderer.show(document, failure);
-    const auto bytes = encodeImage(renderer.picture(kEdge, Backdrop::Opaque), ExportFormat::Png,
-                                   renderer.recipe(kEdge, std::nullopt));
+    const auto bytes = renderer.fileBytes(kEdge, Backdrop::Opaque, ExportFormat::Png, std::nullopt);
     return bytes ? bytes->size() : 0;
 }
 
@@ -267,8 +266,8 @@ int main(int argc, char** argv) {
         const auto start = Clock::now();
         for (int i = 0; i < count; ++i) {
             renderer.drawFrom(opening, generatedElements(), static_cast<std::uint64_t>(i), failure);
-            encodeImage(renderer.picture(kEdge, Backdrop::Opaque), ExportFormat::Png,
-                        renderer.recipe(kEdge, static_cast<std::uint64_t>(i)));
+            renderer.fileBytes(kEdge, Backdrop::Opaque, ExportFormat::Png,
+                               static_cast<std::uint64_t>(i));
         }
         std::printf("  drawn (--random) in process, 1 thread  %7.0f portraits/s\n",
                     count / secondsSince(start));

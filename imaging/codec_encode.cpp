@@ -26,12 +26,19 @@ QImage qtImageOf(const PortraitImage& image) {
     return qt;
 }
 
+// Qt's PNG writer takes its zlib level from the quality q as (100 - q) * 9 / 91: 80 gives level 1,
+// the fastest that still compresses. Without a quality it uses zlib's default level.
+constexpr int kFastestPngQuality = 80;
+
 // Encodes the whole image in memory; nothing when the encoder fails.
-std::optional<QByteArray> encode(const QImage& image, const std::string& format) {
+std::optional<QByteArray> encode(const QImage& image, const std::string& format,
+                                 PngCompression compression = PngCompression::AsZapisz) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, QByteArray::fromStdString(format));
+    if (compression == PngCompression::Fastest)
+        writer.setQuality(kFastestPngQuality);
     if (!writer.write(image))
         return std::nullopt;
     return bytes;
@@ -111,11 +118,11 @@ void placeImage(const PortraitImage& cell, PortraitImage& sheet, int left, int t
 }
 
 std::optional<std::string> encodeImage(const PortraitImage& image, ExportFormat format,
-                                       std::string_view recipe) {
+                                       std::string_view recipe, PngCompression compression) {
     const auto encoder = findEncoderFormat(mimeTypeOf(format));
     if (!encoder)
         return std::nullopt;
-    return withRecipe(encode(qtImageOf(image), *encoder), format, recipe);
+    return withRecipe(encode(qtImageOf(image), *encoder, compression), format, recipe);
 }
 
 std::optional<std::string> encodePortrait(const CanvasPixels& canvas, int sizeChoice,

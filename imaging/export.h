@@ -83,10 +83,16 @@ PortraitImage emptySheet(int width, int height);
 // sheet is left out.
 void placeImage(const PortraitImage& cell, PortraitImage& sheet, int left, int top);
 
+// How hard a PNG's pixels are compressed: as "Zapisz" writes them (zlib's default level), or at
+// zlib's fastest level, which encodes a portrait in about half the time for a file some 5 %
+// larger. Both decode to the same pixels.
+enum class PngCompression { AsZapisz, Fastest };
+
 // The image as PNG or BMP bytes (an opaque image as 24-bit colour, a transparent one as PNG with
 // an alpha channel; BMP holds no alpha), a PNG with `recipe` in its recipe chunk when given;
 // nothing when encoding fails.
 std::optional<std::string> encodeImage(const PortraitImage& image, ExportFormat format,
-                                       std::string_view recipe = {});
+                                       std::string_view recipe = {},
+                                       PngCompression compression = PngCompression::AsZapisz);
 
 }  // namespace kelvaro

@@ -97,6 +97,14 @@ PortraitImage PortraitRenderer::picture(int edge, Backdrop backdrop) {
     return scaledPortrait(*m_canvas, edge, backdrop);
 }
 
+std::optional<std::string> PortraitRenderer::fileBytes(int edge, Backdrop backdrop,
+                                                       ExportFormat format,
+                                                       std::optional<std::uint64_t> seed) {
+    const PortraitImage image = picture(edge, backdrop);
+    const std::string withRecipe = format == ExportFormat::Png ? recipe(edge, seed) : std::string();
+    return encodeImage(image, format, withRecipe, kRendererCompression);
+}
+
 std::string PortraitRenderer::recipe(int edge, std::optional<std::uint64_t> seed) {
     DocumentFile document = documentOf(*m_state);
     if (const auto choice = sizeChoiceOf(edge))

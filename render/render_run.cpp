@@ -83,10 +83,7 @@ public:
     // Writes the portrait the renderer shows at `edge` to `file`; the failure line or "".
     std::string write(PortraitRenderer& renderer, int edge, ExportFormat format,
                       const fs::path& file, std::optional<std::uint64_t> seed) {
-        const PortraitImage picture = renderer.picture(edge, backdropOf(m_options));
-        const std::string recipe =
-            format == ExportFormat::Png ? renderer.recipe(edge, seed) : std::string();
-        const auto bytes = encodeImage(picture, format, recipe);
+        const auto bytes = renderer.fileBytes(edge, backdropOf(m_options), format, seed);
         if (!bytes || !replaceFileAtomically(file, *bytes))
             return saveFailure(file);
         return {};
@@ -211,7 +208,7 @@ Lines renderSheet(const Options& options, Library library) {
         const CellPlace place = cellPlace(layout, cell, i);
         placeImage(cells[static_cast<std::size_t>(i)], sheet, place.left, place.top);
     }
-    const auto bytes = encodeImage(sheet, ExportFormat::Png);
+    const auto bytes = encodeImage(sheet, ExportFormat::Png, {}, kRendererCompression);
     if (!bytes || !replaceFileAtomically(options.output, *bytes))
         return {saveFailure(options.output)};
     return {};

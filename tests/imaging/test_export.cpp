@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "imaging/export.h"
+#include "imaging/png_recipe.h"
 #include "tests/support/file_size_limit.h"
 #include "tests/support/fixtures.h"
 
@@ -196,6 +197,29 @@ TEST(Export, FullSizeIsTheCanvasPixelForPixel) {
         EXPECT_EQ(rgb.substr(0, 3), rgbOf((*canvas)[0])) << name;
         for (std::size_t i = 0; i < canvas->size(); ++i)
             ASSERT_EQ(rgb.substr(i * 3, 3), rgbOf((*canvas)[i])) << name << " pixel " << i;
+    }
+}
+
+TEST(Export, FastestCompressionKeepsThePixelsAndTheRecipe) {
+    auto canvas = makeCanvasPixels();
+    for (std::uint32_t i = 0; i < canvas->size(); ++i)
+        (*canvas)[i] = makeArgb(255, (i * 13) % 256, (i / 192) % 256, (i / 7) % 256);
+    test::TempFolder folder;
+    for (const int edge : {96, 192}) {
+        SCOPED_TRACE(edge);
+        const PortraitImage image = scaledPortrait(*canvas, edge, Backdrop::Opaque);
+        const auto zapisz = encodeImage(image, ExportFormat::Png, "recipe");
+        const auto fastest =
+            encodeImage(image, ExportFormat::Png, "recipe", PngCompression::Fastest);
+        ASSERT_TRUE(zapisz && fastest);
+        EXPECT_EQ(*zapisz,
+                  *encodePortrait(*canvas, edge == 96 ? 1 : 2, ExportFormat::Png, "recipe"));
+        EXPECT_NE(*fastest, *zapisz);
+        EXPECT_LT(fastest->size(), static_cast<std::size_t>(edge * edge * 3));  // compressed
+        EXPECT_EQ(readTextChunk(*fastest, kRecipeKeyword), "recipe");
+        const fs::path a = folder.writeFile("zapisz.png", *zapisz);
+        const fs::path b = folder.writeFile("fastest.png", *fastest);
+        EXPECT_TRUE(rgbBytes(a) == rgbBytes(b));
     }
 }
 
