@@ -24,10 +24,18 @@ std::optional<PartFileVersion> partFileVersion(const std::filesystem::path& file
 PartCache::PartCache(std::size_t byteBound) : m_bound(byteBound) {}
 
 std::size_t PartCache::costOf(const Entry& entry) {
-    return sizeof(Entry) + entry.key.size() + (entry.pixels ? sizeof(PartPixels) : 0);
+    return sizeof(Entry) + entry.key.size() + (entry.part ? sizeof(DecodedPart) : 0);
 }
 
-std::shared_ptr<const PartPixels> PartCache::decode(const std::filesystem::path& file) {
+std::shared_ptr<const DecodedPart> decodePartFile(const std::filesystem::path& file) {
+    auto part = std::make_shared<DecodedPart>();
+    if (!decodePart(file, part->pixels))
+        return nullptr;
+    part->box = visibleBounds(part->pixels);
+    return part;
+}
+
+std::shared_ptr<const DecodedPart> PartCache::decode(const std::filesystem::path& file) {
     const auto version = partFileVersion(file);
     if (!version)
         return nullptr;
@@ -38,25 +46,14 @@ std::shared_ptr<const PartPixels> PartCache::decode(const std::filesystem::path&
         if (found != m_index.end() && found->second->version == *version) {
             m_order.splice(m_order.begin(), m_order, found->second);
             ++m_hits;
-            return found->second->pixels;
+            return found->second->part;
         }
         ++m_decodes;
     }
     // Decoded outside the lock, so that other threads' hits and decodes go on meanwhile.
-    auto pixels = std::make_shared<PartPixels>();
-    std::shared_ptr<const PartPixels> result;
-    if (decodePart(file, *pixels))
-        result = std::move(pixels);
-    keep(Entry{std::move(key), *version, result});
-    return result;
-}
-
-bool PartCache::decodeInto(const std::filesystem::path& file, PartPixels& out) {
-    const auto pixels = decode(file);
-    if (!pixels)
-        return false;
-    out = *pixels;
-    return true;
+    std::shared_ptr<const DecodedPart> part = decodePartFile(file);
+    keep(Entry{std::move(key), *version, part});
+    return part;
 }
 
 void PartCache::keep(Entry entry) {

@@ -21,6 +21,7 @@
 #include <string>
 #include <unordered_map>
 
+#include "imaging/layer_bounds.h"
 #include "imaging/pixels.h"
 
 namespace kelvaro {
@@ -48,6 +49,16 @@ struct PartFileVersion {
 // file to examine.
 std::optional<PartFileVersion> partFileVersion(const std::filesystem::path& file);
 
+// A part file as decoded, never changed afterwards, so that any number of portraits and threads
+// may share it: its pixels (see decodePart) and the box holding every pixel with alpha.
+struct DecodedPart {
+    PartPixels pixels;
+    PixelBox box;
+};
+
+// Decodes `file` without any cache; null when it does not decode.
+std::shared_ptr<const DecodedPart> decodePartFile(const std::filesystem::path& file);
+
 class PartCache {
 public:
     static constexpr std::size_t kDefaultBound = std::size_t{128} << 20;  // about 630 parts
@@ -56,13 +67,10 @@ public:
     PartCache(const PartCache&) = delete;
     PartCache& operator=(const PartCache&) = delete;
 
-    // The pixels of `file` decoded as a part (see decodePart), or null when it does not decode.
-    // A file that cannot be examined (missing, not a regular file) is never kept.
-    std::shared_ptr<const PartPixels> decode(const std::filesystem::path& file);
-
-    // Copies the part at `file` into `out` as decodePart does; false, leaving `out` untouched,
-    // when it does not decode.
-    bool decodeInto(const std::filesystem::path& file, PartPixels& out);
+    // The part at `file` as decoded (decodePartFile), or null when it does not decode. A file that
+    // cannot be examined (missing, not a regular file) is never kept. A part handed out stays
+    // valid while its holder keeps it, also after the cache has let it go.
+    std::shared_ptr<const DecodedPart> decode(const std::filesystem::path& file);
 
     // The hash of the regular file at `file` as `compute` works it out, worked out once per file
     // version (a file that changes while it is hashed is hashed again next time); nothing, and
@@ -79,7 +87,7 @@ private:
     struct Entry {
         std::string key;
         PartFileVersion version;
-        std::shared_ptr<const PartPixels> pixels;  // null: the file does not decode
+        std::shared_ptr<const DecodedPart> part;  // null: the file does not decode
     };
     using Order = std::list<Entry>;  // most recently used first
 

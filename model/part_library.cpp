@@ -72,18 +72,22 @@ bool loadLayer(PortraitState& state, int layerIndex, int partNumber, const Messa
     if (layerIndex == kIrisLayer)
         state.irisMask.reset();
     const auto decode = [&](const std::filesystem::path& file) {
-        return state.partCache ? state.partCache->decodeInto(file, *layer.image)
-                               : decodePart(file, *layer.image);
+        return state.partCache ? state.partCache->decode(file) : decodePartFile(file);
     };
-    layer.hasImage =
-        decode(partPath(base, layerInfo(layerIndex).folder, partNumber)) || decode(dummyPath(base));
-    if (!layer.hasImage) {
+    auto part = decode(partPath(base, layerInfo(layerIndex).folder, partNumber));
+    if (!part)
+        part = decode(dummyPath(base));
+    layer.hasImage = part != nullptr;
+    if (!part) {
         if (report)
             report(partFailureMessage(dummyPath(base)));
         return false;
     }
-    *layer.loaded = *layer.image;
-    layer.loadedBox = visibleBounds(*layer.loaded);
+    // The loaded pixels are the decoded part itself, shared and never written; the image is the
+    // layer's own copy, which recolouring and the iris mask rewrite.
+    layer.loaded = std::shared_ptr<const PartPixels>(part, &part->pixels);
+    *layer.image = part->pixels;
+    layer.loadedBox = part->box;
     return true;
 }
 

@@ -27,11 +27,13 @@ struct LayerState {
     int x = kDefaultLayerPosition;
     int y = kDefaultLayerPosition;
     int angle = 0;  // whole degrees, clockwise on screen
-    // The displayed image and the pixels as loaded. Both buffers are allocated once with the
-    // portrait and reused by every load; `hasImage` says whether `image` holds a usable part.
+    // The displayed image and the pixels as loaded. The image buffer is allocated once with the
+    // portrait and reused by every load; the loaded pixels are the decoded part as the part cache
+    // keeps it, shared and never written (a blank part until the first load). `hasImage` says
+    // whether `image` holds a usable part.
     bool hasImage = false;
     std::unique_ptr<PartPixels> image;
-    std::unique_ptr<PartPixels> loaded;
+    std::shared_ptr<const PartPixels> loaded;
     // Holds every pixel of `loaded` with alpha (worked out by each load, the only time the loaded
     // pixels change). Recolouring keeps the loaded alphas and the iris mask only lowers them, so
     // the displayed image shows nothing outside it either, and outside it `image` equals

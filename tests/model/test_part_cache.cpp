@@ -67,11 +67,11 @@ TEST(PartCache, KeptPixelsServeOnlyTheSameVersionOfTheFile) {
         PartCache cache;
         const auto first = cache.decode(file);
         ASSERT_TRUE(first) << r.name;
-        EXPECT_EQ((*first)[0], kRed) << r.name;
+        EXPECT_EQ(first->pixels[0], kRed) << r.name;
         r.change(file);
         const auto second = cache.decode(file);
         ASSERT_TRUE(second) << r.name;
-        EXPECT_EQ((*second)[115 * kPartSize + 115], r.expected) << r.name;
+        EXPECT_EQ(second->pixels[115 * kPartSize + 115], r.expected) << r.name;
         EXPECT_EQ(cache.figures().decodes, r.decodes) << r.name;
         EXPECT_EQ(cache.figures().hits, 2 - r.decodes) << r.name;
         EXPECT_EQ(cache.figures().entries, 1u) << r.name;
@@ -122,11 +122,6 @@ TEST(PartCache, FailuresAreKeptButMissingFilesAreNot) {
     EXPECT_FALSE(cache.decode(folder.path() / "missing.png"));
     EXPECT_FALSE(cache.decode(folder.path()));  // a folder
     EXPECT_EQ(cache.figures().entries, 1u);
-
-    PartPixels out;
-    out.fill(0x12345678u);
-    EXPECT_FALSE(cache.decodeInto(broken, out));
-    EXPECT_EQ(out[0], 0x12345678u);
 }
 
 TEST(PartCache, TheByteBoundDropsTheLeastRecentlyUsed) {
@@ -171,7 +166,7 @@ TEST(PartCache, ThreadsShareOneCacheWithoutLosingPixels) {
             for (int round = 0; round < 50; ++round) {
                 const auto i = static_cast<std::size_t>((round * 3 + t) % 8);
                 const auto pixels = cache.decode(files[i]);
-                if (!pixels || (*pixels)[1000] != (0xff000000u | static_cast<Argb>(i * 17)))
+                if (!pixels || pixels->pixels[1000] != (0xff000000u | static_cast<Argb>(i * 17)))
                     ++wrong[static_cast<std::size_t>(t)];
             }
         });
@@ -197,6 +192,36 @@ TEST(PartCache, PortraitLoadsTakeTheirPixelsFromTheCache) {
     EXPECT_EQ((*state.layer(kNose).image)[0], kBlue);
     EXPECT_EQ(cache.figures().decodes, 2u);
     EXPECT_EQ(cache.figures().hits, 1u);
+}
+
+TEST(PartCache, LayersShareTheDecodedPartAndItsBox) {
+    const TempFolder folder;
+    const fs::path file = folder.path() / partPath("", "nose", 0);
+    // Opaque only in columns 40..59 of rows 100..109.
+    test::writeArgbPng(file, kPartSize, kPartSize, [](int x, int y) {
+        return x >= 40 && x < 60 && y >= 100 && y < 110 ? kRed : 0u;
+    });
+    PartCache cache;
+    PortraitState state;
+    PortraitState other;  // another portrait on the same cache, as a gallery worker's
+    for (PortraitState* s : {&state, &other}) {
+        s->baseDirectory = folder.path();
+        s->partCache = &cache;
+        ASSERT_TRUE(loadLayer(*s, kNose, 0, {}));
+    }
+    const auto part = cache.decode(file);
+    ASSERT_TRUE(part);
+    EXPECT_EQ(state.layer(kNose).loaded.get(), &part->pixels);
+    EXPECT_EQ(other.layer(kNose).loaded.get(), &part->pixels);
+    EXPECT_EQ(state.layer(kNose).loadedBox, part->box);
+    EXPECT_EQ(part->box, visibleBounds(part->pixels));
+    EXPECT_EQ(part->box, (PixelBox{40, 100, 60, 110}));
+    // The layer's image is its own copy: writing it leaves the shared part as it was.
+    (*state.layer(kNose).image)[100 * kPartSize + 40] = kBlue;
+    EXPECT_EQ(part->pixels[100 * kPartSize + 40], kRed);
+
+    cache.setBound(0);  // the cache lets go; the layers keep what they hold
+    EXPECT_EQ((*other.layer(kNose).loaded)[100 * kPartSize + 40], kRed);
 }
 
 }  // namespace
