@@ -127,8 +127,8 @@ std::string convertScript(const PortraitState& state, const fs::path& folder, in
     for (int index : drawOrder()) {
         const LayerState& layer = state.layer(index);
         const std::string name = "layer" + std::to_string(index) + ".png";
-        writeImage(QImage(reinterpret_cast<const uchar*>(layer.image->data()), kPartSize, kPartSize,
-                          QImage::Format_ARGB32),
+        writeImage(QImage(reinterpret_cast<const uchar*>(layer.image()->data()), kPartSize,
+                          kPartSize, QImage::Format_ARGB32),
                    folder / name);
         // Layer point (95 - x, 95 - y) lies on the pivot; SRT turns about it and keeps it there.
         char srt[128];

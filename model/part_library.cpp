@@ -64,7 +64,7 @@ void countAllParts(PortraitState& state) {
 
 bool loadLayer(PortraitState& state, int layerIndex, int partNumber, const MessageSink& report) {
     LayerState& layer = state.layer(layerIndex);
-    if (!layer.image || !layer.loaded)
+    if (!layer.ownImage || !layer.loaded)
         return false;  // released portrait
     const auto& base = state.baseDirectory;
     layer.loadedPart = partNumber;
@@ -83,10 +83,10 @@ bool loadLayer(PortraitState& state, int layerIndex, int partNumber, const Messa
             report(partFailureMessage(dummyPath(base)));
         return false;
     }
-    // The loaded pixels are the decoded part itself, shared and never written; the image is the
-    // layer's own copy, which recolouring and the iris mask rewrite.
+    // The loaded pixels are the decoded part itself, shared and never written, and the layer
+    // shows them until recolouring or the iris mask writes its own copy.
     layer.loaded = std::shared_ptr<const PartPixels>(part, &part->pixels);
-    *layer.image = part->pixels;
+    layer.showLoaded();
     layer.loadedBox = part->box;
     return true;
 }

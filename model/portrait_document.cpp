@@ -17,17 +17,16 @@ int loadedPartUnder(const PortraitDocument& document, int layer) {
     return document.layers[static_cast<std::size_t>(layerInfo(layer).element)].partNumber;
 }
 
-// Rebuilds the displayed image from the loaded pixels as the record says. A layer just loaded
-// already shows its file's own colours (its image is a copy of the loaded pixels).
-void rebuildImage(LayerState& layer, const LayerRecord& record, bool justLoaded = false) {
+// Rebuilds the displayed image from the loaded pixels as the record says.
+void rebuildImage(LayerState& layer, const LayerRecord& record) {
     layer.stored = record.stored;
     layer.recoloured = record.recoloured;
     if (!layer.hasImage)
         return;
     if (record.recoloured)
-        recolourPixels(*layer.loaded, *layer.image, record.stored, layer.loadedBox);
-    else if (!justLoaded)
-        *layer.image = *layer.loaded;
+        recolourPixels(*layer.loaded, layer.writableImage(), record.stored, layer.loadedBox);
+    else
+        layer.showLoaded();
 }
 
 bool showsAsRecorded(const LayerState& layer, const LayerRecord& record) {
@@ -77,7 +76,7 @@ void apply(const PortraitDocument& document, PortraitState& state, const Message
         layer.y = record.y;
         layer.angle = record.angle;
         if (reloaded[static_cast<std::size_t>(i)] || !showsAsRecorded(layer, record)) {
-            rebuildImage(layer, record, reloaded[static_cast<std::size_t>(i)]);
+            rebuildImage(layer, record);
             irisImageRebuilt = irisImageRebuilt || i == kIrisLayer;
         }
     }

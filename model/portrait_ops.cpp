@@ -26,7 +26,7 @@ std::array<CompositorLayer, kLayerCount> compositorLayers(const PortraitState& s
     for (int index : drawOrder()) {
         const LayerState& l = state.layer(index);
         if (l.hasImage)
-            layers[i] = {l.image.get(), l.x, l.y, l.angle, l.loadedBox};
+            layers[i] = {l.image(), l.x, l.y, l.angle, l.loadedBox};
         ++i;
     }
     return layers;
@@ -37,7 +37,7 @@ std::array<CompositorLayer, kLayerCount> compositorLayers(const PortraitState& s
 void recolourLayer(PortraitState& state, int layerIndex) {
     LayerState& layer = state.layer(layerIndex);
     if (layer.hasImage)
-        recolourPixels(*layer.loaded, *layer.image, state.current, layer.loadedBox);
+        recolourPixels(*layer.loaded, layer.writableImage(), state.current, layer.loadedBox);
     layer.stored = state.current;
     layer.recoloured = true;
     if (layerIndex == kIrisLayer)
@@ -69,7 +69,8 @@ void maskIrisAt(PortraitState& state, IrisMaskOffset offset) {
     LayerState& iris = state.layer(kIrisLayer);
     if (!iris.hasImage)
         return;
-    maskIris(*iris.loaded, *state.layer(kEyeShapeLayer).loaded, offset.dx, offset.dy, *iris.image);
+    maskIris(*iris.loaded, *state.layer(kEyeShapeLayer).loaded, offset.dx, offset.dy,
+             iris.writableImage());
     state.irisMask = offset;
 }
 

@@ -6,11 +6,19 @@
 
 namespace kelvaro {
 
+PartPixels& LayerState::writableImage() {
+    if (!showsOwnImage) {
+        *ownImage = *loaded;
+        showsOwnImage = true;
+    }
+    return *ownImage;
+}
+
 PortraitState::PortraitState(const Pattern& initialPattern) : pattern(initialPattern) {
     for (int i = 0; i < kLayerCount; ++i) {
         LayerState& l = layer(i);
         l.partNumber = pattern[static_cast<std::size_t>(i)];
-        l.image = makePartPixels();
+        l.ownImage = makePartPixels();
         l.loaded = makePartPixels();
     }
     wall = makeCanvasPixels();
@@ -19,7 +27,8 @@ PortraitState::PortraitState(const Pattern& initialPattern) : pattern(initialPat
 void PortraitState::release() {
     for (LayerState& l : layers) {
         l.hasImage = false;
-        l.image.reset();
+        l.ownImage.reset();
+        l.showsOwnImage = false;
         l.loaded.reset();
     }
     hasWall = false;

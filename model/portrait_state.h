@@ -27,13 +27,24 @@ struct LayerState {
     int x = kDefaultLayerPosition;
     int y = kDefaultLayerPosition;
     int angle = 0;  // whole degrees, clockwise on screen
-    // The displayed image and the pixels as loaded. The image buffer is allocated once with the
-    // portrait and reused by every load; the loaded pixels are the decoded part as the part cache
-    // keeps it, shared and never written (a blank part until the first load). `hasImage` says
-    // whether `image` holds a usable part.
-    bool hasImage = false;
-    std::unique_ptr<PartPixels> image;
+    // The pixels as loaded: the decoded part as the part cache keeps it, shared and never written
+    // (a blank part until the first load).
     std::shared_ptr<const PartPixels> loaded;
+    // The layer's own pixels, allocated once with the portrait: what recolouring and the iris mask
+    // write. Until one of them does after a load, the layer shows its loaded pixels themselves,
+    // so that a part shown in its file's colours costs no copy.
+    std::unique_ptr<PartPixels> ownImage;
+    bool showsOwnImage = false;
+    // Whether the displayed image holds a usable part.
+    bool hasImage = false;
+
+    // The displayed image; null for a released portrait.
+    const PartPixels* image() const { return showsOwnImage ? ownImage.get() : loaded.get(); }
+    // The layer's own pixels, made the displayed image (a copy of the loaded pixels when those were
+    // shown), for recolouring or masking them.
+    PartPixels& writableImage();
+    // Shows the loaded pixels again, as a load does.
+    void showLoaded() { showsOwnImage = false; }
     // Holds every pixel of `loaded` with alpha (worked out by each load, the only time the loaded
     // pixels change). Recolouring keeps the loaded alphas and the iris mask only lowers them, so
     // the displayed image shows nothing outside it either, and outside it `image` equals

@@ -189,7 +189,7 @@ TEST(PartCache, PortraitLoadsTakeTheirPixelsFromTheCache) {
     ASSERT_TRUE(loadLayer(state, kNose, 3, {}));
     EXPECT_EQ((*state.layer(kNose).loaded)[0], kRed);
     ASSERT_TRUE(loadLayer(state, kNose, 7, {}));  // missing: the substitute, through the cache
-    EXPECT_EQ((*state.layer(kNose).image)[0], kBlue);
+    EXPECT_EQ((*state.layer(kNose).image())[0], kBlue);
     EXPECT_EQ(cache.figures().decodes, 2u);
     EXPECT_EQ(cache.figures().hits, 1u);
 }
@@ -216,9 +216,16 @@ TEST(PartCache, LayersShareTheDecodedPartAndItsBox) {
     EXPECT_EQ(state.layer(kNose).loadedBox, part->box);
     EXPECT_EQ(part->box, visibleBounds(part->pixels));
     EXPECT_EQ(part->box, (PixelBox{40, 100, 60, 110}));
-    // The layer's image is its own copy: writing it leaves the shared part as it was.
-    (*state.layer(kNose).image)[100 * kPartSize + 40] = kBlue;
+    // The layer shows the shared part itself until its pixels are written; writing them makes a
+    // copy of its own and leaves the shared part as it was.
+    EXPECT_EQ(state.layer(kNose).image(), &part->pixels);
+    state.layer(kNose).writableImage()[100 * kPartSize + 40] = kBlue;
+    EXPECT_NE(state.layer(kNose).image(), &part->pixels);
+    EXPECT_EQ((*state.layer(kNose).image())[100 * kPartSize + 40], kBlue);
+    EXPECT_EQ((*state.layer(kNose).image())[100 * kPartSize + 41], kRed);
     EXPECT_EQ(part->pixels[100 * kPartSize + 40], kRed);
+    state.layer(kNose).showLoaded();
+    EXPECT_EQ((*state.layer(kNose).image())[100 * kPartSize + 40], kRed);
 
     cache.setBound(0);  // the cache lets go; the layers keep what they hold
     EXPECT_EQ((*other.layer(kNose).loaded)[100 * kPartSize + 40], kRed);

@@ -117,10 +117,10 @@ TEST(PartLibrary, EveryEntryCountsAndOnlyDecodableFilesLoad) {
     EXPECT_EQ(countParts(lib.folder.path(), kFace), 8);
     for (const int n : {0, 5, 6, 7}) {
         ASSERT_TRUE(loadLayer(lib.state, kFace, n, lib.sink)) << n;
-        expectSolid(*lib.state.layer(kFace).image, kDummyColour, "not a decodable file");
+        expectSolid(*lib.state.layer(kFace).image(), kDummyColour, "not a decodable file");
     }
     ASSERT_TRUE(loadLayer(lib.state, kFace, 1, lib.sink));
-    expectSolid(*lib.state.layer(kFace).image, kPartColour, "part 001");
+    expectSolid(*lib.state.layer(kFace).image(), kPartColour, "part 001");
     EXPECT_TRUE(lib.messages.empty());
     EXPECT_TRUE(fs::is_fifo(lib.part("face", 6))) << "nothing is replaced";
 }
@@ -138,9 +138,9 @@ TEST(PartLibrary, AFolderNameThatIsNotUtf8LoadsEveryPartAndTheWall) {
     const MessageSink sink = [&](const std::string& m) { messages.push_back(m); };
     EXPECT_EQ(countParts(base, kFace), 0);
     ASSERT_TRUE(loadLayer(state, kFace, 0, sink));
-    expectSolid(*state.layer(kFace).image, kPartColour, "part 000");
+    expectSolid(*state.layer(kFace).image(), kPartColour, "part 000");
     ASSERT_TRUE(loadLayer(state, kNose, 0, sink));
-    expectSolid(*state.layer(kNose).image, kDummyColour, "the dummy");
+    expectSolid(*state.layer(kNose).image(), kDummyColour, "the dummy");
     ASSERT_TRUE(loadWall(state, sink));
     EXPECT_EQ((*state.wall)[0], kPartColour);
     EXPECT_TRUE(messages.empty());
@@ -156,10 +156,10 @@ TEST(PartLibrary, LoadCopiesTheDecodedPartIntoBothBuffers) {
     int wrong = 0;
     for (int y = 0; y < kPartSize; ++y) {
         for (int x = 0; x < kPartSize; ++x)
-            wrong += (*l.image)[y * kPartSize + x] != patternPixel(x, y);
+            wrong += (*l.image())[y * kPartSize + x] != patternPixel(x, y);
     }
     EXPECT_EQ(wrong, 0);
-    EXPECT_EQ(*l.loaded, *l.image);
+    EXPECT_EQ(*l.loaded, *l.image());
     EXPECT_EQ(l.stored, (ColourSettings{1, 2, 3, 4, 5})) << "loading does not recolour";
     EXPECT_TRUE(lib.messages.empty());
 }
@@ -173,7 +173,7 @@ TEST(PartLibrary, OddSizedPartsAreAnchoredTopLeft) {
         Library lib;
         writeArgbPng(lib.part("face", 0), r.width, r.height, patternPixel);
         ASSERT_TRUE(loadLayer(lib.state, kFace, 0, lib.sink)) << r.width << "x" << r.height;
-        const PartPixels& image = *lib.state.layer(kFace).image;
+        const PartPixels& image = *lib.state.layer(kFace).image();
         int wrong = 0;
         for (int y = 0; y < kPartSize; ++y) {
             for (int x = 0; x < kPartSize; ++x) {
@@ -238,7 +238,7 @@ TEST(PartLibrary, BrokenPartsFallBackToTheDummySilently) {
         Library lib;
         lib.folder.writeFile(partPath("", "nose", 2), r.bytes);
         ASSERT_TRUE(loadLayer(lib.state, kNose, 2, lib.sink)) << r.name;
-        expectSolid(*lib.state.layer(kNose).image, kDummyColour, r.name);
+        expectSolid(*lib.state.layer(kNose).image(), kDummyColour, r.name);
         expectSolid(*lib.state.layer(kNose).loaded, kDummyColour, r.name);
         EXPECT_TRUE(lib.messages.empty()) << r.name;
     }
@@ -250,10 +250,10 @@ TEST(PartLibrary, MissingAndNegativePartNumbersUseTheDummy) {
     writeSolidPart(lib.part("face", 1), kPartColour);
     for (const int n : {-1, 5, 999}) {
         ASSERT_TRUE(loadLayer(lib.state, kFace, n, lib.sink)) << n;
-        expectSolid(*lib.state.layer(kFace).image, kDummyColour, "dummy");
+        expectSolid(*lib.state.layer(kFace).image(), kDummyColour, "dummy");
     }
     ASSERT_TRUE(loadLayer(lib.state, kFace, 1, lib.sink));
-    expectSolid(*lib.state.layer(kFace).image, kPartColour, "part 001");
+    expectSolid(*lib.state.layer(kFace).image(), kPartColour, "part 001");
     EXPECT_TRUE(lib.messages.empty());
 }
 
@@ -263,7 +263,7 @@ TEST(PartLibrary, SecondaryLayersLoadWithTheirElementsPart) {
     lib.state.layer(kClothes).partNumber = 3;
     lib.state.layer(21).partNumber = 0;
     ASSERT_TRUE(loadLayerOfElement(lib.state, 21, lib.sink));
-    expectSolid(*lib.state.layer(21).image, kPartColour, "cloth2 003");
+    expectSolid(*lib.state.layer(21).image(), kPartColour, "cloth2 003");
 }
 
 TEST(PartLibrary, MissingDummyIsReportedOnceWithItsPath) {

@@ -45,9 +45,9 @@ TEST(PortraitCommands, AnglesWrapIntoZeroTo359) {
 bool irisMaskIsCurrent(const PortraitState& state) {
     const LayerState& iris = state.layer(kIrisLayer);
     const LayerState& eye = state.layer(kEyeShapeLayer);
-    PartPixels expected = *iris.image;
+    PartPixels expected = *iris.image();
     maskIris(*iris.loaded, *eye.loaded, iris.x - eye.x, iris.y - eye.y, expected);
-    return expected == *iris.image;
+    return expected == *iris.image();
 }
 
 TEST(PortraitCommands, EveryMoveAndCentreLeavesTheIrisMaskCurrent) {
@@ -141,7 +141,7 @@ TEST(PortraitCommands, GenerateDrawsTheEightElementsAndShowsTheirFilesColours) {
     }
     for (int layer : generatedLayers()) {
         EXPECT_FALSE(state->layer(layer).recoloured) << layer;
-        EXPECT_EQ(*state->layer(layer).image == *state->layer(layer).loaded, layer != kIrisLayer)
+        EXPECT_EQ(*state->layer(layer).image() == *state->layer(layer).loaded, layer != kIrisLayer)
             << layer;
     }
     EXPECT_TRUE(state->layer(kClothes).recoloured);

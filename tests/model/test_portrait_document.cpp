@@ -41,7 +41,7 @@ void buildPortrait(PortraitState& state) {
 void expectSameLayers(const PortraitState& a, const PortraitState& b) {
     for (int i = 0; i < kLayerCount; ++i) {
         EXPECT_EQ(a.layer(i).hasImage, b.layer(i).hasImage) << i;
-        EXPECT_TRUE(*a.layer(i).image == *b.layer(i).image) << "image of layer " << i;
+        EXPECT_TRUE(*a.layer(i).image() == *b.layer(i).image()) << "image of layer " << i;
         EXPECT_TRUE(*a.layer(i).loaded == *b.layer(i).loaded) << "loaded pixels of layer " << i;
     }
 }
@@ -97,7 +97,7 @@ TEST(PortraitDocument, AnIrisThatIsNotMaskedStaysUnmasked) {
     auto other = openedPortrait();
     ASSERT_TRUE(capture(*other).irisMask.has_value());
     apply(unmasked, *other, {});
-    EXPECT_TRUE(*other->layer(kIrisLayer).image == *state->layer(kIrisLayer).image);
+    EXPECT_TRUE(*other->layer(kIrisLayer).image() == *state->layer(kIrisLayer).image());
 }
 
 TEST(DocumentDelta, KeepsOnlyChangedLayerValuesAndRebuildsBothSides) {

@@ -53,7 +53,7 @@ std::unique_ptr<CanvasPixels> composeScanning(const PortraitState& state) {
     std::vector<CompositorLayer> layers;
     for (const int index : drawOrder()) {
         const LayerState& l = state.layer(index);
-        layers.push_back({l.hasImage ? l.image.get() : nullptr, l.x, l.y, l.angle});
+        layers.push_back({l.hasImage ? l.image() : nullptr, l.x, l.y, l.angle});
     }
     auto out = makeCanvasPixels();
     CompositorOptions options;
@@ -100,7 +100,7 @@ TEST(PortraitOps, RecolourAndComposeWithBoxesEqualWholeImageWork) {
             if (layer == kIrisLayer)
                 maskIris(*l.loaded, *state.layer(kEyeShapeLayer).loaded,
                          l.x - kDefaultLayerPosition, l.y - kDefaultLayerPosition, *expected);
-            ASSERT_EQ(*l.image, *expected) << "round " << round << ", layer " << layer;
+            ASSERT_EQ(*l.image(), *expected) << "round " << round << ", layer " << layer;
         }
         auto composed = makeCanvasPixels();
         composePortrait(state, *composed);
@@ -116,18 +116,18 @@ TEST(PortraitOps, TheIrisIsMaskedAlsoWhenTheEyeShapeHasNoImage) {
     ASSERT_FALSE(loadLayer(state, kEyeShapeLayer, 1, {}));  // neither 001 nor a dummy exists
     ASSERT_FALSE(state.layer(kEyeShapeLayer).hasImage);
     const LayerState& iris = state.layer(kIrisLayer);
-    auto expected = std::make_unique<PartPixels>(*iris.image);
+    auto expected = std::make_unique<PartPixels>(*iris.image());
     maskIris(*iris.loaded, *state.layer(kEyeShapeLayer).loaded, 0, 0, *expected);
-    ASSERT_NE(*expected, *iris.image) << "the eye shape hides part of the iris";
+    ASSERT_NE(*expected, *iris.image()) << "the eye shape hides part of the iris";
     maskIris(state);
-    EXPECT_EQ(*iris.image, *expected);
+    EXPECT_EQ(*iris.image(), *expected);
 
     PortraitState fresh;
     fresh.baseDirectory = portrait.folder.path();
     ASSERT_TRUE(loadLayer(fresh, kIrisLayer, 0, {}));
     maskIris(fresh);
     int shown = 0;
-    for (const Argb p : *fresh.layer(kIrisLayer).image)
+    for (const Argb p : *fresh.layer(kIrisLayer).image())
         shown += alphaOf(p) != 0;
     EXPECT_EQ(shown, 0) << "an eye shape never loaded is transparent";
 }

@@ -19,7 +19,7 @@ TEST(PortraitState, NewPortraitHasEveryDefault) {
         EXPECT_EQ(l.angle, 0) << i;
         EXPECT_EQ(l.stored, neutral) << i;
         EXPECT_FALSE(l.hasImage) << i;
-        EXPECT_TRUE(l.image && l.loaded) << i;
+        EXPECT_TRUE(l.image() && l.loaded) << i;
     }
     EXPECT_EQ(state.current, neutral);
     EXPECT_EQ(state.scroll, neutral);
@@ -49,7 +49,7 @@ TEST(PortraitState, ReleaseFreesEveryBuffer) {
     state.release();
     EXPECT_TRUE(state.released());
     for (const LayerState& l : state.layers) {
-        EXPECT_FALSE(l.image || l.loaded || l.hasImage);
+        EXPECT_FALSE(l.image() || l.loaded || l.hasImage);
     }
 }
 

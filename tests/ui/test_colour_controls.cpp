@@ -171,9 +171,9 @@ TEST(ColourControls, IrisColourKeepsTheMask) {
     editor.selectElement(kIris);
     for (int i = 0; i < 4; ++i)
         editor.click(ids::kMoveRight);
-    const PartPixels masked = *editor.state().layer(kIrisLayer).image;
+    const PartPixels masked = *editor.state().layer(kIrisLayer).image();
     replaceText(editor.widget<QLineEdit>(1016), "0");
-    const PartPixels& recoloured = *editor.state().layer(kIrisLayer).image;
+    const PartPixels& recoloured = *editor.state().layer(kIrisLayer).image();
     for (int i = 0; i < kPartPixelCount; ++i) {
         ASSERT_EQ(alphaOf(recoloured[i]), alphaOf(masked[i])) << i;
     }

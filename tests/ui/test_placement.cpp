@@ -103,12 +103,12 @@ TEST(Placement, RotatingTheEyesLeavesTheIrisAndItsMask) {
     EditorFixture editor;
     editor.open();
     editor.selectElement(kEyes);
-    const PartPixels irisBefore = *editor.state().layer(kIrisLayer).image;
+    const PartPixels irisBefore = *editor.state().layer(kIrisLayer).image();
     editor.click(ids::kRotateRight);
     EXPECT_EQ(editor.state().layer(2).angle, 5);
     EXPECT_EQ(editor.state().layer(15).angle, 5);
     EXPECT_EQ(editor.state().layer(3).angle, 0);
-    EXPECT_EQ(*editor.state().layer(kIrisLayer).image, irisBefore);
+    EXPECT_EQ(*editor.state().layer(kIrisLayer).image(), irisBefore);
     editor.selectElement(kFace);
     editor.click(ids::kRotateLeft);
     for (int layer : rotationGroup(kFace))
