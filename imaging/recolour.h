@@ -53,7 +53,7 @@ void recolourPixels(const PartPixels& loaded, PartPixels& image, const ColourSet
 // The same result with only the pixels inside `loadedBox` written. The box must hold every
 // pixel of `loaded` whose alpha is not 0 (visibleBounds of `loaded`, or any larger box), and
 // outside it `image` must already equal `loaded`: there the full recolour would copy the loaded
-// pixel unchanged. That holds after every load (both buffers copies of the file) and is kept by
+// pixel unchanged. That holds whenever `image` was made a copy of `loaded` and is kept by
 // recolouring and by the iris mask, which leave a pixel of loaded alpha 0 with its loaded bytes.
 void recolourPixels(const PartPixels& loaded, PartPixels& image, const ColourSettings& s,
                     const PixelBox& loadedBox);

@@ -35,7 +35,6 @@ constexpr std::array<int, kLayerCount> kFullLoadOrder = {
 
 constexpr std::array<int, 8> kGeneratedElements = {kFace,  kEyes,  kIris,      kNose,
                                                    kMouth, kBrows, kFrontHair, kBackHair};
-constexpr std::array<int, 14> kGeneratedLayers = {0, 2, 15, 3, 4, 5, 16, 6, 9, 17, 18, 10, 19, 20};
 
 // One row per element: the layers of each group.
 struct GroupRow {
@@ -95,9 +94,6 @@ std::span<const int, kLayerCount> fullLoadOrder() {
 }
 std::span<const int> generatedElements() {
     return kGeneratedElements;
-}
-std::span<const int> generatedLayers() {
-    return kGeneratedLayers;
 }
 
 std::span<const int> loadGroup(int element) {

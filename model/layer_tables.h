@@ -69,8 +69,7 @@ std::span<const int> recolourGroup(int element);
 // Every layer, in the order the load groups of elements 0..14 list them.
 std::span<const int, kLayerCount> fullLoadOrder();
 
-// The layers Generate draws a new part for, and the layers it then reloads.
+// The elements Generate draws a new part for; it then reloads their load groups in this order.
 std::span<const int> generatedElements();
-std::span<const int> generatedLayers();
 
 }  // namespace kelvaro

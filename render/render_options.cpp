@@ -4,6 +4,8 @@
 
 #include <array>
 #include <charconv>
+#include <cstdio>
+#include <string>
 #include <string_view>
 
 #include "model/element_names.h"
@@ -264,11 +266,17 @@ std::string helpText() {
         "is a folder and each portrait is written there under its own name. Drawn portraits are\n"
         "named 0001.png, 0002.png, ...; each PNG carries its recipe and its seed.\n"
         "\n"
-        "Sheets (cells left to right, top to bottom; empty cells transparent):\n"
-        "  mz, mv   4x2 faces of 144x144, 576x288     vxace   4x2 faces of 96x96, 384x192\n"
-        "  rm2000   4x4 faces of 48x48, 192x192       COLSxROWS  faces of --size (default 144)\n"
-        "\n"
-        "Options:\n";
+        "Sheets (cells left to right, top to bottom; empty cells transparent):\n";
+    for (const SheetLayout& layout : namedSheetLayouts()) {
+        char line[128];
+        std::snprintf(line, sizeof line, "  %-10s %s: %dx%d faces of %dx%d, %dx%d\n",
+                      std::string(layout.name).c_str(), std::string(layout.engine).c_str(),
+                      layout.columns, layout.rows, layout.cell, layout.cell,
+                      layout.columns * layout.cell, layout.rows * layout.cell);
+        text += line;
+    }
+    text += "  COLSxROWS  COLS x ROWS faces of --size (default " +
+            std::to_string(kDefaultSheetCell) + ")\n\nOptions:\n";
     for (const OptionInfo& info : kOptions) {
         text.append("  ");
         if (!info.alias.empty())

@@ -41,6 +41,19 @@ std::variant<DocumentFile, std::string> readPortrait(const fs::path& file) {
     return std::get<DocumentFile>(std::move(read));
 }
 
+// Reads the portrait file and makes `renderer` show it: its document, or the line that says why
+// it cannot be shown.
+std::variant<DocumentFile, std::string> showPortraitFile(PortraitRenderer& renderer,
+                                                         const fs::path& file) {
+    auto read = readPortrait(file);
+    if (const auto* document = std::get_if<DocumentFile>(&read)) {
+        std::string failure;
+        if (!renderer.show(document->portrait, failure))
+            return failure;
+    }
+    return read;
+}
+
 bool makeFolder(const fs::path& folder) {
     std::error_code error;
     fs::create_directories(folder, error);
@@ -123,14 +136,11 @@ Lines renderPortraits(const Options& options, Library library) {
         return {"出力フォルダを作成できませんでした: " + options.output.string()};
     Run run(options, std::move(library), static_cast<int>(outputs.size()));
     return run.each([&](int index, PortraitRenderer& renderer) -> std::string {
-        const auto& portrait = options.portraits[static_cast<std::size_t>(index)];
-        auto read = readPortrait(portrait);
-        if (const auto* failure = std::get_if<std::string>(&read))
+        const auto shown =
+            showPortraitFile(renderer, options.portraits[static_cast<std::size_t>(index)]);
+        if (const auto* failure = std::get_if<std::string>(&shown))
             return *failure;
-        const DocumentFile& document = std::get<DocumentFile>(read);
-        std::string failure;
-        if (!renderer.show(document.portrait, failure))
-            return failure;
+        const DocumentFile& document = std::get<DocumentFile>(shown);
         return run.write(renderer, edgeFor(options, document.portrait), format,
                          outputs[static_cast<std::size_t>(index)], document.seed);
     });
@@ -187,17 +197,15 @@ Lines renderCast(const Options& options, Library library) {
 Lines renderSheet(const Options& options, Library library) {
     // The layout, its size and the number of portraits were checked with the command line.
     const SheetLayout layout = *sheetLayoutNamed(options.sheet);
-    const int cell = layout.cell != 0 ? layout.cell : options.size.value_or(144);
+    const int cell = cellEdge(layout, options.size);
     const int count = static_cast<int>(options.portraits.size());
     std::vector<PortraitImage> cells(static_cast<std::size_t>(count));
     Run run(options, std::move(library), count);
     Lines failures = run.each([&](int index, PortraitRenderer& renderer) -> std::string {
-        auto read = readPortrait(options.portraits[static_cast<std::size_t>(index)]);
-        if (const auto* failure = std::get_if<std::string>(&read))
+        const auto shown =
+            showPortraitFile(renderer, options.portraits[static_cast<std::size_t>(index)]);
+        if (const auto* failure = std::get_if<std::string>(&shown))
             return *failure;
-        std::string failure;
-        if (!renderer.show(std::get<DocumentFile>(read).portrait, failure))
-            return failure;
         cells[static_cast<std::size_t>(index)] = renderer.picture(cell, backdropOf(options));
         return {};
     });

@@ -47,6 +47,10 @@ std::optional<SheetLayout> sheetLayoutNamed(std::string_view name) {
     return SheetLayout{name, *columns, *rows, 0, ""};
 }
 
+int cellEdge(const SheetLayout& layout, std::optional<int> size) {
+    return layout.cell != 0 ? layout.cell : size.value_or(kDefaultSheetCell);
+}
+
 CellPlace cellPlace(const SheetLayout& layout, int cell, int index) {
     return {(index % layout.columns) * cell, (index / layout.columns) * cell};
 }

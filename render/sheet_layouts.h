@@ -9,6 +9,9 @@
 
 namespace kelvaro::render {
 
+// The face size of a COLSxROWS sheet when --size does not give one: RPG Maker MZ's.
+inline constexpr int kDefaultSheetCell = 144;
+
 struct SheetLayout {
     std::string_view name;  // as given to --sheet
     int columns = 0;
@@ -24,6 +27,9 @@ std::span<const SheetLayout> namedSheetLayouts();
 
 // The layout `name` stands for: a named one, or "COLSxROWS" (1 to 64 each) with no fixed cell.
 std::optional<SheetLayout> sheetLayoutNamed(std::string_view name);
+
+// The edge length of the sheet's faces: the layout's own, or `size` (kDefaultSheetCell without).
+int cellEdge(const SheetLayout& layout, std::optional<int> size);
 
 // Where cell `index` of a sheet begins: left to right, then top to bottom.
 struct CellPlace {

@@ -34,6 +34,16 @@ void setModified(const fs::path& file, long seconds) {
     ASSERT_EQ(::utimensat(AT_FDCWD, file.c_str(), times, 0), 0);
 }
 
+// Parts 0.png .. count-1.png in the folder, part i solid in the colour 0xff000000 + i * step.
+std::vector<fs::path> solidParts(const TempFolder& folder, int count, int step) {
+    std::vector<fs::path> files;
+    for (int i = 0; i < count; ++i) {
+        files.push_back(folder.path() / (std::to_string(i) + ".png"));
+        writeSolidPart(files.back(), 0xff000000u | static_cast<Argb>(i * step));
+    }
+    return files;
+}
+
 TEST(PartCache, KeptPixelsServeOnlyTheSameVersionOfTheFile) {
     // Each row changes the file after a first decode of red, then decodes again.
     struct Row {
@@ -126,11 +136,7 @@ TEST(PartCache, FailuresAreKeptButMissingFilesAreNot) {
 
 TEST(PartCache, TheByteBoundDropsTheLeastRecentlyUsed) {
     const TempFolder folder;
-    std::vector<fs::path> files;
-    for (int i = 0; i < 4; ++i) {
-        files.push_back(folder.path() / (std::to_string(i) + ".png"));
-        writeSolidPart(files.back(), 0xff000000u | static_cast<Argb>(i));
-    }
+    const std::vector<fs::path> files = solidParts(folder, 4, 1);
     PartCache cache(3 * sizeof(PartPixels) + 3000);  // three parts and their bookkeeping
     for (int i = 0; i < 3; ++i)
         cache.decode(files[static_cast<std::size_t>(i)]);
@@ -153,11 +159,7 @@ TEST(PartCache, TheByteBoundDropsTheLeastRecentlyUsed) {
 
 TEST(PartCache, ThreadsShareOneCacheWithoutLosingPixels) {
     const TempFolder folder;
-    std::vector<fs::path> files;
-    for (int i = 0; i < 8; ++i) {
-        files.push_back(folder.path() / (std::to_string(i) + ".png"));
-        writeSolidPart(files.back(), 0xff000000u | static_cast<Argb>(i * 17));
-    }
+    const std::vector<fs::path> files = solidParts(folder, 8, 17);
     PartCache cache(4 * sizeof(PartPixels));  // small, so threads also evict each other's
     std::vector<int> wrong(4, 0);
     std::vector<std::thread> threads;
