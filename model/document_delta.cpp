@@ -90,4 +90,8 @@ bool changesNothing(const DocumentDelta& delta) {
     return delta.layerChanges.empty() && delta.beforeHeader == delta.afterHeader;
 }
 
+std::size_t byteSize(const DocumentDelta& delta) {
+    return sizeof(delta) + delta.layerChanges.capacity() * sizeof(LayerFieldChange);
+}
+
 }  // namespace kelvaro

@@ -93,7 +93,6 @@ void apply(const PortraitDocument& document, PortraitState& state, const Message
     state.current = document.current;
     state.scroll = document.scroll;
     state.sizeChoice = document.sizeChoice;
-    state.counterText = counterTextFor(state);
 }
 
 }  // namespace kelvaro

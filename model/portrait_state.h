@@ -75,8 +75,10 @@ struct PortraitState {
     int currentElement = 0;
     int sizeChoice = 0;      // 0, 1, 2: export at 48, 96, 192 pixels
     ColourSettings current;  // as shown in the five edits; what recolouring applies
-    ColourSettings scroll;   // as held by the five scroll bars
-    std::string counterText = "  0/0";
+    // The window's view state: the positions of the five scroll bars, which can differ from the
+    // current settings (an edit's value beyond its bar's range, or a bar at its end). Documents
+    // keep them so that a portrait reopens with its bars where they were.
+    ColourSettings scroll;
     bool saved = false;
     std::filesystem::path baseDirectory;
     bool hasWall = false;
@@ -97,8 +99,5 @@ struct PortraitState {
     void release();
     bool released() const { return !wall; }
 };
-
-// "%3d/%d" of the current element's part number and highest part number.
-std::string counterTextFor(const PortraitState& state);
 
 }  // namespace kelvaro
