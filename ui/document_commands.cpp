@@ -48,8 +48,8 @@ void CKelvaroDlg::onOpenPortrait() {
 
 bool CKelvaroDlg::openPortrait(const std::filesystem::path& file) {
     auto read = readDocumentFile(file);
-    if (const auto* error = std::get_if<OpenError>(&read)) {
-        reportText(openErrorMessage(*error, file));
+    if (const auto* failure = std::get_if<OpenFailure>(&read)) {
+        reportText(openErrorMessage(*failure, file));
         return false;
     }
     const DocumentFile& document = std::get<DocumentFile>(read);
@@ -83,8 +83,8 @@ void CKelvaroDlg::onSavePortraitAs() {
 
 bool CKelvaroDlg::savePortraitTo(const std::filesystem::path& file) {
     endGesture();
-    if (!writeDocumentFile(file, documentOf(m_state))) {
-        reportText(saveErrorMessage(file));
+    if (const FileResult written = writeDocumentFile(file, documentOf(m_state)); !written) {
+        reportText(saveErrorMessage(file, written));
         return false;
     }
     m_documentFile = file;

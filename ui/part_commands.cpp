@@ -4,7 +4,6 @@
 // part, Generate, Reset and Set pattern.
 #include <QScrollBar>
 
-#include "imaging/file_boundary.h"
 #include "model/portrait_commands.h"
 #include "ui/kelvaro_dlg.h"
 
@@ -88,10 +87,9 @@ void CKelvaroDlg::onSetPattern() {
     for (int layer = 0; layer < kLayerCount; ++layer) {
         parts[static_cast<std::size_t>(layer)] = m_state.layer(layer).partNumber;
     }
-    if (!writePattern(m_settingsFile, parts)) {
-        report(QStringLiteral("設定ファイルの書き込みに失敗しました\n%1")
-                   .arg(toQtPath(m_settingsFile)));
-    }
+    if (const FileResult written = writePattern(m_settingsFile, parts); !written)
+        reportText(
+            fileFailureMessage("設定ファイルの書き込みに失敗しました", m_settingsFile, written));
     m_state.pattern = parts;
 }
 

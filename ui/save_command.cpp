@@ -2,9 +2,8 @@
 // SPDX-License-Identifier: MIT
 // "Zapisz": saves the portrait as shown, at the chosen size, as PNG or BMP. A PNG also carries
 // the portrait document, so that it opens again as an editable portrait.
-#include "imaging/export.h"
-#include "imaging/file_boundary.h"
 #include "model/document_file.h"
+#include "model/portrait_export.h"
 #include "ui/kelvaro_dlg.h"
 #include "ui/save_dialog.h"
 
@@ -19,8 +18,9 @@ void CKelvaroDlg::onSave() {
         return;
     const std::filesystem::path chosen = dialog.chosenFile();
     const std::string recipe = writeDocumentJson(documentOf(m_state));
-    if (!exportPortrait(*canvas, m_state.sizeChoice, chosen, recipe)) {
-        report(QStringLiteral("画像ファイルの保存に失敗しました\n%1").arg(toQtPath(chosen)));
+    const FileResult written = exportPortrait(*canvas, m_state.sizeChoice, chosen, recipe);
+    if (!written) {
+        reportText(fileFailureMessage("画像ファイルの保存に失敗しました", chosen, written));
         return;
     }
     markSaved();
