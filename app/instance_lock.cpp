@@ -12,7 +12,7 @@
 #include <cerrno>
 #include <string>
 
-#include "imaging/file_boundary.h"
+#include "io/file_boundary.h"
 
 namespace kelvaro {
 namespace {
@@ -63,19 +63,26 @@ std::filesystem::path InstanceLock::pathFor(const QString& programName) {
     return toPath(folder) / toPath(programName + QStringLiteral(".lock"));
 }
 
+LockResult InstanceLock::fail(FileResult failure) {
+    m_failure = std::move(failure);
+    return LockResult::Failed;
+}
+
 LockResult InstanceLock::acquire(const std::filesystem::path& lockFile) {
     for (int attempt = 0; attempt < kAttempts && m_fd < 0; ++attempt) {
         const int fd = openLockFile(lockFile);
-        struct stat opened {};
-        if (fd < 0 || ::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode)) {
-            if (fd >= 0)
-                ::close(fd);
-            return LockResult::Failed;
+        if (fd < 0)
+            return fail(systemFailure(errno));
+        if (const FileResult kind = regularOpenFile(fd); !kind) {
+            ::close(fd);
+            return fail(kind);
         }
         if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-            const bool held = errno == EWOULDBLOCK;
+            const int error = errno;
             ::close(fd);
-            return held ? LockResult::HeldByRunningCopy : LockResult::Failed;
+            if (error == EWOULDBLOCK)
+                return LockResult::HeldByRunningCopy;
+            return fail(systemFailure(error));
         }
         if (!stillNamed(fd, lockFile)) {
             ::close(fd);
@@ -85,7 +92,8 @@ LockResult InstanceLock::acquire(const std::filesystem::path& lockFile) {
         m_fd = fd;
         m_file = lockFile;
     }
-    return m_fd >= 0 ? LockResult::Acquired : LockResult::Failed;
+    // The file was replaced under every attempt: another copy keeps making it anew.
+    return m_fd >= 0 ? LockResult::Acquired : fail(systemFailure(EAGAIN));
 }
 
 bool claimSingleInstance(InstanceLock& lock, const std::filesystem::path& lockFile,
@@ -99,8 +107,8 @@ bool claimSingleInstance(InstanceLock& lock, const std::filesystem::path& lockFi
         case LockResult::Failed:
             break;
     }
-    report(QStringLiteral("二重起動を確かめるロックファイルを作成できませんでした\n%1")
-               .arg(toQtPath(lockFile)));
+    report(QString::fromStdString(fileFailureMessage(
+        "二重起動を確かめるロックファイルを作成できませんでした", lockFile, lock.failure())));
     return true;
 }
 

@@ -10,6 +10,8 @@
 #include <filesystem>
 #include <functional>
 
+#include "io/file_result.h"
+
 namespace kelvaro {
 
 enum class LockResult {
@@ -31,9 +33,16 @@ public:
 
     LockResult acquire(const std::filesystem::path& lockFile);
 
+    // After acquire gave Failed: the failure with the system's reason for it.
+    const FileResult& failure() const { return m_failure; }
+
 private:
+    // Failed, remembering `failure`.
+    LockResult fail(FileResult failure);
+
     int m_fd = -1;
     std::filesystem::path m_file;
+    FileResult m_failure;
 };
 
 // Start-up's use of the lock: false (after the already-running message) while another copy

@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <random>
 
-#include "imaging/codec.h"
+#include "model/image_files.h"
 #include "model/layer_tables.h"
 #include "tools/sample_library/sample_library.h"
 
@@ -57,11 +57,11 @@ std::unique_ptr<Frame> sampleFrame() {
     const auto picture = folder / "picture";
     bool ok = true;
     frame->wall = makeCanvasPixels();
-    ok = ok && decodeWall(picture / "wall.png", *frame->wall);
+    ok = ok && readWallImage(picture / "wall.png", *frame->wall);
     for (std::size_t n = 0; n < frame->layers.size(); ++n) {
         const auto file =
             picture / std::string(layerInfo(frame->layerOfSlot[n]).folder) / "000.png";
-        ok = ok && decodePart(file, *frame->loaded[n]);
+        ok = ok && readPartImage(file, *frame->loaded[n]);
     }
     std::error_code ignored;
     std::filesystem::remove_all(folder, ignored);

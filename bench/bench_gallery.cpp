@@ -23,7 +23,7 @@
 #include <vector>
 
 #include "bench/editor_bench_support.h"
-#include "imaging/file_boundary.h"
+#include "io/file_boundary.h"
 #include "model/part_cache.h"
 #include "model/part_library.h"
 #include "tools/sample_library/sample_library.h"

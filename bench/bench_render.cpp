@@ -20,7 +20,7 @@
 #include <thread>
 #include <vector>
 
-#include "imaging/file_boundary.h"
+#include "io/file_boundary.h"
 #include "model/document_file.h"
 #include "model/portrait_document.h"
 #include "render/portrait_renderer.h"

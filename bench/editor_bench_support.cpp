@@ -7,7 +7,7 @@
 #include <QTemporaryDir>
 #include <stdexcept>
 
-#include "imaging/file_boundary.h"
+#include "io/file_boundary.h"
 #include "tools/sample_library/sample_library.h"
 
 namespace kelvaro::bench {

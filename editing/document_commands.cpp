@@ -5,9 +5,8 @@
 #include <QUndoStack>
 
 #include "editing/portrait_editor.h"
-#include "imaging/export.h"
-#include "imaging/file_boundary.h"
 #include "model/document_file.h"
+#include "model/portrait_export.h"
 
 namespace kelvaro {
 namespace {
@@ -21,8 +20,8 @@ bool isDocumentFile(const std::filesystem::path& file) {
 bool PortraitEditor::openDocument(const std::filesystem::path& file) {
     endGesture();
     auto read = readDocumentFile(file);
-    if (const auto* error = std::get_if<OpenError>(&read)) {
-        report(QString::fromStdString(openErrorMessage(*error, file)));
+    if (const auto* failure = std::get_if<OpenFailure>(&read)) {
+        report(QString::fromStdString(openErrorMessage(*failure, file)));
         return false;
     }
     const DocumentFile& document = std::get<DocumentFile>(read);
@@ -49,8 +48,8 @@ bool PortraitEditor::openStartupDocument(const std::filesystem::path& file) {
 
 bool PortraitEditor::saveDocument(const std::filesystem::path& file) {
     endGesture();
-    if (!writeDocumentFile(file, documentOf(m_state))) {
-        report(QString::fromStdString(saveErrorMessage(file)));
+    if (const FileResult written = writeDocumentFile(file, documentOf(m_state)); !written) {
+        report(QString::fromStdString(saveErrorMessage(file, written)));
         return false;
     }
     m_documentFile = file;
@@ -63,8 +62,10 @@ bool PortraitEditor::exportPortrait(const std::filesystem::path& file) {
     auto canvas = makeCanvasPixels();
     compose(*canvas);
     const std::string recipe = writeDocumentJson(documentOf(m_state));
-    if (!kelvaro::exportPortrait(*canvas, m_state.sizeChoice, file, recipe)) {
-        report(QStringLiteral("画像ファイルの保存に失敗しました\n%1").arg(toQtPath(file)));
+    const FileResult written = kelvaro::exportPortrait(*canvas, m_state.sizeChoice, file, recipe);
+    if (!written) {
+        report(QString::fromStdString(
+            fileFailureMessage("画像ファイルの保存に失敗しました", file, written)));
         return false;
     }
     markSaved();

@@ -3,7 +3,6 @@
 // The commands that choose which parts the portrait shows: select element, previous and next
 // part, a part chosen in the gallery, Generate, Reset and Set pattern.
 #include "editing/portrait_editor.h"
-#include "imaging/file_boundary.h"
 #include "model/pattern.h"
 #include "model/portrait_commands.h"
 
@@ -73,9 +72,9 @@ void PortraitEditor::setPattern() {
     Pattern parts{};
     for (int layer = 0; layer < kLayerCount; ++layer)
         parts[static_cast<std::size_t>(layer)] = m_state.layer(layer).partNumber;
-    if (!writePattern(m_settingsFile, parts)) {
-        report(QStringLiteral("設定ファイルの書き込みに失敗しました\n%1")
-                   .arg(toQtPath(m_settingsFile)));
+    if (const FileResult written = writePattern(m_settingsFile, parts); !written) {
+        report(QString::fromStdString(
+            fileFailureMessage("設定ファイルの書き込みに失敗しました", m_settingsFile, written)));
     }
     m_state.pattern = parts;
 }

@@ -13,7 +13,7 @@
 #include <string>
 
 #include "fuzz/fuzz_check.h"
-#include "imaging/codec.h"
+#include "model/image_files.h"
 
 namespace {
 
@@ -54,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
         check(out.good(), "the input file is written");
     }
-    decodeOrKeep<kelvaro::PartPixels>(kelvaro::decodePart);
-    decodeOrKeep<kelvaro::CanvasPixels>(kelvaro::decodeWall);
+    decodeOrKeep<kelvaro::PartPixels>(kelvaro::readPartImage);
+    decodeOrKeep<kelvaro::CanvasPixels>(kelvaro::readWallImage);
     return 0;
 }

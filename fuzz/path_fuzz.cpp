@@ -7,7 +7,7 @@
 #include <string>
 
 #include "fuzz/fuzz_check.h"
-#include "imaging/file_boundary.h"
+#include "io/file_boundary.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <string_view>
 
 #include "fuzz/fuzz_check.h"
-#include "imaging/png_recipe.h"
+#include "io/png_recipe.h"
 
 namespace {
 

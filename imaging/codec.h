@@ -1,13 +1,14 @@
 // SPDX-FileCopyrightText: 2026 Zespół Kelvaro
 // SPDX-License-Identifier: MIT
-// Decoding part and background files into the pipeline's pixel buffers.
+// Decoding part and background images into the pipeline's pixel buffers.
 //
-// A file that is missing, not a regular file, corrupt, truncated or declares an image too large
-// to decode safely (too many bytes, or a side too long to scale in good time) is a failed
-// decode: the output buffer is left untouched and false returned.
+// The image is read from a device opened for reading at its start and able to seek (a file io/
+// opened, a buffer). An image that is corrupt, truncated or declares a size too large to decode
+// safely (too many bytes, or a side too long to scale in good time) is a failed decode: the
+// output buffer is left untouched and false returned.
 #pragma once
 
-#include <filesystem>
+#include <QIODevice>
 
 #include "imaging/pixels.h"
 
@@ -22,12 +23,12 @@ inline constexpr int kDecodeAllocationLimitMiB = 64;
 // stall the editor; no part or wall comes near this.
 inline constexpr int kDecodeSideLimit = 16384;
 
-// Decodes `file` as a part image with straight alpha. An image of another size than 230x230 is
-// placed at the top left of a transparent 230x230 image, cropped or padded.
-bool decodePart(const std::filesystem::path& file, PartPixels& out);
+// Decodes the image in `device` as a part image with straight alpha. An image of another size
+// than 230x230 is placed at the top left of a transparent 230x230 image, cropped or padded.
+bool decodePart(QIODevice& device, PartPixels& out);
 
-// Decodes `file` as the background and stretches it over the canvas with a smooth filter;
-// the result is premultiplied, ready for composition.
-bool decodeWall(const std::filesystem::path& file, CanvasPixels& out);
+// Decodes the image in `device` as the background and stretches it over the canvas with a
+// smooth filter; the result is premultiplied, ready for composition.
+bool decodeWall(QIODevice& device, CanvasPixels& out);
 
 }  // namespace kelvaro

@@ -1,6 +1,5 @@
 // SPDX-FileCopyrightText: 2026 Zespół Kelvaro
 // SPDX-License-Identifier: MIT
-#include <QFile>
 #include <QImage>
 #include <QImageReader>
 #include <algorithm>
@@ -8,7 +7,6 @@
 #include <optional>
 
 #include "imaging/codec.h"
-#include "imaging/file_boundary.h"
 
 namespace kelvaro {
 namespace {
@@ -49,11 +47,9 @@ bool withinSideLimit(QSize size) {
     return size.width() <= kDecodeSideLimit && size.height() <= kDecodeSideLimit;
 }
 
-// Reads the file with the decoder's limits in force; nothing for a failed decode. The file is
-// opened by its own bytes, so that any name the file system holds can be read.
-std::optional<QImage> readImage(const std::filesystem::path& file, QImage::Format format) {
-    QFile device;
-    if (!openRegularFile(file, device) || !pngChunksComplete(device))
+// Reads the image with the decoder's limits in force; nothing for a failed decode.
+std::optional<QImage> readImage(QIODevice& device, QImage::Format format) {
+    if (!pngChunksComplete(device))
         return std::nullopt;
     QImageReader reader(&device);
     reader.setAllocationLimit(kDecodeAllocationLimitMiB);
@@ -70,8 +66,8 @@ std::optional<QImage> readImage(const std::filesystem::path& file, QImage::Forma
 
 }  // namespace
 
-bool decodePart(const std::filesystem::path& file, PartPixels& out) {
-    const auto image = readImage(file, QImage::Format_ARGB32);
+bool decodePart(QIODevice& device, PartPixels& out) {
+    const auto image = readImage(device, QImage::Format_ARGB32);
     if (!image)
         return false;
     const int width = std::min(image->width(), kPartSize);
@@ -84,8 +80,8 @@ bool decodePart(const std::filesystem::path& file, PartPixels& out) {
     return true;
 }
 
-bool decodeWall(const std::filesystem::path& file, CanvasPixels& out) {
-    auto image = readImage(file, QImage::Format_ARGB32_Premultiplied);
+bool decodeWall(QIODevice& device, CanvasPixels& out) {
+    auto image = readImage(device, QImage::Format_ARGB32_Premultiplied);
     if (!image)
         return false;
     if (image->width() != kCanvasSize || image->height() != kCanvasSize) {

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Zespół Kelvaro
 // SPDX-License-Identifier: MIT
-// Encoding of exported portraits: scaling and writing through Qt's image writers.
+// Encoding of exported portraits: scaling and encoding in memory through Qt's image writers.
 #include <QBuffer>
 #include <QImage>
 #include <QImageWriter>
@@ -9,8 +9,6 @@
 
 #include "imaging/export.h"
 #include "imaging/export_image.h"
-#include "imaging/file_boundary.h"
-#include "imaging/png_recipe.h"
 
 namespace kelvaro {
 namespace {
@@ -31,8 +29,8 @@ QImage qtImageOf(const PortraitImage& image) {
 constexpr int kFastestPngQuality = 80;
 
 // Encodes the whole image in memory; nothing when the encoder fails.
-std::optional<QByteArray> encode(const QImage& image, const std::string& format,
-                                 PngCompression compression = PngCompression::AsZapisz) {
+std::optional<std::string> encode(const QImage& image, const std::string& format,
+                                  PngCompression compression = PngCompression::AsZapisz) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -41,18 +39,7 @@ std::optional<QByteArray> encode(const QImage& image, const std::string& format,
         writer.setQuality(kFastestPngQuality);
     if (!writer.write(image))
         return std::nullopt;
-    return bytes;
-}
-
-// The encoded bytes as a string, a PNG with `recipe` in its recipe chunk when given.
-std::optional<std::string> withRecipe(const std::optional<QByteArray>& bytes, ExportFormat format,
-                                      std::string_view recipe) {
-    if (!bytes)
-        return std::nullopt;
-    std::string encoded = bytes->toStdString();
-    if (format != ExportFormat::Png || recipe.empty())
-        return encoded;
-    return withTextChunk(encoded, kRecipeKeyword, recipe);
+    return bytes.toStdString();
 }
 
 }  // namespace
@@ -118,26 +105,19 @@ void placeImage(const PortraitImage& cell, PortraitImage& sheet, int left, int t
 }
 
 std::optional<std::string> encodeImage(const PortraitImage& image, ExportFormat format,
-                                       std::string_view recipe, PngCompression compression) {
+                                       PngCompression compression) {
     const auto encoder = findEncoderFormat(mimeTypeOf(format));
     if (!encoder)
         return std::nullopt;
-    return withRecipe(encode(qtImageOf(image), *encoder, compression), format, recipe);
+    return encode(qtImageOf(image), *encoder, compression);
 }
 
 std::optional<std::string> encodePortrait(const CanvasPixels& canvas, int sizeChoice,
-                                          ExportFormat format, std::string_view recipe) {
+                                          ExportFormat format) {
     const auto encoder = findEncoderFormat(mimeTypeOf(format));
     if (!encoder)
         return std::nullopt;
-    return withRecipe(encode(exportedImage(canvas, exportEdgeLength(sizeChoice)), *encoder), format,
-                      recipe);
-}
-
-bool exportPortrait(const CanvasPixels& canvas, int sizeChoice, const std::filesystem::path& file,
-                    std::string_view recipe) {
-    const auto bytes = encodePortrait(canvas, sizeChoice, exportFormatFor(file), recipe);
-    return bytes && replaceFileAtomically(file, *bytes);
+    return encode(exportedImage(canvas, exportEdgeLength(sizeChoice)), *encoder);
 }
 
 }  // namespace kelvaro

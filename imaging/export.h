@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Zespół Kelvaro
 // SPDX-License-Identifier: MIT
-// Export of the composed portrait as a square PNG or BMP file.
+// Export of the composed portrait as a square PNG or BMP image, encoded in memory; the file is
+// written one level up (model/portrait_export.h).
 //
 // The exported image is the canvas with every pixel made opaque, scaled to the edge length of
 // the size choice. The file format follows the extension of the chosen file name alone.
@@ -39,20 +40,12 @@ void captureOpaque(const CanvasPixels& canvas, CanvasPixels& capture);
 // (case-sensitive), or nothing when none does.
 std::optional<std::string> findEncoderFormat(std::string_view mimeType);
 
-// Writes the captured canvas, scaled with a smooth filter to the size choice's edge length, to
-// `file` as PNG or 24-bit BMP. The image is encoded in memory (encodePortrait) and written by
-// replaceFileAtomically (file_boundary.h), so a failed write leaves an existing file as it was
-// and no temporary file behind. Returns whether the file was written; false for a target that
-// exists but is not a regular file the user may write, an unwritable or missing folder, an
-// invalid name, a full disk or a missing encoder. A PNG also carries `recipe`, when given, in
-// its recipe chunk (see png_recipe.h); a BMP carries nothing.
-bool exportPortrait(const CanvasPixels& canvas, int sizeChoice, const std::filesystem::path& file,
-                    std::string_view recipe = {});
-
-// The bytes exportPortrait writes for that size and format, or nothing when encoding fails.
-// The same as encodeImage(scaledPortrait(canvas, exportEdgeLength(sizeChoice), Opaque), ...).
+// The captured canvas, scaled with a smooth filter to the size choice's edge length, encoded in
+// memory as PNG or 24-bit BMP: the picture "Zapisz" saves, without its recipe. Nothing when
+// encoding fails (a missing encoder). The same as
+// encodeImage(scaledPortrait(canvas, exportEdgeLength(sizeChoice), Opaque), format).
 std::optional<std::string> encodePortrait(const CanvasPixels& canvas, int sizeChoice,
-                                          ExportFormat format, std::string_view recipe = {});
+                                          ExportFormat format);
 
 // What a scaled portrait keeps: Opaque, the capture as export writes it (every pixel opaque, the
 // colour bytes as shown); Transparent, the canvas's own alpha (compose it without the wall and
@@ -89,10 +82,8 @@ void placeImage(const PortraitImage& cell, PortraitImage& sheet, int left, int t
 enum class PngCompression { AsZapisz, Fastest };
 
 // The image as PNG or BMP bytes (an opaque image as 24-bit colour, a transparent one as PNG with
-// an alpha channel; BMP holds no alpha), a PNG with `recipe` in its recipe chunk when given;
-// nothing when encoding fails.
+// an alpha channel; BMP holds no alpha); nothing when encoding fails.
 std::optional<std::string> encodeImage(const PortraitImage& image, ExportFormat format,
-                                       std::string_view recipe = {},
                                        PngCompression compression = PngCompression::AsZapisz);
 
 }  // namespace kelvaro

@@ -4,12 +4,10 @@
 
 #include <QCryptographicHash>
 #include <algorithm>
-#include <fstream>
+#include <array>
 #include <iterator>
 
-#include "imaging/codec.h"
-#include "imaging/file_boundary.h"
-#include "imaging/png_recipe.h"
+#include "io/file_boundary.h"
 #include "model/part_cache.h"
 
 namespace kelvaro {
@@ -17,28 +15,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The whole file, when it is a regular file of at most `limit` bytes that reads without error.
-std::optional<std::string> readSmallFile(const fs::path& file, std::uintmax_t limit) {
-    std::error_code error;
-    if (!isRegularFile(file))
-        return std::nullopt;
-    const auto size = fs::file_size(file, error);
-    if (error || size > limit)
-        return std::nullopt;
-    std::ifstream in(file, std::ios::binary);
-    std::string bytes;
-    bytes.resize(static_cast<std::size_t>(size));
-    if (!in.read(bytes.data(), static_cast<std::streamsize>(size)) || in.peek() != EOF)
-        return std::nullopt;
-    return bytes;
-}
-
 std::optional<std::string> sha256Of(const fs::path& file) {
-    const auto bytes = readSmallFile(file, kLargestDocumentFile * 4);
-    if (!bytes)
+    const FileBytes read = readRegularFile(file, kLargestDocumentFile * 4);
+    if (!read.result)
         return std::nullopt;
     const QByteArray hash = QCryptographicHash::hash(
-        QByteArray::fromRawData(bytes->data(), static_cast<qsizetype>(bytes->size())),
+        QByteArray::fromRawData(read.bytes.data(), static_cast<qsizetype>(read.bytes.size())),
         QCryptographicHash::Sha256);
     return hash.toHex().toStdString();
 }
@@ -74,35 +56,31 @@ constexpr std::array<OpenErrorText, 5> kOpenErrorTexts = {{
 
 }  // namespace
 
-std::variant<DocumentFile, OpenError> readDocumentFile(const fs::path& file) {
-    const auto bytes = readSmallFile(file, kLargestDocumentFile);
-    if (!bytes)
-        return OpenError::Unreadable;
-    std::string json = *bytes;
-    if (hasPngSignature(*bytes)) {
-        auto recipe = readTextChunk(*bytes, kRecipeKeyword);
-        if (!recipe)
-            return OpenError::NoRecipe;
-        json = std::move(*recipe);
-    }
-    auto document = readDocumentJson(json);
+std::variant<DocumentFile, OpenFailure> readDocumentFile(const fs::path& file) {
+    const DocumentText read = readDocumentText(file);
+    if (!read.file)
+        return OpenFailure{OpenError::Unreadable, read.file.reason};
+    if (read.recipeMissing)
+        return OpenFailure{OpenError::NoRecipe, {}};
+    auto document = readDocumentJson(read.text);
     if (const auto* error = std::get_if<DocumentError>(&document))
-        return openErrorOf(*error);
+        return OpenFailure{openErrorOf(*error), {}};
     return std::get<DocumentFile>(std::move(document));
 }
 
-std::string openErrorMessage(OpenError error, const fs::path& file) {
-    const auto row = std::find_if(kOpenErrorTexts.begin(), kOpenErrorTexts.end(),
-                                  [error](const OpenErrorText& r) { return r.error == error; });
-    return std::string(row->text) + "\n" + file.string();
+std::string openErrorMessage(const OpenFailure& failure, const fs::path& file) {
+    const auto row =
+        std::find_if(kOpenErrorTexts.begin(), kOpenErrorTexts.end(),
+                     [&failure](const OpenErrorText& r) { return r.error == failure.error; });
+    return fileFailureMessage(row->text, file, {false, failure.reason});
 }
 
-std::string saveErrorMessage(const fs::path& file) {
-    return "ポートレートファイルの保存に失敗しました\n" + file.string();
+std::string saveErrorMessage(const fs::path& file, const FileResult& failure) {
+    return fileFailureMessage("ポートレートファイルの保存に失敗しました", file, failure);
 }
 
-bool writeDocumentFile(const fs::path& file, const DocumentFile& document) {
-    return replaceFileAtomically(file, writeDocumentJson(document));
+FileResult writeDocumentFile(const fs::path& file, const DocumentFile& document) {
+    return writeDocumentText(file, writeDocumentJson(document));
 }
 
 DocumentFile documentOf(const PortraitState& state) {

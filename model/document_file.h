@@ -8,12 +8,11 @@
 #include <variant>
 #include <vector>
 
+#include "io/document_io.h"
+#include "io/file_result.h"
 #include "model/document_json.h"
 
 namespace kelvaro {
-
-// The largest file taken for a document (a portrait file is a few kilobytes).
-inline constexpr std::uintmax_t kLargestDocumentFile = 16u << 20;
 
 enum class OpenError {
     Unreadable,    // missing, not a regular file, too large or a read error
@@ -23,18 +22,28 @@ enum class OpenError {
     BadValues,
 };
 
-// The document in a ".kelvaro" file or in the recipe chunk of a PNG.
-std::variant<DocumentFile, OpenError> readDocumentFile(const std::filesystem::path& file);
+// Why a document could not be opened.
+struct OpenFailure {
+    OpenError error;
+    std::string reason;  // for Unreadable, the system's text for what failed; empty otherwise
 
-// The message the editor shows for a failed open.
-std::string openErrorMessage(OpenError error, const std::filesystem::path& file);
+    bool operator==(const OpenFailure&) const = default;
+};
 
-// The message for a document that could not be written.
-std::string saveErrorMessage(const std::filesystem::path& file);
+// The document in a ".kelvaro" file or in the recipe chunk of a PNG (read by readDocumentText,
+// io/document_io.h, with its size limit and regular-file rules).
+std::variant<DocumentFile, OpenFailure> readDocumentFile(const std::filesystem::path& file);
 
-// Writes the document's JSON in one atomic replacement; false (the old file untouched) on any
-// failure.
-bool writeDocumentFile(const std::filesystem::path& file, const DocumentFile& document);
+// The message the editor shows for a failed open: the error's text, the file, and the reason
+// on a line of its own when there is one.
+std::string openErrorMessage(const OpenFailure& failure, const std::filesystem::path& file);
+
+// The message for a document that could not be written, with the file and the failure's reason.
+std::string saveErrorMessage(const std::filesystem::path& file, const FileResult& failure);
+
+// Writes the document's JSON in one atomic replacement (writeDocumentText); a failure, the old
+// file untouched, with its reason.
+FileResult writeDocumentFile(const std::filesystem::path& file, const DocumentFile& document);
 
 // The document of the portrait with the part files each layer shows and their hashes.
 DocumentFile documentOf(const PortraitState& state);

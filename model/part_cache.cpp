@@ -4,7 +4,7 @@
 
 #include <sys/stat.h>
 
-#include "imaging/codec.h"
+#include "model/image_files.h"
 
 namespace kelvaro {
 
@@ -29,7 +29,7 @@ std::size_t PartCache::costOf(const Entry& entry) {
 
 std::shared_ptr<const DecodedPart> decodePartFile(const std::filesystem::path& file) {
     auto part = std::make_shared<DecodedPart>();
-    if (!decodePart(file, part->pixels))
+    if (!readPartImage(file, part->pixels))
         return nullptr;
     part->box = visibleBounds(part->pixels);
     return part;

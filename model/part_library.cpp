@@ -4,9 +4,9 @@
 
 #include <cstdio>
 
-#include "imaging/codec.h"
-#include "imaging/file_boundary.h"
 #include "imaging/layer_bounds.h"
+#include "io/file_boundary.h"
+#include "model/image_files.h"
 #include "model/part_cache.h"
 
 namespace kelvaro {
@@ -98,7 +98,7 @@ bool loadLayerOfElement(PortraitState& state, int layerIndex, const MessageSink&
 bool loadWall(PortraitState& state, const MessageSink& report) {
     if (!state.wall)
         return false;
-    state.hasWall = decodeWall(wallPath(state.baseDirectory), *state.wall);
+    state.hasWall = readWallImage(wallPath(state.baseDirectory), *state.wall);
     if (!state.hasWall && report)
         report(wallFailureMessage());
     return state.hasWall;

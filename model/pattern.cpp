@@ -29,7 +29,7 @@ Pattern readPattern(const std::filesystem::path& settingsFile) {
     return values;
 }
 
-bool writePattern(const std::filesystem::path& settingsFile, const Pattern& values) {
+FileResult writePattern(const std::filesystem::path& settingsFile, const Pattern& values) {
     ProfileFile profile = ProfileFile::load(settingsFile);
     for (const int layer : kKeyOrder) {
         profile.writeString(kPatternSection, layerInfo(layer).key,

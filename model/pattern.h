@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <span>
 
+#include "io/file_result.h"
 #include "model/layer_tables.h"
 
 namespace kelvaro {
@@ -24,8 +25,9 @@ std::span<const int, kLayerCount> patternKeyOrder();
 // Reads every key in key order; anything missing or unreadable reads as 0.
 Pattern readPattern(const std::filesystem::path& settingsFile);
 
-// Writes every layer's value as "%d" in key order, keeping the rest of the file, in one atomic
-// replacement. False when the file could not be written (the old file is then untouched).
-bool writePattern(const std::filesystem::path& settingsFile, const Pattern& values);
+// Writes every layer's value as "%d" in key order, keeping the rest of the file, through the
+// settings file's writer (ProfileFile::save). A failure with its reason when the file could not
+// be written (the old file is then untouched).
+FileResult writePattern(const std::filesystem::path& settingsFile, const Pattern& values);
 
 }  // namespace kelvaro

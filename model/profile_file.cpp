@@ -2,13 +2,13 @@
 // SPDX-License-Identifier: MIT
 #include "model/profile_file.h"
 
-#include <fstream>
 #include <limits>
 #include <optional>
 #include <system_error>
 #include <vector>
 
-#include "imaging/file_boundary.h"
+#include "io/file_boundary.h"
+#include "io/file_writer.h"
 
 namespace kelvaro {
 namespace {
@@ -165,22 +165,11 @@ std::string_view lineEndOf(std::string_view text) {
 ProfileFile ProfileFile::load(const std::filesystem::path& file) {
     ProfileFile profile;
     std::error_code error;
-    const auto status = std::filesystem::status(file, error);
-    if (status.type() == std::filesystem::file_type::not_found)
+    if (std::filesystem::status(file, error).type() == std::filesystem::file_type::not_found)
         return profile;
-    const auto size = std::filesystem::file_size(file, error);
-    if (!std::filesystem::is_regular_file(status) || error || size > kProfileSizeLimit) {
-        profile.m_unreadable = true;
-        return profile;
-    }
-    std::ifstream in(file, std::ios::binary);
-    std::string text(static_cast<std::size_t>(size), '\0');
-    in.read(text.data(), static_cast<std::streamsize>(size));
-    if (!in || in.gcount() != static_cast<std::streamsize>(size)) {
-        profile.m_unreadable = true;
-        return profile;
-    }
-    profile.m_text = std::move(text);
+    FileBytes read = readRegularFile(file, kProfileSizeLimit);
+    profile.m_loaded = std::move(read.result);
+    profile.m_text = std::move(read.bytes);
     return profile;
 }
 
@@ -234,8 +223,10 @@ void ProfileFile::writeString(std::string_view section, std::string_view key,
     m_text.insert(after.next, after.terminated ? entry : eol + entry);
 }
 
-bool ProfileFile::save(const std::filesystem::path& file) const {
-    return !m_unreadable && replaceFileAtomically(file, m_text);
+FileResult ProfileFile::save(const std::filesystem::path& file) const {
+    if (!m_loaded)
+        return m_loaded;
+    return replaceFileOrRewriteInPlace(file, m_text);
 }
 
 }  // namespace kelvaro

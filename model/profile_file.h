@@ -10,14 +10,18 @@
 //    and keeps every other line (other sections, keys, comments, blank lines) byte for byte;
 //  - files with CRLF or LF line ends read alike; a rewritten file keeps the line end it had;
 //  - a UTF-8 byte order mark at the start of the file is skipped when reading and kept.
-// Saving goes through replaceFileAtomically (imaging/file_boundary.h), so a failed write leaves
-// the old file whole, a read-only file stays as it is and a link is written through.
+// Profile files are the settings file's format ("Kelvaro.ini"), so saving goes through the
+// settings file's writer, replaceFileOrRewriteInPlace (io/file_writer.h): a failed write leaves
+// the old file whole, a read-only file stays as it is and a link is written through, and a
+// writable file in a folder its user may not write is still rewritten in place.
 #pragma once
 
 #include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
+
+#include "io/file_result.h"
 
 namespace kelvaro {
 
@@ -42,13 +46,14 @@ public:
 
     const std::string& text() const { return m_text; }
 
-    // Writes the text atomically; false (old file untouched) when it cannot, or when the profile
+    // Writes the text as the settings file's writer does; a failure with its reason (the old
+    // file untouched) when it cannot, or, with the reason it could not be read, when the profile
     // was loaded from a file that exists but could not be read.
-    bool save(const std::filesystem::path& file) const;
+    FileResult save(const std::filesystem::path& file) const;
 
 private:
     std::string m_text;
-    bool m_unreadable = false;  // loaded from an existing file that could not be read
+    FileResult m_loaded;  // a failure when loaded from an existing file that could not be read
 };
 
 }  // namespace kelvaro

@@ -2,10 +2,9 @@
 // SPDX-License-Identifier: MIT
 #include "render/portrait_renderer.h"
 
-#include <algorithm>
-
 #include "model/document_file.h"
 #include "model/portrait_commands.h"
+#include "model/portrait_export.h"
 #include "model/portrait_ops.h"
 #include "model/seeded_draw.h"
 
@@ -24,10 +23,13 @@ std::optional<int> sizeChoiceOf(int edge) {
 }  // namespace
 
 std::string failureLine(const std::string& message) {
-    std::string line = message;
-    if (const auto end = line.find('\n'); end != std::string::npos)
-        line.replace(end, 1, ": ");
-    std::replace(line.begin(), line.end(), '\n', ' ');
+    std::string line;
+    for (const char c : message) {
+        if (c == '\n')
+            line += ": ";
+        else
+            line += c;
+    }
     return line;
 }
 
@@ -102,7 +104,7 @@ std::optional<std::string> PortraitRenderer::fileBytes(int edge, Backdrop backdr
                                                        std::optional<std::uint64_t> seed) {
     const PortraitImage image = picture(edge, backdrop);
     const std::string withRecipe = format == ExportFormat::Png ? recipe(edge, seed) : std::string();
-    return encodeImage(image, format, withRecipe, kRendererCompression);
+    return imageFileBytes(image, format, withRecipe, kRendererCompression);
 }
 
 std::string PortraitRenderer::recipe(int edge, std::optional<std::uint64_t> seed) {

@@ -39,7 +39,8 @@ std::variant<Library, std::string> openLibrary(const std::filesystem::path& base
 // part 000 at its place, every layer recoloured with the default settings, the iris masked.
 PortraitDocument openingDocument(const Library& library);
 
-// A failure to report as one line: a message and the file it concerns, joined by ": ".
+// A failure to report as one line: a message, the file it concerns and the reason, when the
+// message has one, each line of the message joined to the next by ": ".
 std::string failureLine(const std::string& message);
 
 class PortraitRenderer {

@@ -7,9 +7,9 @@
 #include <memory>
 #include <set>
 
-#include "imaging/file_boundary.h"
 #include "model/document_file.h"
 #include "model/part_library.h"
+#include "model/portrait_export.h"
 #include "render/job_runner.h"
 #include "render/portrait_renderer.h"
 #include "render/progress_bar.h"
@@ -21,8 +21,9 @@ namespace {
 namespace fs = std::filesystem;
 using Lines = std::vector<std::string>;
 
-std::string saveFailure(const fs::path& file) {
-    return "画像ファイルの保存に失敗しました: " + file.string();
+// The line for a picture that could not be written, with the reason.
+std::string saveFailure(const fs::path& file, const FileResult& failure) {
+    return failureLine(fileFailureMessage("画像ファイルの保存に失敗しました", file, failure));
 }
 
 const char* suffixOf(ExportFormat format) {
@@ -36,8 +37,8 @@ Backdrop backdropOf(const Options& options) {
 // The document of a portrait file, or the line that says why it cannot be read.
 std::variant<DocumentFile, std::string> readPortrait(const fs::path& file) {
     auto read = readDocumentFile(file);
-    if (const auto* error = std::get_if<OpenError>(&read))
-        return failureLine(openErrorMessage(*error, file));
+    if (const auto* failure = std::get_if<OpenFailure>(&read))
+        return failureLine(openErrorMessage(*failure, file));
     return std::get<DocumentFile>(std::move(read));
 }
 
@@ -54,10 +55,16 @@ std::variant<DocumentFile, std::string> showPortraitFile(PortraitRenderer& rende
     return read;
 }
 
-bool makeFolder(const fs::path& folder) {
+// The folder made (with the folders above it) or found; the line that says why not otherwise.
+std::optional<std::string> makeFolder(const fs::path& folder) {
     std::error_code error;
     fs::create_directories(folder, error);
-    return fs::is_directory(folder, error);
+    if (!error && !fs::is_directory(folder, error))
+        error = std::make_error_code(std::errc::not_a_directory);
+    if (!error)
+        return std::nullopt;
+    return failureLine(fileFailureMessage("出力フォルダを作成できませんでした", folder,
+                                          failureBecause(error.message())));
 }
 
 // Everything a run shares: the library, one renderer per worker, a failure line per job.
@@ -96,10 +103,9 @@ public:
     // Writes the portrait the renderer shows at `edge` to `file`; the failure line or "".
     std::string write(PortraitRenderer& renderer, int edge, ExportFormat format,
                       const fs::path& file, std::optional<std::uint64_t> seed) {
-        const auto bytes = renderer.fileBytes(edge, backdropOf(m_options), format, seed);
-        if (!bytes || !replaceFileAtomically(file, *bytes))
-            return saveFailure(file);
-        return {};
+        const FileResult written =
+            writePictureFile(file, renderer.fileBytes(edge, backdropOf(m_options), format, seed));
+        return written ? std::string() : saveFailure(file, written);
     }
 
 private:
@@ -132,8 +138,8 @@ Lines renderPortraits(const Options& options, Library library) {
             return {"出力ファイル名が重複しています: " + (options.output / name).string()};
         outputs.push_back(oneFile ? options.output : options.output / name);
     }
-    if (!oneFile && !makeFolder(options.output))
-        return {"出力フォルダを作成できませんでした: " + options.output.string()};
+    if (const auto failure = oneFile ? std::nullopt : makeFolder(options.output))
+        return {*failure};
     Run run(options, std::move(library), static_cast<int>(outputs.size()));
     return run.each([&](int index, PortraitRenderer& renderer) -> std::string {
         const auto shown =
@@ -178,8 +184,8 @@ Lines renderCast(const Options& options, Library library) {
     } else {
         base = openingDocument(library);
     }
-    if (!makeFolder(options.output))
-        return {"出力フォルダを作成できませんでした: " + options.output.string()};
+    if (const auto failure = makeFolder(options.output))
+        return {*failure};
     const ExportFormat format = options.format.value_or(ExportFormat::Png);
     const std::vector<int> elements = drawnElements(options);
     const int edge = edgeFor(options, base);
@@ -216,9 +222,10 @@ Lines renderSheet(const Options& options, Library library) {
         const CellPlace place = cellPlace(layout, cell, i);
         placeImage(cells[static_cast<std::size_t>(i)], sheet, place.left, place.top);
     }
-    const auto bytes = encodeImage(sheet, ExportFormat::Png, {}, kRendererCompression);
-    if (!bytes || !replaceFileAtomically(options.output, *bytes))
-        return {saveFailure(options.output)};
+    const FileResult written = writePictureFile(
+        options.output, encodeImage(sheet, ExportFormat::Png, kRendererCompression));
+    if (!written)
+        return {saveFailure(options.output, written)};
     return {};
 }
 

@@ -16,7 +16,7 @@
 #include <string_view>
 #include <vector>
 
-#include "imaging/file_boundary.h"
+#include "io/file_boundary.h"
 #include "tools/sample_library/sample_library.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <QMessageBox>
 #include <system_error>
 
-#include "imaging/file_boundary.h"
+#include "io/file_boundary.h"
 
 namespace kelvaro {
 namespace {

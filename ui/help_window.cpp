@@ -10,7 +10,7 @@
 #include <system_error>
 
 #include "imaging/codec.h"
-#include "imaging/file_boundary.h"
+#include "io/file_boundary.h"
 
 namespace kelvaro {
 

@@ -7,11 +7,11 @@
 
 #include <QImage>
 
-#include "imaging/export.h"
-#include "imaging/file_boundary.h"
-#include "imaging/png_recipe.h"
+#include "io/file_boundary.h"
+#include "io/png_recipe.h"
 #include "model/document_file.h"
 #include "model/portrait_commands.h"
+#include "model/portrait_export.h"
 #include "model/portrait_ops.h"
 #include "tests/model/library_portrait.h"
 #include "tests/support/fixtures.h"
@@ -183,8 +183,8 @@ TEST(DocumentFile, BadFilesGiveOneClearError) {
         if (row.bytes)
             folder.writeFile(row.name, *row.bytes);
         const auto read = readDocumentFile(base / row.name);
-        ASSERT_TRUE(std::holds_alternative<OpenError>(read)) << row.name;
-        EXPECT_EQ(std::get<OpenError>(read), row.error) << row.name;
+        ASSERT_TRUE(std::holds_alternative<OpenFailure>(read)) << row.name;
+        EXPECT_EQ(std::get<OpenFailure>(read).error, row.error) << row.name;
     }
 }
 
@@ -210,7 +210,7 @@ TEST(DocumentFile, AFailedWriteLeavesTheOldFileWhole) {
     const auto file = folder.path() / "kept.kelvaro";
     folder.writeFile("kept.kelvaro", "old");
     ASSERT_EQ(::chmod(folder.path().c_str(), 0500), 0);
-    const bool written = writeDocumentFile(file, sampleDocument());
+    const bool written = writeDocumentFile(file, sampleDocument()).ok;
     ::chmod(folder.path().c_str(), 0700);
     if (::geteuid() != 0) {  // root writes anywhere
         EXPECT_FALSE(written);

@@ -4,12 +4,15 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <string>
 
+#include "model/document_file.h"
 #include "model/pattern.h"
 #include "model/profile_file.h"
 #include "tests/support/file_size_limit.h"
 #include "tests/support/fixtures.h"
+#include "tests/support/processes.h"
 
 namespace kelvaro {
 namespace {
@@ -123,6 +126,28 @@ TEST(Pattern, FailedWritesReportFalseAndKeepTheOldFile) {
     EXPECT_EQ(readPattern(hugeFile), Pattern{});
     EXPECT_FALSE(writePattern(hugeFile, hundredPlusLayer()));
     EXPECT_EQ(readBytes(hugeFile), huge);
+}
+
+// In a folder its user may not write, the settings file is still rewritten in place; a portrait
+// document there is refused with its reason and kept byte for byte.
+TEST(Pattern, OnlyTheSettingsFileIsRewrittenInPlace) {
+    const TempFolder top;
+    test::handToUnprivilegedUser(top.path());
+    const auto settings = top.writeFile("locked/Kelvaro.ini", "[PartsNo]\nface=3\n");
+    const auto document = top.writeFile("locked/face.kelvaro", "old document");
+    const auto folder = settings.parent_path();
+    for (const auto& p : {folder, settings, document})
+        test::handToUnprivilegedUser(p);
+    std::filesystem::permissions(folder, std::filesystem::perms(0555));
+    EXPECT_TRUE(test::runUnprivileged([&] {
+        const FileResult written = writeDocumentFile(document, DocumentFile{});
+        return writePattern(settings, hundredPlusLayer()).ok && !written.ok &&
+               written.reason == systemFailure(EACCES).reason;
+    }));
+    std::filesystem::permissions(folder, std::filesystem::perms(0755));
+    EXPECT_EQ(readPattern(settings), hundredPlusLayer());
+    EXPECT_EQ(readBytes(document), "old document");
+    EXPECT_EQ(test::namesIn(folder), (std::vector<std::string>{"Kelvaro.ini", "face.kelvaro"}));
 }
 
 }  // namespace

@@ -201,7 +201,7 @@ TEST(ProfileFile, FailedWriteLeavesTheOldFileWhole) {
     {
         const FileSizeLimit limit(64);
         ASSERT_TRUE(limit.active());
-        saved = profile.save(file);
+        saved = profile.save(file).ok;
     }
     EXPECT_FALSE(saved);
     EXPECT_EQ(readBytes(file), old);

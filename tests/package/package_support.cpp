@@ -8,7 +8,7 @@
 #include <QTemporaryDir>
 #include <stdexcept>
 
-#include "imaging/file_boundary.h"
+#include "io/file_boundary.h"
 #include "tests/support/fixtures.h"
 #include "ui/control_ids.h"
 #include "ui/kelvaro_dlg.h"

@@ -8,7 +8,7 @@
 #include <QDir>
 #include <set>
 
-#include "imaging/file_boundary.h"
+#include "io/file_boundary.h"
 #include "model/layer_tables.h"
 #include "tests/package/package_support.h"
 #include "tests/support/fixtures.h"

@@ -12,7 +12,7 @@
 #include <set>
 #include <sstream>
 
-#include "imaging/file_boundary.h"
+#include "io/file_boundary.h"
 #include "tests/package/package_support.h"
 #include "tests/support/fixtures.h"
 #include "ui/icons.h"

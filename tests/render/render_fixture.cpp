@@ -4,7 +4,7 @@
 
 #include <stdexcept>
 
-#include "imaging/file_boundary.h"
+#include "io/file_boundary.h"
 #include "model/document_file.h"
 #include "render/portrait_renderer.h"
 #include "tests/support/render_process.h"

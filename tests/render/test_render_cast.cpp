@@ -6,7 +6,7 @@
 
 #include <set>
 
-#include "imaging/file_boundary.h"
+#include "io/file_boundary.h"
 #include "model/part_library.h"
 #include "model/seeded_draw.h"
 #include "tests/render/render_fixture.h"

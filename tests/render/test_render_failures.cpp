@@ -3,9 +3,11 @@
 // Failures: one line each on standard error, a non-zero exit, and no file left half-written.
 #include <gtest/gtest.h>
 
+#include <cerrno>
+
 #include <sys/stat.h>
 
-#include "imaging/file_boundary.h"
+#include "io/file_boundary.h"
 #include "tests/render/render_fixture.h"
 #include "tests/support/fixtures.h"
 #include "tests/support/render_process.h"
@@ -52,13 +54,13 @@ TEST(RenderFailures, EachUnreadablePortraitIsOneLineAndTheRestIsWritten) {
     EXPECT_EQ(result.out, "");
     const std::vector<std::string> expected = {
         "kelvaro-render: ポートレートファイルを読み込めませんでした: " +
-            (folder.path() / "missing.kelvaro").string(),
+            (folder.path() / "missing.kelvaro").string() + ": " + systemFailure(ENOENT).reason,
         "kelvaro-render: ポートレートファイルの形式が正しくありません: " +
             (folder.path() / "garbage.kelvaro").string(),
         "kelvaro-render: このPNGファイルにはポートレートの情報がありません: " +
             (folder.path() / "plain.png").string(),
         "kelvaro-render: ポートレートファイルを読み込めませんでした: " +
-            (folder.path() / "folder.kelvaro").string(),
+            (folder.path() / "folder.kelvaro").string() + ": " + systemFailure(EISDIR).reason,
     };
     EXPECT_EQ(linesOf(result.err), expected);
     EXPECT_EQ(namesIn(out), (std::set<std::string>{"good.png"}));

@@ -4,7 +4,7 @@
 // sheets, outputs in a folder, and the formats.
 #include <gtest/gtest.h>
 
-#include "imaging/file_boundary.h"
+#include "io/file_boundary.h"
 #include "tests/render/render_fixture.h"
 #include "tests/support/fixtures.h"
 #include "tests/support/render_process.h"

@@ -4,11 +4,12 @@
 
 #include <QBuffer>
 #include <QImage>
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
 
-#include "imaging/file_boundary.h"
+#include "io/file_boundary.h"
 
 namespace kelvaro::test {
 
@@ -60,6 +61,14 @@ std::string readBytes(const std::filesystem::path& file) {
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();
+}
+
+std::vector<std::string> namesIn(const std::filesystem::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 }  // namespace kelvaro::test

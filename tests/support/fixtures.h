@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "imaging/pixels.h"
 
@@ -33,5 +34,8 @@ void writeArgbPng(const std::filesystem::path& file, int width, int height,
 void writeSolidPart(const std::filesystem::path& file, Argb colour);
 
 std::string readBytes(const std::filesystem::path& file);
+
+// The names of the entries in `folder`, sorted.
+std::vector<std::string> namesIn(const std::filesystem::path& folder);
 
 }  // namespace kelvaro::test

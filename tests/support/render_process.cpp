@@ -4,7 +4,7 @@
 
 #include <QProcess>
 
-#include "imaging/file_boundary.h"
+#include "io/file_boundary.h"
 
 namespace kelvaro::test {
 

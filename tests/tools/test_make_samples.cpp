@@ -6,7 +6,7 @@
 #include <QImage>
 #include <QProcess>
 
-#include "imaging/file_boundary.h"
+#include "io/file_boundary.h"
 #include "tests/support/fixtures.h"
 
 namespace kelvaro {

@@ -8,7 +8,7 @@
 #include <memory>
 #include <set>
 
-#include "imaging/file_boundary.h"
+#include "io/file_boundary.h"
 #include "model/layer_tables.h"
 #include "tests/support/fixtures.h"
 #include "tools/sample_library/sample_library.h"

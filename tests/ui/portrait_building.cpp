@@ -5,7 +5,7 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "imaging/file_boundary.h"
+#include "io/file_boundary.h"
 #include "ui/control_ids.h"
 
 namespace kelvaro::test {

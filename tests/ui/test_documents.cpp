@@ -3,12 +3,14 @@
 // Portrait documents through the window: saved and opened with the real file dialog, the
 // recipe in exported PNGs, the library-changed message, and bad files that change nothing.
 #include <gtest/gtest.h>
+
 #include <QFileDialog>
 #include <QImage>
 #include <QTest>
 #include <QUndoStack>
+#include <cerrno>
 
-#include "imaging/file_boundary.h"
+#include "io/file_boundary.h"
 #include "model/document_file.h"
 #include "tests/support/file_size_limit.h"
 #include "tests/ui/portrait_building.h"
@@ -100,8 +102,9 @@ TEST(Documents, ExportedPngOpensAsTheEditablePortrait) {
 
     second.modals().answerMessageBox();
     EXPECT_FALSE(second.portrait().openDocument(out.path() / "face.bmp"));
-    EXPECT_EQ(second.modals().messages, QStringList{QString::fromStdString(openErrorMessage(
-                                            OpenError::NotADocument, out.path() / "face.bmp"))});
+    EXPECT_EQ(second.modals().messages,
+              QStringList{QString::fromStdString(
+                  openErrorMessage({OpenError::NotADocument, {}}, out.path() / "face.bmp"))});
 }
 
 TEST(Documents, TheDocumentGivenAtStartIsWhereTheWorkBegins) {
@@ -237,7 +240,8 @@ TEST(Documents, AFailedSaveIsReportedAndTheOldFileStays) {
     }
     expectNoSurprises(editor);
     EXPECT_EQ(editor.modals().messages.last(),
-              QString::fromStdString("ポートレートファイルの保存に失敗しました\n" + file.string()));
+              QString::fromStdString("ポートレートファイルの保存に失敗しました\n" + file.string() +
+                                     "\n" + systemFailure(EFBIG).reason));
     EXPECT_EQ(readBytes(file), "old");
     EXPECT_FALSE(editor.state().saved);
     EXPECT_TRUE(editor.portrait().documentFile().empty());

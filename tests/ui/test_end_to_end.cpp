@@ -9,7 +9,7 @@
 #include <QTest>
 #include <set>
 
-#include "imaging/file_boundary.h"
+#include "io/file_boundary.h"
 #include "tests/ui/editor_fixture.h"
 #include "ui/control_ids.h"
 

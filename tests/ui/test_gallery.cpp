@@ -12,7 +12,7 @@
 #include <QUndoStack>
 #include <set>
 
-#include "imaging/file_boundary.h"
+#include "io/file_boundary.h"
 #include "model/part_cache.h"
 #include "model/part_library.h"
 #include "model/portrait_document.h"

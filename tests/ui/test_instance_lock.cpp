@@ -4,16 +4,18 @@
 // lock's place is taken over or, when the lock cannot be taken, named in a warning while the
 // program starts all the same.
 #include <gtest/gtest.h>
+
 #include <sys/file.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <QSysInfo>
+#include <cerrno>
 #include <filesystem>
 #include <string>
 
 #include "app/instance_lock.h"
-#include "imaging/file_boundary.h"
+#include "io/file_boundary.h"
 #include "tests/support/fixtures.h"
 #include "tests/support/processes.h"
 
@@ -104,7 +106,7 @@ TEST(InstanceLock, StartUpSaysWhatItFoundAndGoesOnUnlessACopyRuns) {
         {file, false, kAlreadyRunning},
         {dir, true,
          QStringLiteral("二重起動を確かめるロックファイルを作成できませんでした\n") +
-             toQtPath(dir)},
+             toQtPath(dir) + "\n" + QString::fromStdString(systemFailure(EISDIR).reason)},
     };
     for (const Row& row : rows) {
         QStringList messages;

@@ -2,16 +2,18 @@
 // SPDX-License-Identifier: MIT
 // Element list, previous and next part, Generate, Reset and Set pattern, driven by clicks.
 #include <gtest/gtest.h>
+
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QTest>
+#include <cerrno>
 #include <fstream>
 #include <set>
 
-#include "imaging/file_boundary.h"
-#include "imaging/temporary_names.h"
+#include "io/file_boundary.h"
+#include "io/temporary_names.h"
 #include "model/part_library.h"
 #include "model/pattern.h"
 #include "tests/support/processes.h"
@@ -209,7 +211,8 @@ TEST(PartCommands, SetPatternReportsAnUnwritableSettingsFile) {
     editor.click(ids::kSetPattern);
     const QString path = toQtPath(editor.base() / "Kelvaro.ini");
     EXPECT_EQ(editor.modals().messages,
-              QStringList{QStringLiteral("設定ファイルの書き込みに失敗しました\n") + path});
+              QStringList{QStringLiteral("設定ファイルの書き込みに失敗しました\n") + path + "\n" +
+                          QString::fromStdString(systemFailure(EISDIR).reason)});
     EXPECT_EQ(editor.state().pattern[kFace], 1);  // replaced in memory all the same
 }
 
@@ -226,7 +229,8 @@ TEST(PartCommands, SetPatternLeavesAReadOnlySettingsFileAndSaysSo) {
     editor.click(ids::kSetPattern);
     EXPECT_EQ(editor.modals().messages,
               QStringList{QStringLiteral("設定ファイルの書き込みに失敗しました\n") +
-                          toQtPath(editor.base() / "Kelvaro.ini")});
+                          toQtPath(editor.base() / "Kelvaro.ini") + "\n" +
+                          QString::fromStdString(systemFailure(EACCES).reason)});
     EXPECT_EQ(readBytes(editor.base() / "Kelvaro.ini"), old);
     EXPECT_EQ(std::filesystem::status(editor.base() / "Kelvaro.ini").permissions(),
               std::filesystem::perms(0444));

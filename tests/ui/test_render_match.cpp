@@ -10,8 +10,8 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "imaging/file_boundary.h"
-#include "imaging/png_recipe.h"
+#include "io/file_boundary.h"
+#include "io/png_recipe.h"
 #include "tests/support/render_process.h"
 #include "tests/ui/portrait_building.h"
 #include "ui/control_ids.h"

@@ -2,14 +2,16 @@
 // SPDX-License-Identifier: MIT
 // "Zapisz": the real save dialog, the written files, and failed writes.
 #include <gtest/gtest.h>
+
 #include <QComboBox>
 #include <QFileDialog>
 #include <QImage>
 #include <QRadioButton>
 #include <QTest>
+#include <cerrno>
 #include <fstream>
 
-#include "imaging/file_boundary.h"
+#include "io/file_boundary.h"
 #include "tests/support/file_size_limit.h"
 #include "tests/ui/editor_fixture.h"
 #include "ui/control_ids.h"
@@ -120,7 +122,8 @@ TEST(Save, AFailedWriteIsReportedAndLeavesThePortraitUnsaved) {
     EXPECT_TRUE(editor.modals().unexpected.isEmpty())
         << editor.modals().unexpected.join("; ").toStdString();
     EXPECT_EQ(editor.modals().messages,
-              QStringList{QStringLiteral("画像ファイルの保存に失敗しました\n") + target});
+              QStringList{QStringLiteral("画像ファイルの保存に失敗しました\n") + target + "\n" +
+                          QString::fromStdString(systemFailure(EFBIG).reason)});
     EXPECT_FALSE(editor.state().saved);
     editor.modals().answerMessageBox(QMessageBox::Cancel);
     editor.click(ids::kCancel);  // closing still asks

@@ -13,7 +13,7 @@
 #include <QTextBrowser>
 #include <fstream>
 
-#include "imaging/file_boundary.h"
+#include "io/file_boundary.h"
 #include "tests/ui/editor_fixture.h"
 #include "ui/canvas_frame.h"
 #include "ui/control_ids.h"

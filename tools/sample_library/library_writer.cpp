@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <system_error>
 
-#include "imaging/file_boundary.h"
+#include "io/file_boundary.h"
 #include "tools/sample_library/sample_library.h"
 
 namespace kelvaro::samples {

@@ -6,7 +6,7 @@
 #include <QBuffer>
 #include <QImage>
 
-#include "imaging/png_recipe.h"
+#include "io/png_recipe.h"
 
 namespace kelvaro {
 namespace {

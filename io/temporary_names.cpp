@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Zespół Kelvaro
 // SPDX-License-Identifier: MIT
-#include "imaging/temporary_names.h"
+#include "io/temporary_names.h"
 
 #include <signal.h>
 #include <sys/stat.h>

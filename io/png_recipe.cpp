@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Zespół Kelvaro
 // SPDX-License-Identifier: MIT
-#include "imaging/png_recipe.h"
+#include "io/png_recipe.h"
 
 #include <array>
 #include <cstdint>

@@ -1,21 +1,21 @@
 // SPDX-FileCopyrightText: 2026 Zespół Kelvaro
 // SPDX-License-Identifier: MIT
-// The file boundary: the path conversion, the regular-file and entry tests, and the one writer
-// with its rules for read-only files, unwritable folders, links and leftover temporary files.
+// The writers: the atomic one with its rules for read-only files, unwritable folders, links and
+// leftover temporary files and the reasons of its failures; the settings file's writer, which
+// alone rewrites a file in place.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
-#include <QFile>
+#include <cerrno>
 #include <filesystem>
 #include <string>
 #include <vector>
 
-#include "imaging/file_boundary.h"
-#include "imaging/temporary_names.h"
+#include "io/file_writer.h"
+#include "io/temporary_names.h"
 #include "tests/support/file_size_limit.h"
 #include "tests/support/fixtures.h"
 #include "tests/support/processes.h"
@@ -24,85 +24,15 @@ namespace kelvaro {
 namespace {
 
 namespace fs = std::filesystem;
+using test::namesIn;
 using test::readBytes;
 using test::TempFolder;
-
-std::vector<std::string> namesIn(const fs::path& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
 
 fs::perms modeOf(const fs::path& file) {
     return fs::status(file).permissions();
 }
 
-// UTF-16 code units as they are, lone surrogates included.
-QString units(std::u16string_view text) {
-    return QStringView(text.data(), static_cast<qsizetype>(text.size())).toString();
-}
-
-TEST(FileBoundary, PathsKeepEveryByteOnTheWayToQtAndBack) {
-    struct Row {
-        std::string bytes;
-        QString text;  // as Qt is given the name
-    };
-    const Row rows[] = {
-        {"/tmp/plain/portrait.png", QStringLiteral("/tmp/plain/portrait.png")},
-        {"/tmp/zdj\xc4\x99\x63ie", QStringLiteral("/tmp/zdjęcie")},
-        {"\xe7\x94\xbb\xe5\x83\x8f.bmp", QStringLiteral("画像.bmp")},
-        {"\xf0\x9f\x98\x80", units(u"\xd83d\xde00")},
-        {"\xef\xbb\xbfname", units(u"\xfeffname")},  // a byte order mark is a character here
-        {"a\xff"
-         "b",
-         units(u"a\xdcff"
-               u"b")},                                             // not UTF-8
-        {"\xc4", units(u"\xdcc4")},                                // a sequence cut short
-        {"\xc0\xaf", units(u"\xdcc0\xdcaf")},                      // an overlong '/'
-        {"\xed\xa0\x80", units(u"\xdced\xdca0\xdc80")},            // an encoded surrogate
-        {"\xf4\x90\x80\x80", units(u"\xdcf4\xdc90\xdc80\xdc80")},  // past U+10FFFF
-    };
-    for (const Row& row : rows) {
-        const QString text = toQtPath(fs::path(row.bytes));
-        EXPECT_EQ(text, row.text) << row.bytes;
-        EXPECT_EQ(toPath(text).native(), row.bytes) << row.bytes;
-    }
-    // A lone surrogate that is no escaped byte names what Qt would write for it.
-    EXPECT_EQ(toPath(units(u"x\xd800y")).native(), "x\xef\xbf\xbdy");
-}
-
-TEST(FileBoundary, EntriesAndRegularFilesAreToldApartWithoutOpeningThem) {
-    const TempFolder folder;
-    const fs::path file = folder.writeFile("file", "bytes");
-    const fs::path dir = folder.path() / "dir";
-    fs::create_directory(dir);
-    const fs::path fifo = folder.path() / "fifo";
-    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    const fs::path dangling = folder.path() / "dangling";
-    fs::create_symlink(folder.path() / "nowhere", dangling);
-    const fs::path linked = folder.path() / "linked";
-    fs::create_symlink(file, linked);
-    struct Row {
-        fs::path path;
-        bool entry, regular;
-    };
-    const Row rows[] = {{file, true, true},      {linked, true, true},
-                        {dir, true, false},      {fifo, true, false},
-                        {dangling, true, false}, {folder.path() / "missing", false, false}};
-    for (const Row& row : rows) {
-        EXPECT_EQ(entryExists(row.path), row.entry) << row.path;
-        EXPECT_EQ(isRegularFile(row.path), row.regular) << row.path;
-        QFile device;
-        EXPECT_EQ(openRegularFile(row.path, device), row.regular) << row.path;
-        if (row.regular) {
-            EXPECT_EQ(device.readAll(), "bytes");
-        }
-    }
-}
-
-TEST(FileBoundary, AFileWithoutWritePermissionIsNotReplaced) {
+TEST(FileWriter, AFileWithoutWritePermissionIsNotReplaced) {
     const TempFolder folder;
     for (const auto mode : {fs::perms(0444), fs::perms(0400), fs::perms(0555)}) {
         const fs::path file = folder.writeFile("protected.ini", "kept");
@@ -115,7 +45,7 @@ TEST(FileBoundary, AFileWithoutWritePermissionIsNotReplaced) {
     }
 }
 
-TEST(FileBoundary, TargetsThatAreNoRegularFileAreRefused) {
+TEST(FileWriter, TargetsThatAreNoRegularFileAreRefused) {
     const TempFolder folder;
     const fs::path dir = folder.path() / "dir.ini";
     fs::create_directory(dir);
@@ -131,7 +61,7 @@ TEST(FileBoundary, TargetsThatAreNoRegularFileAreRefused) {
               (std::vector<std::string>{"dir.ini", "fifo.ini", "loop.ini"}));
 }
 
-TEST(FileBoundary, LinksAreWrittenThroughAlsoWhenDangling) {
+TEST(FileWriter, LinksAreWrittenThroughAlsoWhenDangling) {
     const TempFolder folder;
     fs::create_directory(folder.path() / "real");
     const fs::path target = folder.path() / "real" / "Kelvaro.ini";
@@ -150,7 +80,46 @@ TEST(FileBoundary, LinksAreWrittenThroughAlsoWhenDangling) {
     EXPECT_EQ(namesIn(folder.path() / "real"), std::vector<std::string>{"Kelvaro.ini"});
 }
 
-TEST(FileBoundary, AReplacedFileKeepsItsPermissionsAndSplitsFromItsHardLinks) {
+// Both writers refuse the same targets for the same reasons: where a temporary file can be made
+// beside the target, the settings writer writes nothing in place either.
+TEST(FileWriter, FailuresSayWhy) {
+    const TempFolder folder;
+    const fs::path readOnly = folder.writeFile("read-only.png", "kept");
+    fs::permissions(readOnly, fs::perms(0444));
+    const fs::path plain = folder.writeFile("plain", "x");
+    fs::create_directory(folder.path() / "dir.png");
+    ASSERT_EQ(::mkfifo((folder.path() / "fifo.png").c_str(), 0600), 0);
+    fs::create_symlink(folder.path() / "loop.png", folder.path() / "loop.png");
+    struct Row {
+        fs::path target;
+        std::string reason;
+    };
+    const Row rows[] = {
+        {readOnly, systemFailure(EACCES).reason},
+        {folder.path() / "dir.png", systemFailure(EISDIR).reason},
+        {folder.path() / "fifo.png", std::string(kNotARegularFile)},
+        {folder.path() / "loop.png", systemFailure(ELOOP).reason},
+        {folder.path() / "missing" / "a.png", systemFailure(ENOENT).reason},
+        {plain / "a.png", systemFailure(ENOTDIR).reason},
+        {folder.path() / std::string(300, 'n'), systemFailure(ENAMETOOLONG).reason},
+        {fs::path(), systemFailure(ENOENT).reason},
+    };
+    for (const auto writer : {replaceFileAtomically, replaceFileOrRewriteInPlace}) {
+        for (const Row& row : rows) {
+            const FileResult result = writer(row.target, "new");
+            EXPECT_FALSE(result.ok) << row.target;
+            EXPECT_EQ(result.reason, row.reason) << row.target;
+        }
+    }
+    EXPECT_EQ(readBytes(readOnly), "kept");
+    EXPECT_EQ(namesIn(folder.path()), (std::vector<std::string>{"dir.png", "fifo.png", "loop.png",
+                                                                "plain", "read-only.png"}));
+    const FileResult written = replaceFileAtomically(folder.path() / "new.png", "new");
+    EXPECT_TRUE(written.ok);
+    EXPECT_EQ(written.reason, "");
+}
+
+TEST(FileWriter, AReplacedFileKeepsItsPermissionsAndSplitsFromItsHardLinks) {
     const TempFolder folder;
     const fs::path file = folder.writeFile("s.ini", "old");
     fs::permissions(file, fs::perms(0604));
@@ -164,7 +133,7 @@ TEST(FileBoundary, AReplacedFileKeepsItsPermissionsAndSplitsFromItsHardLinks) {
     EXPECT_EQ(fs::hard_link_count(file), 1u);
 }
 
-TEST(FileBoundary, AReplacedFileKeepsItsOwnerWhereTheSystemAllows) {
+TEST(FileWriter, AReplacedFileKeepsItsOwnerWhereTheSystemAllows) {
     if (!test::runningAsRoot())
         GTEST_SKIP() << "only root may give a file to another user";
     const TempFolder folder;
@@ -177,9 +146,10 @@ TEST(FileBoundary, AReplacedFileKeepsItsOwnerWhereTheSystemAllows) {
     EXPECT_EQ(after.st_gid, 65534u);
 }
 
-// A writable file in a folder its user may not write: no temporary file can be made beside it,
-// so the file is written in place. A full disk still leaves its old content whole.
-TEST(FileBoundary, AWritableFileInAnUnwritableFolderIsWrittenInPlace) {
+// A writable file in a folder its user may not write, where no temporary file can be made beside
+// it: the atomic writer refuses and says why, leaving the file byte for byte; the settings writer
+// writes it in place. A full disk still leaves its old content whole.
+TEST(FileWriter, AWritableFileInAnUnwritableFolderIsWrittenInPlace) {
     const TempFolder top;
     test::handToUnprivilegedUser(top.path());
     const fs::path file = top.writeFile("locked/Kelvaro.ini", std::string(100, 'o'));
@@ -189,16 +159,21 @@ TEST(FileBoundary, AWritableFileInAnUnwritableFolderIsWrittenInPlace) {
     fs::permissions(file, fs::perms(0640));
     fs::permissions(folder, fs::perms(0555));
 
+    EXPECT_TRUE(test::runUnprivileged([&] {
+        const FileResult atomic = replaceFileAtomically(file, "short");
+        return !atomic.ok && atomic.reason == systemFailure(EACCES).reason &&
+               readBytes(file) == std::string(100, 'o');
+    }));
     const std::string longer(300, 'l');
     EXPECT_TRUE(test::runUnprivileged([&] {
         // A new file cannot be made here, nor can the old one be renamed over.
-        return !replaceFileAtomically(folder / "new.ini", "x") &&
-               replaceFileAtomically(file, "short") && readBytes(file) == "short" &&
-               replaceFileAtomically(file, longer) && readBytes(file) == longer;
+        return !replaceFileOrRewriteInPlace(folder / "new.ini", "x") &&
+               replaceFileOrRewriteInPlace(file, "short") && readBytes(file) == "short" &&
+               replaceFileOrRewriteInPlace(file, longer) && readBytes(file) == longer;
     }));
     EXPECT_TRUE(test::runUnprivileged([&] {
         const test::FileSizeLimit fullDisk(200);
-        return fullDisk.active() && !replaceFileAtomically(file, std::string(400, 'x'));
+        return fullDisk.active() && !replaceFileOrRewriteInPlace(file, std::string(400, 'x'));
     }));
     EXPECT_EQ(readBytes(file), longer);
     EXPECT_EQ(modeOf(file), fs::perms(0640));
@@ -209,14 +184,17 @@ TEST(FileBoundary, AWritableFileInAnUnwritableFolderIsWrittenInPlace) {
 // A small file system of its own, filled up, stands for a full disk.
 class FullDisk {
 public:
+    // Mounts a 64 KiB tmpfs on `folder`, made first when missing.
     explicit FullDisk(const fs::path& folder) : m_folder(folder) {
         fs::create_directory(folder);
         m_mounted = ::mount("kelvaro-test", folder.c_str(), "tmpfs", 0, "size=64k") == 0;
     }
+    // Unmounts it, with whatever it holds.
     ~FullDisk() {
         if (m_mounted)
             ::umount2(m_folder.c_str(), MNT_DETACH);
     }
+    // False where the file system could not be mounted (not root, no tmpfs).
     bool mounted() const { return m_mounted; }
     // Takes every free block.
     void fill() const {
@@ -235,26 +213,31 @@ private:
     bool m_mounted = false;
 };
 
-// On a full disk the temporary copy has no room; the file itself still takes bytes that need no
-// more space than it holds, as a plain write would, and refuses to grow without harm.
-TEST(FileBoundary, AFullDiskStillTakesAWriteThatNeedsNoMoreRoom) {
+// On a full disk the temporary copy has no room: the atomic writer says so and keeps the old
+// file; the settings writer writes the file itself with bytes that need no more space than it
+// holds, as a plain write would, and refuses to grow it without harm.
+TEST(FileWriter, AFullDiskStillTakesAWriteThatNeedsNoMoreRoom) {
     const TempFolder top;
     const FullDisk disk(top.path() / "disk");
     if (!disk.mounted())
         GTEST_SKIP() << "a small file system cannot be mounted here";
     const fs::path file = top.path() / "disk" / "Kelvaro.ini";
-    ASSERT_TRUE(replaceFileAtomically(file, std::string(20000, 'o')));
+    ASSERT_TRUE(replaceFileOrRewriteInPlace(file, std::string(20000, 'o')));
     disk.fill();
-    EXPECT_TRUE(replaceFileAtomically(file, std::string(20000, 'n')));
+    const FileResult atomic = replaceFileAtomically(file, std::string(20000, 'n'));
+    EXPECT_FALSE(atomic.ok);
+    EXPECT_EQ(atomic.reason, systemFailure(ENOSPC).reason);
+    EXPECT_EQ(readBytes(file), std::string(20000, 'o'));
+    EXPECT_TRUE(replaceFileOrRewriteInPlace(file, std::string(20000, 'n')));
     EXPECT_EQ(readBytes(file), std::string(20000, 'n'));
-    EXPECT_TRUE(replaceFileAtomically(file, "short"));
+    EXPECT_TRUE(replaceFileOrRewriteInPlace(file, "short"));
     EXPECT_EQ(readBytes(file), "short");
-    EXPECT_FALSE(replaceFileAtomically(file, std::string(60000, 'g')));
+    EXPECT_FALSE(replaceFileOrRewriteInPlace(file, std::string(60000, 'g')));
     EXPECT_EQ(readBytes(file), "short");
     EXPECT_EQ(namesIn(top.path() / "disk"), (std::vector<std::string>{"Kelvaro.ini", "filler"}));
 }
 
-TEST(FileBoundary, TemporaryFilesOfKilledCopiesAreRemovedAtTheNextWrite) {
+TEST(FileWriter, TemporaryFilesOfKilledCopiesAreRemovedAtTheNextWrite) {
     const TempFolder folder;
     const fs::path file = folder.writeFile("Kelvaro.ini", "old");
     const pid_t ended = test::endedProcess();
@@ -285,7 +268,7 @@ TEST(FileBoundary, TemporaryFilesOfKilledCopiesAreRemovedAtTheNextWrite) {
     EXPECT_EQ(namesIn(folder.path()), expected);
 }
 
-TEST(FileBoundary, TemporaryNamesNameTheirTargetAndProcess) {
+TEST(FileWriter, TemporaryNamesNameTheirTargetAndProcess) {
     EXPECT_EQ(temporaryName("Kelvaro.ini", 4321, 5), ".Kelvaro.ini.4321.5.tmp");
     struct Row {
         const char* name;

@@ -1,11 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Zespół Kelvaro
 // SPDX-License-Identifier: MIT
-#include "imaging/file_boundary.h"
+#include "io/file_boundary.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdint>
 #include <string>
 #include <system_error>
@@ -80,6 +81,14 @@ bool isEscape(char16_t unit) {
     return unit >= kEscapeBase + 0x80 && unit <= kEscapeBase + 0xFF;
 }
 
+// Success when a regular file (or a link to one) is found at `file`, without opening it.
+FileResult findRegularFile(const std::filesystem::path& file) {
+    struct stat found {};
+    if (::stat(file.c_str(), &found) != 0)
+        return systemFailure(errno);
+    return regularFileResult(found.st_mode);
+}
+
 }  // namespace
 
 QString toQtPath(const std::filesystem::path& file) {
@@ -118,8 +127,7 @@ std::filesystem::path toPath(const QString& file) {
 }
 
 bool isRegularFile(const std::filesystem::path& file) {
-    std::error_code error;
-    return std::filesystem::is_regular_file(file, error);
+    return findRegularFile(file).ok;
 }
 
 bool entryExists(const std::filesystem::path& file) {
@@ -127,20 +135,47 @@ bool entryExists(const std::filesystem::path& file) {
     return ::lstat(file.c_str(), &entry) == 0;
 }
 
-bool openRegularFile(const std::filesystem::path& file, QFile& device) {
-    if (!isRegularFile(file))
-        return false;
+FileResult openRegularFile(const std::filesystem::path& file, QFile& device) {
+    if (FileResult found = findRegularFile(file); !found)
+        return found;
     // Non-blocking, so that a FIFO put there since the test cannot hang the open.
     const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
     if (fd < 0)
-        return false;
-    struct stat opened {};
-    if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode) ||
-        !device.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        return systemFailure(errno);
+    FileResult result = regularOpenFile(fd);
+    if (result && !device.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+        result = failureBecause(device.errorString().toStdString());
+    if (!result)
         ::close(fd);
-        return false;
+    return result;
+}
+
+FileResult regularOpenFile(int fd) {
+    struct stat opened {};
+    return ::fstat(fd, &opened) == 0 ? regularFileResult(opened.st_mode) : systemFailure(errno);
+}
+
+FileBytes readRegularFile(const std::filesystem::path& file, std::uintmax_t limit) {
+    FileBytes read;
+    QFile device;
+    read.result = openRegularFile(file, device);
+    if (!read.result)
+        return read;
+    const qint64 size = device.size();
+    if (static_cast<std::uintmax_t>(size) > limit) {
+        read.result = systemFailure(EFBIG);
+        return read;
     }
-    return true;
+    read.bytes.resize(static_cast<std::size_t>(size));
+    const qint64 got = device.read(read.bytes.data(), size);
+    char more = 0;
+    if (got < 0)
+        read.result = failureBecause(device.errorString().toStdString());
+    else if (got != size || device.read(&more, 1) != 0)
+        read.result = failureBecause(kChangedWhileRead);
+    if (!read.result)
+        read.bytes.clear();
+    return read;
 }
 
 }  // namespace kelvaro

@@ -1,0 +1,21 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
+// Part and wall images read from their files: opened as io/ opens a regular file (never a
+// folder, FIFO or device, see io/file_boundary.h), decoded as imaging/ decodes (codec.h).
+#pragma once
+
+#include <filesystem>
+
+#include "imaging/pixels.h"
+
+namespace kelvaro {
+
+// The part image in `file` (decodePart); false, `out` untouched, when the file is no regular
+// file that opens or its image does not decode.
+bool readPartImage(const std::filesystem::path& file, PartPixels& out);
+
+// The background in `file` stretched over the canvas (decodeWall); false, `out` untouched, when
+// the file is no regular file that opens or its image does not decode.
+bool readWallImage(const std::filesystem::path& file, CanvasPixels& out);
+
+}  // namespace kelvaro
