@@ -21,32 +21,38 @@ struct PortraitField {
     void (*read)(const QJsonValue&, PortraitValues&);
 };
 
+// The int member `Member` as a number.
 template <auto Member>
 QJsonValue writeInt(const PortraitValues& values) {
     return values.*Member;
 }
 
+// Sets the int member `Member` from a whole number in Low..High.
 template <auto Member, int Low, int High>
 void readInt(const QJsonValue& value, PortraitValues& values) {
     values.*Member = intInRange(value, Low, High);
 }
 
+// The settings member `Member` as a colour object.
 template <auto Member>
 QJsonValue writeColours(const PortraitValues& values) {
     return coloursObject(values.*Member);
 }
 
+// Sets the settings member `Member` from a colour object, limited to the settings' ranges.
 template <auto Member>
 void readColours(const QJsonValue& value, PortraitValues& values) {
     values.*Member = coloursFrom(value);
 }
 
+// {"dx", "dy"}, or null when the iris is not masked.
 QJsonValue writeIrisMask(const PortraitValues& values) {
     if (!values.irisMask)
         return QJsonValue(QJsonValue::Null);
     return QJsonObject{{"dx", values.irisMask->dx}, {"dy", values.irisMask->dy}};
 }
 
+// The offsets, each within a part's size; null or missing: not masked.
 void readIrisMask(const QJsonValue& value, PortraitValues& values) {
     values.irisMask.reset();
     if (value.isUndefined() || value.isNull())
@@ -58,6 +64,7 @@ void readIrisMask(const QJsonValue& value, PortraitValues& values) {
                                      intInRange(requiredValue(mask, "dy"), -kPartSize, kPartSize)};
 }
 
+// The root object's portrait-wide entries.
 constexpr std::array<PortraitField, 5> kPortraitFields = {{
     {"element", &writeInt<&PortraitValues::currentElement>,
      &readInt<&PortraitValues::currentElement, 0, kElementCount - 1>},
@@ -76,10 +83,12 @@ struct KindCodec {
     int (*read)(const QJsonValue&);  // throws BadValue
 };
 
+// A number.
 QJsonValue intJson(int value) {
     return value;
 }
 
+// true for anything but 0.
 QJsonValue boolJson(int value) {
     return value != 0;
 }
@@ -90,6 +99,7 @@ constexpr std::array<KindCodec, 2> kKindCodecs = {{
     {&boolJson, &boolValue},
 }};
 
+// How the field's kind is written and read.
 const KindCodec& codecOf(const LayerField& field) {
     return kKindCodecs[static_cast<std::size_t>(field.kind)];
 }
@@ -98,13 +108,13 @@ const KindCodec& codecOf(const LayerField& field) {
 
 void writePortraitValues(const PortraitValues& values, QJsonObject& root) {
     for (const PortraitField& field : kPortraitFields)
-        root[q(field.name)] = field.write(values);
+        root[qString(field.name)] = field.write(values);
 }
 
 PortraitValues readPortraitValues(const QJsonObject& root) {
     PortraitValues values;
     for (const PortraitField& field : kPortraitFields)
-        field.read(root.value(q(field.name)), values);
+        field.read(root.value(qString(field.name)), values);
     return values;
 }
 
@@ -112,12 +122,12 @@ void writeLayerRecord(const LayerRecord& record, QJsonObject& layer) {
     for (const LayerField& field : kLayerFields) {
         const QJsonValue value = codecOf(field).write(field.get(record));
         if (field.group.empty()) {
-            layer[q(field.name)] = value;
+            layer[qString(field.name)] = value;
             continue;
         }
-        QJsonObject group = layer.value(q(field.group)).toObject();
-        group[q(field.name)] = value;
-        layer[q(field.group)] = group;
+        QJsonObject group = layer.value(qString(field.group)).toObject();
+        group[qString(field.name)] = value;
+        layer[qString(field.group)] = group;
     }
 }
 

@@ -13,17 +13,20 @@
 namespace kelvaro {
 namespace {
 
+// Layer `index`'s object: its folder, its record and the part file it shows.
 QJsonObject layerObject(int index, const LayerRecord& layer, const PartFileRecord& part) {
     QJsonObject object;
-    object["folder"] = q(layerInfo(index).folder);
+    object["folder"] = qString(layerInfo(index).folder);
     writeLayerRecord(layer, object);
-    object["file"] = q(part.path);
-    object["sha256"] = part.sha256 ? QJsonValue(q(*part.sha256)) : QJsonValue(QJsonValue::Null);
+    object["file"] = qString(part.path);
+    object["sha256"] =
+        part.sha256 ? QJsonValue(qString(*part.sha256)) : QJsonValue(QJsonValue::Null);
     return object;
 }
 
 // --- reading -----------------------------------------------------------------------------
 
+// The part file a layer's object records; an entry that is no text is left empty.
 PartFileRecord partField(const QJsonObject& layer) {
     const QJsonValue path = layer.value("file");
     const QJsonValue sha = layer.value("sha256");
@@ -35,6 +38,7 @@ PartFileRecord partField(const QJsonObject& layer) {
     return part;
 }
 
+// The 24 layer objects: each layer's record and part file.
 void readLayers(const QJsonObject& root, DocumentFile& file) {
     const QJsonValue value = requiredValue(root, "layers");
     if (!value.isArray() || value.toArray().size() != kLayerCount)
@@ -49,6 +53,7 @@ void readLayers(const QJsonObject& root, DocumentFile& file) {
     }
 }
 
+// The renderer's seed, a decimal text; none when missing.
 std::optional<std::uint64_t> seedField(const QJsonObject& root) {
     const QJsonValue value = root.value("seed");
     if (value.isUndefined())
@@ -71,6 +76,7 @@ std::optional<int> majorVersion(const QJsonValue& value) {
     return major;
 }
 
+// Every value of the document after its format and version.
 DocumentFile readFields(const QJsonObject& root) {
     DocumentFile file;
     static_cast<PortraitValues&>(file.portrait) = readPortraitValues(root);
@@ -89,7 +95,7 @@ std::string writeDocumentJson(const DocumentFile& file) {
         layers.append(layerObject(i, portrait.layers[at], file.parts[at]));
     }
     QJsonObject root;
-    root["format"] = q(kDocumentFormatName);
+    root["format"] = qString(kDocumentFormatName);
     root["version"] = QStringLiteral("%1.%2").arg(kDocumentMajorVersion).arg(kDocumentMinorVersion);
     writePortraitValues(portrait, root);
     root["layers"] = layers;
@@ -105,7 +111,7 @@ std::variant<DocumentFile, DocumentError> readDocumentJson(std::string_view byte
     if (error.error != QJsonParseError::NoError || !json.isObject())
         return DocumentError::NotADocument;
     const QJsonObject root = json.object();
-    if (root.value("format").toString() != q(kDocumentFormatName))
+    if (root.value("format").toString() != qString(kDocumentFormatName))
         return DocumentError::NotADocument;
     const auto major = majorVersion(root.value("version"));
     if (!major)

@@ -7,12 +7,12 @@
 
 namespace kelvaro {
 
-QString q(std::string_view text) {
+QString qString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 QJsonValue requiredValue(const QJsonObject& object, std::string_view name) {
-    const QJsonValue value = object.value(q(name));
+    const QJsonValue value = object.value(qString(name));
     if (value.isUndefined())
         throw BadValue{};
     return value;
@@ -51,7 +51,7 @@ int boolValue(const QJsonValue& value) {
 QJsonObject coloursObject(const ColourSettings& settings) {
     QJsonObject object;
     for (const ColourSettingInfo& info : kColourSettingTable)
-        object[q(info.name)] = settings.*info.field;
+        object[qString(info.name)] = settings.*info.field;
     return object;
 }
 

@@ -17,7 +17,7 @@ namespace kelvaro {
 struct BadValue {};
 
 // `text` (UTF-8) as a QString.
-QString q(std::string_view text);
+QString qString(std::string_view text);
 
 // The object's entry `name`; throws when it is missing.
 QJsonValue requiredValue(const QJsonObject& object, std::string_view name);
