@@ -123,7 +123,7 @@ void setRed(CKelvaroDlg& editor, char digit) {
 double drawEveryCell(CKelvaroDlg& editor, int count, bool emptyCache) {
     if (emptyCache)
         sharedPartCache().clear();
-    GalleryRenderer renderer(editor.state().baseDirectory, &sharedPartCache());
+    GalleryRenderer renderer(editor.editor().state().baseDirectory, &sharedPartCache());
     int drawn = 0;
     QObject::connect(&renderer, &GalleryRenderer::cellReady, [&] { ++drawn; });
     std::vector<int> all(static_cast<std::size_t>(count));
@@ -131,7 +131,7 @@ double drawEveryCell(CKelvaroDlg& editor, int count, bool emptyCache) {
         all[static_cast<std::size_t>(part)] = part;
     QElapsedTimer clock;
     clock.start();
-    renderer.setSnapshot(capture(editor.state()));
+    renderer.setSnapshot(capture(editor.editor().state()));
     renderer.request(all);
     runUntil([&] { return drawn == count; });
     return static_cast<double>(clock.nsecsElapsed()) / 1e6;
@@ -144,7 +144,7 @@ void measure(const char* name, const std::filesystem::path& library, int element
     CKelvaroDlg editor(library / "Kelvaro.ini");
     editor.show();
     std::filesystem::current_path(previous);
-    editor.state().currentElement = element;
+    editor.editor().state().currentElement = element;
     editor.writeControls();
     editor.onSelectElement();
     StallWatch stalls;
@@ -215,7 +215,7 @@ void measure(const char* name, const std::filesystem::path& library, int element
                 static_cast<unsigned long long>(cache.hits),
                 static_cast<unsigned long long>(cache.decodes));
     std::fflush(stdout);
-    editor.state().saved = true;
+    editor.editor().state().saved = true;
 }
 
 }  // namespace

@@ -22,9 +22,9 @@ void startUpToFirstPortrait(benchmark::State& state) {
     for (auto _ : state) {
         kelvaro::CKelvaroDlg editor(library / "Kelvaro.ini");
         editor.show();
-        editor.composeInto(*canvas);
+        editor.editor().compose(*canvas);
         benchmark::DoNotOptimize(canvas->data());
-        editor.state().saved = true;
+        editor.editor().state().saved = true;
         editor.hide();
     }
     std::filesystem::current_path(previous);

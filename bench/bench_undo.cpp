@@ -1,14 +1,17 @@
 // SPDX-FileCopyrightText: 2026 Zespół Kelvaro
 // SPDX-License-Identifier: MIT
 // Undo and redo on the sample library, from the key press to the recomposed canvas: a colour
-// step, a placement step, and Generate and Reset, which reload parts.
+// step, a placement step, and Generate and Reset, which reload parts. Each also reports the memory
+// its step holds in the history ("bytes").
 #include <benchmark/benchmark.h>
 #include <QApplication>
 #include <QLineEdit>
 #include <QTest>
+#include <QUndoStack>
 #include <filesystem>
 
 #include "bench/editor_bench_support.h"
+#include "editing/portrait_step.h"
 #include "imaging/pixels.h"
 #include "ui/control_ids.h"
 #include "ui/kelvaro_dlg.h"
@@ -27,21 +30,25 @@ void undoAndRedo(benchmark::State& state, Command command) {
     kelvaro::CKelvaroDlg editor(library / "Kelvaro.ini");
     editor.show();
     std::filesystem::current_path(previous);
-    editor.setClock([] { return std::time_t{31337}; });
+    editor.editor().setClock([] { return std::time_t{31337}; });
     command(editor);
+    const QUndoStack& history = editor.editor().history();
+    const auto* step =
+        static_cast<const kelvaro::PortraitStep*>(history.command(history.count() - 1));
+    state.counters["bytes"] = static_cast<double>(step->size());
     auto canvas = kelvaro::makeCanvasPixels();
     for (auto _ : state) {
         QTest::keyClick(&editor, Qt::Key_Z, Qt::ControlModifier);
-        editor.composeInto(*canvas);
+        editor.editor().compose(*canvas);
         benchmark::DoNotOptimize(canvas->data());
         QTest::keyClick(&editor, Qt::Key_Y, Qt::ControlModifier);
-        editor.composeInto(*canvas);
+        editor.editor().compose(*canvas);
         benchmark::DoNotOptimize(canvas->data());
     }
     state.counters["steps"] =
         benchmark::Counter(2.0 * static_cast<double>(state.iterations()),
                            benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
-    editor.state().saved = true;
+    editor.editor().state().saved = true;
 }
 
 void colourStep(benchmark::State& state) {
@@ -56,20 +63,19 @@ void colourStep(benchmark::State& state) {
 BENCHMARK(colourStep)->Unit(benchmark::kMillisecond);
 
 void placementStep(benchmark::State& state) {
-    undoAndRedo(state,
-                [](kelvaro::CKelvaroDlg& editor) { editor.onMove(kelvaro::ids::kMoveRight); });
+    undoAndRedo(state, [](kelvaro::CKelvaroDlg& editor) { editor.editor().moveRight(); });
 }
 BENCHMARK(placementStep)->Unit(benchmark::kMillisecond);
 
 void generateStep(benchmark::State& state) {
-    undoAndRedo(state, [](kelvaro::CKelvaroDlg& editor) { editor.onGenerate(); });
+    undoAndRedo(state, [](kelvaro::CKelvaroDlg& editor) { editor.editor().generate(); });
 }
 BENCHMARK(generateStep)->Unit(benchmark::kMillisecond);
 
 void resetStep(benchmark::State& state) {
     undoAndRedo(state, [](kelvaro::CKelvaroDlg& editor) {
-        editor.onGenerate();
-        editor.onReset();
+        editor.editor().generate();
+        editor.editor().reset();
     });
 }
 BENCHMARK(resetStep)->Unit(benchmark::kMillisecond);

@@ -67,7 +67,7 @@ bool changesNothing(const DocumentDelta& delta) {
 }
 
 std::size_t byteSize(const DocumentDelta& delta) {
-    return sizeof(DocumentDelta) + delta.layerChanges.capacity() * sizeof(LayerFieldChange);
+    return sizeof(delta) + delta.layerChanges.capacity() * sizeof(LayerFieldChange);
 }
 
 }  // namespace kelvaro

@@ -45,7 +45,7 @@ DocumentDelta mergedDelta(const DocumentDelta& first, const DocumentDelta& secon
 // True when the step changes nothing.
 bool changesNothing(const DocumentDelta& delta);
 
-// The memory the step holds: the delta itself and the room its list of changes takes.
+// The memory the delta holds, in bytes: itself and the changes it keeps.
 std::size_t byteSize(const DocumentDelta& delta);
 
 }  // namespace kelvaro

@@ -80,7 +80,6 @@ void apply(const PortraitDocument& document, PortraitState& state, const Message
         if (document.irisMask)
             maskIrisAt(state, *document.irisMask);
     }
-    state.counterText = counterTextFor(state);
 }
 
 }  // namespace kelvaro

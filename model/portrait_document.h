@@ -31,8 +31,8 @@ enum class ApplyScope {
 
 // Makes `state` show the document: sets every value, reloads layers (reporting failures as a
 // load does), rebuilds each image that must change from its loaded pixels (recoloured with its
-// stored settings or in the file's colours) and masks the iris as recorded. The counter text
-// follows; the saved flag is left alone.
+// stored settings or in the file's colours) and masks the iris as recorded. The saved flag is
+// left alone.
 void apply(const PortraitDocument& document, PortraitState& state, const MessageSink& report,
            ApplyScope scope = ApplyScope::Changes);
 

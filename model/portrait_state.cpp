@@ -2,8 +2,6 @@
 // SPDX-License-Identifier: MIT
 #include "model/portrait_state.h"
 
-#include <cstdio>
-
 namespace kelvaro {
 
 PartPixels& LayerState::writableImage() {
@@ -33,16 +31,6 @@ void PortraitState::release() {
     }
     hasWall = false;
     wall.reset();
-}
-
-std::string counterTextFor(const PortraitState& state) {
-    const int element = state.currentElement;
-    if (element < 0 || element >= kElementCount)
-        return state.counterText;
-    char text[32];
-    std::snprintf(text, sizeof text, "%3d/%d", state.elementPart(element),
-                  state.highestPart[static_cast<std::size_t>(element)]);
-    return text;
 }
 
 }  // namespace kelvaro

@@ -56,7 +56,6 @@ struct PortraitState : PortraitValues {
     std::array<LayerState, kLayerCount> layers;
     std::array<int, kElementCount> highestPart{};  // -1: the element has no part at all
     Pattern pattern{};
-    std::string counterText = "  0/0";
     bool saved = false;
     std::filesystem::path baseDirectory;
     bool hasWall = false;
@@ -74,8 +73,5 @@ struct PortraitState : PortraitValues {
     void release();
     bool released() const { return !wall; }
 };
-
-// "%3d/%d" of the current element's part number and highest part number.
-std::string counterTextFor(const PortraitState& state);
 
 }  // namespace kelvaro

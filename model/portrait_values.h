@@ -23,8 +23,9 @@ struct IrisMaskOffset {
 struct PortraitValues {
     int currentElement = 0;
     ColourSettings current;  // as shown in the five edits; what recolouring applies
-    // The window's view state: the positions of the five scroll bars, which may differ from the
-    // current settings.
+    // The window's view state: the positions of the five scroll bars, which can differ from the
+    // current settings (an edit's value beyond its bar's range, or a bar at its end). Documents
+    // keep them so that a portrait reopens with its bars where they were.
     ColourSettings scroll;
     int sizeChoice = 0;  // 0..kSizeChoiceCount-1: export at 48, 96, 192 pixels
     // Set while the iris image is confined to the eye shape; cleared when the iris image is

@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Zespół Kelvaro
 // SPDX-License-Identifier: MIT
 // Data exchange between the controls and the portrait state, in one fixed control order:
-// counter, the five edits, the element list, the five scroll bars, the size buttons.
+// counter, the five edits, the element list, the five scroll bars, the size buttons. The
+// counter is written only: its text follows from the part numbers.
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -9,6 +10,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 
+#include "ui/counter_text.h"
 #include "ui/kelvaro_dlg.h"
 #include "ui/number_reading.h"
 
@@ -33,6 +35,19 @@ void setTextIfChanged(QLabel* label, const QString& text) {
         label->setText(text);
 }
 
+// "%3d/%d" of the current element's part number and highest part number; "  0/0" until the
+// parts are counted; what the label holds while no valid element is current.
+QString shownCounter(const PortraitEditor& editor, const QLabel* label) {
+    if (!editor.partsCounted())
+        return QStringLiteral("  0/0");
+    const PortraitState& state = editor.state();
+    const int element = state.currentElement;
+    if (!isValidElement(element))
+        return label->text();
+    return counterText(state.elementPart(element),
+                       state.highestPart[static_cast<std::size_t>(element)]);
+}
+
 void setTextIfChanged(QLineEdit* edit, const QString& text) {
     if (edit->text() != text)
         edit->setText(text);
@@ -41,35 +56,44 @@ void setTextIfChanged(QLineEdit* edit, const QString& text) {
 }  // namespace
 
 bool CKelvaroDlg::writeControls() {
-    return guarded(m_exchanging, [this] {
-        setTextIfChanged(m_counter, QString::fromStdString(m_state.counterText));
-        const auto values = toArray(m_state.current);
+    const PortraitState& state = m_editor.state();
+    return guarded(m_exchanging, [this, &state] {
+        setTextIfChanged(m_counter, shownCounter(m_editor, m_counter));
+        const auto values = toArray(state.current);
         for (std::size_t i = 0; i < m_edits.size(); ++i) {
             setTextIfChanged(m_edits[i], QString::number(values[i]));
         }
-        m_elementList->setCurrentIndex(m_state.currentElement);
-        const auto positions = toArray(m_state.scroll);
+        m_elementList->setCurrentIndex(state.currentElement);
+        const auto positions = toArray(state.scroll);
         for (std::size_t i = 0; i < m_bars.size(); ++i)
             m_bars[i]->setValue(positions[i]);
         // Exclusivity is lifted while writing, so that a choice outside 0..2 checks none.
         for (std::size_t i = 0; i < m_sizeButtons.size(); ++i) {
             m_sizeButtons[i]->setAutoExclusive(false);
-            m_sizeButtons[i]->setChecked(static_cast<int>(i) == m_state.sizeChoice);
+            m_sizeButtons[i]->setChecked(static_cast<int>(i) == state.sizeChoice);
             m_sizeButtons[i]->setAutoExclusive(true);
         }
         return true;
     });
 }
 
-bool CKelvaroDlg::readControls() {
-    return guarded(m_exchanging, [this] {
-        m_state.counterText = m_counter->text().toStdString();
-        auto values = toArray(m_state.current);
+void CKelvaroDlg::writeEdit(int setting, int value) {
+    guarded(m_exchanging, [this, setting, value] {
+        setTextIfChanged(m_edits.at(static_cast<std::size_t>(setting)), QString::number(value));
+        return true;
+    });
+}
+
+bool CKelvaroDlg::readControls(ControlValues& read) {
+    const PortraitState& state = m_editor.state();
+    read = {state.current, state.currentElement, state.scroll, state.sizeChoice};
+    return guarded(m_exchanging, [this, &read] {
+        auto values = toArray(read.current);
         for (std::size_t i = 0; i < m_edits.size(); ++i) {
             QLineEdit* edit = m_edits[i];
             const auto number = readWholeNumber(edit->text().left(kEditReadLength).toStdString());
             if (!number) {
-                m_state.current = fromArray(values);
+                read.current = fromArray(values);
                 report(QStringLiteral("Proszę podać liczbę całkowitą."));
                 edit->setFocus();
                 edit->selectAll();
@@ -77,16 +101,16 @@ bool CKelvaroDlg::readControls() {
             }
             values[i] = *number;
         }
-        m_state.current = fromArray(values);
-        m_state.currentElement = m_elementList->currentIndex();
-        std::array<int, 5> positions{};
+        read.current = fromArray(values);
+        read.currentElement = m_elementList->currentIndex();
+        std::array<int, kColourSettingCount> positions{};
         for (std::size_t i = 0; i < m_bars.size(); ++i)
             positions[i] = m_bars[i]->value();
-        m_state.scroll = fromArray(positions);
-        m_state.sizeChoice = -1;
+        read.scroll = fromArray(positions);
+        read.sizeChoice = -1;
         for (std::size_t i = 0; i < m_sizeButtons.size(); ++i) {
             if (m_sizeButtons[i]->isChecked())
-                m_state.sizeChoice = static_cast<int>(i);
+                read.sizeChoice = static_cast<int>(i);
         }
         return true;
     });

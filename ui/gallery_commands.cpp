@@ -4,6 +4,7 @@
 #include <QScreen>
 #include <algorithm>
 
+#include "ui/editor_keys.h"
 #include "ui/gallery_window.h"
 #include "ui/kelvaro_dlg.h"
 
@@ -33,14 +34,14 @@ Placement besideEditor(const QRect& editor, QSize size, QSize frame, const QRect
 }  // namespace
 
 void CKelvaroDlg::onGallery() {
-    endGesture();
+    m_editor.endGesture();
     if (m_gallery && m_gallery->isVisible()) {
         m_gallery->close();
         return;
     }
     if (!m_gallery) {
-        m_gallery = new GalleryWindow(*this);
-        connect(this, &CKelvaroDlg::portraitShown, m_gallery, &GalleryWindow::portraitShown);
+        m_gallery = new GalleryWindow(m_editor, this);
+        m_keys->addTo(*m_gallery);
         const Placement place =
             besideEditor(frameGeometry(), m_gallery->size(), frameGeometry().size() - size(),
                          screen()->availableGeometry());

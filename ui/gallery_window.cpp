@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: MIT
 #include "ui/gallery_window.h"
 
-#include <QAbstractButton>
 #include <QEvent>
 #include <QLabel>
 #include <QScrollBar>
@@ -10,11 +9,9 @@
 #include <algorithm>
 
 #include "model/part_cache.h"
-#include "ui/control_ids.h"
 #include "ui/gallery_cells.h"
 #include "ui/gallery_renderer.h"
 #include "ui/gallery_view.h"
-#include "ui/kelvaro_dlg.h"
 #include "ui/preview_strip.h"
 
 namespace kelvaro {
@@ -36,8 +33,8 @@ PortraitDocument cellsDocument(PortraitDocument document) {
 
 }  // namespace
 
-GalleryWindow::GalleryWindow(CKelvaroDlg& editor)
-    : QWidget(&editor, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+GalleryWindow::GalleryWindow(PortraitEditor& editor, QWidget* parent)
+    : QWidget(parent, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       m_editor(editor) {
     setObjectName(QStringLiteral("galleryWindow"));
     setWindowTitle(QStringLiteral("Części"));
@@ -68,19 +65,16 @@ GalleryWindow::GalleryWindow(CKelvaroDlg& editor)
             qOverload<>(&QTimer::start));
     m_view->viewport()->installEventFilter(this);
     connect(m_renderer, &GalleryRenderer::cellReady, this, &GalleryWindow::onCellReady);
-    connect(m_view, &GalleryView::partChosen, this,
-            [this](int part) { m_editor.onChoosePart(part); });
-    connect(m_previews, &PreviewStrip::sizeClicked, this, [this](int sizeChoice) {
-        if (auto* button =
-                qobject_cast<QAbstractButton*>(m_editor.control(ids::kSize48 + sizeChoice)))
-            button->click();
-    });
+    connect(m_view, &GalleryView::partChosen, &m_editor, &PortraitEditor::choosePart);
+    connect(m_previews, &PreviewStrip::sizeClicked, &m_editor,
+            qOverload<int>(&PortraitEditor::chooseSize));
+    connect(&m_editor, &PortraitEditor::changed, this, &GalleryWindow::portraitChanged);
 }
 
 GalleryWindow::~GalleryWindow() = default;
 
-void GalleryWindow::portraitShown() {
-    if (isVisible())
+void GalleryWindow::portraitChanged(ChangeSet what) {
+    if (isVisible() && (what & ~ChangeSet(Change::Document) & ~ChangeSet(Change::History)))
         m_refreshTimer.start();
 }
 
@@ -101,7 +95,7 @@ void GalleryWindow::refresh() {
     if (state.released())
         return;
     auto canvas = makeCanvasPixels();
-    m_editor.composeInto(*canvas);
+    m_editor.compose(*canvas);
     m_previews->showPortrait(*canvas, state.sizeChoice);
     const int element = state.currentElement;
     const bool valid = isValidElement(element);

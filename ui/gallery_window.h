@@ -4,7 +4,7 @@
 // element's parts, each drawn on the portrait being edited. It follows the editor: every change
 // of the portrait redraws the previews and, when the cells' pictures change with it, starts a
 // new generation of cells for the cells in view; another element in the list brings that
-// element's cells. Choosing a cell sets its part through the editor's own command.
+// element's cells. Choosing a cell or a preview runs the portrait owner's own command.
 #pragma once
 
 #include <QTimer>
@@ -12,13 +12,13 @@
 #include <optional>
 #include <vector>
 
+#include "editing/portrait_editor.h"
 #include "model/portrait_document.h"
 
 class QLabel;
 
 namespace kelvaro {
 
-class CKelvaroDlg;
 class GalleryCells;
 class GalleryRenderer;
 class GalleryView;
@@ -27,11 +27,12 @@ class PreviewStrip;
 class GalleryWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit GalleryWindow(CKelvaroDlg& editor);
+    // A tool window of `parent` showing the portrait `editor` owns.
+    GalleryWindow(PortraitEditor& editor, QWidget* parent);
     ~GalleryWindow() override;
 
-    // The editor shows a changed portrait, another element or another size choice.
-    void portraitShown();
+    // The portrait changed: another part, placement, colour, element or size choice.
+    void portraitChanged(ChangeSet what);
 
     GalleryRenderer& renderer() const { return *m_renderer; }
     GalleryCells& cells() const { return *m_cells; }
@@ -54,7 +55,7 @@ private:
     void requestWanted();
     void onCellReady(quint64 generation, int part, const QImage& picture);
 
-    CKelvaroDlg& m_editor;
+    PortraitEditor& m_editor;
     GalleryRenderer* m_renderer = nullptr;
     GalleryCells* m_cells = nullptr;
     GalleryView* m_view = nullptr;

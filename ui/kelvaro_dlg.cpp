@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: MIT
 #include "ui/kelvaro_dlg.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,15 +9,12 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QShowEvent>
-#include <QUndoStack>
 
-#include "model/part_cache.h"
-#include "model/part_library.h"
-#include "model/portrait_ops.h"
 #include "ui/accessible_names.h"
 #include "ui/canvas_frame.h"
 #include "ui/control_factory.h"
 #include "ui/control_ids.h"
+#include "ui/editor_keys.h"
 #include "ui/gallery_window.h"
 #include "ui/help_window.h"
 #include "ui/icons.h"
@@ -28,27 +24,36 @@
 namespace kelvaro {
 namespace {
 
-// Steps the undo history holds at the least; each keeps only what it changed, a few hundred
-// bytes at most.
-constexpr int kHistoryLimit = 1000;
+// Buttons whose click runs a command of the portrait's owner.
+struct EditorButton {
+    int id;
+    void (PortraitEditor::*command)();
+};
+constexpr std::array<EditorButton, 12> kEditorButtons = {{
+    {ids::kMoveUp, &PortraitEditor::moveUp},
+    {ids::kMoveDown, &PortraitEditor::moveDown},
+    {ids::kMoveLeft, &PortraitEditor::moveLeft},
+    {ids::kMoveRight, &PortraitEditor::moveRight},
+    {ids::kCentre, &PortraitEditor::centre},
+    {ids::kPrevious, &PortraitEditor::previousPart},
+    {ids::kNext, &PortraitEditor::nextPart},
+    {ids::kGenerate, &PortraitEditor::generate},
+    {ids::kSetPattern, &PortraitEditor::setPattern},
+    {ids::kReset, &PortraitEditor::reset},
+    {ids::kRotateRight, &PortraitEditor::rotateRight},
+    {ids::kRotateLeft, &PortraitEditor::rotateLeft},
+}};
 
-// Buttons whose click runs a command of their own.
-struct ButtonCommand {
+// Buttons whose click runs a command of the window.
+struct WindowButton {
     int id;
     void (CKelvaroDlg::*command)();
 };
-constexpr std::array<ButtonCommand, 11> kButtonCommands = {{
-    {ids::kCentre, &CKelvaroDlg::onCentre},
-    {ids::kPrevious, &CKelvaroDlg::onPreviousPart},
-    {ids::kNext, &CKelvaroDlg::onNextPart},
-    {ids::kGenerate, &CKelvaroDlg::onGenerate},
+constexpr std::array<WindowButton, 4> kWindowButtons = {{
     {ids::kAbout, &CKelvaroDlg::onAbout},
-    {ids::kSetPattern, &CKelvaroDlg::onSetPattern},
-    {ids::kReset, &CKelvaroDlg::onReset},
-    {ids::kRotateRight, &CKelvaroDlg::onRotateRight},
-    {ids::kRotateLeft, &CKelvaroDlg::onRotateLeft},
     {ids::kOk, &CKelvaroDlg::onSave},
     {ids::kCancel, &CKelvaroDlg::onCloseCommand},
+    {ids::kHelp, &CKelvaroDlg::onHelp},
 }};
 
 }  // namespace
@@ -57,28 +62,26 @@ CKelvaroDlg::CKelvaroDlg(std::filesystem::path settingsFile, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
-      m_state(readPattern(settingsFile)),
-      m_settingsFile(std::move(settingsFile)),
-      m_helpFile(defaultHelpFile()),
-      m_clock([] { return std::time(nullptr); }) {
+      m_editor(std::move(settingsFile)),
+      m_helpFile(defaultHelpFile()) {
     setWindowIcon(applicationIcon());
-    m_history = new QUndoStack(this);
-    m_history->setUndoLimit(kHistoryLimit);
     createControls();
     applyAccessibleTexts(this);
     connectCommands();
+    connectEditor();
+    m_keys = new EditorKeys(*this);
+    m_keys->addTo(*this);
     addQuitKey(*this);
-    qApp->installEventFilter(this);
+    watchKeys();
 }
 
 CKelvaroDlg::~CKelvaroDlg() {
-    qApp->removeEventFilter(this);
     delete m_gallery;  // before the portrait it draws from goes
 }
 
 void CKelvaroDlg::createControls() {
     const ControlTemplate& frame = editorTemplate().controls.front();
-    m_canvas = new CanvasFrame([this](CanvasPixels& out) { composeInto(out); }, this);
+    m_canvas = new CanvasFrame([this](CanvasPixels& out) { m_editor.compose(out); }, this);
     m_canvas->setGeometry(dialogUnitsToPixels(frame.x, frame.y, frame.width, frame.height));
     m_canvas->setObjectName(QStringLiteral("control%1").arg(ids::kCanvas));
     m_canvas->setProperty("controlId", ids::kCanvas);
@@ -124,16 +127,13 @@ void CKelvaroDlg::connectCommand(Sender* sender, Signal signal, Handler handler)
 
 // The message table: every control notification reaches exactly one command.
 void CKelvaroDlg::connectCommands() {
-    for (int id = ids::kMoveUp; id <= ids::kMoveRight; ++id) {
-        connectCommand(button(id), &QPushButton::clicked, [this, id] { onMove(id); });
-    }
     for (QRadioButton* button : m_sizeButtons) {
         connectCommand(button, &QRadioButton::clicked, [this] { onSizeChosen(); });
     }
     for (QScrollBar* bar : m_bars) {
         // A drag of the thumb is a gesture of its own for the undo history.
-        connect(bar, &QScrollBar::sliderPressed, this, [this] { endGesture(); });
-        connect(bar, &QScrollBar::sliderReleased, this, [this] { endGesture(); });
+        connect(bar, &QScrollBar::sliderPressed, this, [this] { m_editor.endGesture(); });
+        connect(bar, &QScrollBar::sliderReleased, this, [this] { m_editor.endGesture(); });
         new ScrollAdapter(bar, [this](QScrollBar* b, ScrollRequest request, int position) {
             if (!m_exchanging)
                 onScroll(b, request, position);
@@ -144,20 +144,38 @@ void CKelvaroDlg::connectCommands() {
                        [this, i] { onEditChanged(i); });
     }
     connectCommand(m_elementList, &QComboBox::activated, [this] { onSelectElement(); });
-    for (const ButtonCommand& row : kButtonCommands) {
+    for (const EditorButton& row : kEditorButtons) {
+        connectCommand(button(row.id), &QPushButton::clicked,
+                       [this, command = row.command] { (m_editor.*command)(); });
+    }
+    for (const WindowButton& row : kWindowButtons) {
         connectCommand(button(row.id), &QPushButton::clicked,
                        [this, command = row.command] { (this->*command)(); });
     }
-    connectCommand(button(ids::kHelp), &QPushButton::clicked, [this] { onHelp(); });
+}
+
+void CKelvaroDlg::connectEditor() {
+    connect(&m_editor, &PortraitEditor::changed, this, &CKelvaroDlg::showChanges);
+    connect(&m_editor, &PortraitEditor::problem, this, &CKelvaroDlg::report);
+}
+
+// The controls show what changed; the canvas is drawn again at once when the picture changed.
+void CKelvaroDlg::showChanges(ChangeSet what) {
+    if (what & (ChangeSet(Change::Parts) | Change::Colours | Change::Element | Change::Size))
+        writeControls();
+    if (what & Change::Picture)
+        m_canvas->repaint();
 }
 
 void CKelvaroDlg::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (!m_opened) {
-        m_opened = true;
-        openingSequence();
-        openStartupDocument();
-    }
+    if (m_opened)
+        return;
+    m_opened = true;
+    openingSequence();
+    // The document given on the command line is where the work starts, not a step to undo.
+    if (!m_startupDocument.empty())
+        m_editor.openStartupDocument(m_startupDocument);
 }
 
 void CKelvaroDlg::openingSequence() {
@@ -171,46 +189,13 @@ void CKelvaroDlg::openingSequence() {
         const ColourSettingInfo& setting = colourSetting(i);
         m_bars[static_cast<std::size_t>(i)]->setRange(setting.low, setting.high);
     }
-    m_state.baseDirectory = currentFolder();
-    m_state.partCache = &sharedPartCache();
-    countAllParts(m_state);
-    m_state.counterText = counterTextFor(m_state);
-    writeControls();
-    const auto report = [this](const std::string& message) { reportText(message); };
-    if (!loadWall(m_state, report))
-        return;
-    for (int layer : fullLoadOrder()) {
-        if (!loadLayerOfElement(m_state, layer, report))
-            return;
-    }
-    recolourAllLayers(m_state);
-    maskIris(m_state);
-    m_elementList->setFocus();
-}
-
-// The document given on the command line is where the work starts, not a step to undo.
-void CKelvaroDlg::openStartupDocument() {
-    if (m_startupDocument.empty() || !openPortrait(m_startupDocument))
-        return;
-    m_history->clear();
-    markSaved();
-}
-
-void CKelvaroDlg::composeInto(CanvasPixels& out) const {
-    composePortrait(m_state, out);
-}
-
-void CKelvaroDlg::redraw() {
-    m_canvas->repaint();
-    emit portraitShown();
+    m_editor.countParts(currentFolder());
+    if (m_editor.loadImages())
+        m_elementList->setFocus();
 }
 
 void CKelvaroDlg::report(const QString& message) {
     showWarning(this, message);
-}
-
-void CKelvaroDlg::reportText(const std::string& message) {
-    report(QString::fromStdString(message));
 }
 
 }  // namespace kelvaro

@@ -8,11 +8,13 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QShortcut>
 #include <algorithm>
 #include <array>
 
 #include "ui/about_dlg.h"
 #include "ui/control_ids.h"
+#include "ui/editor_keys.h"
 #include "ui/gallery_window.h"
 #include "ui/help_window.h"
 #include "ui/kelvaro_dlg.h"
@@ -39,11 +41,6 @@ bool isDroppedKey(const QKeyEvent* key) {
     const bool enterOrEscape =
         key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_Escape;
     return enterOrEscape && !(key->modifiers() & Qt::AltModifier);
-}
-
-bool isPlainF1(const QKeyEvent* key) {
-    constexpr auto kBlocking = Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier;
-    return key->key() == Qt::Key_F1 && !(key->modifiers() & kBlocking);
 }
 
 }  // namespace
@@ -78,30 +75,27 @@ void CKelvaroDlg::contextMenuEvent(QContextMenuEvent* event) {
             continue;
         }
         if (item.commandId == ids::kAboutItem)
-            addEditorCommands(menu);
+            m_keys->addMenuItems(menu);
         QAction* action = menu.addAction(QString::fromUtf8(item.text));
         action->setData(item.commandId);
     }
     if (const QAction* chosen = menu.exec(event->globalPos())) {
-        if (!runEditorCommand(chosen->data().toInt()))
+        if (!m_keys->runMenuItem(*chosen))
             onSystemCommand(chosen->data().toInt());
     }
 }
 
-// Unsaved work is given up only when the user answers the close question with OK.
-bool CKelvaroDlg::confirmDiscard() {
-    if (m_state.saved)
-        return true;
-    return showWarning(this, kCloseQuestion, QMessageBox::Ok | QMessageBox::Cancel) ==
-           QMessageBox::Ok;
+// Unsaved work is given up only when the user answers `question` with OK.
+bool CKelvaroDlg::confirmDiscard(const QString& question) {
+    return showWarning(this, question, QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
 }
 
 void CKelvaroDlg::onCloseCommand() {
-    if (!confirmDiscard())
+    if (!m_editor.state().saved && !confirmDiscard(kCloseQuestion))
         return;
     if (m_gallery)
         m_gallery->close();
-    m_state.release();
+    m_editor.release();
     m_closing = true;
     done(QDialog::Rejected);
 }
@@ -122,37 +116,33 @@ void CKelvaroDlg::closeEvent(QCloseEvent* event) {
     onCloseCommand();
 }
 
+// The window and every control in it drop Enter, Return and Escape; plain F1 opens help.
+void CKelvaroDlg::watchKeys() {
+    installEventFilter(this);
+    for (QWidget* child : findChildren<QWidget*>())
+        child->installEventFilter(this);
+    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    help->setContext(Qt::WindowShortcut);
+    connect(help, &QShortcut::activated, this, &CKelvaroDlg::onHelp);
+}
+
 bool CKelvaroDlg::eventFilter(QObject* watched, QEvent* event) {
-    if (filterKey(watched, event))
+    const bool key = event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride;
+    if (key && isDroppedKey(static_cast<QKeyEvent*>(event)))
         return true;
+    // The editor's keys run its commands also in an edit, whose own undo would take Ctrl+Z:
+    // the edit is kept from claiming them.
+    if (event->type() == QEvent::ShortcutOverride &&
+        m_keys->runsCommand(static_cast<QKeyEvent*>(event)->keyCombination())) {
+        event->ignore();
+        return true;
+    }
     // What is typed into one edit is one step of the history until the focus leaves it.
     if (event->type() == QEvent::FocusOut &&
         std::find(m_edits.begin(), m_edits.end(), qobject_cast<QLineEdit*>(watched)) !=
             m_edits.end())
-        endGesture();
+        m_editor.endGesture();
     return QDialog::eventFilter(watched, event);
-}
-
-// Drops Enter, Return and Escape for this window and its controls; plain F1 opens help. The
-// editor's own commands' keys work in the part gallery too, where Enter chooses a cell.
-bool CKelvaroDlg::filterKey(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride)
-        return false;
-    auto* widget = qobject_cast<QWidget*>(watched);
-    if (widget && m_gallery && widget->window() == m_gallery)
-        return filterShortcut(event);
-    if (!widget || widget->window() != this)
-        return false;
-    const auto* key = static_cast<QKeyEvent*>(event);
-    if (isDroppedKey(key))
-        return true;
-    if (filterShortcut(event))
-        return true;
-    if (event->type() == QEvent::KeyPress && isPlainF1(key)) {
-        onHelp();
-        return true;
-    }
-    return false;
 }
 
 }  // namespace kelvaro

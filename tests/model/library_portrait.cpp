@@ -62,7 +62,6 @@ std::unique_ptr<PortraitState> openedPortrait(const std::filesystem::path& base)
     auto state = std::make_unique<PortraitState>();
     state->baseDirectory = base;
     countAllParts(*state);
-    state->counterText = counterTextFor(*state);
     loadWall(*state, {});
     for (int layer : fullLoadOrder())
         loadLayerOfElement(*state, layer, {});

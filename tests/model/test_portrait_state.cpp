@@ -25,7 +25,6 @@ TEST(PortraitState, NewPortraitHasEveryDefault) {
     EXPECT_EQ(state.scroll, neutral);
     EXPECT_EQ(state.currentElement, 0);
     EXPECT_EQ(state.sizeChoice, 0);
-    EXPECT_EQ(state.counterText, "  0/0");
     EXPECT_FALSE(state.saved);
     EXPECT_FALSE(state.hasWall);
     EXPECT_TRUE(state.wall);
@@ -51,30 +50,6 @@ TEST(PortraitState, ReleaseFreesEveryBuffer) {
     for (const LayerState& l : state.layers) {
         EXPECT_FALSE(l.image() || l.loaded || l.hasImage);
     }
-}
-
-TEST(PortraitState, CounterTextFormatsPartAndHighest) {
-    struct Row {
-        int element;
-        int part;
-        int highest;
-        const char* expected;
-    };
-    const Row rows[] = {
-        {kFace, 3, 11, "  3/11"},     {kFace, -1, -1, " -1/-1"},   {kMouth, 0, 0, "  0/0"},
-        {kBand, 999, 999, "999/999"}, {kHeadwear, 12, 5, " 12/5"}, {kIris, 1000, 7, "1000/7"},
-    };
-    for (const Row& r : rows) {
-        PortraitState state;
-        state.currentElement = r.element;
-        state.layer(r.element).partNumber = r.part;
-        state.highestPart[static_cast<std::size_t>(r.element)] = r.highest;
-        EXPECT_EQ(counterTextFor(state), r.expected) << r.expected;
-    }
-    PortraitState state;
-    state.currentElement = -1;
-    state.counterText = "keep";
-    EXPECT_EQ(counterTextFor(state), "keep");
 }
 
 }  // namespace

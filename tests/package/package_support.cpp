@@ -105,9 +105,9 @@ EditorView openEditorIn(const std::filesystem::path& folder) {
     {
         CKelvaroDlg editor(folder / "Kelvaro.ini");
         editor.show();
-        editor.composeInto(*view.canvas);
+        editor.editor().compose(*view.canvas);
         view.counter = qobject_cast<QLabel*>(editor.control(ids::kCounter))->text();
-        editor.state().saved = true;
+        editor.editor().state().saved = true;
     }
     std::filesystem::current_path(previous);
     return view;

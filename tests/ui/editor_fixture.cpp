@@ -102,7 +102,7 @@ EditorFixture::EditorFixture(const std::function<void(const std::filesystem::pat
 
 EditorFixture::~EditorFixture() {
     if (m_dialog)
-        m_dialog->state().saved = true;  // no question when the window goes away
+        m_dialog->editor().state().saved = true;  // no question when the window goes away
     m_dialog.reset();
 }
 
@@ -113,6 +113,15 @@ void EditorFixture::open() {
     std::filesystem::current_path(m_previousDirectory);
     if (!QTest::qWaitForWindowExposed(m_dialog.get()))
         throw std::runtime_error("window not exposed");
+}
+
+void activateWindowOf(QWidget* widget) {
+    QWidget* window = widget->window();
+    if (QApplication::activeWindow() == window)
+        return;
+    window->activateWindow();
+    if (!QTest::qWaitForWindowActive(window))
+        throw std::runtime_error("window not activated");
 }
 
 void EditorFixture::click(int id) {
@@ -153,7 +162,10 @@ QImage EditorFixture::shownCanvas() {
 
 void EditorFixture::press(QKeyCombination key) {
     QWidget* target = QApplication::focusWidget();
-    QTest::keyClick(target ? target : m_dialog.get(), key.key(), key.keyboardModifiers());
+    if (!target)
+        target = m_dialog.get();
+    activateWindowOf(target);
+    QTest::keyClick(target, key.key(), key.keyboardModifiers());
 }
 
 void EditorFixture::typeInto(int id, const char* text) {
@@ -192,12 +204,12 @@ std::vector<EditorFixture::MenuItem> EditorFixture::chooseFromMenu(const QString
 
 std::unique_ptr<CanvasPixels> EditorFixture::canvas() {
     auto out = makeCanvasPixels();
-    m_dialog->composeInto(*out);
+    m_dialog->editor().compose(*out);
     return out;
 }
 
 Argb EditorFixture::canvasPixel(QPoint p) {
-    m_dialog->composeInto(*m_canvas);
+    m_dialog->editor().compose(*m_canvas);
     return (*m_canvas)[static_cast<std::size_t>(p.y() * kCanvasSize + p.x())];
 }
 

@@ -32,6 +32,10 @@ Argb blockColour(int layer, int part);
 // A colour as the editor shows it right after opening (default settings: c * 255 >> 8).
 Argb defaultTint(Argb colour);
 
+// Makes the window of `widget` the active one, as it is for every key a user presses into it
+// (window shortcuts only work in the active window).
+void activateWindowOf(QWidget* widget);
+
 // Clicks a sub-control of a scroll bar (an arrow, or the page area beside the thumb).
 void clickScrollBar(QScrollBar* bar, QStyle::SubControl part);
 
@@ -49,7 +53,8 @@ public:
     ~EditorFixture();
 
     CKelvaroDlg& dialog() { return *m_dialog; }
-    PortraitState& state() { return m_dialog->state(); }
+    PortraitState& state() { return m_dialog->editor().state(); }
+    PortraitEditor& portrait() { return m_dialog->editor(); }
     ModalDriver& modals() { return m_modals; }
     const std::filesystem::path& base() const { return m_base; }
 

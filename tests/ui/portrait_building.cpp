@@ -11,7 +11,7 @@
 namespace kelvaro::test {
 
 void buildPortraitWithControls(EditorFixture& editor) {
-    editor.dialog().setClock([] { return std::time_t{987654}; });
+    editor.portrait().setClock([] { return std::time_t{987654}; });
     editor.selectElement(kFace);
     editor.typeInto(ids::kRedEdit + 1, "150");
     editor.click(ids::kMoveRight);

@@ -50,12 +50,12 @@ TEST(Documents, SavedPortraitReopensToTheSameExport) {
     expectNoSurprises(first);
     ASSERT_TRUE(std::filesystem::exists(out.path() / "face.kelvaro"));
     EXPECT_TRUE(first.state().saved);
-    EXPECT_EQ(first.dialog().documentFile(), out.path() / "face.kelvaro");
+    EXPECT_EQ(first.portrait().documentFile(), out.path() / "face.kelvaro");
     exportThroughDialog(first, out.path() / "first.png");
 
     EditorFixture second;
     second.open();
-    second.modals().answerMessageBox(QMessageBox::Ok);  // a new portrait is not saved yet
+    // An untouched portrait has nothing to lose: the file dialog comes without a question.
     second.modals().expect([&](QWidget* modal) {
         auto* dialog = qobject_cast<QFileDialog*>(modal);
         ASSERT_NE(dialog, nullptr);
@@ -93,13 +93,13 @@ TEST(Documents, ExportedPngOpensAsTheEditablePortrait) {
 
     EditorFixture second;
     second.open();
-    EXPECT_TRUE(second.dialog().openPortrait(out.path() / "face.png"));
+    EXPECT_TRUE(second.portrait().openDocument(out.path() / "face.png"));
     EXPECT_TRUE(*second.canvas() == *first.canvas());
     EXPECT_EQ(capture(second.state()), capture(first.state()));
-    EXPECT_TRUE(second.dialog().documentFile().empty());  // a picture is not written back to
+    EXPECT_TRUE(second.portrait().documentFile().empty());  // a picture is not written back to
 
     second.modals().answerMessageBox();
-    EXPECT_FALSE(second.dialog().openPortrait(out.path() / "face.bmp"));
+    EXPECT_FALSE(second.portrait().openDocument(out.path() / "face.bmp"));
     EXPECT_EQ(second.modals().messages, QStringList{QString::fromStdString(openErrorMessage(
                                             OpenError::NotADocument, out.path() / "face.bmp"))});
 }
@@ -118,22 +118,47 @@ TEST(Documents, TheDocumentGivenAtStartIsWhereTheWorkBegins) {
     expectNoSurprises(second);
     EXPECT_TRUE(*second.canvas() == *first.canvas());
     EXPECT_TRUE(second.state().saved);  // closing right away does not ask
-    EXPECT_FALSE(second.dialog().history().canUndo());
-    EXPECT_EQ(second.dialog().documentFile(), out.path() / "start.kelvaro");
+    EXPECT_FALSE(second.portrait().history().canUndo());
+    EXPECT_EQ(second.portrait().documentFile(), out.path() / "start.kelvaro");
 }
 
-TEST(Documents, OpeningAsksFirstWhenThePortraitIsUnsaved) {
-    TempFolder out;
-    EditorFixture editor;
-    editor.open();
-    editor.click(ids::kMoveRight);
-    const auto before = editor.canvas();
-    editor.modals().answerMessageBox(QMessageBox::Cancel);
-    editor.press(kOpen);
-    expectNoSurprises(editor);
-    EXPECT_EQ(editor.modals().messages, QStringList{"Zakończyć pracę z programem?          "});
-    EXPECT_TRUE(*editor.canvas() == *before);
-    EXPECT_FALSE(editor.state().saved);
+// Opening asks its own question, and only when steps were made since the start, the last opening
+// or the last save: a portrait nobody touched loses nothing.
+TEST(Documents, OpeningAsksFirstOnlyWhenStepsWouldBeLost) {
+    const QString question =
+        QStringLiteral("Portret nie został zapisany. Otworzyć inny portret i porzucić zmiany?");
+    struct Row {
+        const char* name;
+        std::function<void(EditorFixture&)> before;
+        bool asks;
+    };
+    const std::vector<Row> rows = {
+        {"untouched", [](EditorFixture&) {}, false},
+        {"a move", [](EditorFixture& e) { e.click(ids::kMoveRight); }, true},
+        {"a turn alone", [](EditorFixture& e) { e.click(ids::kRotateRight); }, true},
+        {"a move undone",
+         [](EditorFixture& e) {
+             e.click(ids::kMoveRight);
+             e.press(Qt::CTRL | Qt::Key_Z);
+         },
+         false},
+        {"another element only", [](EditorFixture& e) { e.selectElement(kNose); }, false},
+    };
+    for (const Row& row : rows) {
+        EditorFixture editor;
+        editor.open();
+        row.before(editor);
+        const auto before = editor.canvas();
+        if (row.asks)
+            editor.modals().answerMessageBox(QMessageBox::Cancel);
+        else
+            editor.modals().expect([](QWidget* w) { w->close(); });  // the file dialog
+        editor.press(kOpen);
+        expectNoSurprises(editor);
+        EXPECT_EQ(editor.modals().messages, row.asks ? QStringList{question} : QStringList{})
+            << row.name;
+        EXPECT_TRUE(*editor.canvas() == *before) << row.name;
+    }
 }
 
 TEST(Documents, ChangedLibraryIsReportedAndThePortraitOpensAllTheSame) {
@@ -149,7 +174,7 @@ TEST(Documents, ChangedLibraryIsReportedAndThePortraitOpensAllTheSame) {
     });
     second.open();
     second.modals().answerMessageBox();
-    EXPECT_TRUE(second.dialog().openPortrait(out.path() / "a.kelvaro"));
+    EXPECT_TRUE(second.portrait().openDocument(out.path() / "a.kelvaro"));
     expectNoSurprises(second);
     EXPECT_EQ(second.modals().messages,
               QStringList{"ポートレートを保存した後に部品ライブラリが変更されました\n"
@@ -183,7 +208,7 @@ TEST(Documents, BadFilesLeaveThePortraitAndTheSavedFlagAsTheyWere) {
         for (const char* name : {"text.kelvaro", "truncated.kelvaro", "newer.kelvaro",
                                  "types.kelvaro", "garbage.kelvaro", "folder.kelvaro"}) {
             editor.modals().answerMessageBox();
-            EXPECT_FALSE(editor.dialog().openPortrait(out.path() / name)) << name;
+            EXPECT_FALSE(editor.portrait().openDocument(out.path() / name)) << name;
             EXPECT_EQ(capture(editor.state()), document) << name;
             EXPECT_TRUE(*editor.canvas() == *canvas) << name;
             EXPECT_EQ(editor.state().saved, saved) << name;
@@ -215,7 +240,7 @@ TEST(Documents, AFailedSaveIsReportedAndTheOldFileStays) {
               QString::fromStdString("ポートレートファイルの保存に失敗しました\n" + file.string()));
     EXPECT_EQ(readBytes(file), "old");
     EXPECT_FALSE(editor.state().saved);
-    EXPECT_TRUE(editor.dialog().documentFile().empty());
+    EXPECT_TRUE(editor.portrait().documentFile().empty());
 }
 
 }  // namespace

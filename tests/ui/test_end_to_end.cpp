@@ -26,7 +26,7 @@ void typeColour(EditorFixture& editor, int edit, const char* text) {
 // The canvas with alpha 255, scaled to `edge` the way an export is.
 QImage expectedExport(EditorFixture& editor, int edge) {
     auto composed = makeCanvasPixels();
-    editor.dialog().composeInto(*composed);
+    editor.portrait().compose(*composed);
     QImage canvas(kCanvasSize, kCanvasSize, QImage::Format_RGB32);
     for (int y = 0; y < kCanvasSize; ++y) {
         for (int x = 0; x < kCanvasSize; ++x) {
@@ -39,7 +39,7 @@ QImage expectedExport(EditorFixture& editor, int edge) {
 TEST(EndToEnd, ClickedPortraitSavedAs96PixelPngMatchesTheCanvas) {
     EditorFixture editor;
     editor.open();
-    editor.dialog().setClock([] { return std::time_t{1234567}; });
+    editor.portrait().setClock([] { return std::time_t{1234567}; });
     editor.click(ids::kGenerate);
     editor.selectElement(kFrontHair);
     editor.click(ids::kNext);

@@ -97,7 +97,7 @@ TEST(Gallery, ChoosingACellEqualsPressingNextThatManyTimes) {
         editor.state().saved = true;
         const PortraitDocument start = capture(editor.state());
         const auto startCanvas = editor.canvas();
-        const int steps = editor.dialog().history().count();
+        const int steps = editor.portrait().history().count();
         GalleryWindow* gallery = openGallery(editor);
         ASSERT_NE(gallery, nullptr);
         if (row.way == Way::Click) {
@@ -112,12 +112,13 @@ TEST(Gallery, ChoosingACellEqualsPressingNextThatManyTimes) {
         }
         const PortraitDocument chosen = capture(editor.state());
         const auto chosenCanvas = editor.canvas();
-        const std::string counter = editor.state().counterText;
+        const QString counter = editor.widget<QLabel>(ids::kCounter)->text();
         EXPECT_EQ(editor.state().elementPart(kFace), row.part);
         EXPECT_FALSE(editor.state().saved);
-        ASSERT_EQ(editor.dialog().history().count(), steps + 1);
-        EXPECT_EQ(editor.dialog().history().undoText(), QStringLiteral("Wybór części"));
+        ASSERT_EQ(editor.portrait().history().count(), steps + 1);
+        EXPECT_EQ(editor.portrait().history().undoText(), QStringLiteral("Wybór części"));
         // One step: undoing it (Ctrl+Z, here with the focus in the gallery) shows the start.
+        activateWindowOf(gallery->view());
         QTest::keyClick(gallery->view(), Qt::Key_Z, Qt::ControlModifier);
         EXPECT_EQ(capture(editor.state()), start);
         EXPECT_EQ(*editor.canvas(), *startCanvas);
@@ -125,7 +126,7 @@ TEST(Gallery, ChoosingACellEqualsPressingNextThatManyTimes) {
             editor.click(ids::kNext);
         EXPECT_EQ(capture(editor.state()), chosen) << row.part;
         EXPECT_EQ(*editor.canvas(), *chosenCanvas) << row.part;
-        EXPECT_EQ(editor.state().counterText, counter);
+        EXPECT_EQ(editor.widget<QLabel>(ids::kCounter)->text(), counter);
         // The gallery marks the part chosen.
         ASSERT_TRUE(waitUntilUpToDate(*gallery));
         EXPECT_TRUE(gallery->cells().index(row.part).data(GalleryCells::CurrentPartRole).toBool());
@@ -264,6 +265,7 @@ TEST(Gallery, F3AndTheWindowMenuOpenAndCloseIt) {
     EXPECT_FALSE(gallery->isVisible());
     editor.chooseFromMenu(QStringLiteral("Galeria części"));
     EXPECT_TRUE(gallery->isVisible());
+    activateWindowOf(gallery->view());
     QTest::keyClick(gallery->view(), Qt::Key_F3);  // also from inside the gallery
     EXPECT_FALSE(gallery->isVisible());
     EXPECT_TRUE(editor.dialog().isVisible());

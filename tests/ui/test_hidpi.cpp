@@ -50,7 +50,7 @@ TEST(HiDpi, CanvasShowsEachComposedPixelAsASquareOfDevicePixels) {
     editor.open();
     editor.click(ids::kRotateLeft);  // edges at every angle, where smoothing would show
     auto composed = makeCanvasPixels();
-    editor.dialog().composeInto(*composed);
+    editor.portrait().compose(*composed);
     QWidget* canvas = editor.dialog().control(ids::kCanvas);
     for (int ratio : {1, 2, 3}) {
         const QImage image = drawnCanvas(canvas, ratio);

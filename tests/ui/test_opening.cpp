@@ -149,7 +149,9 @@ TEST(DataExchange, ReadingEditsLikePercentD) {
         editor.widget<QLineEdit>(1016)->setText(row.text);
         if (!row.ok)
             editor.modals().answerMessageBox();
-        EXPECT_EQ(editor.dialog().readControls(), row.ok) << row.text.toStdString();
+        ControlValues read;
+        EXPECT_EQ(editor.dialog().readControls(read), row.ok) << row.text.toStdString();
+        editor.portrait().takeControlValues(read);
         if (row.ok) {
             EXPECT_EQ(editor.state().current.green, row.value);
             EXPECT_TRUE(editor.modals().messages.isEmpty());
@@ -168,7 +170,9 @@ TEST(DataExchange, AFailedReadKeepsTheFieldsReadBeforeIt) {
     editor.widget<QLineEdit>(1017)->setText("x");
     editor.widget<QLineEdit>(1018)->setText("9");
     editor.modals().answerMessageBox();
-    EXPECT_FALSE(editor.dialog().readControls());
+    ControlValues read;
+    EXPECT_FALSE(editor.dialog().readControls(read));
+    editor.portrait().takeControlValues(read);
     EXPECT_EQ(editor.state().current, (ColourSettings{7, 255, 255, 0, 0}));
 }
 
@@ -194,9 +198,9 @@ TEST(Opening, ADeletedWorkingFolderOpensWithoutParts) {
         std::filesystem::current_path(previous);
     }
     EXPECT_EQ(modals.messages, QStringList{"wall.pngの読み込みに失敗しました"});
-    EXPECT_TRUE(dialog->state().baseDirectory.empty());
-    EXPECT_EQ(dialog->state().highestPart[0], -1);
-    dialog->state().saved = true;
+    EXPECT_TRUE(dialog->editor().state().baseDirectory.empty());
+    EXPECT_EQ(dialog->editor().state().highestPart[0], -1);
+    dialog->editor().state().saved = true;
 }
 
 }  // namespace

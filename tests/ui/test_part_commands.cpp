@@ -120,7 +120,7 @@ TEST(PartCommands, SelectingAnElementShowsItsStoredColoursWithoutRedraw) {
 TEST(PartCommands, GenerateInTheSameSecondGivesTheSameParts) {
     EditorFixture editor;
     editor.open();
-    editor.dialog().setClock([] { return std::time_t{1700000000}; });
+    editor.portrait().setClock([] { return std::time_t{1700000000}; });
     editor.click(ids::kGenerate);
     std::array<int, kElementCount> first{};
     for (int e = 0; e < kElementCount; ++e)
@@ -136,7 +136,7 @@ TEST(PartCommands, GenerateInTheSameSecondGivesTheSameParts) {
     // Several seconds give several faces within range.
     std::set<int> faces;
     for (std::time_t t = 0; t < 40; ++t) {
-        editor.dialog().setClock([t] { return t; });
+        editor.portrait().setClock([t] { return t; });
         editor.click(ids::kGenerate);
         faces.insert(editor.state().layer(kFace).partNumber);
         for (int e : generatedElements()) {
@@ -159,7 +159,7 @@ TEST(PartCommands, GenerateAndResetDoNotRecolour) {
     EXPECT_EQ(editor.canvasPixel(blockCentre(kFace)), blockColour(kFace, 0));
     EXPECT_EQ(blue->text(), "0");
     EXPECT_EQ(editor.state().layer(kFace).stored.blue, 0);
-    editor.dialog().setClock([] { return std::time_t{5}; });
+    editor.portrait().setClock([] { return std::time_t{5}; });
     editor.click(ids::kGenerate);
     const int face = editor.state().layer(kFace).partNumber;
     EXPECT_EQ(editor.canvasPixel(blockCentre(kFace)), blockColour(kFace, face));

@@ -54,7 +54,7 @@ TEST(Undo, EveryCommandGoesBackToTheCanvasBeforeItAndForwardAgain) {
 
     EditorFixture editor;
     editor.open();
-    editor.dialog().setClock([] { return std::time_t{4242}; });
+    editor.portrait().setClock([] { return std::time_t{4242}; });
     auto* red = editor.widget<QScrollBar>(ids::kRedBar);
     struct Command {
         const char* name;
@@ -77,7 +77,7 @@ TEST(Undo, EveryCommandGoesBackToTheCanvasBeforeItAndForwardAgain) {
         {"rotate left", [&] { editor.click(ids::kRotateLeft); }},
         {"centre", [&] { editor.click(ids::kCentre); }},
         {"reset", [&] { editor.click(ids::kReset); }},
-        {"open", [&] { editor.dialog().openPortrait(out.path() / "other.kelvaro"); }},
+        {"open", [&] { editor.portrait().openDocument(out.path() / "other.kelvaro"); }},
         {"mouth", [&] { editor.selectElement(kMouth); }},
         {"mouth colour", [&] { editor.typeInto(ids::kRedEdit + 1, "10"); }},
     };
@@ -85,14 +85,14 @@ TEST(Undo, EveryCommandGoesBackToTheCanvasBeforeItAndForwardAgain) {
     std::vector<std::string> names;
     for (const Command& command : commands) {
         Snapshot s = snapshot(editor);
-        const int steps = editor.dialog().history().count();
+        const int steps = editor.portrait().history().count();
         command.run();
-        if (editor.dialog().history().count() == steps) {
+        if (editor.portrait().history().count() == steps) {
             if (std::string(command.name) == "bar page")  // merged into the line step
                 after.back() = snapshot(editor);
             continue;
         }
-        EXPECT_EQ(editor.dialog().history().count(), steps + 1) << command.name;
+        EXPECT_EQ(editor.portrait().history().count(), steps + 1) << command.name;
         before.push_back(std::move(s));
         after.push_back(snapshot(editor));
         names.push_back(command.name);
@@ -102,7 +102,7 @@ TEST(Undo, EveryCommandGoesBackToTheCanvasBeforeItAndForwardAgain) {
         editor.press(kUndo);
         expectShows(editor, before[i], "undo of " + names[i]);
     }
-    EXPECT_FALSE(editor.dialog().history().canUndo());
+    EXPECT_FALSE(editor.portrait().history().canUndo());
     for (std::size_t i = 0; i < before.size(); ++i) {
         editor.press(i % 2 ? kRedo : kRedoY);
         expectShows(editor, after[i], "redo of " + names[i]);
@@ -120,11 +120,11 @@ TEST(Undo, ADragAndWhatIsTypedIntoOneEditAreOneStepEach) {
         contrast->setSliderPosition(position);
     contrast->setSliderDown(false);
     const Snapshot dragged = snapshot(editor);
-    EXPECT_EQ(editor.dialog().history().count(), 1);
+    EXPECT_EQ(editor.portrait().history().count(), 1);
 
     editor.typeInto(ids::kRedEdit + 3, "-20");
     EXPECT_EQ(editor.state().current.brightness, 20);  // "-" reads as a selected 0
-    EXPECT_EQ(editor.dialog().history().count(), 2);
+    EXPECT_EQ(editor.portrait().history().count(), 2);
     // Ctrl+Z in the edit undoes the portrait's step, not the edit's own text.
     editor.press(kUndo);
     EXPECT_EQ(editor.widget<QLineEdit>(ids::kRedEdit + 3)->text(), "0");
@@ -139,17 +139,17 @@ TEST(Undo, ADragAndWhatIsTypedIntoOneEditAreOneStepEach) {
     editor.typeInto(ids::kRedEdit + 2, "7");
     editor.widget<QWidget>(ids::kRedEdit + 3)->setFocus();
     editor.typeInto(ids::kRedEdit + 2, "8");
-    EXPECT_EQ(editor.dialog().history().count(), 3);
-    EXPECT_EQ(editor.dialog().history().text(0), "Zielony");
+    EXPECT_EQ(editor.portrait().history().count(), 3);
+    EXPECT_EQ(editor.portrait().history().text(0), "Zielony");
     editor.click(ids::kMoveUp);
     editor.click(ids::kMoveUp);
-    EXPECT_EQ(editor.dialog().history().count(), 5);  // each click is a step
+    EXPECT_EQ(editor.portrait().history().count(), 5);  // each click is a step
 }
 
 TEST(Undo, GenerateUndoneShowsFileColouredAndRecolouredLayersAsBefore) {
     EditorFixture editor;
     editor.open();
-    editor.dialog().setClock([] { return std::time_t{77}; });
+    editor.portrait().setClock([] { return std::time_t{77}; });
     editor.selectElement(kFace);
     editor.typeInto(ids::kRedEdit, "100");
     editor.click(ids::kGenerate);  // the face's new part shows its file's colours
@@ -240,11 +240,11 @@ TEST(Undo, TheWindowMenuNamesTheStepsAndTheirKeys) {
     Items generated = fresh;
     generated[2] = {"Cofnij: Generuj\tCtrl+Z", true};
     EXPECT_EQ(texts(editor.chooseFromMenu("Cofnij")), generated);  // and undoes it
-    EXPECT_FALSE(editor.dialog().history().canUndo());
+    EXPECT_FALSE(editor.portrait().history().canUndo());
     Items undone = fresh;
     undone[3] = {"Ponów: Generuj\tCtrl+Shift+Z", true};
     EXPECT_EQ(texts(editor.chooseFromMenu("Ponów")), undone);
-    EXPECT_EQ(editor.dialog().history().index(), 1);
+    EXPECT_EQ(editor.portrait().history().index(), 1);
 }
 
 TEST(Undo, AThousandStepsAreKept) {
@@ -252,10 +252,10 @@ TEST(Undo, AThousandStepsAreKept) {
     editor.open();
     const Snapshot start = snapshot(editor);
     for (int i = 0; i < 1000; ++i)
-        editor.dialog().onMove(i % 2 ? ids::kMoveUp : ids::kMoveRight);
-    EXPECT_EQ(editor.dialog().history().count(), 1000);
+        i % 2 ? editor.portrait().moveUp() : editor.portrait().moveRight();
+    EXPECT_EQ(editor.portrait().history().count(), 1000);
     for (int i = 0; i < 1000; ++i)
-        editor.dialog().onUndo();
+        editor.portrait().undo();
     expectShows(editor, start, "a thousand steps undone");
 }
 

@@ -219,6 +219,7 @@ TEST(WindowChrome, HelpFromTheButtonAndF1) {
 
     QWidget* edit = editor.dialog().control(1017);
     edit->setFocus();
+    activateWindowOf(edit);
     QTest::keyClick(edit, Qt::Key_F1, Qt::ShiftModifier);
     EXPECT_EQ(openHelpWindow(), nullptr);
     QTest::keyClick(edit, Qt::Key_F1);
@@ -239,6 +240,7 @@ TEST(WindowChrome, MissingHelpPageIsReported) {
     editor.modals().answerMessageBox();
     editor.modals().answerMessageBox();
     editor.click(ids::kHelp);
+    activateWindowOf(editor.dialog().control(ids::kElementList));
     QTest::keyClick(editor.dialog().control(ids::kElementList), Qt::Key_F1);
     EXPECT_EQ(editor.modals().messages, QStringList({"Nie można znaleźć pliku z pomocą.",
                                                      "Nie można znaleźć pliku z pomocą."}));

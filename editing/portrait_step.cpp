@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Zespół Kelvaro
 // SPDX-License-Identifier: MIT
-#include "ui/portrait_history.h"
+#include "editing/portrait_step.h"
 
 namespace kelvaro {
 
@@ -30,6 +30,12 @@ bool PortraitStep::mergeWith(const QUndoCommand* other) {
     m_delta = mergedDelta(m_delta, next->m_delta);
     setObsolete(changesNothing(m_delta));
     return true;
+}
+
+std::size_t PortraitStep::size() const {
+    const QString caption = text();
+    return sizeof(*this) + static_cast<std::size_t>(caption.capacity()) * sizeof(QChar) +
+           byteSize(m_delta) - sizeof(m_delta);
 }
 
 }  // namespace kelvaro

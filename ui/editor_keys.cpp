@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Zespół Kelvaro
 // SPDX-License-Identifier: MIT
-// The editor's own commands beyond its buttons: portrait documents, undo and the part gallery. Each
-// has a caption in the window menu, where its shortcut is shown too, and keys that run it wherever
-// the focus is in the window (also in an edit, whose own undo would otherwise take Ctrl+Z).
+#include "ui/editor_keys.h"
+
+#include <QAction>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QUndoStack>
@@ -52,17 +52,6 @@ const std::array<EditorCommand, 6> kEditorCommands = {{
 // Groups of the menu, separated by a line.
 constexpr std::array<std::size_t, 3> kGroupEnds = {2, 5, 6};
 
-const EditorCommand* commandFor(const QKeyEvent* key) {
-    const QKeyCombination pressed = key->keyCombination();
-    for (const EditorCommand& command : kEditorCommands) {
-        for (QKeyCombination keys : command.keys) {
-            if (keys != kNoKey && keys == pressed)
-                return &command;
-        }
-    }
-    return nullptr;
-}
-
 // "Cofnij: Generuj", or the plain caption when there is no step to name.
 QString captionOf(const EditorCommand& command, const QUndoStack& history) {
     QString caption = QString::fromUtf8(command.caption);
@@ -86,44 +75,64 @@ bool canRun(const EditorCommand& command, const QUndoStack& history) {
     }
 }
 
-// Menu items of the editor's commands carry -1, -2, ...; window commands carry their positive
+QList<QKeySequence> keysOf(const EditorCommand& command) {
+    QList<QKeySequence> keys;
+    for (QKeyCombination key : command.keys) {
+        if (key != kNoKey)
+            keys.append(QKeySequence(key));
+    }
+    return keys;
+}
+
+// Menu items of these commands carry -1, -2, ...; window commands carry their positive
 // identifiers.
-int editorCommandData(std::size_t index) {
+int menuItemData(std::size_t index) {
     return -static_cast<int>(index) - 1;
 }
 
 }  // namespace
 
-bool CKelvaroDlg::runEditorCommand(int itemData) {
+EditorKeys::EditorKeys(CKelvaroDlg& editor) : QObject(&editor), m_editor(editor) {
+    for (const EditorCommand& command : kEditorCommands) {
+        auto* action = new QAction(QString::fromUtf8(command.caption), this);
+        action->setShortcuts(keysOf(command));
+        action->setShortcutContext(Qt::WindowShortcut);
+        connect(action, &QAction::triggered, &editor, command.run);
+        m_actions.push_back(action);
+    }
+}
+
+void EditorKeys::addTo(QWidget& window) {
+    for (QAction* action : m_actions)
+        window.addAction(action);
+}
+
+bool EditorKeys::runsCommand(QKeyCombination key) const {
+    return std::any_of(kEditorCommands.begin(), kEditorCommands.end(), [key](const auto& c) {
+        return std::find(c.keys.begin(), c.keys.end(), key) != c.keys.end() && key != kNoKey;
+    });
+}
+
+void EditorKeys::addMenuItems(QMenu& menu) const {
+    const QUndoStack& history = m_editor.editor().history();
     for (std::size_t i = 0; i < kEditorCommands.size(); ++i) {
-        if (editorCommandData(i) == itemData) {
-            (this->*(kEditorCommands[i].run))();
+        const EditorCommand& command = kEditorCommands[i];
+        QAction* item = menu.addAction(captionOf(command, history));
+        item->setEnabled(canRun(command, history));
+        item->setData(menuItemData(i));
+        if (std::find(kGroupEnds.begin(), kGroupEnds.end(), i + 1) != kGroupEnds.end())
+            menu.addSeparator();
+    }
+}
+
+bool EditorKeys::runMenuItem(const QAction& item) const {
+    for (std::size_t i = 0; i < m_actions.size(); ++i) {
+        if (item.data().toInt() == menuItemData(i)) {
+            m_actions[i]->trigger();
             return true;
         }
     }
     return false;
-}
-
-bool CKelvaroDlg::filterShortcut(QEvent* event) {
-    auto* key = static_cast<QKeyEvent*>(event);
-    const EditorCommand* command = commandFor(key);
-    if (!command)
-        return false;
-    key->accept();
-    if (event->type() == QEvent::KeyPress)
-        (this->*(command->run))();
-    return true;
-}
-
-void CKelvaroDlg::addEditorCommands(QMenu& menu) {
-    for (std::size_t i = 0; i < kEditorCommands.size(); ++i) {
-        const EditorCommand& command = kEditorCommands[i];
-        QAction* action = menu.addAction(captionOf(command, *m_history));
-        action->setEnabled(canRun(command, *m_history));
-        action->setData(editorCommandData(i));
-        if (std::find(kGroupEnds.begin(), kGroupEnds.end(), i + 1) != kGroupEnds.end())
-            menu.addSeparator();
-    }
 }
 
 }  // namespace kelvaro

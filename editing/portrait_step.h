@@ -1,22 +1,17 @@
 // SPDX-FileCopyrightText: 2026 Zespół Kelvaro
 // SPDX-License-Identifier: MIT
-// The undo history of the portrait: each step keeps what one user gesture changed in the
-// portrait document (no pixels), and undoing or redoing it shows the document before or after.
+// One step of the portrait's undo history: what one user gesture changed in the portrait
+// document (no pixels). Undoing or redoing it shows the document before or after it.
 #pragma once
 
 #include <QUndoCommand>
+#include <cstddef>
 #include <functional>
 
+#include "editing/step_kinds.h"
 #include "model/document_delta.h"
 
 namespace kelvaro {
-
-// What the window knows about a kind of step.
-struct StepKind {
-    const char* text;  // shown in "Cofnij: ..." and "Ponów: ..."
-    bool keepsSaved;   // the command leaves the saved flag alone (the rotations)
-    int mergeKey;      // steps of one key within one gesture merge; -1: never
-};
 
 class PortraitStep : public QUndoCommand {
 public:
@@ -24,14 +19,19 @@ public:
     using Live = std::function<PortraitDocument()>;
     using Show = std::function<void(const PortraitDocument&)>;
 
+    // A step that already ran: the first redo, which QUndoStack::push makes, does nothing.
     PortraitStep(const StepKind& kind, DocumentDelta delta, unsigned gesture, Live live, Show show);
 
     void undo() override;
     void redo() override;
-    int id() const override { return m_kind.mergeKey; }
+    int id() const override { return mergeKey(m_kind); }
+    // Takes in a later step of the same kind and gesture; a merged step that changes nothing
+    // becomes obsolete and leaves the history.
     bool mergeWith(const QUndoCommand* other) override;
 
     const StepKind& kind() const { return m_kind; }
+    // The memory the step holds, in bytes: itself, its caption and what its delta keeps.
+    std::size_t size() const;
 
 private:
     StepKind m_kind;

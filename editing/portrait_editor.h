@@ -1,0 +1,152 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
+// The portrait's owner: the one object that holds the portrait being edited (its state, the part
+// library and decoded-part cache it reads), the undo history, the saved flag and clean state, and
+// the document file the portrait belongs to. Every command of the editor is a method here: it runs
+// the rules of model/, records its step of the history and announces what changed. The editor
+// window, the companion window and its previews observe it and call it; none reaches into
+// another's widgets. Problems are announced as messages for the windows to show.
+//
+// Commands run to completion on the calling thread; announcements are made while they run (a
+// part command announces its new number before loading it, so that a message about a failed load
+// finds the counter already showing it).
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <ctime>
+#include <filesystem>
+#include <functional>
+
+#include "editing/changes.h"
+#include "editing/control_values.h"
+#include "editing/step_kinds.h"
+#include "model/part_library.h"
+#include "model/portrait_document.h"
+#include "model/portrait_state.h"
+
+class QUndoStack;
+
+namespace kelvaro {
+
+class PortraitEditor : public QObject {
+    Q_OBJECT
+public:
+    using Clock = std::function<std::time_t()>;
+
+    // Reads the pattern from `settingsFile`; no image is loaded until open().
+    explicit PortraitEditor(std::filesystem::path settingsFile, QObject* parent = nullptr);
+    ~PortraitEditor() override;
+
+    const PortraitState& state() const { return m_state; }
+    // For tests and benchmarks that set a value up directly; windows use the commands.
+    PortraitState& state() { return m_state; }
+    QUndoStack& history() const { return *m_history; }
+    const std::filesystem::path& settingsFile() const { return m_settingsFile; }
+    // Where "Zapisz portret" writes; empty when it must ask.
+    const std::filesystem::path& documentFile() const { return m_documentFile; }
+    // True once the parts of every element are counted.
+    bool partsCounted() const { return m_partsCounted; }
+    // True when steps were recorded since the start, the last opening or the last save, and not
+    // all undone again: going on would lose work.
+    bool hasUnsavedSteps() const;
+
+    // The clock Generate seeds its random generator from, in whole seconds.
+    void setClock(Clock clock) { m_clock = std::move(clock); }
+
+    // Composes the portrait as the canvas shows it.
+    void compose(CanvasPixels& out) const;
+
+    // --- Opening (portrait_editor.cpp) ---
+    // Takes `baseDirectory` as the part library's folder and counts the parts of every element.
+    void countParts(const std::filesystem::path& baseDirectory);
+    // Loads the wall and every layer, recolours them and masks the iris; stops at the first
+    // failure, reported, and returns false.
+    bool loadImages();
+    // Frees every image: the portrait is closed.
+    void release();
+
+    // --- The data exchange's reading: the controls' values become the portrait's. ---
+    void takeControlValues(const ControlValues& values);
+
+    // --- Part selection (part_commands.cpp) ---
+    void selectElement(const ControlValues& read);
+    void previousPart();
+    void nextPart();
+    // Sets part `part` of the current element as stepping to it with "<<" and ">>" does.
+    void choosePart(int part);
+    void generate();
+    void reset();
+    void setPattern();
+
+    // --- Placement (placement_commands.cpp) ---
+    void moveUp();
+    void moveDown();
+    void moveLeft();
+    void moveRight();
+    void centre();
+    void rotateRight();
+    void rotateLeft();
+
+    // --- Colours and size (colour_commands.cpp) ---
+    // A scroll bar of setting 0..4 moved to the values read from the controls: the current
+    // settings take the bar positions and the current element is recoloured.
+    void colourFromBars(int setting, const ControlValues& read);
+    // An edit of setting 0..4 was typed into; `read` already holds its limited value.
+    void colourFromEdit(int setting, const ControlValues& read);
+    // Another size was chosen for saving: by the size buttons (`read` holds the controls) or
+    // by a click on a preview.
+    void chooseSize(const ControlValues& read);
+    void chooseSize(int sizeChoice);
+
+    // --- History (portrait_editor.cpp) ---
+    void undo();
+    void redo();
+    // Ends the current gesture: the next colour change starts a step of its own.
+    void endGesture() { ++m_gesture; }
+
+    // --- Documents and export (document_commands.cpp) ---
+    // Opens `file` (a portrait document or a PNG with its recipe) as one step; false, reported,
+    // when nothing changed.
+    bool openDocument(const std::filesystem::path& file);
+    // Opens `file` as where the work starts: no step to undo, saved.
+    bool openStartupDocument(const std::filesystem::path& file);
+    // Writes the portrait document to `file`, which becomes the document file.
+    bool saveDocument(const std::filesystem::path& file);
+    // "Zapisz": the portrait as shown at the chosen size, PNG (with its recipe) or BMP.
+    bool exportPortrait(const std::filesystem::path& file);
+
+signals:
+    void changed(kelvaro::ChangeSet what);
+    // A message for the user, shown before the command goes on.
+    void problem(const QString& message);
+
+private:
+    // Runs `command` and records what it changed as one step of `kind`; nothing is recorded when
+    // the portrait document stayed the same.
+    void recordStep(const StepKind& kind, const std::function<void()>& command);
+    // Makes the portrait show `document` (undo, redo) and announces it.
+    void showDocument(const PortraitDocument& document);
+    void stepHistory(bool back);
+    // The portrait now equals what was last saved.
+    void markSaved();
+    MessageSink reporter();
+    void report(const QString& message);
+
+    // part_commands.cpp
+    void showChosenPart();
+    void showDrawnParts(const std::function<void()>& load);
+    // placement_commands.cpp
+    void place(Step step, const std::function<bool()>& command);
+    void move(Step step, int dx, int dy);
+
+    PortraitState m_state;
+    std::filesystem::path m_settingsFile;
+    std::filesystem::path m_documentFile;
+    Clock m_clock;
+    QUndoStack* m_history = nullptr;
+    unsigned m_gesture = 0;
+    bool m_partsCounted = false;
+};
+
+}  // namespace kelvaro

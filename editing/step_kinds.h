@@ -1,0 +1,46 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
+// The kinds of step the undo history records, as the editor's commands make them, and what the
+// history knows about each: its caption, whether it leaves the saved flag alone, and whether steps
+// of the same kind within one gesture merge into one.
+#pragma once
+
+#include <cstddef>
+
+namespace kelvaro {
+
+enum class Step {
+    PreviousPart,
+    NextPart,
+    Generate,
+    Reset,
+    MoveUp,
+    MoveDown,
+    MoveLeft,
+    MoveRight,
+    Centre,
+    RotateRight,
+    RotateLeft,
+    BarColour,   // one of the five settings, from its scroll bar
+    EditColour,  // one of the five settings, typed into its edit
+    OpenPortrait,
+    ChoosePart,
+};
+
+struct StepKind {
+    Step step;
+    int setting;       // the colour setting 0..4 of a colour step; -1 for every other step
+    const char* text;  // shown in "Cofnij: ..." and "Ponów: ..."
+    bool keepsSaved;   // the command leaves the saved flag alone (the rotations)
+    bool merges;       // steps of this kind within one gesture merge into one
+};
+
+// The kind of `step` (for a colour step, of its setting 0..4). Throws std::out_of_range for a
+// pair the table does not hold.
+const StepKind& stepKind(Step step, int setting = -1);
+
+// The key under which steps of `kind` merge (QUndoCommand::id): distinct for every kind that
+// merges, -1 for the others.
+int mergeKey(const StepKind& kind);
+
+}  // namespace kelvaro
