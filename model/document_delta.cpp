@@ -3,39 +3,18 @@
 #include "model/document_delta.h"
 
 #include <map>
+#include <utility>
 
 namespace kelvaro {
 namespace {
 
-using LayerFields = std::array<int, kLayerFieldCount>;
-
-LayerFields fieldsOf(const LayerRecord& layer) {
-    const auto colours = toArray(layer.stored);
-    return {layer.partNumber, layer.x,    layer.y,    layer.angle, colours[0],
-            colours[1],       colours[2], colours[3], colours[4],  layer.recoloured ? 1 : 0};
-}
-
-LayerRecord recordOf(const LayerFields& f) {
-    return {f[0], f[1], f[2], f[3], fromArray({f[4], f[5], f[6], f[7], f[8]}), f[9] != 0};
-}
-
-// The document with `header`'s portrait-wide values and the live layers, changed as `pick`
-// says for each recorded field.
-template <typename Pick>
-PortraitDocument rebuilt(const DocumentDelta& delta, const PortraitDocument& header,
-                         const PortraitDocument& live, Pick pick) {
-    PortraitDocument document = header;
-    document.layers = live.layers;
-    std::array<LayerFields, kLayerCount> fields{};
-    for (int i = 0; i < kLayerCount; ++i)
-        fields[static_cast<std::size_t>(i)] = fieldsOf(live.layers[static_cast<std::size_t>(i)]);
-    for (const LayerFieldChange& change : delta.layerChanges) {
-        fields[change.field / kLayerFieldCount][change.field % kLayerFieldCount] = pick(change);
-    }
-    for (int i = 0; i < kLayerCount; ++i) {
-        const auto at = static_cast<std::size_t>(i);
-        document.layers[at] = recordOf(fields[at]);
-    }
+// The document with `values` and the live layers, each recorded field set to its `side` value.
+PortraitDocument rebuilt(const DocumentDelta& delta, const PortraitValues& values,
+                         const PortraitDocument& live, int LayerFieldChange::*side) {
+    PortraitDocument document = live;
+    static_cast<PortraitValues&>(document) = values;
+    for (const LayerFieldChange& change : delta.layerChanges)
+        layerField(change.field).set(document.layers[change.layer], change.*side);
     return document;
 }
 
@@ -43,51 +22,48 @@ PortraitDocument rebuilt(const DocumentDelta& delta, const PortraitDocument& hea
 
 DocumentDelta documentDelta(const PortraitDocument& before, const PortraitDocument& after) {
     DocumentDelta delta{before, after, {}};
-    for (int i = 0; i < kLayerCount; ++i) {
-        const auto at = static_cast<std::size_t>(i);
-        const LayerFields was = fieldsOf(before.layers[at]);
-        const LayerFields now = fieldsOf(after.layers[at]);
-        for (int f = 0; f < kLayerFieldCount; ++f) {
-            const auto fa = static_cast<std::size_t>(f);
-            if (was[fa] != now[fa])
+    for (std::size_t layer = 0; layer < kLayerCount; ++layer) {
+        for (int field = 0; field < kLayerFieldCount; ++field) {
+            const LayerField& row = layerField(field);
+            const int was = row.get(before.layers[layer]);
+            const int now = row.get(after.layers[layer]);
+            if (was != now)
                 delta.layerChanges.push_back(
-                    {static_cast<std::uint16_t>(i * kLayerFieldCount + f), was[fa], now[fa]});
+                    {static_cast<std::uint8_t>(layer), static_cast<std::uint8_t>(field), was, now});
         }
     }
-    delta.beforeHeader.layers = {};
-    delta.afterHeader.layers = {};
+    delta.layerChanges.shrink_to_fit();
     return delta;
 }
 
 PortraitDocument documentBefore(const DocumentDelta& delta, const PortraitDocument& live) {
-    return rebuilt(delta, delta.beforeHeader, live,
-                   [](const LayerFieldChange& c) { return c.before; });
+    return rebuilt(delta, delta.valuesBefore, live, &LayerFieldChange::before);
 }
 
 PortraitDocument documentAfter(const DocumentDelta& delta, const PortraitDocument& live) {
-    return rebuilt(delta, delta.afterHeader, live,
-                   [](const LayerFieldChange& c) { return c.after; });
+    return rebuilt(delta, delta.valuesAfter, live, &LayerFieldChange::after);
 }
 
 DocumentDelta mergedDelta(const DocumentDelta& first, const DocumentDelta& second) {
-    std::map<std::uint16_t, LayerFieldChange> changes;
+    std::map<std::pair<std::uint8_t, std::uint8_t>, LayerFieldChange> changes;
     for (const LayerFieldChange& c : first.layerChanges)
-        changes[c.field] = c;
+        changes.emplace(std::pair(c.layer, c.field), c);
     for (const LayerFieldChange& c : second.layerChanges) {
-        const auto [it, fresh] = changes.try_emplace(c.field, c);
+        const auto [it, fresh] = changes.try_emplace(std::pair(c.layer, c.field), c);
         if (!fresh)
             it->second.after = c.after;
     }
-    DocumentDelta merged{first.beforeHeader, second.afterHeader, {}};
-    for (const auto& [field, change] : changes) {
+    DocumentDelta merged{first.valuesBefore, second.valuesAfter, {}};
+    for (const auto& [key, change] : changes) {
         if (change.before != change.after)
             merged.layerChanges.push_back(change);
     }
+    merged.layerChanges.shrink_to_fit();
     return merged;
 }
 
 bool changesNothing(const DocumentDelta& delta) {
-    return delta.layerChanges.empty() && delta.beforeHeader == delta.afterHeader;
+    return delta.layerChanges.empty() && delta.valuesBefore == delta.valuesAfter;
 }
 
 std::size_t byteSize(const DocumentDelta& delta) {

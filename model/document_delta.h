@@ -1,34 +1,36 @@
 // SPDX-FileCopyrightText: 2026 Zespół Kelvaro
 // SPDX-License-Identifier: MIT
 // What one step changed in the portrait document, kept small for the undo history: the
-// portrait-wide values before and after in full, and of the layers only the values that changed.
+// portrait-wide values before and after in full, and of the layers only the fields that changed.
 // Layer values change only through recorded steps, so the layers of the live portrait are those
 // after the step when it is undone and those before it when it is redone.
 #pragma once
 
-#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
+#include "model/layer_fields.h"
 #include "model/portrait_document.h"
 
 namespace kelvaro {
 
-inline constexpr int kLayerFieldCount = 10;  // part, x, y, angle, five settings, recoloured
-
+// One layer field's value before and after a step.
 struct LayerFieldChange {
-    std::uint16_t field;  // layer * kLayerFieldCount + the field's place
+    std::uint8_t layer;  // 0..kLayerCount-1
+    std::uint8_t field;  // the row of kLayerFields
     int before;
     int after;
     friend bool operator==(const LayerFieldChange&, const LayerFieldChange&) = default;
 };
 
 struct DocumentDelta {
-    PortraitDocument beforeHeader;  // its layers are not used
-    PortraitDocument afterHeader;
-    std::vector<LayerFieldChange> layerChanges;  // by field, ascending
+    PortraitValues valuesBefore;
+    PortraitValues valuesAfter;
+    std::vector<LayerFieldChange> layerChanges;  // by layer, then by field; no two alike
 };
 
+// The step from `before` to `after`.
 DocumentDelta documentDelta(const PortraitDocument& before, const PortraitDocument& after);
 
 // The document before the step, from the live one (whose layers are those after it).

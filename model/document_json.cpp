@@ -5,108 +5,28 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QString>
 #include <charconv>
-#include <cmath>
-#include <limits>
+
+#include "model/document_fields_json.h"
+#include "model/json_values.h"
 
 namespace kelvaro {
 namespace {
 
-QString q(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-// Thrown inside the reader only, where any missing or wrong field ends the reading.
-struct BadValue {};
-
-QJsonObject coloursObject(const ColourSettings& s) {
-    QJsonObject object;
-    for (int i = 0; i < kColourSettingCount; ++i)
-        object[q(colourSetting(i).name)] = settingAt(s, i);
-    return object;
-}
-
+// Layer `index`'s object: its folder, its record and the part file it shows.
 QJsonObject layerObject(int index, const LayerRecord& layer, const PartFileRecord& part) {
     QJsonObject object;
-    object["folder"] = q(layerInfo(index).folder);
-    object["part"] = layer.partNumber;
-    object["x"] = layer.x;
-    object["y"] = layer.y;
-    object["angle"] = layer.angle;
-    object["colours"] = coloursObject(layer.stored);
-    object["recoloured"] = layer.recoloured;
-    object["file"] = q(part.path);
-    object["sha256"] = part.sha256 ? QJsonValue(q(*part.sha256)) : QJsonValue(QJsonValue::Null);
+    object["folder"] = qString(layerInfo(index).folder);
+    writeLayerRecord(layer, object);
+    object["file"] = qString(part.path);
+    object["sha256"] =
+        part.sha256 ? QJsonValue(qString(*part.sha256)) : QJsonValue(QJsonValue::Null);
     return object;
-}
-
-QJsonValue irisMaskValue(const std::optional<IrisMaskOffset>& mask) {
-    if (!mask)
-        return QJsonValue(QJsonValue::Null);
-    return QJsonObject{{"dx", mask->dx}, {"dy", mask->dy}};
 }
 
 // --- reading -----------------------------------------------------------------------------
 
-QJsonValue field(const QJsonObject& object, const char* name) {
-    const QJsonValue value = object.value(QLatin1String(name));
-    if (value.isUndefined())
-        throw BadValue{};
-    return value;
-}
-
-QJsonObject objectField(const QJsonObject& object, const char* name) {
-    const QJsonValue value = field(object, name);
-    if (!value.isObject())
-        throw BadValue{};
-    return value.toObject();
-}
-
-// A whole number of int's range.
-int intValue(const QJsonValue& value) {
-    if (!value.isDouble())
-        throw BadValue{};
-    const double number = value.toDouble();
-    if (std::trunc(number) != number || number < std::numeric_limits<int>::min() ||
-        number > std::numeric_limits<int>::max())
-        throw BadValue{};
-    return static_cast<int>(number);
-}
-
-int intField(const QJsonObject& object, const char* name, int low, int high) {
-    const int value = intValue(field(object, name));
-    if (value < low || value > high)
-        throw BadValue{};
-    return value;
-}
-
-int anyIntField(const QJsonObject& object, const char* name) {
-    return intValue(field(object, name));
-}
-
-// Settings outside their ranges are limited to them, as the controls limit what they take.
-ColourSettings coloursField(const QJsonObject& object, const char* name) {
-    const QJsonObject colours = objectField(object, name);
-    ColourSettings s;
-    for (int i = 0; i < kColourSettingCount; ++i) {
-        const QByteArray key = QByteArray::fromStdString(std::string(colourSetting(i).name));
-        settingAt(s, i) = anyIntField(colours, key.constData());
-    }
-    return clampedSettings(s);
-}
-
-std::optional<IrisMaskOffset> irisMaskField(const QJsonObject& object) {
-    const QJsonValue value = object.value("irisMask");
-    if (value.isUndefined() || value.isNull())
-        return std::nullopt;
-    if (!value.isObject())
-        throw BadValue{};
-    const QJsonObject mask = value.toObject();
-    return IrisMaskOffset{intField(mask, "dx", -kPartSize, kPartSize),
-                          intField(mask, "dy", -kPartSize, kPartSize)};
-}
-
+// The part file a layer's object records; an entry that is no text is left empty.
 PartFileRecord partField(const QJsonObject& layer) {
     const QJsonValue path = layer.value("file");
     const QJsonValue sha = layer.value("sha256");
@@ -118,22 +38,9 @@ PartFileRecord partField(const QJsonObject& layer) {
     return part;
 }
 
-LayerRecord layerField(const QJsonObject& layer) {
-    LayerRecord record;
-    record.partNumber = anyIntField(layer, "part");
-    record.x = anyIntField(layer, "x");
-    record.y = anyIntField(layer, "y");
-    record.angle = ((anyIntField(layer, "angle") % 360) + 360) % 360;
-    record.stored = coloursField(layer, "colours");
-    const QJsonValue recoloured = field(layer, "recoloured");
-    if (!recoloured.isBool())
-        throw BadValue{};
-    record.recoloured = recoloured.toBool();
-    return record;
-}
-
+// The 24 layer objects: each layer's record and part file.
 void readLayers(const QJsonObject& root, DocumentFile& file) {
-    const QJsonValue value = field(root, "layers");
+    const QJsonValue value = requiredValue(root, "layers");
     if (!value.isArray() || value.toArray().size() != kLayerCount)
         throw BadValue{};
     const QJsonArray layers = value.toArray();
@@ -141,11 +48,12 @@ void readLayers(const QJsonObject& root, DocumentFile& file) {
         if (!layers[i].isObject())
             throw BadValue{};
         const QJsonObject layer = layers[i].toObject();
-        file.portrait.layers[static_cast<std::size_t>(i)] = layerField(layer);
+        file.portrait.layers[static_cast<std::size_t>(i)] = readLayerRecord(layer);
         file.parts[static_cast<std::size_t>(i)] = partField(layer);
     }
 }
 
+// The renderer's seed, a decimal text; none when missing.
 std::optional<std::uint64_t> seedField(const QJsonObject& root) {
     const QJsonValue value = root.value("seed");
     if (value.isUndefined())
@@ -168,14 +76,10 @@ std::optional<int> majorVersion(const QJsonValue& value) {
     return major;
 }
 
+// Every value of the document after its format and version.
 DocumentFile readFields(const QJsonObject& root) {
     DocumentFile file;
-    PortraitDocument& portrait = file.portrait;
-    portrait.currentElement = intField(root, "element", 0, kElementCount - 1);
-    portrait.sizeChoice = intField(root, "size", 0, 2);
-    portrait.current = coloursField(root, "colours");
-    portrait.scroll = coloursField(root, "bars");
-    portrait.irisMask = irisMaskField(root);
+    static_cast<PortraitValues&>(file.portrait) = readPortraitValues(root);
     readLayers(root, file);
     file.seed = seedField(root);
     return file;
@@ -191,13 +95,9 @@ std::string writeDocumentJson(const DocumentFile& file) {
         layers.append(layerObject(i, portrait.layers[at], file.parts[at]));
     }
     QJsonObject root;
-    root["format"] = q(kDocumentFormatName);
+    root["format"] = qString(kDocumentFormatName);
     root["version"] = QStringLiteral("%1.%2").arg(kDocumentMajorVersion).arg(kDocumentMinorVersion);
-    root["element"] = portrait.currentElement;
-    root["size"] = portrait.sizeChoice;
-    root["colours"] = coloursObject(portrait.current);
-    root["bars"] = coloursObject(portrait.scroll);
-    root["irisMask"] = irisMaskValue(portrait.irisMask);
+    writePortraitValues(portrait, root);
     root["layers"] = layers;
     if (file.seed)
         root["seed"] = QString::number(*file.seed);
@@ -211,7 +111,7 @@ std::variant<DocumentFile, DocumentError> readDocumentJson(std::string_view byte
     if (error.error != QJsonParseError::NoError || !json.isObject())
         return DocumentError::NotADocument;
     const QJsonObject root = json.object();
-    if (root.value("format").toString() != q(kDocumentFormatName))
+    if (root.value("format").toString() != qString(kDocumentFormatName))
         return DocumentError::NotADocument;
     const auto major = majorVersion(root.value("version"));
     if (!major)

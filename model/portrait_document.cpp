@@ -8,23 +8,17 @@
 namespace kelvaro {
 namespace {
 
-LayerRecord recordOf(const LayerState& layer) {
-    return {layer.partNumber, layer.x, layer.y, layer.angle, layer.stored, layer.recoloured};
-}
-
 // The part number a layer loads with under the document: its element's part.
 int loadedPartUnder(const PortraitDocument& document, int layer) {
     return document.layers[static_cast<std::size_t>(layerInfo(layer).element)].partNumber;
 }
 
-// Rebuilds the displayed image from the loaded pixels as the record says.
-void rebuildImage(LayerState& layer, const LayerRecord& record) {
-    layer.stored = record.stored;
-    layer.recoloured = record.recoloured;
+// Rebuilds the displayed image from the loaded pixels as the layer's record says.
+void rebuildImage(LayerState& layer) {
     if (!layer.hasImage)
         return;
-    if (record.recoloured)
-        recolourPixels(*layer.loaded, layer.writableImage(), record.stored, layer.loadedBox);
+    if (layer.recoloured)
+        recolourPixels(*layer.loaded, layer.writableImage(), layer.stored, layer.loadedBox);
     else
         layer.showLoaded();
 }
@@ -52,13 +46,9 @@ std::array<bool, kLayerCount> reload(const PortraitDocument& document, PortraitS
 
 PortraitDocument capture(const PortraitState& state) {
     PortraitDocument document;
+    static_cast<PortraitValues&>(document) = state;
     for (int i = 0; i < kLayerCount; ++i)
-        document.layers[static_cast<std::size_t>(i)] = recordOf(state.layer(i));
-    document.currentElement = state.currentElement;
-    document.current = state.current;
-    document.scroll = state.scroll;
-    document.sizeChoice = state.sizeChoice;
-    document.irisMask = state.irisMask;
+        document.layers[static_cast<std::size_t>(i)] = state.layer(i);
     return document;
 }
 
@@ -71,28 +61,25 @@ void apply(const PortraitDocument& document, PortraitState& state, const Message
     for (int i = 0; i < kLayerCount; ++i) {
         LayerState& layer = state.layer(i);
         const LayerRecord& record = document.layers[static_cast<std::size_t>(i)];
-        layer.partNumber = record.partNumber;
-        layer.x = record.x;
-        layer.y = record.y;
-        layer.angle = record.angle;
-        if (reloaded[static_cast<std::size_t>(i)] || !showsAsRecorded(layer, record)) {
-            rebuildImage(layer, record);
+        const bool rebuild =
+            reloaded[static_cast<std::size_t>(i)] || !showsAsRecorded(layer, record);
+        static_cast<LayerRecord&>(layer) = record;
+        if (rebuild) {
+            rebuildImage(layer);
             irisImageRebuilt = irisImageRebuilt || i == kIrisLayer;
         }
     }
     // The mask is worked out afresh whenever the iris image, the eye shape under it or the
     // recorded offset changed; an iris image with a stale mask is first rebuilt.
-    if (irisImageRebuilt || reloaded[kEyeShapeLayer] || state.irisMask != document.irisMask) {
+    const bool maskChanged = state.irisMask != document.irisMask;
+    static_cast<PortraitValues&>(state) = document;
+    if (irisImageRebuilt || reloaded[kEyeShapeLayer] || maskChanged) {
         if (!irisImageRebuilt)
-            rebuildImage(state.layer(kIrisLayer), document.layers[kIrisLayer]);
+            rebuildImage(state.layer(kIrisLayer));
         state.irisMask.reset();
         if (document.irisMask)
             maskIrisAt(state, *document.irisMask);
     }
-    state.currentElement = document.currentElement;
-    state.current = document.current;
-    state.scroll = document.scroll;
-    state.sizeChoice = document.sizeChoice;
 }
 
 }  // namespace kelvaro

@@ -6,36 +6,22 @@
 #pragma once
 
 #include <array>
-#include <optional>
 
+#include "model/layer_record.h"
 #include "model/part_library.h"
 #include "model/portrait_state.h"
+#include "model/portrait_values.h"
 
 namespace kelvaro {
 
-struct LayerRecord {
-    int partNumber = 0;  // the layer's own value (secondary layers load their element's part)
-    int x = kDefaultLayerPosition;
-    int y = kDefaultLayerPosition;
-    int angle = 0;
-    ColourSettings stored;
-    // The image shows the loaded part recoloured with `stored`; otherwise the file's colours.
-    bool recoloured = false;
-
-    friend bool operator==(const LayerRecord&, const LayerRecord&) = default;
-};
-
-struct PortraitDocument {
+// The portrait-wide values and every layer's record.
+struct PortraitDocument : PortraitValues {
     std::array<LayerRecord, kLayerCount> layers{};
-    int currentElement = 0;
-    ColourSettings current;
-    ColourSettings scroll;
-    int sizeChoice = 0;
-    std::optional<IrisMaskOffset> irisMask;  // none: the iris shows its loaded alpha
 
     friend bool operator==(const PortraitDocument&, const PortraitDocument&) = default;
 };
 
+// The document the portrait shows.
 PortraitDocument capture(const PortraitState& state);
 
 enum class ApplyScope {

@@ -6,27 +6,21 @@
 #include <array>
 #include <filesystem>
 #include <memory>
-#include <optional>
 #include <string>
 
-#include "imaging/colour_settings.h"
 #include "imaging/layer_bounds.h"
 #include "imaging/pixels.h"
+#include "model/layer_record.h"
 #include "model/layer_tables.h"
 #include "model/pattern.h"
+#include "model/portrait_values.h"
 
 namespace kelvaro {
 
 class PartCache;
 
-inline constexpr int kDefaultLayerPosition = -19;  // centres a 230x230 part on the canvas
-
-struct LayerState {
-    int partNumber = 0;
-    ColourSettings stored;  // the settings this layer was last recoloured with
-    int x = kDefaultLayerPosition;
-    int y = kDefaultLayerPosition;
-    int angle = 0;  // whole degrees, clockwise on screen
+// A layer's document values and the pixels it shows.
+struct LayerState : LayerRecord {
     // The pixels as loaded: the decoded part as the part cache keeps it, shared and never written
     // (a blank part until the first load).
     std::shared_ptr<const PartPixels> loaded;
@@ -50,42 +44,22 @@ struct LayerState {
     // the displayed image shows nothing outside it either, and outside it `image` equals
     // `loaded`. The whole image until a load says otherwise.
     PixelBox loadedBox = kWholePart;
-    // What `image` shows: the loaded pixels recoloured with `stored` (true) or the colours of the
-    // file as loaded (false: after a load, until the next recolour).
-    bool recoloured = false;
     // The part number the loaded pixels were last requested for; -1 before the first load.
     int loadedPart = -1;
 };
 
-// The offset (iris position minus eye-shape position, limited to a part's size) the iris image
-// was last confined to the eye shape at.
-struct IrisMaskOffset {
-    int dx = 0;
-    int dy = 0;
-    friend bool operator==(const IrisMaskOffset&, const IrisMaskOffset&) = default;
-};
-
-struct PortraitState {
+// The portrait-wide values (those of a document among them) and the layers.
+struct PortraitState : PortraitValues {
     // Every default, the part numbers taken from the pattern, and the 24 pairs of buffers.
     explicit PortraitState(const Pattern& pattern = {});
 
     std::array<LayerState, kLayerCount> layers;
     std::array<int, kElementCount> highestPart{};  // -1: the element has no part at all
     Pattern pattern{};
-    int currentElement = 0;
-    int sizeChoice = 0;      // 0, 1, 2: export at 48, 96, 192 pixels
-    ColourSettings current;  // as shown in the five edits; what recolouring applies
-    // The window's view state: the positions of the five scroll bars, which can differ from the
-    // current settings (an edit's value beyond its bar's range, or a bar at its end). Documents
-    // keep them so that a portrait reopens with its bars where they were.
-    ColourSettings scroll;
     bool saved = false;
     std::filesystem::path baseDirectory;
     bool hasWall = false;
     std::unique_ptr<CanvasPixels> wall;  // stretched to the canvas, premultiplied
-    // Set while the iris image is confined to the eye shape; cleared when the iris image is
-    // rebuilt from its loaded pixels (a load or a recolour) until the next mask.
-    std::optional<IrisMaskOffset> irisMask;
     // Where part loads take decoded images from; null: every load decodes its file.
     PartCache* partCache = nullptr;
 

@@ -99,6 +99,20 @@ TEST(PortraitDocument, AnIrisThatIsNotMaskedStaysUnmasked) {
     EXPECT_TRUE(*other->layer(kIrisLayer).image() == *state->layer(kIrisLayer).image());
 }
 
+TEST(PortraitDocument, AppliedValuesAreCapturedBackExactly) {
+    // A layer in its file's colours keeps the settings it was last recoloured with (choosing its
+    // element shows them), and the bars keep their own positions.
+    auto state = openedPortrait();
+    chooseGeneratedParts(*state, [](int) { return 1; });
+    loadGeneratedParts(*state, {});
+    PortraitDocument document = capture(*state);
+    ASSERT_FALSE(document.layers[kFace].recoloured);
+    document.layers[kFace].stored = {1, 2, 3, 4, 5};
+    document.scroll = {9, 8, 7, 6, 5};
+    apply(document, *state, {});
+    EXPECT_EQ(capture(*state), document);
+}
+
 TEST(DocumentDelta, KeepsOnlyChangedLayerValuesAndRebuildsBothSides) {
     auto state = openedPortrait();
     const PortraitDocument before = capture(*state);

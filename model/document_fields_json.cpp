@@ -1,0 +1,144 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
+#include "model/document_fields_json.h"
+
+#include <array>
+
+#include "imaging/pixels.h"
+#include "model/json_values.h"
+#include "model/layer_fields.h"
+#include "model/layer_tables.h"
+
+namespace kelvaro {
+namespace {
+
+// --- portrait-wide values ------------------------------------------------------------------
+
+struct PortraitField {
+    std::string_view name;  // the key in the root object
+    QJsonValue (*write)(const PortraitValues&);
+    // Takes the entry (undefined when missing); throws BadValue when it is not one.
+    void (*read)(const QJsonValue&, PortraitValues&);
+};
+
+// The int member `Member` as a number.
+template <auto Member>
+QJsonValue writeInt(const PortraitValues& values) {
+    return values.*Member;
+}
+
+// Sets the int member `Member` from a whole number in Low..High.
+template <auto Member, int Low, int High>
+void readInt(const QJsonValue& value, PortraitValues& values) {
+    values.*Member = intInRange(value, Low, High);
+}
+
+// The settings member `Member` as a colour object.
+template <auto Member>
+QJsonValue writeColours(const PortraitValues& values) {
+    return coloursObject(values.*Member);
+}
+
+// Sets the settings member `Member` from a colour object, limited to the settings' ranges.
+template <auto Member>
+void readColours(const QJsonValue& value, PortraitValues& values) {
+    values.*Member = coloursFrom(value);
+}
+
+// {"dx", "dy"}, or null when the iris is not masked.
+QJsonValue writeIrisMask(const PortraitValues& values) {
+    if (!values.irisMask)
+        return QJsonValue(QJsonValue::Null);
+    return QJsonObject{{"dx", values.irisMask->dx}, {"dy", values.irisMask->dy}};
+}
+
+// The offsets, each within a part's size; null or missing: not masked.
+void readIrisMask(const QJsonValue& value, PortraitValues& values) {
+    values.irisMask.reset();
+    if (value.isUndefined() || value.isNull())
+        return;
+    if (!value.isObject())
+        throw BadValue{};
+    const QJsonObject mask = value.toObject();
+    values.irisMask = IrisMaskOffset{intInRange(requiredValue(mask, "dx"), -kPartSize, kPartSize),
+                                     intInRange(requiredValue(mask, "dy"), -kPartSize, kPartSize)};
+}
+
+// The root object's portrait-wide entries.
+constexpr std::array<PortraitField, 5> kPortraitFields = {{
+    {"element", &writeInt<&PortraitValues::currentElement>,
+     &readInt<&PortraitValues::currentElement, 0, kElementCount - 1>},
+    {"size", &writeInt<&PortraitValues::sizeChoice>,
+     &readInt<&PortraitValues::sizeChoice, 0, kSizeChoiceCount - 1>},
+    {"colours", &writeColours<&PortraitValues::current>, &readColours<&PortraitValues::current>},
+    {"bars", &writeColours<&PortraitValues::scroll>, &readColours<&PortraitValues::scroll>},
+    {"irisMask", &writeIrisMask, &readIrisMask},
+}};
+
+// --- layer records -------------------------------------------------------------------------
+
+// How a kind of layer field is written and read.
+struct KindCodec {
+    QJsonValue (*write)(int);
+    int (*read)(const QJsonValue&);  // throws BadValue
+};
+
+// A number.
+QJsonValue intJson(int value) {
+    return value;
+}
+
+// true for anything but 0.
+QJsonValue boolJson(int value) {
+    return value != 0;
+}
+
+// By FieldKind.
+constexpr std::array<KindCodec, 2> kKindCodecs = {{
+    {&intJson, &intValue},
+    {&boolJson, &boolValue},
+}};
+
+// How the field's kind is written and read.
+const KindCodec& codecOf(const LayerField& field) {
+    return kKindCodecs[static_cast<std::size_t>(field.kind)];
+}
+
+}  // namespace
+
+void writePortraitValues(const PortraitValues& values, QJsonObject& root) {
+    for (const PortraitField& field : kPortraitFields)
+        root[qString(field.name)] = field.write(values);
+}
+
+PortraitValues readPortraitValues(const QJsonObject& root) {
+    PortraitValues values;
+    for (const PortraitField& field : kPortraitFields)
+        field.read(root.value(qString(field.name)), values);
+    return values;
+}
+
+void writeLayerRecord(const LayerRecord& record, QJsonObject& layer) {
+    for (const LayerField& field : kLayerFields) {
+        const QJsonValue value = codecOf(field).write(field.get(record));
+        if (field.group.empty()) {
+            layer[qString(field.name)] = value;
+            continue;
+        }
+        QJsonObject group = layer.value(qString(field.group)).toObject();
+        group[qString(field.name)] = value;
+        layer[qString(field.group)] = group;
+    }
+}
+
+LayerRecord readLayerRecord(const QJsonObject& layer) {
+    LayerRecord record;
+    for (const LayerField& field : kLayerFields) {
+        const QJsonObject holder = field.group.empty() ? layer : objectValue(layer, field.group);
+        const int value = codecOf(field).read(requiredValue(holder, field.name));
+        field.set(record, field.fromFile(value));
+    }
+    return record;
+}
+
+}  // namespace kelvaro
