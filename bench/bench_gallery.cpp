@@ -13,6 +13,7 @@
 #include <QEventLoop>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -27,12 +28,13 @@
 #include "model/part_cache.h"
 #include "model/part_library.h"
 #include "tools/sample_library/sample_library.h"
+#include "ui/companion_window.h"
 #include "ui/control_ids.h"
 #include "ui/gallery_cells.h"
 #include "ui/gallery_renderer.h"
 #include "ui/gallery_view.h"
-#include "ui/gallery_window.h"
 #include "ui/kelvaro_dlg.h"
+#include "ui/parts_tab.h"
 
 namespace kelvaro::bench {
 namespace {
@@ -157,7 +159,7 @@ void measure(const char* name, const std::filesystem::path& library, int element
     opening.start();
     editor.onGallery();
     const double openCall = static_cast<double>(opening.nsecsElapsed()) / 1e6;
-    GalleryWindow& gallery = *editor.gallery();
+    PartsTab& gallery = *editor.companion()->partsTab();
     const int count = gallery.cells().count();
     const int screenful = std::min(kScreenful, count);
     const double first =
@@ -225,6 +227,8 @@ int main(int argc, char** argv) {
     using namespace kelvaro;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    const QTemporaryDir userSettings;  // every case opens the window at its first place
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, userSettings.path());
     QApplication app(argc, argv);
     bench::measure("sample library, front hair", bench::sampleLibrary(), kFrontHair);
     const auto synthetic = bench::syntheticLibrary();

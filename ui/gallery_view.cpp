@@ -16,13 +16,15 @@ constexpr int kEdge = GalleryRenderer::kCellEdge;
 constexpr int kPadding = 4;       // around the picture inside a cell
 constexpr int kCurrentFrame = 3;  // width of the frame around the current part's picture
 constexpr int kSpacing = 6;       // between cells
+constexpr int kCellWidth = kEdge + 2 * kPadding;
+constexpr int kMinimumColumns = 2;
 
 class CellDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const override {
-        return {kEdge + 2 * kPadding, kEdge + 2 * kPadding + option.fontMetrics.height()};
+        return {kCellWidth, kEdge + 2 * kPadding + option.fontMetrics.height()};
     }
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
@@ -97,6 +99,19 @@ std::vector<int> GalleryView::visibleRows(int marginRows) const {
     }
     shown.insert(shown.end(), nearby.begin(), nearby.end());
     return shown;
+}
+
+// The grid lays cells out from its left edge, each followed by the spacing, and wraps a cell
+// whose spacing would reach its last pixel column; the scroll bar's room is kept free whether
+// it shows or not.
+int GalleryView::widthForColumns(int columns) const {
+    const int cells = spacing() + columns * (kCellWidth + spacing()) + 1;
+    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    return cells + scrollBar + 2 * frameWidth();
+}
+
+QSize GalleryView::minimumSizeHint() const {
+    return {widthForColumns(kMinimumColumns), QListView::minimumSizeHint().height()};
 }
 
 void GalleryView::keyPressEvent(QKeyEvent* event) {

@@ -19,6 +19,12 @@ public:
     // and below it, in reading order.
     std::vector<int> visibleRows(int marginRows) const;
 
+    // The narrowest width showing `columns` columns of cells side by side, with the frame and
+    // the vertical scroll bar.
+    int widthForColumns(int columns) const;
+    // As narrow as two columns of cells.
+    QSize minimumSizeHint() const override;
+
 signals:
     void partChosen(int part);
 

@@ -12,10 +12,10 @@
 
 #include "ui/accessible_names.h"
 #include "ui/canvas_frame.h"
+#include "ui/companion_window.h"
 #include "ui/control_factory.h"
 #include "ui/control_ids.h"
 #include "ui/editor_keys.h"
-#include "ui/gallery_window.h"
 #include "ui/help_window.h"
 #include "ui/icons.h"
 #include "ui/quit_key.h"
@@ -76,7 +76,7 @@ CKelvaroDlg::CKelvaroDlg(std::filesystem::path settingsFile, QWidget* parent)
 }
 
 CKelvaroDlg::~CKelvaroDlg() {
-    delete m_gallery;  // before the portrait it draws from goes
+    delete m_companion;  // before the portrait it draws from goes
 }
 
 void CKelvaroDlg::createControls() {

@@ -27,7 +27,7 @@ namespace kelvaro {
 
 class CanvasFrame;
 class EditorKeys;
-class GalleryWindow;
+class CompanionWindow;
 
 class CKelvaroDlg : public QDialog {
     Q_OBJECT
@@ -67,7 +67,7 @@ public:
     // The companion window (gallery_commands.cpp): F3 and "Galeria części" open and close it;
     // null until first opened.
     void onGallery();
-    GalleryWindow* gallery() const { return m_gallery; }
+    CompanionWindow* companion() const { return m_companion; }
 
     // Window chrome (window_chrome.cpp).
     void onAbout();
@@ -109,7 +109,7 @@ private:
     bool m_exchanging = false;  // notifications raised while exchanging reach no command
     bool m_closing = false;
     EditorKeys* m_keys = nullptr;
-    GalleryWindow* m_gallery = nullptr;
+    CompanionWindow* m_companion = nullptr;
 
     std::map<int, QWidget*> m_controls;
     CanvasFrame* m_canvas = nullptr;

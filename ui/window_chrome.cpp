@@ -7,8 +7,8 @@
 #include <QShortcut>
 
 #include "ui/about_dlg.h"
+#include "ui/companion_window.h"
 #include "ui/control_ids.h"
-#include "ui/gallery_window.h"
 #include "ui/help_window.h"
 #include "ui/kelvaro_dlg.h"
 #include "ui/warning_box.h"
@@ -56,8 +56,8 @@ bool CKelvaroDlg::confirmDiscard(const QString& question) {
 void CKelvaroDlg::onCloseCommand() {
     if (!m_editor.state().saved && !confirmDiscard(kCloseQuestion))
         return;
-    if (m_gallery)
-        m_gallery->close();
+    if (m_companion)
+        m_companion->close();
     m_editor.release();
     m_closing = true;
     done(QDialog::Rejected);

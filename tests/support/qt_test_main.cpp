@@ -3,9 +3,12 @@
 // Test main: every suite runs with a QApplication on the offscreen platform, so codecs, fonts
 // and widgets behave as in the program without a display. KELVARO_DISABLE (a comma-separated
 // list: avx2, fastpaths) switches compositor kernels off for the whole run; the editor itself
-// reads no such setting.
+// reads no such setting. The program's user settings (QSettings) go to a temporary folder of
+// the run, never to the user's own.
 #include <gtest/gtest.h>
 #include <QApplication>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <cstdio>
 
 #include "imaging/kernel_choice.h"
@@ -18,6 +21,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "KELVARO_DISABLE: unknown feature in \"%s\"\n", disabled.constData());
         return 2;
     }
+    const QTemporaryDir userSettings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, userSettings.path());
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

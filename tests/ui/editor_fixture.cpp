@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QScrollBar>
+#include <QSettings>
 #include <QStyleOptionSlider>
 #include <QTest>
 #include <QTimer>
@@ -96,8 +97,20 @@ EditorFixture::EditorFixture(const std::function<void(const std::filesystem::pat
     std::filesystem::copy(masterLibrary(), m_base, std::filesystem::copy_options::recursive);
     if (prepare)
         prepare(m_base);
+    QSettings(QSettings::NativeFormat, QSettings::UserScope, "kelvaro", "kelvaro").clear();
+    makeDialog();
+}
+
+void EditorFixture::makeDialog() {
     m_dialog = std::make_unique<CKelvaroDlg>(m_base / "Kelvaro.ini");
     m_dialog->setHelpFile(m_base / "missing-help.html");
+}
+
+void EditorFixture::restart() {
+    state().saved = true;
+    m_dialog.reset();
+    makeDialog();
+    open();
 }
 
 EditorFixture::~EditorFixture() {

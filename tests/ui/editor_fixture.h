@@ -43,7 +43,8 @@ void clickScrollBar(QScrollBar* bar, QStyle::SubControl part);
 void writeTestLibrary(const std::filesystem::path& base);
 
 // An editor window on a fresh copy of the test library, working directory set to it for the
-// opening and restored afterwards.
+// opening and restored afterwards. Each fixture starts without user settings (the test main
+// keeps them in a folder of the run).
 class EditorFixture {
 public:
     // `prepare` may change the library (delete files, write Kelvaro.ini) before the window opens.
@@ -60,6 +61,9 @@ public:
 
     // Opens the window (runs its opening sequence).
     void open();
+    // Destroys the window (and its companion) and opens a new one on the same library and user
+    // settings, as the next run of the program would.
+    void restart();
 
     template <typename T>
     T* widget(int id) {
@@ -88,6 +92,9 @@ public:
     QImage shownCanvas();
 
 private:
+    // A new window on the library, not opened.
+    void makeDialog();
+
     TempFolder m_folder;
     std::filesystem::path m_base;
     std::filesystem::path m_previousDirectory;

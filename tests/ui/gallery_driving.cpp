@@ -5,6 +5,7 @@
 #include <QTest>
 
 #include "imaging/export_image.h"
+#include "ui/companion_window.h"
 #include "ui/gallery_cells.h"
 #include "ui/gallery_renderer.h"
 #include "ui/gallery_view.h"
@@ -16,19 +17,20 @@ constexpr int kPatienceMs = 30000;  // a slow sanitizer build on a busy machine
 
 }  // namespace
 
-GalleryWindow* openGallery(EditorFixture& editor) {
+PartsTab* openGallery(EditorFixture& editor) {
     editor.press(Qt::Key_F3);
-    GalleryWindow* gallery = editor.dialog().gallery();
-    if (!gallery || !QTest::qWaitForWindowExposed(gallery) || !waitUntilUpToDate(*gallery))
+    CompanionWindow* companion = editor.dialog().companion();
+    if (!companion || !QTest::qWaitForWindowExposed(companion) ||
+        !waitUntilUpToDate(*companion->partsTab()))
         return nullptr;
-    return gallery;
+    return companion->partsTab();
 }
 
-bool waitUntilUpToDate(GalleryWindow& gallery) {
+bool waitUntilUpToDate(PartsTab& gallery) {
     return QTest::qWaitFor([&] { return gallery.upToDate(); }, kPatienceMs);
 }
 
-QImage cellPicture(GalleryWindow& gallery, int part) {
+QImage cellPicture(PartsTab& gallery, int part) {
     gallery.view()->scrollTo(gallery.cells().index(part));
     if (!QTest::qWaitFor([&] { return gallery.upToDate() && gallery.cells().isReady(part); },
                          kPatienceMs))
@@ -40,7 +42,7 @@ QImage canvasAt96(EditorFixture& editor) {
     return exportedImage(*editor.canvas(), GalleryRenderer::kCellEdge);
 }
 
-void clickCell(GalleryWindow& gallery, int part) {
+void clickCell(PartsTab& gallery, int part) {
     GalleryView* view = gallery.view();
     const QModelIndex index = gallery.cells().index(part);
     view->scrollTo(index);

@@ -7,24 +7,24 @@
 #include <vector>
 
 #include "tests/ui/editor_fixture.h"
-#include "ui/gallery_window.h"
+#include "ui/parts_tab.h"
 
 namespace kelvaro::test {
 
-// Presses F3 in the editor and waits until the gallery is on the screen and its cells in view
-// are drawn; null when it does not open.
-GalleryWindow* openGallery(EditorFixture& editor);
+// Presses F3 in the editor and waits until the companion window is on the screen and the cells
+// in view on its parts tab are drawn; that tab, or null when it does not open.
+PartsTab* openGallery(EditorFixture& editor);
 
 // Waits until the gallery shows the portrait as it is now; false after a generous time.
-bool waitUntilUpToDate(GalleryWindow& gallery);
+bool waitUntilUpToDate(PartsTab& gallery);
 
 // Scrolls part `part` into view and returns its picture once drawn for the portrait as it is.
-QImage cellPicture(GalleryWindow& gallery, int part);
+QImage cellPicture(PartsTab& gallery, int part);
 
 // The picture a cell must show: the editor's canvas as "Zapisz" scales it to 96x96.
 QImage canvasAt96(EditorFixture& editor);
 
 // Clicks the cell of `part` with the mouse.
-void clickCell(GalleryWindow& gallery, int part);
+void clickCell(PartsTab& gallery, int part);
 
 }  // namespace kelvaro::test

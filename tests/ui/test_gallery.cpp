@@ -32,7 +32,7 @@ int highestOf(EditorFixture& editor, int element) {
 
 // Every cell of the current element, then ">>" pressed through all of them: after each press the
 // canvas, scaled as the export scales it, is the picture of the cell of the part reached.
-void expectCellsEqualStepping(EditorFixture& editor, GalleryWindow& gallery, const char* what) {
+void expectCellsEqualStepping(EditorFixture& editor, PartsTab& gallery, const char* what) {
     const int element = editor.state().currentElement;
     const int highest = highestOf(editor, element);
     ASSERT_EQ(gallery.cells().count(), highest + 1) << what;
@@ -76,7 +76,7 @@ TEST(Gallery, EachCellIsTheCanvasAfterSteppingToItsPart) {
         editor.selectElement(row.element);
         editor.typeInto(ids::kRedEdit, "150");
         editor.typeInto(ids::kBrightnessEdit, "20");
-        GalleryWindow* gallery = openGallery(editor);
+        PartsTab* gallery = openGallery(editor);
         ASSERT_NE(gallery, nullptr) << row.what;
         expectCellsEqualStepping(editor, *gallery, row.what);
         EXPECT_TRUE(editor.modals().messages.isEmpty());
@@ -98,7 +98,7 @@ TEST(Gallery, ChoosingACellEqualsPressingNextThatManyTimes) {
         const PortraitDocument start = capture(editor.state());
         const auto startCanvas = editor.canvas();
         const int steps = editor.portrait().history().count();
-        GalleryWindow* gallery = openGallery(editor);
+        PartsTab* gallery = openGallery(editor);
         ASSERT_NE(gallery, nullptr);
         if (row.way == Way::Click) {
             clickCell(*gallery, row.part);
@@ -139,7 +139,7 @@ TEST(Gallery, FollowsTheElementList) {
             std::filesystem::remove(partPath(base, "nose", n));
     });
     editor.open();
-    GalleryWindow* gallery = openGallery(editor);
+    PartsTab* gallery = openGallery(editor);
     ASSERT_NE(gallery, nullptr);
     const auto marked = [&] {
         std::vector<int> parts;
@@ -180,7 +180,7 @@ TEST(Gallery, FollowsTheElementList) {
 TEST(Gallery, StaleRendersNeverOverwriteNewerOnes) {
     EditorFixture editor;
     editor.open();
-    GalleryWindow* gallery = openGallery(editor);
+    PartsTab* gallery = openGallery(editor);
     ASSERT_NE(gallery, nullptr);
     gallery->renderer().setThreadCount(1);  // a long queue, so changes land while it draws
     const std::uint64_t before = gallery->renderer().generation();
@@ -230,7 +230,7 @@ TEST(Gallery, AThousandPartsDrawOnlyTheCellsInView) {
                                        partPath(base, "face", n));
     });
     editor.open();
-    GalleryWindow* gallery = openGallery(editor);
+    PartsTab* gallery = openGallery(editor);
     ASSERT_NE(gallery, nullptr);
     ASSERT_EQ(gallery->cells().count(), kMaxPartCount);
     int ready = 0;
@@ -249,17 +249,17 @@ TEST(Gallery, AThousandPartsDrawOnlyTheCellsInView) {
 TEST(Gallery, F3AndTheWindowMenuOpenAndCloseIt) {
     EditorFixture editor;
     editor.open();
-    EXPECT_EQ(editor.dialog().gallery(), nullptr);
-    GalleryWindow* gallery = openGallery(editor);
+    EXPECT_EQ(editor.dialog().companion(), nullptr);
+    PartsTab* gallery = openGallery(editor);
     ASSERT_NE(gallery, nullptr);
     EXPECT_EQ(gallery->windowTitle(), QStringLiteral("Części"));
     // Beside the editor where the screen has room for both, and on the screen.
     const QRect screen = editor.dialog().screen()->availableGeometry();
     const QRect editorFrame = editor.dialog().frameGeometry();
-    EXPECT_TRUE(screen.contains(gallery->frameGeometry()))
+    EXPECT_TRUE(screen.contains(gallery->window()->frameGeometry()))
         << screen.width() << "x" << screen.height();
-    if (screen.width() >= editorFrame.width() + gallery->frameGeometry().width() + 16) {
-        EXPECT_FALSE(gallery->frameGeometry().intersects(editorFrame));
+    if (screen.width() >= editorFrame.width() + gallery->window()->frameGeometry().width() + 16) {
+        EXPECT_FALSE(gallery->window()->frameGeometry().intersects(editorFrame));
     }
     editor.press(Qt::Key_F3);
     EXPECT_FALSE(gallery->isVisible());
@@ -281,7 +281,7 @@ TEST(Gallery, PreviewsAreTheFilesZapiszWritesAndChooseTheSize) {
     editor.open();
     editor.typeInto(ids::kBlueEdit, "70");
     editor.click(ids::kMoveLeft);
-    GalleryWindow* gallery = openGallery(editor);
+    PartsTab* gallery = openGallery(editor);
     ASSERT_NE(gallery, nullptr);
     PreviewStrip* previews = gallery->previews();
     for (const Row& row : rows) {

@@ -72,7 +72,7 @@ TEST(HiDpi, SizePreviewsShowEachPixelAsASquareOfDevicePixels) {
     EditorFixture editor;
     editor.open();
     editor.click(ids::kRotateLeft);
-    GalleryWindow* gallery = openGallery(editor);
+    PartsTab* gallery = openGallery(editor);
     ASSERT_NE(gallery, nullptr);
     PreviewStrip* previews = gallery->previews();
     const int screenRatio = qRound(previews->devicePixelRatio());

@@ -130,7 +130,7 @@ bool Probe::galleryShotTaken(QWidget* editor) {
     const QString file = qEnvironmentVariable("KELVARO_PROBE_GALLERY_SCREENSHOT");
     if (file.isEmpty())
         return true;
-    QWidget* gallery = visibleTopLevel(QStringLiteral("galleryWindow"));
+    QWidget* gallery = visibleTopLevel(QStringLiteral("companionWindow"));
     if (!gallery) {
         auto* list = editor->findChild<QComboBox*>(QStringLiteral("control1001"));
         if (!m_galleryAsked && list) {

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Zespół Kelvaro
 // SPDX-License-Identifier: MIT
-// "Części": a tool window beside the editor with the size previews and a grid of the current
+// "Części", the companion window's tab of parts: the size previews and a grid of the current
 // element's parts, each drawn on the portrait being edited. It follows the editor: every change
 // of the portrait redraws the previews and, when the cells' pictures change with it, starts a
 // new generation of cells for the cells in view; another element in the list brings that
@@ -24,16 +24,18 @@ class GalleryRenderer;
 class GalleryView;
 class PreviewStrip;
 
-class GalleryWindow : public QWidget {
+class PartsTab : public QWidget {
     Q_OBJECT
 public:
-    // A tool window of `parent` showing the portrait `editor` owns.
-    GalleryWindow(PortraitEditor& editor, QWidget* parent);
-    ~GalleryWindow() override;
+    // A tab of `parent` showing the portrait `editor` owns; its window title is the tab's
+    // caption and its focus goes to the grid.
+    PartsTab(PortraitEditor& editor, QWidget* parent);
+    ~PartsTab() override;
 
     // The portrait changed: another part, placement, colour, element or size choice.
     void portraitChanged(ChangeSet what);
 
+    // What the tab shows; the grid is hidden while the element has no parts.
     GalleryRenderer& renderer() const { return *m_renderer; }
     GalleryCells& cells() const { return *m_cells; }
     GalleryView* view() const { return m_view; }
@@ -46,13 +48,21 @@ public:
     bool upToDate() const;
 
 protected:
+    // Shown: takes in the portrait as it is and makes the current part's cell the current one.
     void showEvent(QShowEvent* event) override;
+    // A resized grid asks for the cells then in view.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Shows the portrait as it is now: previews, the element's cells, the current part.
     void refresh();
+    // Makes the current part's cell the grid's current index and scrolls to it.
+    void moveToCurrentPart();
+    // Fresh cells when the element or the count of its parts changed.
     void followElement(int element, int count);
+    // Asks the renderer for the cells in view that are not drawn yet.
     void requestWanted();
+    // A cell drawn for the portrait as it is now.
     void onCellReady(quint64 generation, int part, const QImage& picture);
 
     PortraitEditor& m_editor;

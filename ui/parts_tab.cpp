@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Zespół Kelvaro
 // SPDX-License-Identifier: MIT
-#include "ui/gallery_window.h"
+#include "ui/parts_tab.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -19,7 +19,6 @@ namespace {
 
 constexpr int kMarginRows = 1;   // rows of cells drawn beyond those in view
 constexpr int kKeptScreens = 3;  // pictures kept above and below the view, in screenfuls
-constexpr QSize kWindowSize(480, 800);
 
 // What the cells' pictures depend on: the document but for the current element's own part
 // (every cell sets its own), the size choice and the bars.
@@ -33,10 +32,8 @@ PortraitDocument cellsDocument(PortraitDocument document) {
 
 }  // namespace
 
-GalleryWindow::GalleryWindow(PortraitEditor& editor, QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      m_editor(editor) {
-    setObjectName(QStringLiteral("galleryWindow"));
+PartsTab::PartsTab(PortraitEditor& editor, QWidget* parent) : QWidget(parent), m_editor(editor) {
+    setObjectName(QStringLiteral("partsTab"));
     setWindowTitle(QStringLiteral("Części"));
     const PortraitState& state = editor.state();
     m_renderer = new GalleryRenderer(state.baseDirectory,
@@ -53,44 +50,45 @@ GalleryWindow::GalleryWindow(PortraitEditor& editor, QWidget* parent)
     layout->addWidget(m_previews, 0, Qt::AlignHCenter);
     layout->addWidget(m_view, 1);
     layout->addWidget(m_empty, 1);
-    resize(kWindowSize);
+    setFocusProxy(m_view);
 
     m_refreshTimer.setSingleShot(true);
     m_refreshTimer.setInterval(0);
-    connect(&m_refreshTimer, &QTimer::timeout, this, &GalleryWindow::refresh);
+    connect(&m_refreshTimer, &QTimer::timeout, this, &PartsTab::refresh);
     m_scrollTimer.setSingleShot(true);
     m_scrollTimer.setInterval(0);
-    connect(&m_scrollTimer, &QTimer::timeout, this, &GalleryWindow::requestWanted);
+    connect(&m_scrollTimer, &QTimer::timeout, this, &PartsTab::requestWanted);
     connect(m_view->verticalScrollBar(), &QScrollBar::valueChanged, &m_scrollTimer,
             qOverload<>(&QTimer::start));
     m_view->viewport()->installEventFilter(this);
-    connect(m_renderer, &GalleryRenderer::cellReady, this, &GalleryWindow::onCellReady);
+    connect(m_renderer, &GalleryRenderer::cellReady, this, &PartsTab::onCellReady);
     connect(m_view, &GalleryView::partChosen, &m_editor, &PortraitEditor::choosePart);
     connect(m_previews, &PreviewStrip::sizeClicked, &m_editor,
             qOverload<int>(&PortraitEditor::chooseSize));
-    connect(&m_editor, &PortraitEditor::changed, this, &GalleryWindow::portraitChanged);
+    connect(&m_editor, &PortraitEditor::changed, this, &PartsTab::portraitChanged);
 }
 
-GalleryWindow::~GalleryWindow() = default;
+PartsTab::~PartsTab() = default;
 
-void GalleryWindow::portraitChanged(ChangeSet what) {
+void PartsTab::portraitChanged(ChangeSet what) {
     if (isVisible() && (what & ~ChangeSet(Change::Document) & ~ChangeSet(Change::History)))
         m_refreshTimer.start();
 }
 
 // A resized grid shows other cells.
-bool GalleryWindow::eventFilter(QObject* watched, QEvent* event) {
+bool PartsTab::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_view->viewport() && event->type() == QEvent::Resize)
         m_scrollTimer.start();
     return QWidget::eventFilter(watched, event);
 }
 
-void GalleryWindow::showEvent(QShowEvent* event) {
+void PartsTab::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     refresh();
+    moveToCurrentPart();
 }
 
-void GalleryWindow::refresh() {
+void PartsTab::refresh() {
     const PortraitState& state = m_editor.state();
     if (state.released())
         return;
@@ -101,11 +99,10 @@ void GalleryWindow::refresh() {
     const bool valid = isValidElement(element);
     followElement(element, valid ? state.highestPart[static_cast<std::size_t>(element)] + 1 : 0);
     const int part = valid ? state.elementPart(element) : -1;
-    if (part != m_cells->currentPart() && part >= 0 && part < m_cells->count()) {
-        m_view->setCurrentIndex(m_cells->index(part));
-        m_view->scrollTo(m_cells->index(part));
-    }
+    const bool partChanged = part != m_cells->currentPart();
     m_cells->setCurrentPart(part);
+    if (partChanged)
+        moveToCurrentPart();
     const PortraitDocument document = capture(state);
     const PortraitDocument drawnFor = cellsDocument(document);
     if (m_drawn == drawnFor)
@@ -118,8 +115,16 @@ void GalleryWindow::refresh() {
     requestWanted();
 }
 
+void PartsTab::moveToCurrentPart() {
+    const int part = m_cells->currentPart();
+    if (part < 0 || part >= m_cells->count())
+        return;
+    m_view->setCurrentIndex(m_cells->index(part));
+    m_view->scrollTo(m_cells->index(part));
+}
+
 // Another element (or another count of its parts) brings fresh cells.
-void GalleryWindow::followElement(int element, int count) {
+void PartsTab::followElement(int element, int count) {
     if (element == m_element && count == m_cells->count())
         return;
     m_element = element;
@@ -131,7 +136,7 @@ void GalleryWindow::followElement(int element, int count) {
     m_view->scrollToTop();
 }
 
-void GalleryWindow::requestWanted() {
+void PartsTab::requestWanted() {
     m_wanted = m_view->visibleRows(kMarginRows);
     if (!m_wanted.empty()) {
         const auto [first, last] = std::minmax_element(m_wanted.begin(), m_wanted.end());
@@ -144,16 +149,16 @@ void GalleryWindow::requestWanted() {
     m_renderer->request(missing);
 }
 
-void GalleryWindow::onCellReady(quint64, int part, const QImage& picture) {
+void PartsTab::onCellReady(quint64, int part, const QImage& picture) {
     m_cells->setPicture(part, picture);
 }
 
-bool GalleryWindow::wantedCellsReady() const {
+bool PartsTab::wantedCellsReady() const {
     return std::all_of(m_wanted.begin(), m_wanted.end(),
                        [this](int part) { return m_cells->isReady(part); });
 }
 
-bool GalleryWindow::upToDate() const {
+bool PartsTab::upToDate() const {
     return !m_refreshTimer.isActive() && !m_scrollTimer.isActive() && wantedCellsReady();
 }
 
