@@ -58,20 +58,20 @@ void setTextIfChanged(QLineEdit* edit, const QString& text) {
 bool CKelvaroDlg::writeControls() {
     const PortraitState& state = m_editor.state();
     return guarded(m_exchanging, [this, &state] {
-        setTextIfChanged(m_counter, shownCounter(m_editor, m_counter));
+        setTextIfChanged(m_ui.counter, shownCounter(m_editor, m_ui.counter));
         const auto values = toArray(state.current);
-        for (std::size_t i = 0; i < m_edits.size(); ++i) {
-            setTextIfChanged(m_edits[i], QString::number(values[i]));
+        for (std::size_t i = 0; i < m_ui.edits.size(); ++i) {
+            setTextIfChanged(m_ui.edits[i], QString::number(values[i]));
         }
-        m_elementList->setCurrentIndex(state.currentElement);
+        m_ui.elementList->setCurrentIndex(state.currentElement);
         const auto positions = toArray(state.scroll);
-        for (std::size_t i = 0; i < m_bars.size(); ++i)
-            m_bars[i]->setValue(positions[i]);
+        for (std::size_t i = 0; i < m_ui.bars.size(); ++i)
+            m_ui.bars[i]->setValue(positions[i]);
         // Exclusivity is lifted while writing, so that a choice outside 0..2 checks none.
-        for (std::size_t i = 0; i < m_sizeButtons.size(); ++i) {
-            m_sizeButtons[i]->setAutoExclusive(false);
-            m_sizeButtons[i]->setChecked(static_cast<int>(i) == state.sizeChoice);
-            m_sizeButtons[i]->setAutoExclusive(true);
+        for (std::size_t i = 0; i < m_ui.sizeButtons.size(); ++i) {
+            m_ui.sizeButtons[i]->setAutoExclusive(false);
+            m_ui.sizeButtons[i]->setChecked(static_cast<int>(i) == state.sizeChoice);
+            m_ui.sizeButtons[i]->setAutoExclusive(true);
         }
         return true;
     });
@@ -79,7 +79,7 @@ bool CKelvaroDlg::writeControls() {
 
 void CKelvaroDlg::writeEdit(int setting, int value) {
     guarded(m_exchanging, [this, setting, value] {
-        setTextIfChanged(m_edits.at(static_cast<std::size_t>(setting)), QString::number(value));
+        setTextIfChanged(m_ui.edits.at(static_cast<std::size_t>(setting)), QString::number(value));
         return true;
     });
 }
@@ -89,8 +89,8 @@ bool CKelvaroDlg::readControls(ControlValues& read) {
     read = {state.current, state.currentElement, state.scroll, state.sizeChoice};
     return guarded(m_exchanging, [this, &read] {
         auto values = toArray(read.current);
-        for (std::size_t i = 0; i < m_edits.size(); ++i) {
-            QLineEdit* edit = m_edits[i];
+        for (std::size_t i = 0; i < m_ui.edits.size(); ++i) {
+            QLineEdit* edit = m_ui.edits[i];
             const auto number = readWholeNumber(edit->text().left(kEditReadLength).toStdString());
             if (!number) {
                 read.current = fromArray(values);
@@ -102,14 +102,14 @@ bool CKelvaroDlg::readControls(ControlValues& read) {
             values[i] = *number;
         }
         read.current = fromArray(values);
-        read.currentElement = m_elementList->currentIndex();
+        read.currentElement = m_ui.elementList->currentIndex();
         std::array<int, kColourSettingCount> positions{};
-        for (std::size_t i = 0; i < m_bars.size(); ++i)
-            positions[i] = m_bars[i]->value();
+        for (std::size_t i = 0; i < m_ui.bars.size(); ++i)
+            positions[i] = m_ui.bars[i]->value();
         read.scroll = fromArray(positions);
         read.sizeChoice = -1;
-        for (std::size_t i = 0; i < m_sizeButtons.size(); ++i) {
-            if (m_sizeButtons[i]->isChecked())
+        for (std::size_t i = 0; i < m_ui.sizeButtons.size(); ++i) {
+            if (m_ui.sizeButtons[i]->isChecked())
                 read.sizeChoice = static_cast<int>(i);
         }
         return true;

@@ -1,22 +1,16 @@
 // SPDX-FileCopyrightText: 2026 Zespół Kelvaro
 // SPDX-License-Identifier: MIT
 // The notifications whose command needs the window before the portrait's owner runs it: the
-// element list, the bars and edits and the size buttons read the controls first; saving and the
-// document commands ask for a file.
+// element list, the bars and edits and the size buttons read the controls first.
 #include <QLineEdit>
 #include <QScrollBar>
 #include <algorithm>
 
-#include "ui/document_dialogs.h"
 #include "ui/kelvaro_dlg.h"
 #include "ui/number_reading.h"
-#include "ui/save_dialog.h"
 
 namespace kelvaro {
 namespace {
-
-const QString kOpenQuestion =
-    QStringLiteral("Portret nie został zapisany. Otworzyć inny portret i porzucić zmiany?");
 
 // Moves the bar as the request asks. Steps were already applied by the bar, limited to its
 // range; the thumb follows the drag; every other request leaves the bar where it was.
@@ -46,7 +40,7 @@ void CKelvaroDlg::onSelectElement() {
 }
 
 void CKelvaroDlg::onScroll(QScrollBar* bar, ScrollRequest request, int thumbPosition) {
-    const auto setting = std::find(m_bars.begin(), m_bars.end(), bar) - m_bars.begin();
+    const auto setting = std::find(m_ui.bars.begin(), m_ui.bars.end(), bar) - m_ui.bars.begin();
     applyScrollRequest(bar, request, thumbPosition);
     ControlValues read;
     readControls(read);
@@ -55,7 +49,7 @@ void CKelvaroDlg::onScroll(QScrollBar* bar, ScrollRequest request, int thumbPosi
 
 // The edits take 0 up to the bar's highest value; what is no number becomes a selected 0.
 void CKelvaroDlg::onEditChanged(int setting) {
-    QLineEdit* edit = m_edits.at(static_cast<std::size_t>(setting));
+    QLineEdit* edit = m_ui.edits.at(static_cast<std::size_t>(setting));
     const auto number = readEditNumber(edit->text().toStdString());
     const int limited = std::clamp(number.value_or(0), 0, colourSetting(setting).high);
     if (!number || limited != *number)
@@ -71,38 +65,6 @@ void CKelvaroDlg::onSizeChosen() {
     ControlValues read;
     readControls(read);
     m_editor.chooseSize(read);
-}
-
-void CKelvaroDlg::onSave() {
-    m_editor.endGesture();
-    SaveDialog dialog(this);
-    if (dialog.exec() != QDialog::Accepted || dialog.chosenFile().empty())
-        return;
-    m_editor.exportPortrait(dialog.chosenFile());
-}
-
-// Only steps made since the start, the last opening or the last save can be lost.
-void CKelvaroDlg::onOpenPortrait() {
-    m_editor.endGesture();
-    if (m_editor.hasUnsavedSteps() && !confirmDiscard(kOpenQuestion))
-        return;
-    const auto file = choosePortraitFile(this, QFileDialog::AcceptOpen);
-    if (!file.empty())
-        m_editor.openDocument(file);
-}
-
-void CKelvaroDlg::onSavePortrait() {
-    if (m_editor.documentFile().empty())
-        onSavePortraitAs();
-    else
-        m_editor.saveDocument(m_editor.documentFile());
-}
-
-void CKelvaroDlg::onSavePortraitAs() {
-    m_editor.endGesture();
-    const auto file = choosePortraitFile(this, QFileDialog::AcceptSave);
-    if (!file.empty())
-        m_editor.saveDocument(file);
 }
 
 }  // namespace kelvaro

@@ -65,7 +65,7 @@ CKelvaroDlg::CKelvaroDlg(std::filesystem::path settingsFile, QWidget* parent)
       m_editor(std::move(settingsFile)),
       m_helpFile(defaultHelpFile()) {
     setWindowIcon(applicationIcon());
-    createControls();
+    m_ui = buildEditorControls(*this, [this](CanvasPixels& out) { m_editor.compose(out); });
     applyAccessibleTexts(this);
     connectCommands();
     connectEditor();
@@ -79,44 +79,6 @@ CKelvaroDlg::~CKelvaroDlg() {
     delete m_companion;  // before the portrait it draws from goes
 }
 
-void CKelvaroDlg::createControls() {
-    const ControlTemplate& frame = editorTemplate().controls.front();
-    m_canvas = new CanvasFrame([this](CanvasPixels& out) { m_editor.compose(out); }, this);
-    m_canvas->setGeometry(dialogUnitsToPixels(frame.x, frame.y, frame.width, frame.height));
-    m_canvas->setObjectName(QStringLiteral("control%1").arg(ids::kCanvas));
-    m_canvas->setProperty("controlId", ids::kCanvas);
-    buildFromTemplate(editorTemplate(), this);
-    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        const int id = controlId(child);
-        if (id != ids::kNone)
-            m_controls[id] = child;
-    }
-    m_elementList = qobject_cast<QComboBox*>(control(ids::kElementList));
-    m_counter = qobject_cast<QLabel*>(control(ids::kCounter));
-    for (int i = 0; i < kColourSettingCount; ++i) {
-        m_edits[static_cast<std::size_t>(i)] = qobject_cast<QLineEdit*>(control(ids::kRedEdit + i));
-        auto* bar = qobject_cast<QScrollBar*>(control(ids::kRedBar + i));
-        bar->setSingleStep(1);
-        bar->setPageStep(10);
-        bar->setContextMenuPolicy(Qt::NoContextMenu);
-        m_bars[static_cast<std::size_t>(i)] = bar;
-    }
-    for (int i = 0; i < 3; ++i) {
-        m_sizeButtons[static_cast<std::size_t>(i)] =
-            qobject_cast<QRadioButton*>(control(ids::kSize48 + i));
-    }
-    button(ids::kOk)->setDefault(true);
-}
-
-QWidget* CKelvaroDlg::control(int id) const {
-    const auto it = m_controls.find(id);
-    return it == m_controls.end() ? nullptr : it->second;
-}
-
-QPushButton* CKelvaroDlg::button(int id) const {
-    return qobject_cast<QPushButton*>(control(id));
-}
-
 template <typename Sender, typename Signal, typename Handler>
 void CKelvaroDlg::connectCommand(Sender* sender, Signal signal, Handler handler) {
     connect(sender, signal, this, [this, handler] {
@@ -127,10 +89,10 @@ void CKelvaroDlg::connectCommand(Sender* sender, Signal signal, Handler handler)
 
 // The message table: every control notification reaches exactly one command.
 void CKelvaroDlg::connectCommands() {
-    for (QRadioButton* button : m_sizeButtons) {
+    for (QRadioButton* button : m_ui.sizeButtons) {
         connectCommand(button, &QRadioButton::clicked, [this] { onSizeChosen(); });
     }
-    for (QScrollBar* bar : m_bars) {
+    for (QScrollBar* bar : m_ui.bars) {
         // A drag of the thumb is a gesture of its own for the undo history.
         connect(bar, &QScrollBar::sliderPressed, this, [this] { m_editor.endGesture(); });
         connect(bar, &QScrollBar::sliderReleased, this, [this] { m_editor.endGesture(); });
@@ -140,16 +102,16 @@ void CKelvaroDlg::connectCommands() {
         });
     }
     for (int i = 0; i < kColourSettingCount; ++i) {
-        connectCommand(m_edits[static_cast<std::size_t>(i)], &QLineEdit::textEdited,
+        connectCommand(m_ui.edits[static_cast<std::size_t>(i)], &QLineEdit::textEdited,
                        [this, i] { onEditChanged(i); });
     }
-    connectCommand(m_elementList, &QComboBox::activated, [this] { onSelectElement(); });
+    connectCommand(m_ui.elementList, &QComboBox::activated, [this] { onSelectElement(); });
     for (const EditorButton& row : kEditorButtons) {
-        connectCommand(button(row.id), &QPushButton::clicked,
+        connectCommand(m_ui.button(row.id), &QPushButton::clicked,
                        [this, command = row.command] { (m_editor.*command)(); });
     }
     for (const WindowButton& row : kWindowButtons) {
-        connectCommand(button(row.id), &QPushButton::clicked,
+        connectCommand(m_ui.button(row.id), &QPushButton::clicked,
                        [this, command = row.command] { (this->*command)(); });
     }
 }
@@ -164,7 +126,7 @@ void CKelvaroDlg::showChanges(ChangeSet what) {
     if (what & (ChangeSet(Change::Parts) | Change::Colours | Change::Element | Change::Size))
         writeControls();
     if (what & Change::Picture)
-        m_canvas->repaint();
+        m_ui.canvas->repaint();
 }
 
 void CKelvaroDlg::showEvent(QShowEvent* event) {
@@ -181,17 +143,18 @@ void CKelvaroDlg::showEvent(QShowEvent* event) {
 void CKelvaroDlg::openingSequence() {
     for (int e = 0; e < kElementCount; ++e) {
         const std::string_view text = elementListText(e);
-        m_elementList->addItem(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+        m_ui.elementList->addItem(
+            QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
     }
     writeControls();
     control(ids::kHelp)->show();
     for (int i = 0; i < kColourSettingCount; ++i) {
         const ColourSettingInfo& setting = colourSetting(i);
-        m_bars[static_cast<std::size_t>(i)]->setRange(setting.low, setting.high);
+        m_ui.bars[static_cast<std::size_t>(i)]->setRange(setting.low, setting.high);
     }
     m_editor.countParts(currentFolder());
     if (m_editor.loadImages())
-        m_elementList->setFocus();
+        m_ui.elementList->setFocus();
 }
 
 void CKelvaroDlg::report(const QString& message) {

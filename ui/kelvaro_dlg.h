@@ -8,19 +8,13 @@
 #pragma once
 
 #include <QDialog>
-#include <array>
 #include <filesystem>
-#include <map>
 
 #include "editing/portrait_editor.h"
+#include "ui/document_commands.h"
+#include "ui/editor_controls.h"
 #include "ui/scroll_adapter.h"
 
-class QComboBox;
-class QLabel;
-class QLineEdit;
-class QMenu;
-class QPushButton;
-class QRadioButton;
 class QScrollBar;
 
 namespace kelvaro {
@@ -38,8 +32,8 @@ public:
 
     PortraitEditor& editor() { return m_editor; }
     const PortraitEditor& editor() const { return m_editor; }
-    QWidget* control(int id) const;
-    CanvasFrame* canvas() const { return m_canvas; }
+    QWidget* control(int id) const { return m_ui.control(id); }
+    CanvasFrame* canvas() const { return m_ui.canvas; }
 
     // The help page shown by "Pomoc" and F1.
     void setHelpFile(std::filesystem::path file) { m_helpFile = std::move(file); }
@@ -57,10 +51,11 @@ public:
     void onScroll(QScrollBar* bar, ScrollRequest request, int thumbPosition);
     void onEditChanged(int setting);
     void onSizeChosen();
-    void onSave();
-    void onOpenPortrait();
-    void onSavePortrait();
-    void onSavePortraitAs();
+    // Saving and documents ask in this window first (document_commands.h).
+    void onSave() { exportWithDialog(*this, m_editor); }
+    void onOpenPortrait() { openWithDialog(*this, m_editor); }
+    void onSavePortrait() { saveDocument(*this, m_editor); }
+    void onSavePortraitAs() { saveDocumentAs(*this, m_editor); }
     void onUndo() { m_editor.undo(); }
     void onRedo() { m_editor.redo(); }
 
@@ -85,13 +80,11 @@ protected:
 
 private:
     // kelvaro_dlg.cpp
-    void createControls();
     void connectCommands();
     void connectEditor();
     void openingSequence();
     void showChanges(ChangeSet what);
     void report(const QString& message);
-    QPushButton* button(int id) const;
     template <typename Sender, typename Signal, typename Handler>
     void connectCommand(Sender* sender, Signal signal, Handler handler);
 
@@ -99,7 +92,6 @@ private:
     void writeEdit(int setting, int value);
 
     // window_chrome.cpp
-    bool confirmDiscard(const QString& question);
     void watchKeys();
 
     PortraitEditor m_editor;
@@ -110,14 +102,7 @@ private:
     bool m_closing = false;
     EditorKeys* m_keys = nullptr;
     CompanionWindow* m_companion = nullptr;
-
-    std::map<int, QWidget*> m_controls;
-    CanvasFrame* m_canvas = nullptr;
-    QComboBox* m_elementList = nullptr;
-    QLabel* m_counter = nullptr;
-    std::array<QLineEdit*, kColourSettingCount> m_edits{};
-    std::array<QScrollBar*, kColourSettingCount> m_bars{};
-    std::array<QRadioButton*, 3> m_sizeButtons{};
+    EditorControls m_ui;
 };
 
 }  // namespace kelvaro

@@ -48,13 +48,10 @@ void CKelvaroDlg::contextMenuEvent(QContextMenuEvent* event) {
         onSystemCommand(command);
 }
 
-// Unsaved work is given up only when the user answers `question` with OK.
-bool CKelvaroDlg::confirmDiscard(const QString& question) {
-    return showWarning(this, question, QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
-}
-
 void CKelvaroDlg::onCloseCommand() {
-    if (!m_editor.state().saved && !confirmDiscard(kCloseQuestion))
+    // Unsaved work is given up only when the user answers the close question with OK.
+    if (!m_editor.state().saved &&
+        showWarning(this, kCloseQuestion, QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok)
         return;
     if (m_companion)
         m_companion->close();

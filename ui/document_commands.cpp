@@ -1,0 +1,71 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
+#include "ui/document_commands.h"
+
+#include "editing/portrait_editor.h"
+#include "ui/file_dialog.h"
+#include "ui/save_dialog.h"
+#include "ui/warning_box.h"
+
+namespace kelvaro {
+namespace {
+
+const QString kDocumentFilter = QStringLiteral("Portret Kelvaro (*.kelvaro)");
+const QString kPngFilter = QStringLiteral("Plik PNG (*.png)");
+const QString kOpenQuestion =
+    QStringLiteral("Portret nie został zapisany. Otworzyć inny portret i porzucić zmiany?");
+
+// The file the user chose, or an empty path when the dialog was cancelled. Opening offers
+// portrait documents and PNG files; saving writes ".kelvaro".
+std::filesystem::path choosePortraitFile(QWidget& window, QFileDialog::AcceptMode mode) {
+    FileDialog dialog(&window);
+    const bool saving = mode == QFileDialog::AcceptSave;
+    dialog.setObjectName(saving ? QStringLiteral("savePortraitDialog")
+                                : QStringLiteral("openPortraitDialog"));
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setNameFilters(saving ? QStringList{kDocumentFilter}
+                                 : QStringList{kDocumentFilter, kPngFilter});
+    dialog.setDefaultSuffix(QStringLiteral("kelvaro"));
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.chosenFile();
+}
+
+}  // namespace
+
+void exportWithDialog(QWidget& window, PortraitEditor& editor) {
+    editor.endGesture();
+    SaveDialog dialog(&window);
+    if (dialog.exec() != QDialog::Accepted || dialog.chosenFile().empty())
+        return;
+    editor.exportPortrait(dialog.chosenFile());
+}
+
+// Only steps made since the start, the last opening or the last save can be lost.
+void openWithDialog(QWidget& window, PortraitEditor& editor) {
+    editor.endGesture();
+    if (editor.hasUnsavedSteps() &&
+        showWarning(&window, kOpenQuestion, QMessageBox::Ok | QMessageBox::Cancel) !=
+            QMessageBox::Ok)
+        return;
+    const auto file = choosePortraitFile(window, QFileDialog::AcceptOpen);
+    if (!file.empty())
+        editor.openDocument(file);
+}
+
+void saveDocument(QWidget& window, PortraitEditor& editor) {
+    if (editor.documentFile().empty())
+        saveDocumentAs(window, editor);
+    else
+        editor.saveDocument(editor.documentFile());
+}
+
+void saveDocumentAs(QWidget& window, PortraitEditor& editor) {
+    editor.endGesture();
+    const auto file = choosePortraitFile(window, QFileDialog::AcceptSave);
+    if (!file.empty())
+        editor.saveDocument(file);
+}
+
+}  // namespace kelvaro

@@ -1,0 +1,22 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
+// The window's side of saving and of portrait documents: the questions and file dialogs (Qt's own,
+// not the desktop's, as every dialog here) before the portrait's owner opens, saves or exports.
+#pragma once
+
+class QWidget;
+
+namespace kelvaro {
+
+class PortraitEditor;
+
+// "Zapisz": the save dialog, then the portrait at the chosen size as PNG or BMP.
+void exportWithDialog(QWidget& window, PortraitEditor& editor);
+// "Otwórz portret…": asks first when steps would be lost, then opens the file chosen.
+void openWithDialog(QWidget& window, PortraitEditor& editor);
+// "Zapisz portret": to the document file, or as a file chosen when there is none yet.
+void saveDocument(QWidget& window, PortraitEditor& editor);
+// "Zapisz portret jako…": to a file chosen.
+void saveDocumentAs(QWidget& window, PortraitEditor& editor);
+
+}  // namespace kelvaro
