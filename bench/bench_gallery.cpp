@@ -125,7 +125,7 @@ void setRed(CKelvaroDlg& editor, char digit) {
 double drawEveryCell(CKelvaroDlg& editor, int count, bool emptyCache) {
     if (emptyCache)
         sharedPartCache().clear();
-    GalleryRenderer renderer(editor.editor().state().baseDirectory, &sharedPartCache());
+    GalleryRenderer renderer(editor.editor().mutableState().baseDirectory, &sharedPartCache());
     int drawn = 0;
     QObject::connect(&renderer, &GalleryRenderer::cellReady, [&] { ++drawn; });
     std::vector<int> all(static_cast<std::size_t>(count));
@@ -133,7 +133,7 @@ double drawEveryCell(CKelvaroDlg& editor, int count, bool emptyCache) {
         all[static_cast<std::size_t>(part)] = part;
     QElapsedTimer clock;
     clock.start();
-    renderer.setSnapshot(capture(editor.editor().state()));
+    renderer.setSnapshot(capture(editor.editor().mutableState()));
     renderer.request(all);
     runUntil([&] { return drawn == count; });
     return static_cast<double>(clock.nsecsElapsed()) / 1e6;
@@ -146,7 +146,7 @@ void measure(const char* name, const std::filesystem::path& library, int element
     CKelvaroDlg editor(library / "Kelvaro.ini");
     editor.show();
     std::filesystem::current_path(previous);
-    editor.editor().state().currentElement = element;
+    editor.editor().mutableState().currentElement = element;
     editor.writeControls();
     editor.onSelectElement();
     StallWatch stalls;
@@ -217,7 +217,7 @@ void measure(const char* name, const std::filesystem::path& library, int element
                 static_cast<unsigned long long>(cache.hits),
                 static_cast<unsigned long long>(cache.decodes));
     std::fflush(stdout);
-    editor.editor().state().saved = true;
+    editor.editor().mutableState().saved = true;
 }
 
 }  // namespace

@@ -24,7 +24,7 @@ void startUpToFirstPortrait(benchmark::State& state) {
         editor.show();
         editor.editor().compose(*canvas);
         benchmark::DoNotOptimize(canvas->data());
-        editor.editor().state().saved = true;
+        editor.editor().mutableState().saved = true;
         editor.hide();
     }
     std::filesystem::current_path(previous);

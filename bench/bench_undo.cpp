@@ -48,7 +48,7 @@ void undoAndRedo(benchmark::State& state, Command command) {
     state.counters["steps"] =
         benchmark::Counter(2.0 * static_cast<double>(state.iterations()),
                            benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
-    editor.editor().state().saved = true;
+    editor.editor().mutableState().saved = true;
 }
 
 void colourStep(benchmark::State& state) {

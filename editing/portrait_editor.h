@@ -39,8 +39,9 @@ public:
     ~PortraitEditor() override;
 
     const PortraitState& state() const { return m_state; }
-    // For tests and benchmarks that set a value up directly; windows use the commands.
-    PortraitState& state() { return m_state; }
+    // For tests and benchmarks that set a value up directly; windows change the portrait
+    // through the commands alone.
+    PortraitState& mutableState() { return m_state; }
     QUndoStack& history() const { return *m_history; }
     const std::filesystem::path& settingsFile() const { return m_settingsFile; }
     // Where "Zapisz portret" writes; empty when it must ask.

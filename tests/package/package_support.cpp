@@ -107,7 +107,7 @@ EditorView openEditorIn(const std::filesystem::path& folder) {
         editor.show();
         editor.editor().compose(*view.canvas);
         view.counter = qobject_cast<QLabel*>(editor.control(ids::kCounter))->text();
-        editor.editor().state().saved = true;
+        editor.editor().mutableState().saved = true;
     }
     std::filesystem::current_path(previous);
     return view;

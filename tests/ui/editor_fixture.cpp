@@ -115,7 +115,7 @@ void EditorFixture::restart() {
 
 EditorFixture::~EditorFixture() {
     if (m_dialog)
-        m_dialog->editor().state().saved = true;  // no question when the window goes away
+        m_dialog->editor().mutableState().saved = true;  // no question when the window goes away
     m_dialog.reset();
 }
 

@@ -54,7 +54,7 @@ public:
     ~EditorFixture();
 
     CKelvaroDlg& dialog() { return *m_dialog; }
-    PortraitState& state() { return m_dialog->editor().state(); }
+    PortraitState& state() { return m_dialog->editor().mutableState(); }
     PortraitEditor& portrait() { return m_dialog->editor(); }
     ModalDriver& modals() { return m_modals; }
     const std::filesystem::path& base() const { return m_base; }

@@ -198,9 +198,9 @@ TEST(Opening, ADeletedWorkingFolderOpensWithoutParts) {
         std::filesystem::current_path(previous);
     }
     EXPECT_EQ(modals.messages, QStringList{"wall.pngの読み込みに失敗しました"});
-    EXPECT_TRUE(dialog->editor().state().baseDirectory.empty());
-    EXPECT_EQ(dialog->editor().state().highestPart[0], -1);
-    dialog->editor().state().saved = true;
+    EXPECT_TRUE(dialog->editor().mutableState().baseDirectory.empty());
+    EXPECT_EQ(dialog->editor().mutableState().highestPart[0], -1);
+    dialog->editor().mutableState().saved = true;
 }
 
 }  // namespace
