@@ -20,6 +20,7 @@
 #include "ui/icons.h"
 #include "ui/quit_key.h"
 #include "ui/warning_box.h"
+#include "ui/window_keys.h"
 
 namespace kelvaro {
 namespace {
@@ -75,8 +76,11 @@ CKelvaroDlg::CKelvaroDlg(std::filesystem::path settingsFile, QWidget* parent)
     watchKeys();
 }
 
+// The companion and the key rules go before the portrait's owner: the controls deleted after it
+// still lose their focus.
 CKelvaroDlg::~CKelvaroDlg() {
-    delete m_companion;  // before the portrait it draws from goes
+    delete m_companion;
+    delete m_windowKeys;
 }
 
 template <typename Sender, typename Signal, typename Handler>

@@ -21,6 +21,7 @@ namespace kelvaro {
 
 class CanvasFrame;
 class EditorKeys;
+class WindowKeys;
 class CompanionWindow;
 
 class CKelvaroDlg : public QDialog {
@@ -101,6 +102,7 @@ private:
     bool m_exchanging = false;  // notifications raised while exchanging reach no command
     bool m_closing = false;
     EditorKeys* m_keys = nullptr;
+    WindowKeys* m_windowKeys = nullptr;
     CompanionWindow* m_companion = nullptr;
     EditorControls m_ui;
 };

@@ -78,7 +78,7 @@ void CKelvaroDlg::closeEvent(QCloseEvent* event) {
 
 // The window keeps its own keys, and plain F1 opens help.
 void CKelvaroDlg::watchKeys() {
-    new WindowKeys(*this, *m_keys, [this] { m_editor.endGesture(); });
+    m_windowKeys = new WindowKeys(*this, *m_keys, [this] { m_editor.endGesture(); });
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
     help->setContext(Qt::WindowShortcut);
     connect(help, &QShortcut::activated, this, &CKelvaroDlg::onHelp);
