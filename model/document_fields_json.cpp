@@ -3,6 +3,7 @@
 #include "model/document_fields_json.h"
 
 #include <array>
+#include <map>
 
 #include "imaging/pixels.h"
 #include "model/json_values.h"
@@ -108,27 +109,28 @@ const KindCodec& codecOf(const LayerField& field) {
 
 void writePortraitValues(const PortraitValues& values, QJsonObject& root) {
     for (const PortraitField& field : kPortraitFields)
-        root[qString(field.name)] = field.write(values);
+        root[jsonKey(field.name)] = field.write(values);
 }
 
 PortraitValues readPortraitValues(const QJsonObject& root) {
     PortraitValues values;
     for (const PortraitField& field : kPortraitFields)
-        field.read(root.value(qString(field.name)), values);
+        field.read(root.value(jsonKey(field.name)), values);
     return values;
 }
 
+// Fields of a group are gathered first, so that each group object is built once.
 void writeLayerRecord(const LayerRecord& record, QJsonObject& layer) {
+    std::map<std::string_view, QJsonObject> groups;
     for (const LayerField& field : kLayerFields) {
         const QJsonValue value = codecOf(field).write(field.get(record));
-        if (field.group.empty()) {
-            layer[qString(field.name)] = value;
-            continue;
-        }
-        QJsonObject group = layer.value(qString(field.group)).toObject();
-        group[qString(field.name)] = value;
-        layer[qString(field.group)] = group;
+        if (field.group.empty())
+            layer[jsonKey(field.name)] = value;
+        else
+            groups[field.group][jsonKey(field.name)] = value;
     }
+    for (const auto& [name, group] : groups)
+        layer[jsonKey(name)] = group;
 }
 
 LayerRecord readLayerRecord(const QJsonObject& layer) {

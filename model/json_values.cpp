@@ -12,7 +12,7 @@ QString qString(std::string_view text) {
 }
 
 QJsonValue requiredValue(const QJsonObject& object, std::string_view name) {
-    const QJsonValue value = object.value(qString(name));
+    const QJsonValue value = object.value(jsonKey(name));
     if (value.isUndefined())
         throw BadValue{};
     return value;
@@ -51,7 +51,7 @@ int boolValue(const QJsonValue& value) {
 QJsonObject coloursObject(const ColourSettings& settings) {
     QJsonObject object;
     for (const ColourSettingInfo& info : kColourSettingTable)
-        object[qString(info.name)] = settings.*info.field;
+        object[jsonKey(info.name)] = settings.*info.field;
     return object;
 }
 

@@ -19,6 +19,11 @@ struct BadValue {};
 // `text` (UTF-8) as a QString.
 QString qString(std::string_view text);
 
+// A field's name (ASCII) as a key Qt's JSON objects take without copying it into a QString.
+inline QLatin1String jsonKey(std::string_view name) {
+    return QLatin1String(name.data(), static_cast<qsizetype>(name.size()));
+}
+
 // The object's entry `name`; throws when it is missing.
 QJsonValue requiredValue(const QJsonObject& object, std::string_view name);
 

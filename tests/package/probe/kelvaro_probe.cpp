@@ -13,6 +13,7 @@
 // opens the part gallery with F3 and takes a picture of the editor and the gallery together once
 // the gallery has been on the screen for a second.
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -139,7 +140,11 @@ bool Probe::galleryShotTaken(QWidget* editor) {
             const int element = qEnvironmentVariableIntValue("KELVARO_PROBE_GALLERY_ELEMENT");
             while (list->currentIndex() < element && list->currentIndex() + 1 < list->count())
                 pressKey(list, Qt::Key_Down);
-            pressKey(list, Qt::Key_F3);
+            // F3 is a shortcut of the window: its action, as the key press would run it.
+            for (QAction* action : editor->actions()) {
+                if (action->shortcuts().contains(QKeySequence(Qt::Key_F3)))
+                    action->trigger();
+            }
         }
         return false;
     }
