@@ -68,11 +68,6 @@ constexpr int asItIs(int value) {
     return value;
 }
 
-// Any number of degrees as 0..359.
-constexpr int wrappedAngle(int value) {
-    return (value % 360 + 360) % 360;
-}
-
 // The row of a member of the record itself.
 template <auto Member>
 constexpr LayerField field(std::string_view name, FieldKind kind, int (*fromFile)(int)) {
@@ -97,7 +92,7 @@ inline constexpr std::array<LayerField, 10> kLayerFields = {{
     layer_field::field<&LayerRecord::partNumber>("part", FieldKind::Int, &layer_field::asItIs),
     layer_field::field<&LayerRecord::x>("x", FieldKind::Int, &layer_field::asItIs),
     layer_field::field<&LayerRecord::y>("y", FieldKind::Int, &layer_field::asItIs),
-    layer_field::field<&LayerRecord::angle>("angle", FieldKind::Int, &layer_field::wrappedAngle),
+    layer_field::field<&LayerRecord::angle>("angle", FieldKind::Int, &wrapAngle),
     layer_field::setting<kRedSetting>(),
     layer_field::setting<kGreenSetting>(),
     layer_field::setting<kBlueSetting>(),

@@ -11,6 +11,11 @@ namespace kelvaro {
 
 inline constexpr int kDefaultLayerPosition = -19;  // centres a 230x230 part on the canvas
 
+// Modulo 360 rounding towards minus infinity: -5 becomes 355, 360 becomes 0.
+constexpr int wrapAngle(int angle) {
+    return ((angle % 360) + 360) % 360;
+}
+
 struct LayerRecord {
     int partNumber = 0;  // the layer's own value (secondary layers load their element's part)
     int x = kDefaultLayerPosition;

@@ -38,10 +38,6 @@ int highestOf(const PortraitState& state, int element) {
 
 }  // namespace
 
-int wrapAngle(int angle) {
-    return ((angle % 360) + 360) % 360;
-}
-
 int steppedPart(int part, int highest, int direction) {
     if (direction < 0)
         return part > 0 ? part - 1 : highest;

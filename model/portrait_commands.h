@@ -16,9 +16,6 @@ namespace kelvaro {
 
 inline constexpr int kRotationStep = 5;  // degrees per press of a rotation button
 
-// Modulo 360 rounding towards minus infinity: -5 becomes 355, 360 becomes 0.
-int wrapAngle(int angle);
-
 // The part after `part` among 0..highest in `direction` (-1 or +1): below 0 comes `highest`,
 // past `highest` comes 0.
 int steppedPart(int part, int highest, int direction);
