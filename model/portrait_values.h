@@ -32,6 +32,9 @@ struct PortraitValues {
     // rebuilt from its loaded pixels (a load or a recolour) until the next mask. None: the iris
     // shows its loaded alpha.
     std::optional<IrisMaskOffset> irisMask;
+    // Bit e set: element e shares its colour with the other linked elements of its palette kind
+    // (see colour_links.h). Zero in a new portrait and in documents written before links.
+    unsigned linkedElements = 0;
 
     friend bool operator==(const PortraitValues&, const PortraitValues&) = default;
 };
