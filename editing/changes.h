@@ -10,12 +10,13 @@ namespace kelvaro {
 enum class Change : unsigned {
     Parts = 1u << 0,      // part numbers (and with them the counter)
     Placement = 1u << 1,  // positions and angles
-    Colours = 1u << 2,    // the current colour settings and bar positions
+    Colours = 1u << 2,    // the current colour settings and bar positions, colour links
     Element = 1u << 3,    // the current element
     Size = 1u << 4,       // the size choice
     Document = 1u << 5,   // the document file or the saved state
     History = 1u << 6,    // a step recorded, undone or redone
     Picture = 1u << 7,    // what the portrait looks like: the canvas is drawn again
+    Palettes = 1u << 8,   // the palettes colours are chosen from (read again, one imported)
 };
 Q_DECLARE_FLAGS(ChangeSet, Change)
 

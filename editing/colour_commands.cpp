@@ -1,8 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Zespół Kelvaro
 // SPDX-License-Identifier: MIT
-// The colour commands: the five settings from the bars or the edits recolour the current element;
-// and the size the portrait is saved at.
+// The colour commands: the five settings from the bars or the edits recolour the current element
+// and the elements linked with it; and the size the portrait is saved at.
 #include "editing/portrait_editor.h"
+#include "model/colour_links.h"
 #include "model/portrait_ops.h"
 
 namespace kelvaro {
@@ -13,6 +14,7 @@ void PortraitEditor::colourFromBars(int setting, const ControlValues& read) {
         takeControlValues(read);
         m_state.current = m_state.scroll;
         recolourCurrentElement(m_state);
+        shareCurrentSettings(m_state);
         emit changed(ChangeSet(Change::Colours) | Change::Picture);
     });
 }
@@ -22,6 +24,7 @@ void PortraitEditor::colourFromEdit(int setting, const ControlValues& read) {
         m_state.saved = false;
         takeControlValues(read);
         recolourCurrentElement(m_state);
+        shareCurrentSettings(m_state);
         emit changed(ChangeSet(Change::Colours) | Change::Picture);
     });
 }

@@ -17,10 +17,13 @@
 #include <ctime>
 #include <filesystem>
 #include <functional>
+#include <optional>
 
 #include "editing/changes.h"
 #include "editing/control_values.h"
 #include "editing/step_kinds.h"
+#include "imaging/rgb.h"
+#include "model/palette_library.h"
 #include "model/part_library.h"
 #include "model/portrait_document.h"
 #include "model/portrait_state.h"
@@ -100,6 +103,25 @@ public:
     void chooseSize(const ControlValues& read);
     void chooseSize(int sizeChoice);
 
+    // --- Colours chosen as colours (colour_choice_commands.cpp) ---
+    // Gives `target` to the current element and the elements linked with it, each from its own
+    // main tone, as typing the five settings would: one step "Kolor".
+    void applyColour(Rgb target);
+    // Links the current element's colour with the other linked elements of its palette kind,
+    // or unlinks it: one step. Nothing is recoloured and the saved flag stays as it is.
+    void linkColours(bool linked);
+    // "Losuj kolory": a skin tone, one hair colour, an eye colour and colours for clothes and
+    // headwear, drawn from the kinds' palettes: one step.
+    void drawColours();
+    // The palettes colours are chosen from, read from their folders when first asked for; the
+    // files that could not be used are reported then, once.
+    const PaletteSet& palettes();
+    // Where palettes are read from (tests); what was read is dropped.
+    void setPaletteFolders(std::filesystem::path bundled, std::filesystem::path user);
+    // "Importuj paletę…": copies `file` into the user's palettes and reads them again; false,
+    // reported, when it is refused.
+    bool importPalette(const std::filesystem::path& file);
+
     // --- History (portrait_editor.cpp) ---
     void undo();
     void redo();
@@ -147,6 +169,10 @@ private:
     Clock m_clock;
     QUndoStack* m_history = nullptr;
     unsigned m_gesture = 0;
+    std::filesystem::path m_bundledPalettes;
+    std::filesystem::path m_userPalettes;
+    std::optional<PaletteSet> m_palettes;  // none until first asked for
+    std::uint64_t m_colourDraws = 0;       // told apart when drawn within one clock second
     bool m_partsCounted = false;
 };
 

@@ -10,7 +10,7 @@ namespace {
 
 // Colour steps merge within one gesture on one control: a drag of a bar, a run of steps on it, or
 // what is typed into one edit.
-constexpr std::array<StepKind, 23> kStepKinds = {{
+constexpr std::array<StepKind, 26> kStepKinds = {{
     {Step::PreviousPart, -1, "Poprzednia część", false, false},
     {Step::NextPart, -1, "Następna część", false, false},
     {Step::Generate, -1, "Generuj", false, false},
@@ -34,6 +34,9 @@ constexpr std::array<StepKind, 23> kStepKinds = {{
     {Step::EditColour, 4, "Kontrast", false, true},
     {Step::OpenPortrait, -1, "Otwórz portret", false, false},
     {Step::ChoosePart, -1, "Wybór części", false, false},
+    {Step::Colour, -1, "Kolor", false, false},
+    {Step::LinkColours, -1, "Wspólny kolor", true, false},
+    {Step::DrawColours, -1, "Losuj kolory", false, false},
 }};
 
 std::size_t rowOf(Step step, int setting) {

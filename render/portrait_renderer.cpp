@@ -76,19 +76,24 @@ bool PortraitRenderer::show(const PortraitDocument& document, std::string& failu
 }
 
 bool PortraitRenderer::draw(std::span<const int> elements, std::uint64_t seed,
-                            std::string& failure) {
+                            std::string& failure, const ColourDraw* colours) {
     failure.clear();
     chooseDrawnParts(*m_state, elements, splitMixPartDraw(seed));
     loadDrawnParts(*m_state, elements, [&](const std::string& m) { failure = failureLine(m); });
+    if (colours) {
+        SplitMix64 generator(colourSeed(seed));
+        drawColours(*m_state, colours->palettes, generator, colours->elements);
+    }
     return failure.empty();
 }
 
 bool PortraitRenderer::drawFrom(const PortraitDocument& base, std::span<const int> elements,
-                                std::uint64_t seed, std::string& failure) {
+                                std::uint64_t seed, std::string& failure,
+                                const ColourDraw* colours) {
     if (m_drawnFrom != &base && !show(base, failure))
         return false;
-    m_drawnFrom = &base;
-    return draw(elements, seed, failure);
+    m_drawnFrom = colours ? nullptr : &base;
+    return draw(elements, seed, failure, colours);
 }
 
 PortraitImage PortraitRenderer::picture(int edge, Backdrop backdrop) {

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "imaging/export.h"
+#include "model/colour_draw.h"
 #include "model/document_json.h"
 #include "model/part_cache.h"
 
@@ -43,6 +44,13 @@ PortraitDocument openingDocument(const Library& library);
 // message has one, each line of the message joined to the next by ": ".
 std::string failureLine(const std::string& message);
 
+// The colours a cast draws: from each kind's palette, for these elements (every element that is
+// not locked, drawn or not: the clothes take a colour also when their part stays the base's).
+struct ColourDraw {
+    KindPalettes palettes{};
+    std::vector<int> elements;
+};
+
 class PortraitRenderer {
 public:
     explicit PortraitRenderer(const Library& library);
@@ -54,16 +62,19 @@ public:
 
     // Draws a part for each of `elements` with the generator seeded by `seed`, as Generuj does
     // with its own generator: the drawn elements' layers are reloaded in their files' colours and
-    // the iris is masked again.
-    bool draw(std::span<const int> elements, std::uint64_t seed, std::string& failure);
+    // the iris is masked again. With `colours`, the portrait then draws its colours
+    // (drawColours, seeded with colourSeed(seed)).
+    bool draw(std::span<const int> elements, std::uint64_t seed, std::string& failure,
+              const ColourDraw* colours = nullptr);
 
     // Shows `base` and draws as above. A draw replaces everything the drawn elements' layers
     // hold (part numbers, pixels, colours) and masks the iris again from the placements, which a
     // draw never changes; so after one draw from `base` the portrait is `base` again for the next
     // draw, and only the first draw of a renderer shows `base` itself (later ones would reload
-    // the drawn layers twice).
+    // the drawn layers twice). Drawn colours also tint layers of elements not drawn (the face's
+    // colour tints its whole group), so after a draw with colours the next one shows `base` again.
     bool drawFrom(const PortraitDocument& base, std::span<const int> elements, std::uint64_t seed,
-                  std::string& failure);
+                  std::string& failure, const ColourDraw* colours = nullptr);
 
     // The shown portrait scaled to `edge`, with the wall (Opaque) or without (Transparent).
     PortraitImage picture(int edge, Backdrop backdrop);

@@ -142,6 +142,21 @@ const std::array<OptionInfo, 12> kOptions = {{
          o.locks = locksOf(v);
          return o.locks ? std::nullopt : std::optional(badValue("--lock", v));
      }},
+    {"--colours", "", "",
+     "Draw each portrait's colours too: a skin tone, one hair colour for all hair, an eye "
+     "colour, and colours for clothes and headwear, from the palettes (with the seed of the "
+     "portrait, so --random 1 --seed S+i --colours draws it again).",
+     [](Options& o, std::string_view) -> std::optional<std::string> {
+         o.colours = true;
+         return std::nullopt;
+     }},
+    {"--palettes", "", "DIR",
+     "Read the palettes for --colours from DIR (skin.gpl, hair.gpl, eyes.gpl, general.gpl) "
+     "instead of those installed with the program.",
+     [](Options& o, std::string_view v) -> std::optional<std::string> {
+         o.palettes = pathOf(v);
+         return std::nullopt;
+     }},
     {"--sheet", "", "LAYOUT",
      "Lay the PORTRAITs out on one sheet: mz, mv, vxace, rm2000 or COLSxROWS.",
      [](Options& o, std::string_view v) -> std::optional<std::string> {
@@ -192,6 +207,10 @@ std::optional<std::string> conflictIn(const Options& o) {
         return "--random には --seed が必要です";
     if (o.mode != Mode::Cast && (o.seed || o.base || o.locks))
         return "--seed, --base, --lock は --random と一緒に使います";
+    if (o.mode != Mode::Cast && o.colours)
+        return "--colours は --random と一緒に使います";
+    if (o.palettes && !o.colours)
+        return "--palettes は --colours と一緒に使います";
     if (o.mode == Mode::Cast && !o.portraits.empty())
         return "--random にポートレートファイルは指定できません: " + o.portraits.front().string();
     if (o.mode != Mode::Cast && o.portraits.empty())
@@ -256,7 +275,8 @@ std::string helpText() {
         "  kelvaro-render [--library DIR] [--size N] [--transparent] [--format png|bmp]\n"
         "                 -o OUT PORTRAIT...\n"
         "  kelvaro-render [--library DIR] --random COUNT --seed S [--base PORTRAIT]\n"
-        "                 [--lock ELEMENT,...] [--size N] -o FOLDER\n"
+        "                 [--lock ELEMENT,...] [--colours [--palettes DIR]] [--size N]\n"
+        "                 -o FOLDER\n"
         "  kelvaro-render [--library DIR] --sheet mz|mv|vxace|rm2000|COLSxROWS [--size N]\n"
         "                 -o SHEET.png PORTRAIT...\n"
         "\n"

@@ -8,6 +8,7 @@
 #include <set>
 
 #include "model/document_file.h"
+#include "model/palette_library.h"
 #include "model/part_library.h"
 #include "model/portrait_export.h"
 #include "render/job_runner.h"
@@ -152,18 +153,24 @@ Lines renderPortraits(const Options& options, Library library) {
     });
 }
 
+// Every element that is not locked.
+std::vector<int> unlockedElements(const Options& options) {
+    std::vector<int> elements;
+    for (int e = 0; e < kElementCount; ++e) {
+        if (!options.locks ||
+            std::find(options.locks->begin(), options.locks->end(), e) == options.locks->end())
+            elements.push_back(e);
+    }
+    return elements;
+}
+
 // The elements each drawn portrait draws: Generuj's eight, or every element not locked.
 std::vector<int> drawnElements(const Options& options) {
     if (!options.locks) {
         const auto generated = generatedElements();
         return {generated.begin(), generated.end()};
     }
-    std::vector<int> elements;
-    for (int e = 0; e < kElementCount; ++e) {
-        if (std::find(options.locks->begin(), options.locks->end(), e) == options.locks->end())
-            elements.push_back(e);
-    }
-    return elements;
+    return unlockedElements(options);
 }
 
 // "0001.png": the number from 1, at least four digits, as many as the count has.
@@ -174,7 +181,35 @@ fs::path castName(int number, int count, ExportFormat format) {
     return name + suffixOf(format);
 }
 
+// The palettes --colours draws from, or the lines saying why they cannot be used.
+std::variant<PaletteSet, Lines> castPalettes(const Options& options) {
+    PaletteSet set = loadPaletteSet(options.palettes.value_or(bundledPaletteFolder()), {});
+    if (set.failures.empty())
+        return set;
+    Lines failures;
+    for (const std::string& failure : set.failures)
+        failures.push_back(failureLine(failure));
+    return failures;
+}
+
+// Each kind's palette in `set`, for every element not locked.
+ColourDraw colourDraw(const PaletteSet& set, const Options& options) {
+    ColourDraw draw;
+    for (int kind = 0; kind < kPaletteKindCount; ++kind)
+        draw.palettes[static_cast<std::size_t>(kind)] = set.palette(static_cast<PaletteKind>(kind));
+    draw.elements = unlockedElements(options);
+    return draw;
+}
+
 Lines renderCast(const Options& options, Library library) {
+    std::variant<PaletteSet, Lines> palettes = PaletteSet{};
+    if (options.colours) {
+        palettes = castPalettes(options);
+        if (auto* failures = std::get_if<Lines>(&palettes))
+            return *failures;
+    }
+    const ColourDraw draw = colourDraw(std::get<PaletteSet>(palettes), options);
+    const ColourDraw* colours = options.colours ? &draw : nullptr;
     PortraitDocument base;
     if (options.base) {
         auto read = readPortrait(*options.base);
@@ -193,7 +228,7 @@ Lines renderCast(const Options& options, Library library) {
     return run.each([&](int index, PortraitRenderer& renderer) -> std::string {
         const std::uint64_t seed = *options.seed + static_cast<std::uint64_t>(index);
         std::string failure;
-        if (!renderer.drawFrom(base, elements, seed, failure))
+        if (!renderer.drawFrom(base, elements, seed, failure, colours))
             return failure;
         return run.write(renderer, edge, format,
                          options.output / castName(index + 1, options.count, format), seed);

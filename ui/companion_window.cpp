@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 #include <optional>
 
+#include "ui/colours_tab.h"
 #include "ui/companion_placement.h"
 #include "ui/parts_tab.h"
 
@@ -63,6 +64,7 @@ CompanionWindow::CompanionWindow(PortraitEditor& portrait, QWidget& editorWindow
     m_tabs = new QTabWidget(this);
     m_tabs->setDocumentMode(true);  // no frame of its own: the tabs' room goes to their contents
     m_parts = addTab(new PartsTab(portrait, this));
+    m_colours = addTab(new ColoursTab(portrait, this));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_tabs);
@@ -83,6 +85,10 @@ template <typename Tab>
 Tab* CompanionWindow::addTab(Tab* tab) {
     m_tabs->addTab(tab, tab->windowTitle());
     return tab;
+}
+
+bool CompanionWindow::showsTab(const QWidget* tab) const {
+    return isVisible() && m_tabs->currentWidget() == tab;
 }
 
 void CompanionWindow::openOn(QWidget* tab) {

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Zespół Kelvaro
 // SPDX-License-Identifier: MIT
-// "Przybornik": the editor's companion, a tool window holding the editor's tools on tabs, for
-// now "Części" (the parts). It opens beside the editor, or where the user last left it, with the
+// "Przybornik": the editor's companion, a tool window holding the editor's tools on tabs:
+// "Części" (the parts) and "Kolory" (the colours). It opens beside the editor, or where the user last left it, with the
 // keyboard focus in the tab it shows; Escape, like the editor's own F3, closes it and hands the
 // focus back to the editor. Its place is remembered per user (QSettings, organisation and
 // application "kelvaro") when it closes and when it goes with the editor.
@@ -13,6 +13,7 @@ class QTabWidget;
 
 namespace kelvaro {
 
+class ColoursTab;
 class PartsTab;
 class PortraitEditor;
 
@@ -27,6 +28,9 @@ public:
 
     QTabWidget* tabs() const { return m_tabs; }
     PartsTab* partsTab() const { return m_parts; }
+    ColoursTab* coloursTab() const { return m_colours; }
+    // True while the window shows with `tab` in front.
+    bool showsTab(const QWidget* tab) const;
 
     // Shows the window with `tab` (one of its tabs) in front and the keyboard focus in it. The
     // first time it goes to the remembered place when that lies on a screen, otherwise beside
@@ -51,6 +55,7 @@ private:
     QWidget& m_editorWindow;
     QTabWidget* m_tabs = nullptr;
     PartsTab* m_parts = nullptr;
+    ColoursTab* m_colours = nullptr;
     bool m_placed = false;
 };
 

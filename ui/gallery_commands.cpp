@@ -1,6 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Zespół Kelvaro
 // SPDX-License-Identifier: MIT
-// "Galeria części" (F3): opens the companion window on its parts tab, or closes it.
+// The companion window's commands: "Galeria części" (F3) and "Kolory" (F4) open it on their tab,
+// or close it when it already shows that tab; "Losuj kolory" (Ctrl+K).
+#include "ui/colours_tab.h"
 #include "ui/companion_window.h"
 #include "ui/editor_keys.h"
 #include "ui/kelvaro_dlg.h"
@@ -8,17 +10,29 @@
 
 namespace kelvaro {
 
-void CKelvaroDlg::onGallery() {
+void CKelvaroDlg::toggleCompanion(QWidget* (*tabOf)(const CompanionWindow&)) {
     m_editor.endGesture();
-    if (m_companion && m_companion->isVisible()) {
-        m_companion->dismiss();
-        return;
-    }
     if (!m_companion) {
         m_companion = new CompanionWindow(m_editor, *this);
         m_keys->addTo(*m_companion);
     }
-    m_companion->openOn(m_companion->partsTab());
+    QWidget* tab = tabOf(*m_companion);
+    if (m_companion->showsTab(tab))
+        m_companion->dismiss();
+    else
+        m_companion->openOn(tab);
+}
+
+void CKelvaroDlg::onGallery() {
+    toggleCompanion([](const CompanionWindow& c) -> QWidget* { return c.partsTab(); });
+}
+
+void CKelvaroDlg::onColours() {
+    toggleCompanion([](const CompanionWindow& c) -> QWidget* { return c.coloursTab(); });
+}
+
+void CKelvaroDlg::onDrawColours() {
+    m_editor.drawColours();
 }
 
 }  // namespace kelvaro

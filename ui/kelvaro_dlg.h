@@ -60,9 +60,12 @@ public:
     void onUndo() { m_editor.undo(); }
     void onRedo() { m_editor.redo(); }
 
-    // The companion window (gallery_commands.cpp): F3 and "Galeria części" open and close it;
-    // null until first opened.
+    // The companion window (gallery_commands.cpp): F3 and "Galeria części" open and close it on
+    // its parts tab, F4 and "Kolory" on its colours tab; null until first opened.
     void onGallery();
+    void onColours();
+    // "Losuj kolory" (Ctrl+K).
+    void onDrawColours();
     CompanionWindow* companion() const { return m_companion; }
 
     // Window chrome (window_chrome.cpp).
@@ -94,6 +97,10 @@ private:
 
     // window_chrome.cpp
     void watchKeys();
+
+    // gallery_commands.cpp: opens the companion on the tab `tabOf` gives, or closes it when it
+    // shows that tab.
+    void toggleCompanion(QWidget* (*tabOf)(const CompanionWindow&));
 
     PortraitEditor m_editor;
     std::filesystem::path m_helpFile;

@@ -50,6 +50,9 @@ constexpr ChangeSet kPartsShown = ChangeSet(Change::Parts) | Change::Colours | C
 constexpr ChangeSet kPlaced = ChangeSet(Change::Placement) | Change::Picture;
 constexpr ChangeSet kRecoloured = ChangeSet(Change::Colours) | Change::Picture;
 constexpr ChangeSet kDrawn = ChangeSet(Change::Parts) | Change::Picture;
+const std::filesystem::path kBundledPalettes =
+    std::filesystem::path(KELVARO_SOURCE_DIR) / "data/palettes";
+
 constexpr ChangeSet kStepped = ChangeSet(Change::History) | Change::Document;
 
 TEST(PortraitEditor, EachCommandAnnouncesWhatItChanged) {
@@ -89,6 +92,17 @@ TEST(PortraitEditor, EachCommandAnnouncesWhatItChanged) {
          },
          {ChangeSet(Change::Element) | Change::Colours}},
         {"preview size", [](OpenedEditor& o) { o.editor.chooseSize(2); }, {Change::Size}},
+        {"swatch",
+         [](OpenedEditor& o) { o.editor.applyColour({120, 40, 30}); },
+         {kRecoloured, Change::History}},
+        {"link", [](OpenedEditor& o) { o.editor.linkColours(true); }, {Change::Colours, Change::History}},
+        {"drawn colours",
+         [](OpenedEditor& o) {
+             o.editor.setPaletteFolders(kBundledPalettes, o.folder.path() / "user");
+             o.announced.clear();
+             o.editor.drawColours();
+         },
+         {kRecoloured, Change::History}},
         {"undo",
          [](OpenedEditor& o) {
              o.editor.moveUp();
@@ -178,6 +192,43 @@ TEST(PortraitEditor, StepsReportTheirSize) {
     }
     EXPECT_EQ(editor.history().count(), 3);
     EXPECT_EQ(sizeOfLast(), oneChange);
+}
+
+}  // namespace
+}  // namespace kelvaro::test
+
+namespace kelvaro::test {
+namespace {
+
+// With front hair and brows linked, a bar moved on one gives its five values to both in one
+// step; unlinking keeps the saved flag; drawn colours repeat with the clock and the count of
+// draws, each drawing one step.
+TEST(PortraitEditor, LinkedBarsShareTheirValuesAndDrawsRepeat) {
+    OpenedEditor opened;
+    PortraitEditor& editor = opened.editor;
+    for (int element : {kBrows, kFrontHair}) {
+        editor.selectElement({editor.state().current, element, editor.state().scroll, 0});
+        editor.linkColours(true);
+    }
+    const int steps = editor.history().count();
+    ControlValues read = opened.controls();
+    read.scroll = {90, 80, 70, 10, 5};
+    editor.colourFromBars(kBlueSetting, read);
+    EXPECT_EQ(editor.history().count(), steps + 1);
+    EXPECT_EQ(editor.state().layer(kBrows).stored, read.scroll);
+    EXPECT_EQ(editor.state().current, read.scroll);  // front hair, the current element
+    editor.undo();
+    EXPECT_EQ(editor.state().layer(kBrows).stored, ColourSettings{});
+
+    OpenedEditor again;
+    for (OpenedEditor* o : {&opened, &again}) {
+        o->editor.setPaletteFolders(kBundledPalettes, o->folder.path() / "user");
+        o->editor.setClock([] { return std::time_t{77}; });
+        o->editor.drawColours();
+    }
+    EXPECT_EQ(capture(opened.editor.state()).layers, capture(again.editor.state()).layers);
+    again.editor.drawColours();  // the same second, a new draw
+    EXPECT_NE(capture(opened.editor.state()).layers, capture(again.editor.state()).layers);
 }
 
 }  // namespace

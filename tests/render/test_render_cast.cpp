@@ -136,5 +136,44 @@ TEST(RenderCast, LocksKeepTheirElementsPartsPlacementsAndTints) {
     }
 }
 
+// Colourful casts: the same bytes on one or two threads, the faces those drawn without colours
+// in varied skin and hair, and portrait i once more from seed S+i.
+TEST(RenderCast, ColoursAreDrawnFromEachPortraitsSeedAndVary) {
+    TempFolder folder;
+    const QStringList cast = {"--random", "10", "--seed", "40", "--size", "48"};
+    const QStringList colours = cast + QStringList{"--colours"};
+    expectSuccess(runRenderer(onSample(colours + QStringList{"-j1", "-o", q(folder.path() / "a")})));
+    expectSuccess(runRenderer(onSample(colours + QStringList{"-j2", "-o", q(folder.path() / "b")})));
+    expectSuccess(runRenderer(onSample(cast + QStringList{"-o", q(folder.path() / "plain")})));
+    EXPECT_TRUE(filesIn(folder.path() / "a") == filesIn(folder.path() / "b"));
+    std::set<std::array<int, kColourSettingCount>> skins, hairs;
+    for (int i = 1; i <= 10; ++i) {
+        char name[16];
+        std::snprintf(name, sizeof name, "%04d.png", i);
+        const PortraitDocument coloured = documentIn(folder.path() / "a" / name).portrait;
+        const PortraitDocument plain = documentIn(folder.path() / "plain" / name).portrait;
+        for (int layer = 0; layer < kLayerCount; ++layer)
+            EXPECT_EQ(coloured.layers[static_cast<std::size_t>(layer)].partNumber,
+                      plain.layers[static_cast<std::size_t>(layer)].partNumber);
+        skins.insert(toArray(coloured.layers[kFace].stored));
+        hairs.insert(toArray(coloured.layers[kFrontHair].stored));
+    }
+    EXPECT_GE(skins.size(), 4u);
+    EXPECT_GE(hairs.size(), 4u);
+    expectSuccess(runRenderer(onSample({"--random", "1", "--seed", "43", "--size", "48",
+                                        "--colours", "-o", q(folder.path() / "one")})));
+    EXPECT_EQ(readBytes(folder.path() / "one" / "0001.png"),
+              readBytes(folder.path() / "a" / "0004.png"));
+
+    // A palette folder that cannot be used stops the cast before anything is written.
+    folder.writeFile("palettes/hair.gpl", "GIMP Palette\n300 0 0 Za jasny\n");
+    const RenderResult refused = runRenderer(
+        onSample(colours + QStringList{"--palettes", q(folder.path() / "palettes"), "-o",
+                                       q(folder.path() / "refused")}));
+    EXPECT_NE(refused.exitCode, 0);
+    EXPECT_NE(refused.err.find("hair.gpl"), std::string::npos) << refused.err;
+    EXPECT_FALSE(fs::exists(folder.path() / "refused" / "0001.png"));
+}
+
 }  // namespace
 }  // namespace kelvaro::test

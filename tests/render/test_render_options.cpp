@@ -78,6 +78,9 @@ TEST(RenderOptions, EveryMistakeIsOneLine) {
         {{"-o", "x"}, "ポートレートファイルが指定されていません"},
         {{"--random", "2", "-o", "x"}, "--random には --seed が必要です"},
         {{"--seed", "2", "-o", "x", "a"}, "--seed, --base, --lock は --random と一緒に使います"},
+        {{"--colours", "-o", "x", "a"}, "--colours は --random と一緒に使います"},
+        {{"--random", "2", "--seed", "1", "--palettes", "p", "-o", "x"},
+         "--palettes は --colours と一緒に使います"},
         {{"--random", "2", "--seed", "1", "-o", "x", "a.kelvaro"},
          "--random にポートレートファイルは指定できません: a.kelvaro"},
         {{"--transparent", "--format", "bmp", "-o", "x", "a"},
@@ -95,7 +98,7 @@ TEST(RenderOptions, EveryMistakeIsOneLine) {
 TEST(RenderOptions, HelpNamesEveryOptionAndLayout) {
     const std::string help = helpText();
     for (const char* word : {"--library", "--size", "--transparent", "--format", "-o, --output",
-                             "--random", "--seed", "--base", "--lock", "--sheet", "-j, --jobs",
+                             "--random", "--seed", "--base", "--lock", "--colours", "--palettes", "--sheet", "-j, --jobs",
                              "-h, --help", "576x288", "384x192", "192x192", "S+i"})
         EXPECT_NE(help.find(word), std::string::npos) << word;
 }

@@ -233,6 +233,8 @@ TEST(Undo, TheWindowMenuNamesTheStepsAndTheirKeys) {
         {"Zapisz portret\tCtrl+S", true},
         {"Zapisz portret jako…\tCtrl+Shift+S", true},
         {"Galeria części\tF3", true},
+        {"Kolory\tF4", true},
+        {"Losuj kolory\tCtrl+K", true},
         {"O programie Kelvaro(&A)", true},
     };
     EXPECT_EQ(texts(editor.chooseFromMenu({})), fresh);

@@ -10,8 +10,9 @@
 // ends the program. With KELVARO_PROBE_SCREENSHOT=<file.png> it also takes a picture of the
 // whole window as the screen shows it. With KELVARO_PROBE_GALLERY_SCREENSHOT=<file.png> it then
 // chooses element KELVARO_PROBE_GALLERY_ELEMENT (a list position, default 0) with the arrow keys,
-// opens the part gallery with F3 and takes a picture of the editor and the gallery together once
-// the gallery has been on the screen for a second.
+// opens the part gallery with F3 (or the companion's tab of the key in KELVARO_PROBE_GALLERY_KEY,
+// after drawing colours with Ctrl+K when KELVARO_PROBE_DRAW_COLOURS is set) and takes a picture
+// of the editor and the companion together once it has been on the screen for a second.
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
@@ -127,6 +128,14 @@ void pressKey(QWidget* target, int key) {
     QCoreApplication::sendEvent(target, &release);
 }
 
+// Runs the window action whose shortcut is `key`.
+void triggerShortcut(QWidget* window, const QKeySequence& key) {
+    for (QAction* action : window->actions()) {
+        if (action->shortcuts().contains(key))
+            action->trigger();
+    }
+}
+
 bool Probe::galleryShotTaken(QWidget* editor) {
     const QString file = qEnvironmentVariable("KELVARO_PROBE_GALLERY_SCREENSHOT");
     if (file.isEmpty())
@@ -140,11 +149,15 @@ bool Probe::galleryShotTaken(QWidget* editor) {
             const int element = qEnvironmentVariableIntValue("KELVARO_PROBE_GALLERY_ELEMENT");
             while (list->currentIndex() < element && list->currentIndex() + 1 < list->count())
                 pressKey(list, Qt::Key_Down);
-            // F3 is a shortcut of the window: its action, as the key press would run it.
-            for (QAction* action : editor->actions()) {
-                if (action->shortcuts().contains(QKeySequence(Qt::Key_F3)))
-                    action->trigger();
-            }
+            // F3 (or the key KELVARO_PROBE_GALLERY_KEY names, such as F4 for the colours, after
+            // Ctrl+K when KELVARO_PROBE_DRAW_COLOURS is set) is a shortcut of the window: its
+            // action, as the key press would run it.
+            QStringList keys;
+            if (qEnvironmentVariableIsSet("KELVARO_PROBE_DRAW_COLOURS"))
+                keys << QStringLiteral("Ctrl+K");
+            keys << qEnvironmentVariable("KELVARO_PROBE_GALLERY_KEY", QStringLiteral("F3"));
+            for (const QString& key : keys)
+                triggerShortcut(editor, QKeySequence(key));
         }
         return false;
     }

@@ -1,0 +1,85 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
+// kelvaro-bench-colours-tab: the "Kolory" tab on the sample library. tabShown: from F4 in a
+// fresh editor window to the companion window showing the tab drawn, the bundled palettes read
+// on the way (what the first F4 of a session costs). swatchOnLinkedHair: Space on a swatch with
+// front hair, back hair, brows and beard linked, until the canvas is composed.
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTest>
+#include <benchmark/benchmark.h>
+#include <chrono>
+#include <memory>
+
+#include "bench/editor_bench_support.h"
+#include "imaging/pixels.h"
+#include "model/layer_tables.h"
+#include "ui/colours_tab.h"
+#include "ui/companion_window.h"
+#include "ui/kelvaro_dlg.h"
+#include "ui/swatch_view.h"
+
+namespace {
+
+using kelvaro::bench::sampleLibrary;
+
+const std::filesystem::path kBundledPalettes =
+    std::filesystem::path(KELVARO_SOURCE_DIR) / "data/palettes";
+
+// An editor window opened on the sample library, its palettes read from the source tree.
+std::unique_ptr<kelvaro::CKelvaroDlg> openedEditor() {
+    const auto library = sampleLibrary();
+    const auto previous = std::filesystem::current_path();
+    std::filesystem::current_path(library);
+    auto editor = std::make_unique<kelvaro::CKelvaroDlg>(library / "Kelvaro.ini");
+    editor->show();
+    QApplication::processEvents();
+    std::filesystem::current_path(previous);
+    editor->editor().setPaletteFolders(kBundledPalettes, library / "user-palettes");
+    editor->activateWindow();
+    return editor;
+}
+
+void tabShown(benchmark::State& state) {
+    for (auto _ : state) {
+        auto editor = openedEditor();
+        QElapsedTimer timer;
+        timer.start();
+        QTest::keyClick(editor.get(), Qt::Key_F4);
+        kelvaro::ColoursTab* tab = editor->companion()->coloursTab();
+        tab->repaint();
+        QApplication::processEvents();
+        state.SetIterationTime(static_cast<double>(timer.nsecsElapsed()) * 1e-9);
+        benchmark::DoNotOptimize(tab->isVisible());
+        editor->editor().mutableState().saved = true;
+    }
+}
+BENCHMARK(tabShown)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
+
+void swatchOnLinkedHair(benchmark::State& state) {
+    auto editor = openedEditor();
+    kelvaro::PortraitEditor& portrait = editor->editor();
+    for (int element : {kelvaro::kBrows, kelvaro::kBeard, kelvaro::kBackHair,
+                        kelvaro::kFrontHair}) {
+        portrait.selectElement({portrait.state().current, element, portrait.state().scroll, 0});
+        portrait.linkColours(true);
+    }
+    QTest::keyClick(editor.get(), Qt::Key_F4);
+    kelvaro::SwatchView* swatches = editor->companion()->coloursTab()->swatches();
+    auto canvas = kelvaro::makeCanvasPixels();
+    int row = 0;
+    for (auto _ : state) {
+        swatches->setCurrentIndex(swatches->model()->index(row++ % 2, 0));
+        QTest::keyClick(swatches, Qt::Key_Space);
+        portrait.compose(*canvas);
+        benchmark::DoNotOptimize(canvas->data());
+    }
+    portrait.mutableState().saved = true;
+}
+BENCHMARK(swatchOnLinkedHair)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    return kelvaro::bench::runEditorBenchmarks(argc, argv);
+}

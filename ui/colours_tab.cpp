@@ -1,0 +1,166 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
+#include "ui/colours_tab.h"
+
+#include <QCheckBox>
+#include <QColorDialog>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "model/colour_links.h"
+#include "model/layer_tables.h"
+#include "ui/file_dialog.h"
+#include "ui/swatch_view.h"
+
+namespace kelvaro {
+namespace {
+
+const QString kPaletteFilter = QStringLiteral("Paleta GIMP (*.gpl)");
+
+}  // namespace
+
+ColoursTab::ColoursTab(PortraitEditor& editor, QWidget* parent)
+    : QWidget(parent), m_editor(editor) {
+    setObjectName(QStringLiteral("coloursTab"));
+    setWindowTitle(QStringLiteral("Kolory"));
+    m_paletteChoice = new QComboBox(this);
+    m_paletteChoice->setObjectName(QStringLiteral("paletteChoice"));
+    m_swatches = new SwatchView(this);
+    m_swatchName = new QLabel(this);
+    m_swatchName->setObjectName(QStringLiteral("swatchName"));
+    m_link = new QCheckBox(QStringLiteral("Wspólny kolor"), this);
+    m_link->setObjectName(QStringLiteral("linkColours"));
+    m_otherColour = new QPushButton(QStringLiteral("Inny kolor…"), this);
+    m_otherColour->setObjectName(QStringLiteral("otherColour"));
+    m_drawColours = new QPushButton(QStringLiteral("Losuj kolory"), this);
+    m_drawColours->setObjectName(QStringLiteral("drawColours"));
+    m_import = new QPushButton(QStringLiteral("Importuj paletę…"), this);
+    m_import->setObjectName(QStringLiteral("importPalette"));
+
+    auto* choice = new QFormLayout;
+    choice->addRow(QStringLiteral("Paleta:"), m_paletteChoice);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(m_otherColour);
+    buttons->addWidget(m_drawColours);
+    buttons->addStretch(1);
+    buttons->addWidget(m_import);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(choice);
+    layout->addWidget(m_swatches, 1);
+    layout->addWidget(m_swatchName);
+    layout->addWidget(m_link);
+    layout->addLayout(buttons);
+    setFocusProxy(m_swatches);
+
+    connect(m_swatches, &SwatchView::swatchChosen, &m_editor, &PortraitEditor::applyColour);
+    connect(m_swatches, &SwatchView::currentNameChanged, m_swatchName, &QLabel::setText);
+    connect(m_paletteChoice, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (!m_showing)
+            showPalette(index);
+    });
+    connect(m_link, &QCheckBox::toggled, this, [this](bool linked) {
+        if (!m_showing)
+            m_editor.linkColours(linked);
+    });
+    connect(m_otherColour, &QPushButton::clicked, this, &ColoursTab::chooseOtherColour);
+    connect(m_drawColours, &QPushButton::clicked, &m_editor, &PortraitEditor::drawColours);
+    connect(m_import, &QPushButton::clicked, this, &ColoursTab::importPalette);
+    connect(&m_editor, &PortraitEditor::changed, this, &ColoursTab::portraitChanged);
+}
+
+void ColoursTab::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!m_filled)
+        fillPalettes();
+    showColourState();
+}
+
+void ColoursTab::portraitChanged(ChangeSet what) {
+    if (what & Change::Palettes) {
+        m_filled = false;
+        if (isVisible())
+            fillPalettes();
+    }
+    if (!m_filled)
+        return;
+    if (what & Change::Element)
+        followElement();
+    if (what & (ChangeSet(Change::Colours) | Change::Element | Change::Parts | Change::Picture))
+        showColourState();
+}
+
+void ColoursTab::fillPalettes() {
+    m_filled = true;
+    const PaletteSet& set = m_editor.palettes();
+    m_showing = true;
+    m_paletteChoice->clear();
+    for (const Palette& palette : set.palettes)
+        m_paletteChoice->addItem(QString::fromStdString(palette.name));
+    m_showing = false;
+    followElement();
+}
+
+void ColoursTab::followElement() {
+    const int element = m_editor.state().currentElement;
+    const int kindPalette =
+        isValidElement(element)
+            ? m_editor.palettes().byKind[static_cast<std::size_t>(paletteKindOf(element))]
+            : -1;
+    const int index = kindPalette >= 0 ? kindPalette : 0;
+    m_showing = true;
+    m_paletteChoice->setCurrentIndex(index);
+    m_showing = false;
+    showPalette(index);
+}
+
+void ColoursTab::showPalette(int index) {
+    const PaletteSet& set = m_editor.palettes();
+    if (index < 0 || index >= static_cast<int>(set.palettes.size())) {
+        m_swatches->showPalette({});
+        return;
+    }
+    m_swatches->showPalette(set.palettes[static_cast<std::size_t>(index)]);
+    showColourState();
+}
+
+void ColoursTab::showColourState() {
+    const PortraitState& state = m_editor.state();
+    const bool valid = isValidElement(state.currentElement) && !state.released();
+    m_swatches->markShown(valid ? std::optional(shownColour(state, state.currentElement))
+                                : std::nullopt);
+    m_showing = true;
+    m_link->setChecked(valid && isLinked(state, state.currentElement));
+    m_showing = false;
+    for (QWidget* control : {static_cast<QWidget*>(m_link), static_cast<QWidget*>(m_otherColour)})
+        control->setEnabled(valid);
+}
+
+void ColoursTab::chooseOtherColour() {
+    m_editor.endGesture();
+    const PortraitState& state = m_editor.state();
+    const Rgb shown = shownColour(state, state.currentElement);
+    QColorDialog dialog(QColor(shown.red, shown.green, shown.blue), this);
+    dialog.setObjectName(QStringLiteral("otherColourDialog"));
+    dialog.setOption(QColorDialog::DontUseNativeDialog);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const QColor chosen = dialog.selectedColor();
+    m_editor.applyColour({chosen.red(), chosen.green(), chosen.blue()});
+}
+
+void ColoursTab::importPalette() {
+    m_editor.endGesture();
+    FileDialog dialog(this);
+    dialog.setObjectName(QStringLiteral("importPaletteDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters({kPaletteFilter});
+    if (dialog.exec() == QDialog::Accepted && !dialog.chosenFile().empty())
+        m_editor.importPalette(dialog.chosenFile());
+}
+
+}  // namespace kelvaro
