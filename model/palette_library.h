@@ -6,6 +6,7 @@
 // skin.gpl "Skóra", hair.gpl "Włosy", eyes.gpl "Oczy", general.gpl "Ogólna".
 #pragma once
 
+#include <array>
 #include <filesystem>
 #include <string>
 #include <variant>
