@@ -15,7 +15,6 @@ constexpr std::string_view kNameKey = "Name:";
 constexpr std::string_view kColumnsKey = "Columns:";
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr std::string_view kBlanks = " \t\r";
-constexpr int kMaxColumns = 256;
 
 bool isBlank(char c) {
     return kBlanks.find(c) != std::string_view::npos;
@@ -69,10 +68,10 @@ std::optional<Swatch> colourLine(std::string_view line) {
     return swatch;
 }
 
-// The columns of a "Columns:" line's value: a whole number 0..256 and nothing else.
+// The columns of a "Columns:" line's value: a whole number 0..kMaxPaletteColumns, nothing else.
 std::optional<int> columnsValue(std::string_view value) {
     value = trimmed(value);
-    const std::optional<int> columns = takeNumber(value, kMaxColumns);
+    const std::optional<int> columns = takeNumber(value, kMaxPaletteColumns);
     return value.empty() ? columns : std::nullopt;
 }
 
@@ -144,7 +143,7 @@ std::string writeGimpPalette(const Palette& palette) {
     std::string text = std::string(kHeader) + "\n";
     text += std::string(kNameKey) + " " + oneLine(palette.name) + "\n";
     text += std::string(kColumnsKey) + " " +
-            std::to_string(std::clamp(palette.columns, 0, kMaxColumns)) + "\n#\n";
+            std::to_string(std::clamp(palette.columns, 0, kMaxPaletteColumns)) + "\n#\n";
     for (const Swatch& swatch : palette.swatches) {
         char numbers[40];
         std::snprintf(numbers, sizeof numbers, "%3d %3d %3d", channel(swatch.colour.red),

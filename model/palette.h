@@ -28,6 +28,7 @@
 namespace kelvaro {
 
 inline constexpr int kMaxPaletteColours = 4096;
+inline constexpr int kMaxPaletteColumns = 256;
 inline constexpr std::size_t kMaxPaletteFileBytes = 1 << 20;
 
 struct Swatch {
@@ -38,7 +39,7 @@ struct Swatch {
 
 struct Palette {
     std::string name;
-    int columns = 0;  // 0: not given
+    int columns = 0;  // 0: not given; at most kMaxPaletteColumns
     std::vector<Swatch> swatches;
     friend bool operator==(const Palette&, const Palette&) = default;
 };
@@ -46,7 +47,7 @@ struct Palette {
 enum class PaletteError {
     NoHeader,        // the first line is not "GIMP Palette"
     BadColour,       // a colour line without three numbers 0..255, or a "Columns:" value that
-                     // is not a whole number 0..256
+                     // is not a whole number 0..kMaxPaletteColumns
     TooManyColours,  // more than kMaxPaletteColours
     BadText,         // not UTF-8, or a NUL byte
     TooLarge,        // more than kMaxPaletteFileBytes
@@ -61,7 +62,8 @@ std::variant<Palette, PaletteError> readGimpPalette(std::string_view bytes);
 // The palette as a GIMP palette file: "GIMP Palette", "Name: ...", "Columns: N", "#", then one
 // "%3d %3d %3d\tname" line per swatch. Reading it back gives the same palette for every palette
 // the reader returns; otherwise names lose line breaks and blanks around them, channels are
-// clamped to 0..255 and columns to 0..256 (a palette without swatches reads back as NoColours).
+// clamped to 0..255 and columns to 0..kMaxPaletteColumns (a palette without swatches reads back as
+// NoColours).
 std::string writeGimpPalette(const Palette& palette);
 
 }  // namespace kelvaro
