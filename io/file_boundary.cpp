@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <cerrno>
 #include <cstdint>
 #include <string>
@@ -124,6 +125,12 @@ std::filesystem::path toPath(const QString& file) {
         }
     }
     return std::filesystem::path(std::move(bytes));
+}
+
+std::filesystem::path runningProgramFile() {
+    std::error_code error;
+    std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+    return error ? toPath(QCoreApplication::applicationFilePath()) : program;
 }
 
 bool isRegularFile(const std::filesystem::path& file) {

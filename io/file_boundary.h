@@ -23,6 +23,10 @@ QString toQtPath(const std::filesystem::path& file);
 // every path. Other lone surrogates, which name no file, become U+FFFD as Qt writes them.
 std::filesystem::path toPath(const QString& file);
 
+// The file of the running program, every byte of its name kept (the kernel's record of it, else
+// Qt's).
+std::filesystem::path runningProgramFile();
+
 // True when a regular file (or a link to one) exists at `file`; folders, FIFOs, devices and
 // dangling links do not count.
 bool isRegularFile(const std::filesystem::path& file);

@@ -6,6 +6,7 @@
 // skin.gpl "Skóra", hair.gpl "Włosy", eyes.gpl "Oczy", general.gpl "Ogólna".
 #pragma once
 
+#include <array>
 #include <filesystem>
 #include <string>
 #include <variant>
@@ -45,12 +46,17 @@ struct PaletteSet {
     const Palette* palette(PaletteKind kind) const;
 };
 
-// Reads `bundled` and then `user` (either may be missing).
+// Reads `bundled` and then `user` (either may be missing). Only regular files whose names end in
+// ".gpl" (any case) count, at most 256 per folder in name order (one failure names a folder with
+// more); a missing kind file leaves its kind at -1 without a message, a broken one gives one.
 PaletteSet loadPaletteSet(const std::filesystem::path& bundled, const std::filesystem::path& user);
 
 // Copies the palette file `source` into `userFolder` (made when missing) under its own name, or
-// under a free "name-2.gpl", ... when that is taken, through the atomic writer. Refused with the
-// reader's message when `source` is not a usable palette; nothing is written then.
+// under a free "name-2.gpl", ... when that is taken, through the atomic writer; the copy always
+// ends in ".gpl" and holds the source's bytes unchanged. Refused with the reader's message when
+// `source` is not a usable palette, and with "パレットを取り込めません", the path and the reason
+// when the folder or the file cannot be made (read-only folder, full disk); nothing is written
+// then.
 struct PaletteImport {
     bool ok = false;
     std::string message;  // when not ok: what to show

@@ -2,12 +2,10 @@
 // SPDX-License-Identifier: MIT
 #include "ui/help_window.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
-#include <system_error>
 
 #include "imaging/codec.h"
 #include "io/file_boundary.h"
@@ -25,12 +23,7 @@ std::filesystem::path helpFileFor(const std::filesystem::path& programFile) {
 }
 
 std::filesystem::path defaultHelpFile() {
-    // The kernel's own record of the program file keeps every byte of its name.
-    std::error_code error;
-    std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (error)
-        program = toPath(QCoreApplication::applicationFilePath());
-    return helpFileFor(program);
+    return helpFileFor(runningProgramFile());
 }
 
 bool HelpWindow::showPage(const std::filesystem::path& page, QWidget* owner) {
