@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "model/document_fields_json.h"
 
+#include <QJsonArray>
 #include <array>
 #include <map>
 
@@ -65,8 +66,33 @@ void readIrisMask(const QJsonValue& value, PortraitValues& values) {
                                      intInRange(requiredValue(mask, "dy"), -kPartSize, kPartSize)};
 }
 
+// The linked elements as an array of their indices, ascending.
+QJsonValue writeLinked(const PortraitValues& values) {
+    QJsonArray linked;
+    for (int element = 0; element < kElementCount; ++element) {
+        if ((values.linkedElements >> element) & 1u)
+            linked.append(element);
+    }
+    return linked;
+}
+
+// Distinct element indices 0..14 in any order; missing: nothing linked.
+void readLinked(const QJsonValue& value, PortraitValues& values) {
+    values.linkedElements = 0;
+    if (value.isUndefined())
+        return;
+    if (!value.isArray())
+        throw BadValue{};
+    for (const QJsonValue& entry : value.toArray()) {
+        const unsigned bit = 1u << intInRange(entry, 0, kElementCount - 1);
+        if (values.linkedElements & bit)
+            throw BadValue{};
+        values.linkedElements |= bit;
+    }
+}
+
 // The root object's portrait-wide entries.
-constexpr std::array<PortraitField, 5> kPortraitFields = {{
+constexpr std::array<PortraitField, 6> kPortraitFields = {{
     {"element", &writeInt<&PortraitValues::currentElement>,
      &readInt<&PortraitValues::currentElement, 0, kElementCount - 1>},
     {"size", &writeInt<&PortraitValues::sizeChoice>,
@@ -74,6 +100,7 @@ constexpr std::array<PortraitField, 5> kPortraitFields = {{
     {"colours", &writeColours<&PortraitValues::current>, &readColours<&PortraitValues::current>},
     {"bars", &writeColours<&PortraitValues::scroll>, &readColours<&PortraitValues::scroll>},
     {"irisMask", &writeIrisMask, &readIrisMask},
+    {"linked", &writeLinked, &readLinked},
 }};
 
 // --- layer records -------------------------------------------------------------------------

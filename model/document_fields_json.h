@@ -12,11 +12,12 @@
 
 namespace kelvaro {
 
-// Adds "element", "size", "colours", "bars" and "irisMask" to `root`.
+// Adds "element", "size", "colours", "bars", "irisMask" and "linked" to `root`.
 void writePortraitValues(const PortraitValues& values, QJsonObject& root);
 
 // Those entries of `root`: element 0..14, size 0..2, colours limited to their ranges, the iris
-// mask an object of offsets within a part's size, or null or missing for none.
+// mask an object of offsets within a part's size, or null or missing for none; the linked
+// elements an array of distinct element indices, or missing for none.
 PortraitValues readPortraitValues(const QJsonObject& root);
 
 // Adds the record's fields to the layer's object, those of a group in an object of its own.

@@ -3,12 +3,13 @@
 // Portrait documents as UTF-8 JSON: the text of ".kelvaro" files and of the recipe chunk in
 // exported PNGs.
 //
-// {"format": "Kelvaro portrait", "version": "1.0", "element": 0, "size": 0,
-//  "colours": {...}, "bars": {...}, "irisMask": {"dx": 0, "dy": 0} or null,
+// {"format": "Kelvaro portrait", "version": "1.1", "element": 0, "size": 0,
+//  "colours": {...}, "bars": {...}, "irisMask": {"dx": 0, "dy": 0} or null, "linked": [9, 10],
 //  "layers": [24 x {"folder", "part", "x", "y", "angle", "colours", "recoloured", "file",
 //                   "sha256"}], "seed": "..." (optional)}
 // where a colour object is {"red", "green", "blue", "brightness", "contrast"}. Readers ignore
-// fields they do not know and refuse a newer major version.
+// fields they do not know and refuse a newer major version; a 1.0 document (without "linked")
+// opens with nothing linked.
 #pragma once
 
 #include <cstdint>
@@ -24,7 +25,7 @@ namespace kelvaro {
 
 inline constexpr std::string_view kDocumentFormatName = "Kelvaro portrait";
 inline constexpr int kDocumentMajorVersion = 1;
-inline constexpr int kDocumentMinorVersion = 0;
+inline constexpr int kDocumentMinorVersion = 1;
 
 // The part file a layer shows, relative to the library's base folder, and the SHA-256 of its
 // bytes in lower-case hex (none when it could not be read).

@@ -32,6 +32,7 @@ std::shared_ptr<const DecodedPart> decodePartFile(const std::filesystem::path& f
     if (!readPartImage(file, part->pixels))
         return nullptr;
     part->box = visibleBounds(part->pixels);
+    part->tone = mainTone(part->pixels, part->box);
     return part;
 }
 

@@ -22,6 +22,7 @@
 #include <unordered_map>
 
 #include "imaging/layer_bounds.h"
+#include "imaging/main_tone.h"
 #include "imaging/pixels.h"
 
 namespace kelvaro {
@@ -50,10 +51,12 @@ struct PartFileVersion {
 std::optional<PartFileVersion> partFileVersion(const std::filesystem::path& file);
 
 // A part file as decoded, never changed afterwards, so that any number of portraits and threads
-// may share it: its pixels (see decodePart) and the box holding every pixel with alpha.
+// may share it: its pixels (see decodePart), the box holding every pixel with alpha and its main
+// tone (mainTone), worked out once here so that choosing a colour never scans the pixels.
 struct DecodedPart {
     PartPixels pixels;
     PixelBox box;
+    Rgb tone;
 };
 
 // Decodes `file` without any cache; null when it does not decode.

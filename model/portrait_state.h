@@ -9,6 +9,7 @@
 #include <string>
 
 #include "imaging/layer_bounds.h"
+#include "imaging/main_tone.h"
 #include "imaging/pixels.h"
 #include "model/layer_record.h"
 #include "model/layer_tables.h"
@@ -44,6 +45,9 @@ struct LayerState : LayerRecord {
     // the displayed image shows nothing outside it either, and outside it `image` equals
     // `loaded`. The whole image until a load says otherwise.
     PixelBox loadedBox = kWholePart;
+    // The main tone of the loaded part (mainTone), set by each load; kToneOfNothing for the blank
+    // part and after a load that failed.
+    Rgb loadedTone = kToneOfNothing;
     // The part number the loaded pixels were last requested for; -1 before the first load.
     int loadedPart = -1;
 };

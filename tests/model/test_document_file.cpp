@@ -9,6 +9,7 @@
 
 #include "io/file_boundary.h"
 #include "io/png_recipe.h"
+#include "model/colour_links.h"
 #include "model/document_file.h"
 #include "model/portrait_commands.h"
 #include "model/portrait_export.h"
@@ -34,6 +35,8 @@ DocumentFile sampleDocument() {
     loadGeneratedParts(*state, {});
     state->layer(17).partNumber = 42;  // a secondary layer's own value
     state->sizeChoice = 1;
+    setLinked(*state, kBackHair, true);
+    setLinked(*state, kFrontHair, true);
     return documentOf(*state);
 }
 
@@ -50,12 +53,16 @@ TEST(DocumentJson, WritesAndReadsEveryValue) {
     EXPECT_EQ(back.parts[kMouth].sha256->size(), 64u);
 }
 
-// The sample document's text with `from` replaced by `to` (once).
-std::string edited(const std::string& from, const std::string& to) {
-    std::string text = writeDocumentJson(sampleDocument());
+// `text` with `from` replaced by `to` (once).
+std::string replaced(std::string text, const std::string& from, const std::string& to) {
     const auto at = text.find(from);
     EXPECT_NE(at, std::string::npos) << from;
     return at == std::string::npos ? text : text.replace(at, from.size(), to);
+}
+
+// The sample document's text with `from` replaced by `to` (once).
+std::string edited(const std::string& from, const std::string& to) {
+    return replaced(writeDocumentJson(sampleDocument()), from, to);
 }
 
 TEST(DocumentJson, BadTextsGiveOneErrorEach) {
@@ -70,9 +77,9 @@ TEST(DocumentJson, BadTextsGiveOneErrorEach) {
         {good.substr(0, good.size() / 2), DocumentError::NotADocument},
         {std::string(1 << 20, 'x'), DocumentError::NotADocument},
         {edited("Kelvaro portrait", "Other"), DocumentError::NotADocument},
-        {edited("\"1.0\"", "\"2.0\""), DocumentError::NewerVersion},
-        {edited("\"1.0\"", "\"1.7\""), std::nullopt},  // a later minor version reads
-        {edited("\"1.0\"", "1"), DocumentError::BadValues},
+        {edited("\"1.1\"", "\"2.0\""), DocumentError::NewerVersion},
+        {edited("\"1.1\"", "\"1.7\""), std::nullopt},  // a later minor version reads
+        {edited("\"1.1\"", "1"), DocumentError::BadValues},
         {edited("\"element\": 5", "\"element\": 15"), DocumentError::BadValues},
         {edited("\"element\": 5", "\"element\": \"5\""), DocumentError::BadValues},
         {edited("\"size\": 1", "\"size\": 3"), DocumentError::BadValues},
@@ -82,6 +89,12 @@ TEST(DocumentJson, BadTextsGiveOneErrorEach) {
         {edited("\"recoloured\": true", "\"recoloured\": 1"), DocumentError::BadValues},
         {edited("\"layers\": [", "\"layers\": [{},"), DocumentError::BadValues},
         {edited("\"bars\": {", "\"unknown\": [1, {}], \"bars\": {"), std::nullopt},
+        {edited("\"linked\": [", "\"linked\": [15,"), DocumentError::BadValues},
+        {edited("\"linked\": [", "\"linked\": [-1,"), DocumentError::BadValues},
+        {edited("\"linked\": [", "\"linked\": [10,"), DocumentError::BadValues},  // twice
+        {edited("\"linked\": [", "\"linked\": [\"3\","), DocumentError::BadValues},
+        {edited("\"linked\": [", "\"linked\": 9, \"x\": ["), DocumentError::BadValues},
+        {edited("\"linked\": [", "\"linked\": [3,"), std::nullopt},
     };
     for (const Row& row : rows) {
         const auto read = readDocumentJson(row.text);
@@ -91,6 +104,23 @@ TEST(DocumentJson, BadTextsGiveOneErrorEach) {
         } else {
             EXPECT_TRUE(std::holds_alternative<DocumentFile>(read)) << row.text.substr(0, 300);
         }
+    }
+}
+
+TEST(DocumentJson, LinksAreReadInAnyOrderAndAreNoneInVersionOneZero) {
+    const struct {
+        std::string text;
+        unsigned linked;
+    } rows[] = {
+        {writeDocumentJson(sampleDocument()), 1u << kFrontHair | 1u << kBackHair},
+        {edited("\"linked\": [", "\"linked\": [14, 0,"),
+         1u << 14 | 1u << kFrontHair | 1u << kBackHair | 1u},
+        {replaced(edited("\"linked\": [", "\"written before links\": ["), "\"1.1\"", "\"1.0\""), 0},
+    };
+    for (const auto& row : rows) {
+        const auto read = readDocumentJson(row.text);
+        ASSERT_TRUE(std::holds_alternative<DocumentFile>(read));
+        EXPECT_EQ(std::get<DocumentFile>(read).portrait.linkedElements, row.linked);
     }
 }
 

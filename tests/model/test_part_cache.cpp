@@ -218,6 +218,8 @@ TEST(PartCache, LayersShareTheDecodedPartAndItsBox) {
     EXPECT_EQ(state.layer(kNose).loadedBox, part->box);
     EXPECT_EQ(part->box, visibleBounds(part->pixels));
     EXPECT_EQ(part->box, (PixelBox{40, 100, 60, 110}));
+    EXPECT_EQ(part->tone, (Rgb{255, 0, 0}));
+    EXPECT_EQ(other.layer(kNose).loadedTone, part->tone);
     // The layer shows the shared part itself until its pixels are written; writing them makes a
     // copy of its own and leaves the shared part as it was.
     EXPECT_EQ(state.layer(kNose).image(), &part->pixels);

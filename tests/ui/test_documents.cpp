@@ -192,7 +192,7 @@ TEST(Documents, BadFilesLeaveThePortraitAndTheSavedFlagAsTheyWere) {
     const std::pair<const char*, std::string> files[] = {
         {"text.kelvaro", "hello"},
         {"truncated.kelvaro", good.substr(0, good.size() / 3)},
-        {"newer.kelvaro", std::string(good).replace(good.find("\"1.0\""), 5, "\"9.0\"")},
+        {"newer.kelvaro", std::string(good).replace(good.find("\"1.1\""), 5, "\"9.0\"")},
         {"types.kelvaro",
          std::string(good).replace(good.find("\"element\": 0"), 12, "\"element\": []")},
         {"garbage.kelvaro", std::string(10'000'000, '\x01')},

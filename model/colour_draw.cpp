@@ -1,0 +1,69 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
+#include "model/colour_draw.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <initializer_list>
+
+#include "model/colour_conversion.h"
+
+namespace kelvaro {
+namespace {
+
+// Mixed into the seed before one SplitMix64 step, so that the colour stream shares no number
+// with the part stream of the same seed ("colours!" in ASCII).
+constexpr std::uint64_t kColourStream = 0x636F6C6F75727321u;
+
+// One of the five draws: the palette kind it draws from and the elements it colours.
+struct ColourDraw {
+    PaletteKind kind;
+    std::initializer_list<int> elements;
+};
+
+// In the order the draws are made.
+const std::array<ColourDraw, 5>& colourDraws() {
+    static const std::array<ColourDraw, 5> draws = {{
+        {PaletteKind::Skin, {kFace}},
+        {PaletteKind::Hair, {kFrontHair, kBackHair, kBrows, kBeard}},
+        {PaletteKind::Eyes, {kIris}},
+        {PaletteKind::General, {kClothes}},
+        {PaletteKind::General, {kHeadwear}},
+    }};
+    return draws;
+}
+
+// A swatch drawn from `palette` (none from a missing or empty palette, which takes no number).
+const Swatch* drawSwatch(const Palette* palette, SplitMix64& generator) {
+    const std::size_t count = palette ? palette->swatches.size() : 0;
+    const std::uint64_t index = boundedDraw(generator, count);
+    return count == 0 ? nullptr : &palette->swatches[static_cast<std::size_t>(index)];
+}
+
+bool contains(std::span<const int> elements, int element) {
+    return std::find(elements.begin(), elements.end(), element) != elements.end();
+}
+
+}  // namespace
+
+std::uint64_t colourSeed(std::uint64_t seed) {
+    SplitMix64 mixer(seed ^ kColourStream);
+    return mixer.next();
+}
+
+void drawColours(PortraitState& state, const KindPalettes& palettes, SplitMix64& generator,
+                 std::span<const int> elements) {
+    for (const ColourDraw& draw : colourDraws()) {
+        const Swatch* swatch = drawSwatch(palettes[static_cast<std::size_t>(draw.kind)], generator);
+        if (!swatch)
+            continue;
+        for (int element : draw.elements) {
+            if (contains(elements, element))
+                colourElement(state, element,
+                              settingsForColour(elementTone(state, element), swatch->colour));
+        }
+    }
+    state.saved = false;
+}
+
+}  // namespace kelvaro
