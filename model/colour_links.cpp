@@ -77,8 +77,11 @@ Rgb elementTone(const PortraitState& state, int element) {
 Rgb shownColour(const PortraitState& state, int element) {
     if (!isValidElement(element))
         return kToneOfNothing;
+    // Another element shows what its recolour group was last tinted with (for the mouth that is
+    // the open mouth's settings, not those the face gave the mouth layer).
+    const std::span<const int> layers = recolourGroup(element);
     const ColourSettings& settings =
-        element == state.currentElement ? state.current : state.layer(element).stored;
+        element == state.currentElement ? state.current : state.layer(layers.front()).stored;
     return tintedTone(elementTone(state, element), settings);
 }
 

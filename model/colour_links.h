@@ -32,8 +32,8 @@ std::vector<int> colourGroup(const PortraitValues& values, int element);
 // The main tone of `element` as loaded: that of the first layer of its recolour group.
 Rgb elementTone(const PortraitState& state, int element);
 
-// The colour `element` shows: its main tone tinted with the settings its primary layer keeps
-// (the current settings for the current element).
+// The colour `element` shows: its main tone tinted with the settings the first layer of its
+// recolour group keeps (the current settings for the current element).
 Rgb shownColour(const PortraitState& state, int element);
 
 // Recolours the recolour group of `element` with `settings` (the iris masked again), as changing

@@ -69,7 +69,7 @@ std::optional<std::vector<int>> locksOf(std::string_view text) {
     return elements;
 }
 
-const std::array<OptionInfo, 12> kOptions = {{
+const std::array<OptionInfo, 14> kOptions = {{
     {"--help", "-h", "", "Print this text and exit.",
      [](Options& o, std::string_view) -> std::optional<std::string> {
          o.help = true;

@@ -6,7 +6,7 @@
 #include <QColorDialog>
 #include <QComboBox>
 #include <QFormLayout>
-#include <QHBoxLayout>
+#include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -43,11 +43,11 @@ ColoursTab::ColoursTab(PortraitEditor& editor, QWidget* parent)
 
     auto* choice = new QFormLayout;
     choice->addRow(QStringLiteral("Paleta:"), m_paletteChoice);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(m_otherColour);
-    buttons->addWidget(m_drawColours);
-    buttons->addStretch(1);
-    buttons->addWidget(m_import);
+    // Two buttons a row, so that the tab is no wider than the parts tab at its narrowest.
+    auto* buttons = new QGridLayout;
+    buttons->addWidget(m_otherColour, 0, 0);
+    buttons->addWidget(m_drawColours, 0, 1);
+    buttons->addWidget(m_import, 1, 0);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(choice);
     layout->addWidget(m_swatches, 1);

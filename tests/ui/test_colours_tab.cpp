@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QUndoStack>
@@ -42,8 +43,9 @@ ColoursTab* openColours(EditorFixture& editor, const std::filesystem::path& user
         return nullptr;
     ColoursTab* tab = companion->coloursTab();
     activateWindowOf(tab);
-    QTest::qWaitFor([&] { return QApplication::focusWidget() == tab->swatches(); }, kPatienceMs);
-    return tab;
+    const bool focused =
+        QTest::qWaitFor([&] { return QApplication::focusWidget() == tab->swatches(); }, kPatienceMs);
+    return focused ? tab : nullptr;
 }
 
 bool within(Rgb a, Rgb b, int tolerance) {
