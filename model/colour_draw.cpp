@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cstddef>
-#include <initializer_list>
 
 #include "model/colour_conversion.h"
 
@@ -15,23 +14,26 @@ namespace {
 // with the part stream of the same seed ("colours!" in ASCII).
 constexpr std::uint64_t kColourStream = 0x636F6C6F75727321u;
 
+constexpr int kSkinElements[] = {kFace};
+constexpr int kHairElements[] = {kFrontHair, kBackHair, kBrows, kBeard};
+constexpr int kEyesElements[] = {kIris};
+constexpr int kClothesElements[] = {kClothes};
+constexpr int kHeadwearElements[] = {kHeadwear};
+
 // One of the five draws: the palette kind it draws from and the elements it colours.
 struct ColourDraw {
     PaletteKind kind;
-    std::initializer_list<int> elements;
+    std::span<const int> elements;
 };
 
 // In the order the draws are made.
-const std::array<ColourDraw, 5>& colourDraws() {
-    static const std::array<ColourDraw, 5> draws = {{
-        {PaletteKind::Skin, {kFace}},
-        {PaletteKind::Hair, {kFrontHair, kBackHair, kBrows, kBeard}},
-        {PaletteKind::Eyes, {kIris}},
-        {PaletteKind::General, {kClothes}},
-        {PaletteKind::General, {kHeadwear}},
-    }};
-    return draws;
-}
+constexpr std::array<ColourDraw, 5> kColourDraws = {{
+    {PaletteKind::Skin, kSkinElements},
+    {PaletteKind::Hair, kHairElements},
+    {PaletteKind::Eyes, kEyesElements},
+    {PaletteKind::General, kClothesElements},
+    {PaletteKind::General, kHeadwearElements},
+}};
 
 // A swatch drawn from `palette` (none from a missing or empty palette, which takes no number).
 const Swatch* drawSwatch(const Palette* palette, SplitMix64& generator) {
@@ -53,7 +55,7 @@ std::uint64_t colourSeed(std::uint64_t seed) {
 
 void drawColours(PortraitState& state, const KindPalettes& palettes, SplitMix64& generator,
                  std::span<const int> elements) {
-    for (const ColourDraw& draw : colourDraws()) {
+    for (const ColourDraw& draw : kColourDraws) {
         const Swatch* swatch = drawSwatch(palettes[static_cast<std::size_t>(draw.kind)], generator);
         if (!swatch)
             continue;
