@@ -4,10 +4,10 @@
 // fresh editor window to the companion window showing the tab drawn, the bundled palettes read
 // on the way (what the first F4 of a session costs). swatchOnLinkedHair: Space on a swatch with
 // front hair, back hair, brows and beard linked, until the canvas is composed.
+#include <benchmark/benchmark.h>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QTest>
-#include <benchmark/benchmark.h>
 #include <chrono>
 #include <memory>
 
@@ -59,8 +59,8 @@ BENCHMARK(tabShown)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(
 void swatchOnLinkedHair(benchmark::State& state) {
     auto editor = openedEditor();
     kelvaro::PortraitEditor& portrait = editor->editor();
-    for (int element : {kelvaro::kBrows, kelvaro::kBeard, kelvaro::kBackHair,
-                        kelvaro::kFrontHair}) {
+    for (int element :
+         {kelvaro::kBrows, kelvaro::kBeard, kelvaro::kBackHair, kelvaro::kFrontHair}) {
         portrait.selectElement({portrait.state().current, element, portrait.state().scroll, 0});
         portrait.linkColours(true);
     }

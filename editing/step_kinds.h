@@ -25,9 +25,9 @@ enum class Step {
     EditColour,  // one of the five settings, typed into its edit
     OpenPortrait,
     ChoosePart,
-    Colour,        // a colour chosen as a colour (swatch, picker)
-    LinkColours,   // the current element linked or unlinked
-    DrawColours,   // "Losuj kolory"
+    Colour,       // a colour chosen as a colour (swatch, picker)
+    LinkColours,  // the current element linked or unlinked
+    DrawColours,  // "Losuj kolory"
 };
 
 struct StepKind {

@@ -35,11 +35,15 @@ constexpr std::array<ColourDraw, 5> kColourDraws = {{
     {PaletteKind::General, kHeadwearElements},
 }};
 
-// A swatch drawn from `palette` (none from a missing or empty palette, which takes no number).
+// A swatch drawn from `palette`; none from a missing or empty palette, which still takes its
+// number from the generator, so that the other kinds draw what they draw with it.
 const Swatch* drawSwatch(const Palette* palette, SplitMix64& generator) {
     const std::size_t count = palette ? palette->swatches.size() : 0;
-    const std::uint64_t index = boundedDraw(generator, count);
-    return count == 0 ? nullptr : &palette->swatches[static_cast<std::size_t>(index)];
+    if (count == 0) {
+        generator.next();
+        return nullptr;
+    }
+    return &palette->swatches[static_cast<std::size_t>(boundedDraw(generator, count))];
 }
 
 bool contains(std::span<const int> elements, int element) {

@@ -9,8 +9,8 @@
 //   3. a swatch of the eyes palette for the iris;
 //   4. a swatch of the general palette for the clothes;
 //   5. a swatch of the general palette for the headwear.
-// Each element takes its colour from its own main tone (settingsForColour). A palette without
-// swatches draws nothing and colours nothing.
+// Each element takes its colour from its own main tone (settingsForColour). A missing palette,
+// or one without swatches, colours nothing but takes one number all the same.
 #pragma once
 
 #include <array>

@@ -75,8 +75,8 @@ bool PortraitRenderer::show(const PortraitDocument& document, std::string& failu
     return failure.empty();
 }
 
-bool PortraitRenderer::draw(std::span<const int> elements, std::uint64_t seed,
-                            std::string& failure, const ColourDraw* colours) {
+bool PortraitRenderer::draw(std::span<const int> elements, std::uint64_t seed, std::string& failure,
+                            const CastColours* colours) {
     failure.clear();
     chooseDrawnParts(*m_state, elements, splitMixPartDraw(seed));
     loadDrawnParts(*m_state, elements, [&](const std::string& m) { failure = failureLine(m); });
@@ -89,7 +89,7 @@ bool PortraitRenderer::draw(std::span<const int> elements, std::uint64_t seed,
 
 bool PortraitRenderer::drawFrom(const PortraitDocument& base, std::span<const int> elements,
                                 std::uint64_t seed, std::string& failure,
-                                const ColourDraw* colours) {
+                                const CastColours* colours) {
     if (m_drawnFrom != &base && !show(base, failure))
         return false;
     m_drawnFrom = colours ? nullptr : &base;

@@ -46,7 +46,7 @@ std::string failureLine(const std::string& message);
 
 // The colours a cast draws: from each kind's palette, for these elements (every element that is
 // not locked, drawn or not: the clothes take a colour also when their part stays the base's).
-struct ColourDraw {
+struct CastColours {
     KindPalettes palettes{};
     std::vector<int> elements;
 };
@@ -65,7 +65,7 @@ public:
     // the iris is masked again. With `colours`, the portrait then draws its colours
     // (drawColours, seeded with colourSeed(seed)).
     bool draw(std::span<const int> elements, std::uint64_t seed, std::string& failure,
-              const ColourDraw* colours = nullptr);
+              const CastColours* colours = nullptr);
 
     // Shows `base` and draws as above. A draw replaces everything the drawn elements' layers
     // hold (part numbers, pixels, colours) and masks the iris again from the placements, which a
@@ -74,7 +74,7 @@ public:
     // the drawn layers twice). Drawn colours also tint layers of elements not drawn (the face's
     // colour tints its whole group), so after a draw with colours the next one shows `base` again.
     bool drawFrom(const PortraitDocument& base, std::span<const int> elements, std::uint64_t seed,
-                  std::string& failure, const ColourDraw* colours = nullptr);
+                  std::string& failure, const CastColours* colours = nullptr);
 
     // The shown portrait scaled to `edge`, with the wall (Opaque) or without (Transparent).
     PortraitImage picture(int edge, Backdrop backdrop);

@@ -34,11 +34,11 @@ struct Options {
     int count = 0;  // --random
     std::optional<std::uint64_t> seed;
     std::optional<std::filesystem::path> base;
-    std::optional<std::vector<int>> locks;  // elements, each once, in element order
-    bool colours = false;                   // --colours: drawn portraits draw colours too
+    std::optional<std::vector<int>> locks;          // elements, each once, in element order
+    bool colours = false;                           // --colours: drawn portraits draw colours too
     std::optional<std::filesystem::path> palettes;  // --palettes: another palette folder
-    std::string sheet;                      // --sheet layout, as given
-    int threads = 0;                        // 0: one per core
+    std::string sheet;                              // --sheet layout, as given
+    int threads = 0;                                // 0: one per core
 };
 
 // The options of `arguments` (without the program name), or the one line that says what is wrong.

@@ -193,8 +193,8 @@ std::variant<PaletteSet, Lines> castPalettes(const Options& options) {
 }
 
 // Each kind's palette in `set`, for every element not locked.
-ColourDraw colourDraw(const PaletteSet& set, const Options& options) {
-    ColourDraw draw;
+CastColours castColours(const PaletteSet& set, const Options& options) {
+    CastColours draw;
     for (int kind = 0; kind < kPaletteKindCount; ++kind)
         draw.palettes[static_cast<std::size_t>(kind)] = set.palette(static_cast<PaletteKind>(kind));
     draw.elements = unlockedElements(options);
@@ -208,8 +208,8 @@ Lines renderCast(const Options& options, Library library) {
         if (auto* failures = std::get_if<Lines>(&palettes))
             return *failures;
     }
-    const ColourDraw draw = colourDraw(std::get<PaletteSet>(palettes), options);
-    const ColourDraw* colours = options.colours ? &draw : nullptr;
+    const CastColours draw = castColours(std::get<PaletteSet>(palettes), options);
+    const CastColours* colours = options.colours ? &draw : nullptr;
     PortraitDocument base;
     if (options.base) {
         auto read = readPortrait(*options.base);

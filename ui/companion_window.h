@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Zespół Kelvaro
 // SPDX-License-Identifier: MIT
 // "Przybornik": the editor's companion, a tool window holding the editor's tools on tabs:
-// "Części" (the parts) and "Kolory" (the colours). It opens beside the editor, or where the user last left it, with the
-// keyboard focus in the tab it shows; Escape, like the editor's own F3, closes it and hands the
-// focus back to the editor. Its place is remembered per user (QSettings, organisation and
-// application "kelvaro") when it closes and when it goes with the editor.
+// "Części" (the parts) and "Kolory" (the colours). It opens beside the editor, or where the user
+// last left it, with the keyboard focus in the tab it shows; Escape, like the editor's own F3,
+// closes it and hands the focus back to the editor. Its place is remembered per user (QSettings,
+// organisation and application "kelvaro") when it closes and when it goes with the editor.
 #pragma once
 
 #include <QWidget>

@@ -48,10 +48,7 @@ const std::array<EditorCommand, 8> kEditorCommands = {{
      &CKelvaroDlg::onGallery,
      Caption::Plain},
     {"Kolory", {QKeyCombination(Qt::Key_F4), kNoKey}, &CKelvaroDlg::onColours, Caption::Plain},
-    {"Losuj kolory",
-     {Qt::CTRL | Qt::Key_K, kNoKey},
-     &CKelvaroDlg::onDrawColours,
-     Caption::Plain},
+    {"Losuj kolory", {Qt::CTRL | Qt::Key_K, kNoKey}, &CKelvaroDlg::onDrawColours, Caption::Plain},
 }};
 
 // Groups of the menu, separated by a line.

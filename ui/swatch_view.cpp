@@ -11,9 +11,9 @@
 namespace kelvaro {
 namespace {
 
-constexpr int kEdge = 28;        // a swatch's square
-constexpr int kMarkFrame = 3;    // the frame of the swatch the element shows
-constexpr int kSpacing = 6;      // between swatches
+constexpr int kEdge = 28;      // a swatch's square
+constexpr int kMarkFrame = 3;  // the frame of the swatch the element shows
+constexpr int kSpacing = 6;    // between swatches
 constexpr int kMarkedRole = Qt::UserRole + 1;
 
 QColor qtColour(Rgb colour) {

@@ -93,9 +93,13 @@ TEST(PortraitEditor, EachCommandAnnouncesWhatItChanged) {
          {ChangeSet(Change::Element) | Change::Colours}},
         {"preview size", [](OpenedEditor& o) { o.editor.chooseSize(2); }, {Change::Size}},
         {"swatch",
-         [](OpenedEditor& o) { o.editor.applyColour({120, 40, 30}); },
+         [](OpenedEditor& o) {
+             o.editor.applyColour({120, 40, 30});
+         },
          {kRecoloured, Change::History}},
-        {"link", [](OpenedEditor& o) { o.editor.linkColours(true); }, {Change::Colours, Change::History}},
+        {"link",
+         [](OpenedEditor& o) { o.editor.linkColours(true); },
+         {Change::Colours, Change::History}},
         {"drawn colours",
          [](OpenedEditor& o) {
              o.editor.setPaletteFolders(kBundledPalettes, o.folder.path() / "user");

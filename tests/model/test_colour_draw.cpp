@@ -32,11 +32,12 @@ const KindPalettes kPalettes{&kSkin, &kHair, &kEyes, &kGeneral};
 const std::vector<int> kEveryElement{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14};
 
 std::array<LayerRecord, kLayerCount> drawnLayers(std::uint64_t seed,
-                                                 const std::vector<int>& elements) {
+                                                 const std::vector<int>& elements,
+                                                 const KindPalettes& palettes = kPalettes) {
     auto state = openedPortrait();
     SplitMix64 generator(colourSeed(seed));
     state->saved = true;
-    drawColours(*state, kPalettes, generator, elements);
+    drawColours(*state, palettes, generator, elements);
     EXPECT_FALSE(state->saved);
     return capture(*state).layers;
 }
@@ -63,6 +64,11 @@ TEST(ColourDraw, ASeedNamesTheSameColoursWhicheverElementsTakeThem) {
                   opened[static_cast<std::size_t>(element)].stored)
             << element;
     EXPECT_NE(colourSeed(7), SplitMix64(7).next());
+
+    // Without a skin palette the face keeps its colour and the hair draws what it drew above.
+    const auto noSkin = drawnLayers(7, kEveryElement, {nullptr, &kHair, &kEyes, &kGeneral});
+    EXPECT_EQ(noSkin[kFace].stored, opened[kFace].stored);
+    EXPECT_EQ(noSkin[kFrontHair].stored, first[kFrontHair].stored);
 }
 
 }  // namespace

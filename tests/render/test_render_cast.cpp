@@ -142,8 +142,10 @@ TEST(RenderCast, ColoursAreDrawnFromEachPortraitsSeedAndVary) {
     TempFolder folder;
     const QStringList cast = {"--random", "10", "--seed", "40", "--size", "48"};
     const QStringList colours = cast + QStringList{"--colours"};
-    expectSuccess(runRenderer(onSample(colours + QStringList{"-j1", "-o", q(folder.path() / "a")})));
-    expectSuccess(runRenderer(onSample(colours + QStringList{"-j2", "-o", q(folder.path() / "b")})));
+    expectSuccess(
+        runRenderer(onSample(colours + QStringList{"-j1", "-o", q(folder.path() / "a")})));
+    expectSuccess(
+        runRenderer(onSample(colours + QStringList{"-j2", "-o", q(folder.path() / "b")})));
     expectSuccess(runRenderer(onSample(cast + QStringList{"-o", q(folder.path() / "plain")})));
     EXPECT_TRUE(filesIn(folder.path() / "a") == filesIn(folder.path() / "b"));
     std::set<std::array<int, kColourSettingCount>> skins, hairs;
@@ -167,9 +169,9 @@ TEST(RenderCast, ColoursAreDrawnFromEachPortraitsSeedAndVary) {
 
     // A palette folder that cannot be used stops the cast before anything is written.
     folder.writeFile("palettes/hair.gpl", "GIMP Palette\n300 0 0 Za jasny\n");
-    const RenderResult refused = runRenderer(
-        onSample(colours + QStringList{"--palettes", q(folder.path() / "palettes"), "-o",
-                                       q(folder.path() / "refused")}));
+    const RenderResult refused =
+        runRenderer(onSample(colours + QStringList{"--palettes", q(folder.path() / "palettes"),
+                                                   "-o", q(folder.path() / "refused")}));
     EXPECT_NE(refused.exitCode, 0);
     EXPECT_NE(refused.err.find("hair.gpl"), std::string::npos) << refused.err;
     EXPECT_FALSE(fs::exists(folder.path() / "refused" / "0001.png"));

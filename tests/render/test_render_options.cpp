@@ -97,9 +97,10 @@ TEST(RenderOptions, EveryMistakeIsOneLine) {
 
 TEST(RenderOptions, HelpNamesEveryOptionAndLayout) {
     const std::string help = helpText();
-    for (const char* word : {"--library", "--size", "--transparent", "--format", "-o, --output",
-                             "--random", "--seed", "--base", "--lock", "--colours", "--palettes", "--sheet", "-j, --jobs",
-                             "-h, --help", "576x288", "384x192", "192x192", "S+i"})
+    for (const char* word :
+         {"--library", "--size", "--transparent", "--format", "-o, --output", "--random", "--seed",
+          "--base", "--lock", "--colours", "--palettes", "--sheet", "-j, --jobs", "-h, --help",
+          "576x288", "384x192", "192x192", "S+i"})
         EXPECT_NE(help.find(word), std::string::npos) << word;
 }
 

@@ -43,8 +43,8 @@ ColoursTab* openColours(EditorFixture& editor, const std::filesystem::path& user
         return nullptr;
     ColoursTab* tab = companion->coloursTab();
     activateWindowOf(tab);
-    const bool focused =
-        QTest::qWaitFor([&] { return QApplication::focusWidget() == tab->swatches(); }, kPatienceMs);
+    const bool focused = QTest::qWaitFor(
+        [&] { return QApplication::focusWidget() == tab->swatches(); }, kPatienceMs);
     return focused ? tab : nullptr;
 }
 
