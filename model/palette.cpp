@@ -140,16 +140,17 @@ std::variant<Palette, PaletteError> readGimpPalette(std::string_view bytes) {
 }
 
 std::string writeGimpPalette(const Palette& palette) {
-    std::string text = std::string(kHeader) + "\n";
-    text += std::string(kNameKey) + " " + oneLine(palette.name) + "\n";
-    text += std::string(kColumnsKey) + " " +
-            std::to_string(std::clamp(palette.columns, 0, kMaxPaletteColumns)) + "\n#\n";
+    // Appended piece by piece: GCC 12 sees overlapping copies in chains of string additions.
+    std::string text(kHeader);
+    text.append("\n").append(kNameKey).append(" ").append(oneLine(palette.name)).append("\n");
+    text.append(kColumnsKey).append(" ");
+    text.append(std::to_string(std::clamp(palette.columns, 0, kMaxPaletteColumns)));
+    text.append("\n#\n");
     for (const Swatch& swatch : palette.swatches) {
         char numbers[40];
-        std::snprintf(numbers, sizeof numbers, "%3d %3d %3d", channel(swatch.colour.red),
+        std::snprintf(numbers, sizeof numbers, "%3d %3d %3d\t", channel(swatch.colour.red),
                       channel(swatch.colour.green), channel(swatch.colour.blue));
-        text += numbers;
-        text += "\t" + oneLine(swatch.name) + "\n";
+        text.append(numbers).append(oneLine(swatch.name)).append("\n");
     }
     return text;
 }

@@ -122,8 +122,10 @@ void addFolder(PaletteSet& set, const std::filesystem::path& folder, bool skipKi
 // all are taken.
 std::filesystem::path freeName(const std::filesystem::path& folder, const std::string& stem) {
     for (int copy = 1; copy <= kMaxImportCopies; ++copy) {
-        const std::string suffix = copy == 1 ? "" : "-" + std::to_string(copy);
-        const std::filesystem::path file = folder / (stem + suffix + std::string(kExtension));
+        std::string name = stem;
+        if (copy > 1)
+            name.append("-").append(std::to_string(copy));
+        const std::filesystem::path file = folder / name.append(kExtension);
         if (!entryExists(file))
             return file;
     }
