@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: MIT
 // Colours chosen as colours on the sample library: the settings for one colour, and a swatch
 // given to a linked hair group of four elements (front hair, back hair, brows, beard: eight
-// layers) followed by composing the canvas, as the colours tab does on a click.
+// layers) followed by composing the canvas, as the colours tab does on a click; and composing
+// alone, its floor.
 #include <benchmark/benchmark.h>
 
 #include <array>
@@ -68,6 +69,17 @@ void swatchToLinkedHair(benchmark::State& state) {
     }
 }
 BENCHMARK(swatchToLinkedHair)->Unit(benchmark::kMillisecond);
+
+// The floor of the above: composing the same portrait alone.
+void composeOnly(benchmark::State& state) {
+    auto portrait = openedSamplePortrait();
+    auto canvas = kelvaro::makeCanvasPixels();
+    for (auto _ : state) {
+        kelvaro::composePortrait(*portrait, *canvas);
+        benchmark::DoNotOptimize(canvas->data());
+    }
+}
+BENCHMARK(composeOnly)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
