@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QStyledItemDelegate>
 
+#include "ui/choice_grid.h"
 #include "ui/gallery_cells.h"
 #include "ui/gallery_renderer.h"
 
@@ -58,24 +59,11 @@ public:
     }
 };
 
-bool choosesCell(const QKeyEvent* key) {
-    return key->modifiers() == Qt::NoModifier &&
-           (key->key() == Qt::Key_Space || key->key() == Qt::Key_Return ||
-            key->key() == Qt::Key_Enter);
-}
-
 }  // namespace
 
 GalleryView::GalleryView(QWidget* parent) : QListView(parent) {
     setObjectName(QStringLiteral("galleryCells"));
-    setViewMode(QListView::IconMode);
-    setMovement(QListView::Static);
-    setResizeMode(QListView::Adjust);
-    setFlow(QListView::LeftToRight);
-    setWrapping(true);
-    setUniformItemSizes(true);
-    setSpacing(kSpacing / 2);
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    makeChoiceGrid(*this, kSpacing);
     setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     setItemDelegate(new CellDelegate(this));
     connect(this, &QListView::clicked, this, [this](const QModelIndex& index) {
@@ -115,7 +103,7 @@ QSize GalleryView::minimumSizeHint() const {
 }
 
 void GalleryView::keyPressEvent(QKeyEvent* event) {
-    if (choosesCell(event) && currentIndex().isValid()) {
+    if (choosesCurrentItem(event) && currentIndex().isValid()) {
         emit partChosen(currentIndex().row());
         event->accept();
         return;

@@ -8,6 +8,8 @@
 #include <QStyledItemDelegate>
 #include <cstdlib>
 
+#include "ui/choice_grid.h"
+
 namespace kelvaro {
 namespace {
 
@@ -53,25 +55,12 @@ public:
     }
 };
 
-bool choosesSwatch(const QKeyEvent* key) {
-    return key->modifiers() == Qt::NoModifier &&
-           (key->key() == Qt::Key_Space || key->key() == Qt::Key_Return ||
-            key->key() == Qt::Key_Enter);
-}
-
 }  // namespace
 
 SwatchView::SwatchView(QWidget* parent) : QListView(parent), m_model(new QStandardItemModel(this)) {
     setObjectName(QStringLiteral("swatches"));
     setAccessibleName(QStringLiteral("Próbki kolorów"));
-    setViewMode(QListView::IconMode);
-    setMovement(QListView::Static);
-    setResizeMode(QListView::Adjust);
-    setFlow(QListView::LeftToRight);
-    setWrapping(true);
-    setUniformItemSizes(true);
-    setSpacing(kSpacing / 2);
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    makeChoiceGrid(*this, kSpacing);
     setItemDelegate(new SwatchDelegate(this));
     setModel(m_model);
     setMouseTracking(true);
@@ -126,7 +115,7 @@ void SwatchView::choose(const QModelIndex& index) {
 }
 
 void SwatchView::keyPressEvent(QKeyEvent* event) {
-    if (choosesSwatch(event) && currentIndex().isValid()) {
+    if (choosesCurrentItem(event) && currentIndex().isValid()) {
         choose(currentIndex());
         event->accept();
         return;
