@@ -19,30 +19,31 @@
 namespace kelvaro {
 namespace {
 
-const QString kPaletteFilter = QStringLiteral("Paleta GIMP (*.gpl)");
+// The import dialog's filter, translated where it is used.
+const char* const kPaletteFilter = QT_TRANSLATE_NOOP("kelvaro::ColoursTab", "Paleta GIMP (*.gpl)");
 
 }  // namespace
 
 ColoursTab::ColoursTab(PortraitEditor& editor, QWidget* parent)
     : QWidget(parent), m_editor(editor) {
     setObjectName(QStringLiteral("coloursTab"));
-    setWindowTitle(QStringLiteral("Kolory"));
+    setWindowTitle(tr("Kolory"));
     m_paletteChoice = new QComboBox(this);
     m_paletteChoice->setObjectName(QStringLiteral("paletteChoice"));
     m_swatches = new SwatchView(this);
     m_swatchName = new QLabel(this);
     m_swatchName->setObjectName(QStringLiteral("swatchName"));
-    m_link = new QCheckBox(QStringLiteral("Wspólny kolor"), this);
+    m_link = new QCheckBox(tr("Wspólny kolor"), this);
     m_link->setObjectName(QStringLiteral("linkColours"));
-    m_otherColour = new QPushButton(QStringLiteral("Inny kolor…"), this);
+    m_otherColour = new QPushButton(tr("Inny kolor…"), this);
     m_otherColour->setObjectName(QStringLiteral("otherColour"));
-    m_drawColours = new QPushButton(QStringLiteral("Losuj kolory"), this);
+    m_drawColours = new QPushButton(tr("Losuj kolory"), this);
     m_drawColours->setObjectName(QStringLiteral("drawColours"));
-    m_import = new QPushButton(QStringLiteral("Importuj paletę…"), this);
+    m_import = new QPushButton(tr("Importuj paletę…"), this);
     m_import->setObjectName(QStringLiteral("importPalette"));
 
     auto* choice = new QFormLayout;
-    choice->addRow(QStringLiteral("Paleta:"), m_paletteChoice);
+    choice->addRow(tr("Paleta:"), m_paletteChoice);
     // Two buttons a row, so that the tab is no wider than the parts tab at its narrowest.
     auto* buttons = new QGridLayout;
     buttons->addWidget(m_otherColour, 0, 0);
@@ -87,7 +88,8 @@ void ColoursTab::portraitChanged(ChangeSet what) {
     }
     if (!m_filled)
         return;
-    if (what & Change::Element)
+    // Undo and redo announce the element too; the palette picked stays while it is the same.
+    if ((what & Change::Element) && m_editor.state().currentElement != m_element)
         followElement();
     if (what & (ChangeSet(Change::Colours) | Change::Element | Change::Parts | Change::Picture))
         showColourState();
@@ -106,6 +108,7 @@ void ColoursTab::fillPalettes() {
 
 void ColoursTab::followElement() {
     const int element = m_editor.state().currentElement;
+    m_element = element;
     const int kindPalette =
         isValidElement(element)
             ? m_editor.palettes().byKind[static_cast<std::size_t>(paletteKindOf(element))]
@@ -158,7 +161,7 @@ void ColoursTab::importPalette() {
     dialog.setObjectName(QStringLiteral("importPaletteDialog"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilters({kPaletteFilter});
+    dialog.setNameFilters({tr(kPaletteFilter)});
     if (dialog.exec() == QDialog::Accepted && !dialog.chosenFile().empty())
         m_editor.importPalette(dialog.chosenFile());
 }

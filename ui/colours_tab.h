@@ -56,6 +56,7 @@ private:
     QPushButton* m_drawColours = nullptr;
     QPushButton* m_import = nullptr;
     bool m_filled = false;
+    int m_element = -2;      // the element whose palette was last chosen; -2: none yet
     bool m_showing = false;  // the tab writes its own controls: their signals run nothing
 };
 

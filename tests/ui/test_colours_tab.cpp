@@ -104,6 +104,8 @@ TEST(ColoursTab, TheLinkBoxASwatchClickAndCtrlKAreOneStepEach) {
     const auto start = editor.canvas();
     const int steps = editor.portrait().history().count();
 
+    // Another palette picked stays through the step and its undoing.
+    tab->paletteChoice()->setCurrentIndex(tab->paletteChoice()->findText(QStringLiteral("Ogólna")));
     const QModelIndex third = tab->swatches()->model()->index(2, 0);
     QTest::mouseClick(tab->swatches()->viewport(), Qt::LeftButton, {},
                       tab->swatches()->visualRect(third).center());
@@ -113,6 +115,7 @@ TEST(ColoursTab, TheLinkBoxASwatchClickAndCtrlKAreOneStepEach) {
     EXPECT_EQ(editor.portrait().history().count(), steps + 1);
     editor.portrait().undo();
     EXPECT_EQ(*editor.canvas(), *start);
+    EXPECT_EQ(tab->paletteChoice()->currentText(), QStringLiteral("Ogólna"));
 
     editor.click(ids::kCentre);  // the keyboard back in the editor window
     activateWindowOf(&editor.dialog());
