@@ -10,7 +10,7 @@
 
 #include "model/element_names.h"
 #include "model/layer_tables.h"
-#include "render/sheet_layouts.h"
+#include "model/sheet_layouts.h"
 
 namespace kelvaro::render {
 namespace {

@@ -11,10 +11,10 @@
 #include "model/palette_library.h"
 #include "model/part_library.h"
 #include "model/portrait_export.h"
+#include "model/sheet_layouts.h"
 #include "render/job_runner.h"
 #include "render/portrait_renderer.h"
 #include "render/progress_bar.h"
-#include "render/sheet_layouts.h"
 
 namespace kelvaro::render {
 namespace {
@@ -252,11 +252,7 @@ Lines renderSheet(const Options& options, Library library) {
     });
     if (!failures.empty())
         return failures;
-    PortraitImage sheet = emptySheet(layout.columns * cell, layout.rows * cell);
-    for (int i = 0; i < count; ++i) {
-        const CellPlace place = cellPlace(layout, cell, i);
-        placeImage(cells[static_cast<std::size_t>(i)], sheet, place.left, place.top);
-    }
+    const PortraitImage sheet = composeSheet(layout, cell, cells);
     const FileResult written = writePictureFile(
         options.output, encodeImage(sheet, ExportFormat::Png, kRendererCompression));
     if (!written)

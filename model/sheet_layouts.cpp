@@ -1,11 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Zespół Kelvaro
 // SPDX-License-Identifier: MIT
-#include "render/sheet_layouts.h"
+#include "model/sheet_layouts.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 
-namespace kelvaro::render {
+namespace kelvaro {
 namespace {
 
 constexpr std::array<SheetLayout, 4> kNamedLayouts = {{
@@ -55,4 +56,15 @@ CellPlace cellPlace(const SheetLayout& layout, int cell, int index) {
     return {(index % layout.columns) * cell, (index / layout.columns) * cell};
 }
 
-}  // namespace kelvaro::render
+PortraitImage composeSheet(const SheetLayout& layout, int cell,
+                           std::span<const PortraitImage> faces) {
+    PortraitImage sheet = emptySheet(layout.columns * cell, layout.rows * cell);
+    const int count = std::min(static_cast<int>(faces.size()), layout.cells());
+    for (int i = 0; i < count; ++i) {
+        const CellPlace place = cellPlace(layout, cell, i);
+        placeImage(faces[static_cast<std::size_t>(i)], sheet, place.left, place.top);
+    }
+    return sheet;
+}
+
+}  // namespace kelvaro

@@ -7,7 +7,9 @@
 #include <span>
 #include <string_view>
 
-namespace kelvaro::render {
+#include "imaging/export.h"
+
+namespace kelvaro {
 
 // The face size of a COLSxROWS sheet when --size does not give one: RPG Maker MZ's.
 inline constexpr int kDefaultSheetCell = 144;
@@ -38,4 +40,9 @@ struct CellPlace {
 };
 CellPlace cellPlace(const SheetLayout& layout, int cell, int index);
 
-}  // namespace kelvaro::render
+// The sheet of `faces` (each `cell` pixels square, at most layout.cells()) in reading order; the
+// cells after the last face stay transparent.
+PortraitImage composeSheet(const SheetLayout& layout, int cell,
+                           std::span<const PortraitImage> faces);
+
+}  // namespace kelvaro
