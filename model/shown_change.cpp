@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "model/shown_change.h"
 
+#include <array>
+
 #include "model/portrait_ops.h"
 
 namespace kelvaro {
@@ -29,12 +31,20 @@ bool takeOverride(PortraitState& state, Expression& expression, int element) {
     return true;
 }
 
-// The shown placement (and part, unless the element's own part is overridden) into the base.
-void takeIntoBase(LayerRecord& base, const LayerRecord& shown, bool partOverridden) {
-    base.x = shown.x;
-    base.y = shown.y;
-    base.angle = shown.angle;
-    if (!partOverridden)
+// The placement fields a command may set.
+constexpr std::array<int LayerRecord::*, 3> kPlacementFields = {&LayerRecord::x, &LayerRecord::y,
+                                                                &LayerRecord::angle};
+
+// The placement fields (and the part, unless the element's part is overridden) the command set
+// on the shown layer into the base. Commands set placements absolutely from a layer showing the
+// base, so the shown value is the base's; fields left alone keep the base's own value.
+void takeIntoBase(LayerRecord& base, const LayerRecord& shown, const LayerRecord& was,
+                  bool partOverridden) {
+    for (int LayerRecord::*field : kPlacementFields) {
+        if (shown.*field != was.*field)
+            base.*field = shown.*field;
+    }
+    if (!partOverridden && shown.partNumber != was.partNumber)
         base.partNumber = shown.partNumber;
 }
 
@@ -51,7 +61,8 @@ void settleLayer(PortraitState& state, Expression& expression, int layer, const 
     const int decider = isValidElement(acting) ? acting : element;
     if (belongsToExpression(expression, decider) && takeOverride(state, expression, element))
         return;
-    takeIntoBase(base, shown, expression.overrides[static_cast<std::size_t>(element)].has_value());
+    takeIntoBase(base, shown, was,
+                 expression.overrides[static_cast<std::size_t>(element)].has_value());
 }
 
 }  // namespace

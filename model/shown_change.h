@@ -26,11 +26,12 @@ ShownFace shownFace(const PortraitState& state);
 // a command on the whole portrait, where each layer's own element decides. A changed placement
 // or part goes into the expression when the deciding element is an expression element or
 // overridden in it (the layer's element then takes its override from its primary layer; a new
-// override equal to the base goes to the base instead); otherwise into the base records (the part
-// only where the element is not overridden). Stored colours and `recoloured` always go to the
-// base. A changed iris mask gives the base a mask at the base's own offset, or none. The shown
-// layers themselves are left as the command made them: apply the captured document to show the
-// result.
+// override equal to the base goes to the base instead); otherwise the fields the command set go
+// into the base records as shown (the part only where the element is not overridden), so that
+// moving the head moves every expression's features with it. Stored colours and `recoloured` always
+// go to the base. A changed iris mask gives the base a mask at the base's own offset, or none. The
+// shown layers themselves are left as the command made them: apply the captured document to show
+// the result.
 void settleShownChange(PortraitState& state, const ShownFace& before, int acting);
 
 }  // namespace kelvaro
