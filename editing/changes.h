@@ -17,6 +17,8 @@ enum class Change : unsigned {
     History = 1u << 6,    // a step recorded, undone or redone
     Picture = 1u << 7,    // what the portrait looks like: the canvas is drawn again
     Palettes = 1u << 8,   // the palettes colours are chosen from (read again, one imported)
+    Expressions =
+        1u << 9,  // the expression set: its faces, their names and overrides, the face edited
 };
 Q_DECLARE_FLAGS(ChangeSet, Change)
 
@@ -30,6 +32,6 @@ namespace kelvaro {
 // Everything a document shown anew may change.
 inline constexpr ChangeSet kWholePortrait = ChangeSet(Change::Parts) | Change::Placement |
                                             Change::Colours | Change::Element | Change::Size |
-                                            Change::Picture;
+                                            Change::Picture | Change::Expressions;
 
 }  // namespace kelvaro

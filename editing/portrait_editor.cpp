@@ -76,7 +76,9 @@ void PortraitEditor::takeControlValues(const ControlValues& values) {
 
 void PortraitEditor::recordStep(const StepKind& kind, const std::function<void()>& command) {
     const PortraitDocument before = capture(m_state);
+    const ShownFace shownBefore = shownFace(m_state);
     command();
+    settleShown(kind, shownBefore);
     const PortraitDocument after = capture(m_state);
     if (!kind.merges)
         endGesture();
@@ -88,6 +90,14 @@ void PortraitEditor::recordStep(const StepKind& kind, const std::function<void()
     if (!kind.merges)
         endGesture();
     emit changed(Change::History);
+}
+
+void PortraitEditor::settleShown(const StepKind& kind, const ShownFace& before) {
+    if (kind.routing == ShownRouting::Document || !editedExpression(m_state.expressions))
+        return;
+    const int acting = kind.routing == ShownRouting::EachLayer ? -1 : m_state.currentElement;
+    settleShownChange(m_state, before, acting);
+    apply(capture(m_state), m_state, reporter());
 }
 
 void PortraitEditor::showDocument(const PortraitDocument& document) {

@@ -27,6 +27,7 @@
 #include "model/part_library.h"
 #include "model/portrait_document.h"
 #include "model/portrait_state.h"
+#include "model/shown_change.h"
 
 class QUndoStack;
 
@@ -122,6 +123,28 @@ public:
     // reported, when it is refused.
     bool importPalette(const std::filesystem::path& file);
 
+    // --- Expressions (expression_commands.cpp) ---
+    // Faces are numbered 0 for the base ("Neutralna") and k for the k-th expression. Every
+    // command but choosing the face is one step of the history and clears the saved flag; a
+    // command that is refused (see model/expression_ops.h) records nothing.
+    // Shows and edits face `face`: no step, but documents remember it.
+    void chooseFace(int face);
+    // "Dodaj minę": a new expression named `name`, showing the base, becomes the face edited.
+    void addExpression(const QString& name);
+    // "Usuń minę": removes expression `face`.
+    void removeExpression(int face);
+    // "Zmień nazwę": names expression `face` `name`.
+    void renameExpression(int face, const QString& name);
+    // "Przesuń minę": moves expression `face` one place back (-1) or on (+1).
+    void moveExpression(int face, int direction);
+    // "Jak w neutralnej": the face edited shows the current element as the base does.
+    void showElementAsBase();
+    // "Wczytaj miny": takes the expressions of the portrait in `file`; false, reported, when the
+    // file cannot be opened.
+    bool loadExpressions(const std::filesystem::path& file);
+    // "Zestaw podstawowy": adds the basic expressions, as many as there is room for.
+    void addBasicExpressions();
+
     // --- History (portrait_editor.cpp) ---
     void undo();
     void redo();
@@ -148,6 +171,9 @@ private:
     // Runs `command` and records what it changed as one step of `kind`; nothing is recorded when
     // the portrait document stayed the same.
     void recordStep(const StepKind& kind, const std::function<void()>& command);
+    // Routes what a command changed on the shown face into the expression or the base (as the
+    // step kind says) and shows the result; nothing while the base is shown.
+    void settleShown(const StepKind& kind, const ShownFace& before);
     // Makes the portrait show `document` (undo, redo) and announces it.
     void showDocument(const PortraitDocument& document);
     void stepHistory(bool back);
@@ -159,6 +185,8 @@ private:
     // part_commands.cpp
     void showChosenPart();
     void showDrawnParts(const std::function<void()>& load);
+    // expression_commands.cpp: `change` applied to the set as one step of `step`.
+    void changeExpressions(Step step, const std::function<bool(ExpressionSet&)>& change);
     // placement_commands.cpp
     void place(Step step, const std::function<bool()>& command);
     void move(Step step, int dx, int dy);

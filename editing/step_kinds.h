@@ -28,6 +28,20 @@ enum class Step {
     Colour,       // a colour chosen as a colour (swatch, picker)
     LinkColours,  // the current element linked or unlinked
     DrawColours,  // "Losuj kolory"
+    AddExpression,
+    RemoveExpression,
+    RenameExpression,
+    MoveExpression,
+    ExpressionAsBase,  // the current element shown as in the base again
+    LoadExpressions,   // the set of another portrait
+    BasicExpressions,
+};
+
+// Where a step's change of the shown face goes while an expression is shown.
+enum class ShownRouting {
+    CurrentElement,  // decided by the current element (settleShownChange)
+    EachLayer,       // a command on the whole portrait: each layer's own element decides
+    Document,        // the step sets the document itself (base and set): nothing to route
 };
 
 struct StepKind {
@@ -36,6 +50,7 @@ struct StepKind {
     const char* text;  // shown in "Cofnij: ..." and "Ponów: ..."
     bool keepsSaved;   // the command leaves the saved flag alone (the rotations)
     bool merges;       // steps of this kind within one gesture merge into one
+    ShownRouting routing;
 };
 
 // The kind of `step` (for a colour step, of its setting 0..4). Throws std::out_of_range for a

@@ -8,11 +8,15 @@
 namespace kelvaro {
 namespace {
 
-// The document with `values` and the live layers, each recorded field set to its `side` value.
+// The document with `values`, the live layers (each recorded field set to its `side` value) and
+// `expressions` when the step changed the set, the live set otherwise.
 PortraitDocument rebuilt(const DocumentDelta& delta, const PortraitValues& values,
+                         const std::optional<ExpressionSet>& expressions,
                          const PortraitDocument& live, int LayerFieldChange::*side) {
     PortraitDocument document = live;
     static_cast<PortraitValues&>(document) = values;
+    if (expressions)
+        document.expressions = *expressions;
     for (const LayerFieldChange& change : delta.layerChanges)
         layerField(change.field).set(document.layers[change.layer], change.*side);
     return document;
@@ -21,7 +25,11 @@ PortraitDocument rebuilt(const DocumentDelta& delta, const PortraitValues& value
 }  // namespace
 
 DocumentDelta documentDelta(const PortraitDocument& before, const PortraitDocument& after) {
-    DocumentDelta delta{before, after, {}};
+    DocumentDelta delta{before, after, {}, {}, {}};
+    if (before.expressions != after.expressions) {
+        delta.expressionsBefore = before.expressions;
+        delta.expressionsAfter = after.expressions;
+    }
     for (std::size_t layer = 0; layer < kLayerCount; ++layer) {
         for (int field = 0; field < kLayerFieldCount; ++field) {
             const LayerField& row = layerField(field);
@@ -37,11 +45,13 @@ DocumentDelta documentDelta(const PortraitDocument& before, const PortraitDocume
 }
 
 PortraitDocument documentBefore(const DocumentDelta& delta, const PortraitDocument& live) {
-    return rebuilt(delta, delta.valuesBefore, live, &LayerFieldChange::before);
+    return rebuilt(delta, delta.valuesBefore, delta.expressionsBefore, live,
+                   &LayerFieldChange::before);
 }
 
 PortraitDocument documentAfter(const DocumentDelta& delta, const PortraitDocument& live) {
-    return rebuilt(delta, delta.valuesAfter, live, &LayerFieldChange::after);
+    return rebuilt(delta, delta.valuesAfter, delta.expressionsAfter, live,
+                   &LayerFieldChange::after);
 }
 
 DocumentDelta mergedDelta(const DocumentDelta& first, const DocumentDelta& second) {
@@ -53,7 +63,16 @@ DocumentDelta mergedDelta(const DocumentDelta& first, const DocumentDelta& secon
         if (!fresh)
             it->second.after = c.after;
     }
-    DocumentDelta merged{first.valuesBefore, second.valuesAfter, {}};
+    DocumentDelta merged{first.valuesBefore, second.valuesAfter, {}, {}, {}};
+    // A step that left the set alone had the set the other one started or ended with.
+    const auto& setBefore =
+        first.expressionsBefore ? first.expressionsBefore : second.expressionsBefore;
+    const auto& setAfter =
+        second.expressionsAfter ? second.expressionsAfter : first.expressionsAfter;
+    if (setBefore && *setBefore != *setAfter) {
+        merged.expressionsBefore = setBefore;
+        merged.expressionsAfter = setAfter;
+    }
     for (const auto& [key, change] : changes) {
         if (change.before != change.after)
             merged.layerChanges.push_back(change);
@@ -63,11 +82,17 @@ DocumentDelta mergedDelta(const DocumentDelta& first, const DocumentDelta& secon
 }
 
 bool changesNothing(const DocumentDelta& delta) {
-    return delta.layerChanges.empty() && delta.valuesBefore == delta.valuesAfter;
+    return delta.layerChanges.empty() && delta.valuesBefore == delta.valuesAfter &&
+           delta.expressionsBefore == delta.expressionsAfter;
 }
 
 std::size_t byteSize(const DocumentDelta& delta) {
-    return sizeof(delta) + delta.layerChanges.capacity() * sizeof(LayerFieldChange);
+    std::size_t bytes = sizeof(delta) + delta.layerChanges.capacity() * sizeof(LayerFieldChange);
+    for (const auto& set : {&delta.expressionsBefore, &delta.expressionsAfter}) {
+        if (*set)
+            bytes += heapBytes(**set);
+    }
+    return bytes;
 }
 
 }  // namespace kelvaro

@@ -1,13 +1,15 @@
 // SPDX-FileCopyrightText: 2026 Zespół Kelvaro
 // SPDX-License-Identifier: MIT
 // What one step changed in the portrait document, kept small for the undo history: the
-// portrait-wide values before and after in full, and of the layers only the fields that changed.
+// portrait-wide values before and after in full, of the layers only the fields that changed, and
+// the expression set before and after only when the step changed it.
 // Layer values change only through recorded steps, so the layers of the live portrait are those
 // after the step when it is undone and those before it when it is redone.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "model/layer_fields.h"
@@ -28,6 +30,9 @@ struct DocumentDelta {
     PortraitValues valuesBefore;
     PortraitValues valuesAfter;
     std::vector<LayerFieldChange> layerChanges;  // by layer, then by field; no two alike
+    // Both set when the step changed the expression set (or the face edited), neither otherwise.
+    std::optional<ExpressionSet> expressionsBefore;
+    std::optional<ExpressionSet> expressionsAfter;
 };
 
 // The step from `before` to `after`.
@@ -45,7 +50,7 @@ DocumentDelta mergedDelta(const DocumentDelta& first, const DocumentDelta& secon
 // True when the step changes nothing.
 bool changesNothing(const DocumentDelta& delta);
 
-// The memory the delta holds, in bytes: itself and the changes it keeps.
+// The memory the delta holds, in bytes: itself, the changes it keeps and the sets it copied.
 std::size_t byteSize(const DocumentDelta& delta);
 
 }  // namespace kelvaro

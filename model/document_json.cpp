@@ -8,6 +8,7 @@
 #include <charconv>
 
 #include "model/document_fields_json.h"
+#include "model/expression_json.h"
 #include "model/json_values.h"
 
 namespace kelvaro {
@@ -81,6 +82,7 @@ DocumentFile readFields(const QJsonObject& root) {
     DocumentFile file;
     static_cast<PortraitValues&>(file.portrait) = readPortraitValues(root);
     readLayers(root, file);
+    file.portrait.expressions = readExpressionSet(root);
     file.seed = seedField(root);
     return file;
 }
@@ -96,8 +98,14 @@ std::string writeDocumentJson(const DocumentFile& file) {
     }
     QJsonObject root;
     root["format"] = qString(kDocumentFormatName);
-    root["version"] = QStringLiteral("%1.%2").arg(kDocumentMajorVersion).arg(kDocumentMinorVersion);
+    const bool withExpressions = keepsExpressions(portrait.expressions);
+    root["version"] =
+        QStringLiteral("%1.%2")
+            .arg(kDocumentMajorVersion)
+            .arg(withExpressions ? kDocumentMinorVersion : kDocumentMinorWithoutExpressions);
     writePortraitValues(portrait, root);
+    if (withExpressions)
+        writeExpressionSet(portrait.expressions, root);
     root["layers"] = layers;
     if (file.seed)
         root["seed"] = QString::number(*file.seed);

@@ -9,7 +9,9 @@
 //                   "sha256"}], "seed": "..." (optional)}
 // where a colour object is {"red", "green", "blue", "brightness", "contrast"}. Readers ignore
 // fields they do not know and refuse a newer major version; a 1.0 document (without "linked")
-// opens with nothing linked.
+// opens with nothing linked. Version 1.2 adds "expressions" and "editedExpression"
+// (expression_json.h), written only when the portrait has expressions; without them a document
+// opens with the base alone.
 #pragma once
 
 #include <cstdint>
@@ -25,7 +27,9 @@ namespace kelvaro {
 
 inline constexpr std::string_view kDocumentFormatName = "Kelvaro portrait";
 inline constexpr int kDocumentMajorVersion = 1;
-inline constexpr int kDocumentMinorVersion = 1;
+inline constexpr int kDocumentMinorVersion = 2;
+// The minor version of documents without expressions, which are written as before they existed.
+inline constexpr int kDocumentMinorWithoutExpressions = 1;
 
 // The part file a layer shows, relative to the library's base folder, and the SHA-256 of its
 // bytes in lower-case hex (none when it could not be read).

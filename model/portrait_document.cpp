@@ -42,20 +42,9 @@ std::array<bool, kLayerCount> reload(const PortraitDocument& document, PortraitS
     return reloaded;
 }
 
-}  // namespace
-
-PortraitDocument capture(const PortraitState& state) {
-    PortraitDocument document;
-    static_cast<PortraitValues&>(document) = state;
-    for (int i = 0; i < kLayerCount; ++i)
-        document.layers[static_cast<std::size_t>(i)] = state.layer(i);
-    return document;
-}
-
-void apply(const PortraitDocument& document, PortraitState& state, const MessageSink& report,
-           ApplyScope scope) {
-    if (state.released())
-        return;
+// Makes the state show `document` as it is (the shown face's records).
+void applyShown(const PortraitDocument& document, PortraitState& state, const MessageSink& report,
+                ApplyScope scope) {
     const auto reloaded = reload(document, state, report, scope);
     bool irisImageRebuilt = reloaded[kIrisLayer];
     for (int i = 0; i < kLayerCount; ++i) {
@@ -80,6 +69,43 @@ void apply(const PortraitDocument& document, PortraitState& state, const Message
         if (document.irisMask)
             maskIrisAt(state, *document.irisMask);
     }
+}
+
+}  // namespace
+
+PortraitDocument capture(const PortraitState& state) {
+    PortraitDocument document;
+    static_cast<PortraitValues&>(document) = state;
+    document.expressions = state.expressions;
+    if (editedExpression(state.expressions)) {
+        document.layers = state.baseLayers;
+        document.irisMask = state.baseIrisMask;
+        return document;
+    }
+    for (int i = 0; i < kLayerCount; ++i)
+        document.layers[static_cast<std::size_t>(i)] = state.layer(i);
+    return document;
+}
+
+PortraitDocument shownDocument(const PortraitDocument& document) {
+    const Expression* expression = editedExpression(document.expressions);
+    if (!expression)
+        return document;
+    PortraitDocument shown = document;
+    shown.layers = layersShowing(document.layers, *expression);
+    if (shown.irisMask)
+        shown.irisMask = irisMaskOffset(shown.layers[kIrisLayer], shown.layers[kEyeShapeLayer]);
+    return shown;
+}
+
+void apply(const PortraitDocument& document, PortraitState& state, const MessageSink& report,
+           ApplyScope scope) {
+    if (state.released())
+        return;
+    applyShown(shownDocument(document), state, report, scope);
+    state.expressions = document.expressions;
+    state.baseLayers = document.layers;
+    state.baseIrisMask = document.irisMask;
 }
 
 }  // namespace kelvaro

@@ -57,12 +57,16 @@ void recolourCurrentElement(PortraitState& state) {
         maskIris(state);
 }
 
+IrisMaskOffset irisMaskOffset(const LayerRecord& iris, const LayerRecord& eyeShape) {
+    return {layerOffset(iris.x, eyeShape.x), layerOffset(iris.y, eyeShape.y)};
+}
+
 void maskIris(PortraitState& state) {
     LayerState& iris = state.layer(kIrisLayer);
     const LayerState& eyeShape = state.layer(kEyeShapeLayer);
     if (!iris.hasImage || !eyeShape.loaded)
         return;
-    maskIrisAt(state, {layerOffset(iris.x, eyeShape.x), layerOffset(iris.y, eyeShape.y)});
+    maskIrisAt(state, irisMaskOffset(iris, eyeShape));
 }
 
 void maskIrisAt(PortraitState& state, IrisMaskOffset offset) {

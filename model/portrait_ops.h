@@ -20,6 +20,10 @@ void recolourAllLayers(PortraitState& state);
 // Recolours the current element's recolour group; for the iris the mask follows.
 void recolourCurrentElement(PortraitState& state);
 
+// The offset the iris mask takes for an iris and an eye shape at these places: iris position
+// minus eye-shape position, each limited to a part's size.
+IrisMaskOffset irisMaskOffset(const LayerRecord& iris, const LayerRecord& eyeShape);
+
 // Confines the iris to the eye shape's loaded pixels at their current offset. Nothing happens
 // while the iris has no image; an eye shape whose last load failed masks with the pixels it
 // loaded before (transparent when it never loaded).

@@ -11,6 +11,7 @@
 #include "imaging/layer_bounds.h"
 #include "imaging/main_tone.h"
 #include "imaging/pixels.h"
+#include "model/expression_set.h"
 #include "model/layer_record.h"
 #include "model/layer_tables.h"
 #include "model/pattern.h"
@@ -66,6 +67,12 @@ struct PortraitState : PortraitValues {
     std::unique_ptr<CanvasPixels> wall;  // stretched to the canvas, premultiplied
     // Where part loads take decoded images from; null: every load decodes its file.
     PartCache* partCache = nullptr;
+    // The portrait's expressions and the face shown. While an expression is shown (an edited
+    // expression exists), `layers` and `irisMask` are what it shows and the base's own records
+    // and iris mask are kept here; otherwise these two are not used.
+    ExpressionSet expressions;
+    std::array<LayerRecord, kLayerCount> baseLayers{};
+    std::optional<IrisMaskOffset> baseIrisMask;
 
     LayerState& layer(int index) { return layers.at(static_cast<std::size_t>(index)); }
     const LayerState& layer(int index) const { return layers.at(static_cast<std::size_t>(index)); }
