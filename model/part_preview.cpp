@@ -26,4 +26,8 @@ void PartPreview::composeWithPart(int part, CanvasPixels& out) {
     composePortrait(m_state, out);
 }
 
+void PartPreview::compose(CanvasPixels& out) const {
+    composePortrait(m_state, out);
+}
+
 }  // namespace kelvaro

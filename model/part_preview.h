@@ -33,6 +33,9 @@ public:
     // would show it after stepping to that part.
     void composeWithPart(int part, CanvasPixels& out);
 
+    // Composes the document shown, as the canvas shows it.
+    void compose(CanvasPixels& out) const;
+
 private:
     PortraitState m_state;
     bool m_shown = false;

@@ -12,6 +12,7 @@
 
 #include "ui/colours_tab.h"
 #include "ui/companion_placement.h"
+#include "ui/expressions_tab.h"
 #include "ui/parts_tab.h"
 
 namespace kelvaro {
@@ -65,6 +66,7 @@ CompanionWindow::CompanionWindow(PortraitEditor& portrait, QWidget& editorWindow
     m_tabs->setDocumentMode(true);  // no frame of its own: the tabs' room goes to their contents
     m_parts = addTab(new PartsTab(portrait, this));
     m_colours = addTab(new ColoursTab(portrait, this));
+    m_expressions = addTab(new ExpressionsTab(portrait, this));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_tabs);

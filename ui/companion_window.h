@@ -1,10 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Zespół Kelvaro
 // SPDX-License-Identifier: MIT
 // "Przybornik": the editor's companion, a tool window holding the editor's tools on tabs:
-// "Części" (the parts) and "Kolory" (the colours). It opens beside the editor, or where the user
-// last left it, with the keyboard focus in the tab it shows; Escape, like the editor's own F3,
-// closes it and hands the focus back to the editor. Its place is remembered per user (QSettings,
-// organisation and application "kelvaro") when it closes and when it goes with the editor.
+// "Części" (the parts), "Kolory" (the colours) and "Miny" (the expressions). It opens beside the
+// editor, or where the user last left it, with the keyboard focus in the tab it shows; Escape, like
+// the editor's own F3, closes it and hands the focus back to the editor. Its place is remembered
+// per user (QSettings, organisation and application "kelvaro") when it closes and when it goes with
+// the editor.
 #pragma once
 
 #include <QWidget>
@@ -14,6 +15,7 @@ class QTabWidget;
 namespace kelvaro {
 
 class ColoursTab;
+class ExpressionsTab;
 class PartsTab;
 class PortraitEditor;
 
@@ -29,6 +31,7 @@ public:
     QTabWidget* tabs() const { return m_tabs; }
     PartsTab* partsTab() const { return m_parts; }
     ColoursTab* coloursTab() const { return m_colours; }
+    ExpressionsTab* expressionsTab() const { return m_expressions; }
     // True while the window shows with `tab` in front.
     bool showsTab(const QWidget* tab) const;
 
@@ -56,6 +59,7 @@ private:
     QTabWidget* m_tabs = nullptr;
     PartsTab* m_parts = nullptr;
     ColoursTab* m_colours = nullptr;
+    ExpressionsTab* m_expressions = nullptr;
     bool m_placed = false;
 };
 

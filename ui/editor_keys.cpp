@@ -25,7 +25,7 @@ struct EditorCommand {
 
 constexpr QKeyCombination kNoKey{};
 
-const std::array<EditorCommand, 8> kEditorCommands = {{
+const std::array<EditorCommand, 9> kEditorCommands = {{
     {"Cofnij", {Qt::CTRL | Qt::Key_Z, kNoKey}, &CKelvaroDlg::onUndo, Caption::UndoText},
     {"Ponów",
      {Qt::CTRL | Qt::SHIFT | Qt::Key_Z, Qt::CTRL | Qt::Key_Y},
@@ -48,11 +48,12 @@ const std::array<EditorCommand, 8> kEditorCommands = {{
      &CKelvaroDlg::onGallery,
      Caption::Plain},
     {"Kolory", {QKeyCombination(Qt::Key_F4), kNoKey}, &CKelvaroDlg::onColours, Caption::Plain},
+    {"Miny", {QKeyCombination(Qt::Key_F5), kNoKey}, &CKelvaroDlg::onExpressions, Caption::Plain},
     {"Losuj kolory", {Qt::CTRL | Qt::Key_K, kNoKey}, &CKelvaroDlg::onDrawColours, Caption::Plain},
 }};
 
 // Groups of the menu, separated by a line.
-constexpr std::array<std::size_t, 4> kGroupEnds = {2, 5, 7, 8};
+constexpr std::array<std::size_t, 4> kGroupEnds = {2, 5, 8, 9};
 
 // "Cofnij: Generuj", or the plain caption when there is no step to name.
 QString captionOf(const EditorCommand& command, const QUndoStack& history) {

@@ -13,6 +13,12 @@ void GalleryCells::reset(int count) {
     endResetModel();
 }
 
+void GalleryCells::setCaptions(const QStringList& captions) {
+    m_captions = captions;
+    if (count() > 0)
+        emit dataChanged(index(0), index(count() - 1), {Qt::DisplayRole, Qt::AccessibleTextRole});
+}
+
 void GalleryCells::setCurrentPart(int part) {
     if (part == m_currentPart)
         return;
@@ -68,9 +74,10 @@ QVariant GalleryCells::data(const QModelIndex& index, int role) const {
         return {};
     switch (role) {
         case Qt::DisplayRole:
-            return QString::number(part);
+            return part < m_captions.size() ? m_captions[part] : QString::number(part);
         case Qt::AccessibleTextRole:
-            return QStringLiteral("Część %1").arg(part);
+            return part < m_captions.size() ? m_captions[part]
+                                            : QStringLiteral("Część %1").arg(part);
         case Qt::DecorationRole:
             return picture(part);
         case CurrentPartRole:

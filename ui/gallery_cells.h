@@ -9,6 +9,7 @@
 
 #include <QAbstractListModel>
 #include <QImage>
+#include <QStringList>
 #include <vector>
 
 namespace kelvaro {
@@ -22,8 +23,11 @@ public:
 
     using QAbstractListModel::QAbstractListModel;
 
-    // Cells for parts 0..count-1 of another element, none drawn yet.
+    // Cells for parts 0..count-1 of another element, none drawn yet, each captioned with its
+    // number.
     void reset(int count);
+    // Captions of the cells in row order instead of their numbers (the expressions' names).
+    void setCaptions(const QStringList& captions);
     // The part marked as the element's current one; -1 (or a number without cell) marks none.
     void setCurrentPart(int part);
     int currentPart() const { return m_currentPart; }
@@ -51,6 +55,7 @@ private:
     void changed(int part);
 
     std::vector<Cell> m_cells;
+    QStringList m_captions;  // empty: the part numbers
     int m_currentPart = -1;
 };
 

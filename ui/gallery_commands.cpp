@@ -1,10 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Zespół Kelvaro
 // SPDX-License-Identifier: MIT
-// The companion window's commands: "Galeria części" (F3) and "Kolory" (F4) open it on their tab,
+// The companion window's commands: "Galeria części" (F3), "Kolory" (F4) and "Miny" (F5) open it
+// on their tab,
 // or close it when it already shows that tab; "Losuj kolory" (Ctrl+K).
 #include "ui/colours_tab.h"
 #include "ui/companion_window.h"
 #include "ui/editor_keys.h"
+#include "ui/expressions_tab.h"
 #include "ui/kelvaro_dlg.h"
 #include "ui/parts_tab.h"
 
@@ -29,6 +31,10 @@ void CKelvaroDlg::onGallery() {
 
 void CKelvaroDlg::onColours() {
     toggleCompanion([](const CompanionWindow& c) -> QWidget* { return c.coloursTab(); });
+}
+
+void CKelvaroDlg::onExpressions() {
+    toggleCompanion([](const CompanionWindow& c) -> QWidget* { return c.expressionsTab(); });
 }
 
 void CKelvaroDlg::onDrawColours() {

@@ -34,8 +34,16 @@ struct GalleryRenderer::Worker {
     std::uint64_t generation = 0;  // 0: no snapshot shown yet
 };
 
-GalleryRenderer::GalleryRenderer(std::filesystem::path base, PartCache* cache, QObject* parent)
-    : QObject(parent), m_base(std::move(base)), m_cache(cache) {
+void drawPartCell(PartPreview& preview, const PortraitDocument& document, bool fresh, int part,
+                  CanvasPixels& out) {
+    if (fresh)
+        preview.show(document);
+    preview.composeWithPart(part, out);
+}
+
+GalleryRenderer::GalleryRenderer(std::filesystem::path base, PartCache* cache, QObject* parent,
+                                 CellDrawer drawer)
+    : QObject(parent), m_base(std::move(base)), m_cache(cache), m_drawer(drawer) {
     m_pool.setMaxThreadCount(std::max(1, QThread::idealThreadCount()));
 }
 
@@ -96,11 +104,9 @@ void GalleryRenderer::work() {
     Job job{};
     PortraitDocument document;
     while (takeJob(worker, job, document)) {
-        if (worker->generation != job.generation) {
-            worker->preview.show(document);
-            worker->generation = job.generation;
-        }
-        worker->preview.composeWithPart(job.part, *worker->canvas);
+        const bool fresh = worker->generation != job.generation;
+        worker->generation = job.generation;
+        m_drawer(worker->preview, document, fresh, job.part, *worker->canvas);
         deliver(job.generation, job.part, exportedImage(*worker->canvas, kCellEdge));
     }
 }

@@ -18,6 +18,7 @@
 #include <mutex>
 #include <vector>
 
+#include "imaging/pixels.h"
 #include "model/portrait_document.h"
 
 namespace kelvaro {
@@ -25,13 +26,23 @@ namespace kelvaro {
 class PartCache;
 class PartPreview;
 
+// How a worker draws cell `cell` of the snapshot `document` into `out` with a preview of its own,
+// which shows the worker's previous document unless `fresh` is false (it shows `document` then).
+using CellDrawer = void (*)(PartPreview& preview, const PortraitDocument& document, bool fresh,
+                            int cell, CanvasPixels& out);
+
+// The gallery's cells: cell n is the portrait with part n of its current element.
+void drawPartCell(PartPreview& preview, const PortraitDocument& document, bool fresh, int part,
+                  CanvasPixels& out);
+
 class GalleryRenderer : public QObject {
     Q_OBJECT
 public:
     static constexpr int kCellEdge = 96;  // the export's 96x96 size
 
-    // Parts of the library below `base`, decoded through `cache`.
-    GalleryRenderer(std::filesystem::path base, PartCache* cache, QObject* parent = nullptr);
+    // Parts of the library below `base`, decoded through `cache`; cells drawn by `drawer`.
+    GalleryRenderer(std::filesystem::path base, PartCache* cache, QObject* parent = nullptr,
+                    CellDrawer drawer = &drawPartCell);
     ~GalleryRenderer() override;
 
     // Worker threads drawing at once; at least 1.
@@ -64,6 +75,7 @@ private:
 
     const std::filesystem::path m_base;
     PartCache* const m_cache;
+    const CellDrawer m_drawer;
     QThreadPool m_pool;
 
     std::mutex m_mutex;  // guards what follows

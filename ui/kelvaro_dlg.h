@@ -61,9 +61,11 @@ public:
     void onRedo() { m_editor.redo(); }
 
     // The companion window (gallery_commands.cpp): F3 and "Galeria części" open and close it on
-    // its parts tab, F4 and "Kolory" on its colours tab; null until first opened.
+    // its parts tab, F4 and "Kolory" on its colours tab, F5 and "Miny" on its expressions tab;
+    // null until first opened.
     void onGallery();
     void onColours();
+    void onExpressions();
     // "Losuj kolory" (Ctrl+K).
     void onDrawColours();
     CompanionWindow* companion() const { return m_companion; }

@@ -234,6 +234,7 @@ TEST(Undo, TheWindowMenuNamesTheStepsAndTheirKeys) {
         {"Zapisz portret jako…\tCtrl+Shift+S", true},
         {"Galeria części\tF3", true},
         {"Kolory\tF4", true},
+        {"Miny\tF5", true},
         {"Losuj kolory\tCtrl+K", true},
         {"O programie Kelvaro(&A)", true},
     };

@@ -1,0 +1,73 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
+// The "Miny" tab: F5 opens it with the keyboard in the cards; its buttons and cards run the
+// owner's expression commands, and each card shows its face as the canvas shows it.
+#include <gtest/gtest.h>
+#include <QAbstractButton>
+#include <QApplication>
+#include <QTest>
+#include <QUndoStack>
+
+#include "imaging/export_image.h"
+#include "tests/ui/editor_fixture.h"
+#include "ui/companion_window.h"
+#include "ui/expressions_tab.h"
+#include "ui/gallery_cells.h"
+#include "ui/gallery_renderer.h"
+#include "ui/gallery_view.h"
+
+namespace kelvaro::test {
+namespace {
+
+constexpr int kPatienceMs = 10000;
+
+void clickButton(ExpressionsTab& tab, const char* name) {
+    tab.findChild<QAbstractButton*>(QString::fromLatin1(name))->click();
+}
+
+TEST(ExpressionsTab, F5CardsShowEachFaceAndChooseTheFaceEdited) {
+    EditorFixture editor;
+    editor.open();
+    editor.press(Qt::Key_F5);
+    ASSERT_NE(editor.dialog().companion(), nullptr);
+    ExpressionsTab* tab = editor.dialog().companion()->expressionsTab();
+    activateWindowOf(tab);
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return QApplication::focusWidget() == tab->cards(); }, kPatienceMs));
+    EXPECT_EQ(tab->cells().count(), 1);
+
+    clickButton(*tab, "basicExpressions");
+    EXPECT_EQ(editor.portrait().history().undoText(), QStringLiteral("Zestaw podstawowy"));
+    clickButton(*tab, "addExpression");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return tab->upToDate(); }, kPatienceMs));
+    ASSERT_EQ(tab->cells().count(), 9);
+    EXPECT_EQ(tab->cells().data(tab->cells().index(0), Qt::DisplayRole).toString(),
+              QStringLiteral("Neutralna"));
+    EXPECT_EQ(tab->cells().data(tab->cells().index(1), Qt::DisplayRole).toString(),
+              QStringLiteral("Radość"));
+    EXPECT_EQ(editor.state().expressions.edited, 8);  // the expression just added
+
+    QTest::keyClick(tab->cards(), Qt::Key_Home);
+    QTest::keyClick(tab->cards(), Qt::Key_Right);
+    QTest::keyClick(tab->cards(), Qt::Key_Space);
+    EXPECT_EQ(editor.state().expressions.edited, 1);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return tab->upToDate(); }, kPatienceMs));
+    for (int face : {1, 0, 2}) {
+        editor.portrait().chooseFace(face);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return tab->upToDate(); }, kPatienceMs));
+        EXPECT_EQ(tab->cells().picture(face),
+                  exportedImage(*editor.canvas(), GalleryRenderer::kCellEdge))
+            << face;
+        EXPECT_EQ(tab->cells().currentPart(), face);
+    }
+
+    clickButton(*tab, "removeExpression");  // face 2 goes
+    ASSERT_TRUE(QTest::qWaitFor([&] { return tab->upToDate(); }, kPatienceMs));
+    EXPECT_EQ(tab->cells().count(), 8);
+    editor.portrait().undo();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return tab->upToDate(); }, kPatienceMs));
+    EXPECT_EQ(tab->cells().count(), 9);
+}
+
+}  // namespace
+}  // namespace kelvaro::test
