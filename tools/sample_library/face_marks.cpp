@@ -34,23 +34,22 @@ void drawBlush(QPainter& painter) {
 
 void drawTears(QPainter& painter) {
     const QPointF tip(kMidX - kEyeDx - 9, kEyeY + 7);
-    drawDrops(painter, withMirror(dropShape(tip, 2.6)), tip.y(), tip.y() + 8.5);
+    drawDrops(painter, withMirror(dropShape(tip, 3.0)), tip.y(), tip.y() + 9.6);
 }
 
 void drawSweat(QPainter& painter) {
-    const QPointF tip(kMidX + 36, 74);
+    const QPointF tip(kMidX + 60, 62);
     drawDrops(painter, dropShape(tip, 4.2), tip.y(), tip.y() + 13.5);
 }
 
 // Four bent strokes around a point, the sign of a swelling vein.
 void drawAngerMark(QPainter& painter) {
-    QPainterPath corner =
-        taperedStroke(curve({1.5, -7}, {1.5, -2.5}, {2.5, -1.5}, {7, -1.5}), 1.2, 2.6, 1.2);
+    QPainterPath corner = taperedStroke(curve({2, -9}, {2, -3}, {3, -2}, {9, -2}), 1.4, 3.2, 1.4);
     QPainterPath mark;
     for (int quarter = 0; quarter < 4; ++quarter)
         mark.addPath(QTransform().rotate(90.0 * quarter).map(corner));
     painter.save();
-    painter.translate(kMidX + 34, 70);
+    painter.translate(kMidX + 62, 46);
     painter.setPen(QPen(withAlpha(kFlush.darker(140), 220), 0.8));
     painter.setBrush(kFlush);
     painter.drawPath(mark);

@@ -59,11 +59,11 @@ constexpr std::array<MouthStyle, 12> kMouths = {{
     {5, 0.3, 0, false, 0},
     {9, 1.5, 8, true, 0},
     {7.5, 3.0, 0, false, 0},
-    {10, 3.5, 6, true, 0},
+    {10, 4.0, 0, false, 0},
     {9.5, 1.0, 8.5, false, 0},
     {6.5, -3.0, 0, false, 0},
     {3.5, -4.5, 4, false, 0},
-    {9, -3.0, 8.5, true, 0},
+    {8, -4.0, 8.5, true, 0},
     {8, 0, 0, false, 1.3},
 }};
 
