@@ -29,7 +29,7 @@ constexpr std::array<EyeShape, 9> kEyeShapes = {{
     {12, -7.5, 6, 3.5, 3.0, 0},
     {13.5, -5.5, 5, 0, 2.7, 0},
     {12.5, -9, 8, 0.5, 2.8, 0},   // wide open
-    {12.5, -5, 4.5, -2, 3.8, 3},  // narrowed in anger
+    {13, -5.5, 5, -2, 3.8, 3},    // narrowed in anger
     {12, -6.5, 5.5, 5, 3.0, -3},  // sad, drooping outwards
 }};
 
