@@ -19,7 +19,7 @@ struct ExpressionParts {
 };
 
 // Eyes 6 wide, 7 angry, 8 sad, 9 closed in a smile, 10 closed calmly (9 and 10 hide the iris);
-// brows 5 angry, 6 sad, 7 raised; mouths 6 grin, 7 laugh, 8 frown, 9 small "o", 10 shout,
+// brows 5 angry, 6 sad, 7 raised; mouths 6 broad smile, 7 laugh, 8 frown, 9 small "o", 10 shout,
 // 11 wavy; bands 3 blush, 4 tears, 5 sweat drop, 6 anger mark.
 inline constexpr std::array<ExpressionParts, 8> kExpressionParts = {{
     {"Neutralna", 0, 0, 3, 0},

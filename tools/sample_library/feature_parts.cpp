@@ -50,8 +50,8 @@ struct MouthStyle {
     double wave;  // height of the waves of a wavy closed line; 0 for a smooth line
 };
 
-// The expression mouths follow the plain ones: grinning, laughing, frowning, a small "o",
-// shouting and a wavy, embarrassed line.
+// The expression mouths follow the plain ones: a broad closed grin, laughing, frowning, a small
+// "o", shouting and a wavy, embarrassed line.
 constexpr std::array<MouthStyle, 12> kMouths = {{
     {7, 1.2, 5.5, false, 0},
     {6, 2.0, 0, false, 0},

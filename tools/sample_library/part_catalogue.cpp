@@ -21,7 +21,7 @@ constexpr std::array<ElementParts, kElementCount> kElements = {{
     {11, false},  // eyes: 6 plain, then wide, angry, sad, closed in a smile, closed calmly
     {6, false},   // iris
     {4, false},   // nose
-    {12, false},  // mouth: 6 plain, then grin, laugh, frown, small o, shout, wavy
+    {12, false},  // mouth: 6 plain, then broad smile, laugh, frown, small o, shout, wavy
     {8, false},   // brows: 5 plain, then angry, sad, raised
     {3, true},    // beard
     {3, false},   // ears
