@@ -44,7 +44,8 @@ void drawSweat(QPainter& painter) {
 
 // Four bent strokes around a point, the sign of a swelling vein.
 void drawAngerMark(QPainter& painter) {
-    QPainterPath corner = taperedStroke(curve({2, -9}, {2, -3}, {3, -2}, {9, -2}), 1.4, 3.2, 1.4);
+    QPainterPath corner =
+        taperedStroke(curve({2.5, -11}, {2.5, -3.5}, {3.5, -2.5}, {11, -2.5}), 1.6, 3.8, 1.6);
     QPainterPath mark;
     for (int quarter = 0; quarter < 4; ++quarter)
         mark.addPath(QTransform().rotate(90.0 * quarter).map(corner));
