@@ -35,8 +35,11 @@ std::pair<int, int> rowsShown(const QImage& image, int x) {
     return {first, last};
 }
 
+// The closed eyes of the expressions, whose eye shape is empty.
+constexpr int kFirstClosedEye = 9;
+
 TEST(SampleAlignmentTest, EachEyeShapeIsAWhiteOpeningThatItsEyeLeavesClear) {
-    for (int number = 0; number < samples::partCount(kEyes); ++number) {
+    for (int number = 0; number < kFirstClosedEye; ++number) {
         const QImage shape = drawPart(kEyeShapeLayer, number);
         const QImage eye = drawPart(kEyes, number);
         int inside = 0, clear = 0;

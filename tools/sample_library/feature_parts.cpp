@@ -1,7 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Zespół Kelvaro
 // SPDX-License-Identifier: MIT
 // Nose, mouth, open mouth, brows and beard: the small features in the middle of the face.
+#include <algorithm>
 #include <array>
+#include <cmath>
+#include <numbers>
 
 #include "tools/sample_library/paint_kit.h"
 #include "tools/sample_library/part_drawers.h"
@@ -44,15 +47,24 @@ struct MouthStyle {
     double sag;    // how far the middle of the upper line lies below the corners
     double depth;  // how far the open mouth reaches below the corners; 0 for a closed mouth
     bool teeth;
+    double wave;  // height of the waves of a wavy closed line; 0 for a smooth line
 };
 
-constexpr std::array<MouthStyle, 6> kMouths = {{
-    {7, 1.2, 5.5, false},
-    {6, 2.0, 0, false},
-    {3.5, -2.5, 4.5, false},
-    {5, 0.3, 0, false},
-    {9, 1.5, 8, true},
-    {7.5, 3.0, 0, false},
+// The expression mouths follow the plain ones: a broad closed grin, laughing, frowning, a small
+// "o", shouting and a wavy, embarrassed line.
+constexpr std::array<MouthStyle, 12> kMouths = {{
+    {7, 1.2, 5.5, false, 0},
+    {6, 2.0, 0, false, 0},
+    {3.5, -2.5, 4.5, false, 0},
+    {5, 0.3, 0, false, 0},
+    {9, 1.5, 8, true, 0},
+    {7.5, 3.0, 0, false, 0},
+    {10, 4.0, 0, false, 0},
+    {9.5, 1.0, 8.5, false, 0},
+    {6.5, -3.0, 0, false, 0},
+    {3.5, -4.5, 4, false, 0},
+    {8, -4.0, 8.5, true, 0},
+    {8, 0, 0, false, 1.3},
 }};
 
 constexpr QColor kLipLine{126, 70, 66};
@@ -64,12 +76,17 @@ struct BrowStyle {
     double arch, width;
 };
 
-constexpr std::array<BrowStyle, 5> kBrows = {{
+// The expression brows follow the plain ones; they sit a little lower, so that a fringe does not
+// hide what they say.
+constexpr std::array<BrowStyle, 8> kBrows = {{
     {-8, 1, -29, 2, 4, 2.4},
     {-8, 0, -30, 0, 1.5, 3.6},
     {-8, 3, -29, -2, 2, 2.8},
     {-8, -3, -29, 3, 2, 2.4},
     {-11, 0, -25, 0, 3, 2.0},
+    {-6, 7, -29, -1, -1, 3.4},  // angry: the inner ends pulled down
+    {-7, 0, -29, 6, -1, 3.0},   // sad: the inner ends raised
+    {-8, 0, -29, 1, 5, 2.8},    // raised in surprise
 }};
 
 const MouthStyle& mouthStyle(int variant) {
@@ -80,6 +97,18 @@ QPainterPath upperLine(const MouthStyle& m) {
     const double y = kMouthY + m.sag / 0.75;
     return curve({kMidX - m.halfWidth, kMouthY}, {kMidX - m.halfWidth / 2, y},
                  {kMidX + m.halfWidth / 2, y}, {kMidX + m.halfWidth, kMouthY});
+}
+
+// A closed line that waves up and down one and a half times between the corners.
+QPainterPath wavyLine(const MouthStyle& m) {
+    constexpr int kSteps = 24;
+    QPainterPath line(QPointF(kMidX - m.halfWidth, kMouthY));
+    for (int i = 1; i <= kSteps; ++i) {
+        const double t = static_cast<double>(i) / kSteps;
+        line.lineTo(kMidX - m.halfWidth + 2 * m.halfWidth * t,
+                    kMouthY - m.wave * std::sin(3.0 * std::numbers::pi * t));
+    }
+    return line;
 }
 
 QPainterPath openingOf(const MouthStyle& m) {
@@ -108,7 +137,7 @@ void drawMouth(QPainter& painter, int variant) {
     const MouthStyle& m = mouthStyle(variant);
     painter.setPen(Qt::NoPen);
     painter.setBrush(kLipLine);
-    painter.drawPath(taperedStroke(upperLine(m), 0.5, 1.6, 0.5));
+    painter.drawPath(taperedStroke(m.wave > 0 ? wavyLine(m) : upperLine(m), 0.5, 1.6, 0.5));
     if (m.depth <= 0)
         return;
     painter.setBrush(withAlpha(kLipLine, 130));
@@ -131,7 +160,8 @@ void drawOpenMouth(QPainter& painter, int variant) {
     softSpot(painter, {kMidX, kMouthY + m.depth}, m.halfWidth * 0.8, m.depth * 0.6, kTongue);
     if (m.teeth) {
         painter.setBrush(kWhite);
-        painter.drawRect(QRectF(kMidX - m.halfWidth, kMouthY - 2, 2 * m.halfWidth, 4.5));
+        const double top = kMouthY + std::min(0.0, m.sag) - 2;
+        painter.drawRect(QRectF(kMidX - m.halfWidth, top, 2 * m.halfWidth, 4.5));
     }
     painter.setClipping(false);
 }

@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Zespół Kelvaro
 // SPDX-License-Identifier: MIT
 // Headwear in three depths (behind everything, over the face, on top of everything),
-// accessories and bands. Part 000 of each is empty; the drawers see the part number less one.
+// accessories and bands; the bands after the plaster and the blush lines are the face marks.
+// Part 000 of each is empty; the drawers see the part number less one.
 #include <array>
 
 #include "tools/sample_library/paint_kit.h"
@@ -97,6 +98,8 @@ void drawAccessory(QPainter& painter, int variant) {
 }
 
 void drawBand(QPainter& painter, int variant) {
+    if (variant >= 2)
+        return drawFaceMark(painter, variant - 2);
     if (variant == 0) {
         painter.save();
         painter.translate(kMidX + 24, 116);
@@ -109,7 +112,7 @@ void drawBand(QPainter& painter, int variant) {
         return;
     }
     painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(222, 120, 124, 170));
+    painter.setBrush(withAlpha(kFlush, 170));
     for (const double side : {-1.0, 1.0})
         for (int i = 0; i < 3; ++i) {
             const QPointF at(kMidX + side * (20 + 4 * i), 116);

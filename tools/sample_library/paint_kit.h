@@ -41,6 +41,9 @@ inline constexpr QColor kHair{226, 212, 190};
 inline constexpr QColor kHairShade{196, 178, 156};
 inline constexpr QColor kBrowColour{112, 88, 78};
 inline constexpr QColor kRibbon{232, 176, 186};
+inline constexpr QColor kFlush{222, 120, 124};  // blush lines and the marks of feeling
+inline constexpr QColor kDrop{226, 238, 250};   // tears and sweat
+inline constexpr QColor kDropLine{112, 140, 178};
 
 // A transparent 230x230 part image whose painter is set up for canvas coordinates.
 class PartCanvas {

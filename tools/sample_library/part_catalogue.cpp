@@ -16,21 +16,21 @@ struct ElementParts {
 };
 
 constexpr std::array<ElementParts, kElementCount> kElements = {{
-    {4, false},  // face
-    {3, false},  // neck
-    {6, false},  // eyes
-    {6, false},  // iris
-    {4, false},  // nose
-    {6, false},  // mouth
-    {5, false},  // brows
-    {3, true},   // beard
-    {3, false},  // ears
-    {8, false},  // front hair
-    {6, false},  // back hair
-    {6, false},  // clothes
-    {4, true},   // headwear
-    {3, true},   // accessory
-    {3, true},   // band
+    {4, false},   // face
+    {3, false},   // neck
+    {11, false},  // eyes: 6 plain, then wide, angry, sad, closed in a smile, closed calmly
+    {6, false},   // iris
+    {4, false},   // nose
+    {12, false},  // mouth: 6 plain, then broad smile, laugh, frown, small o, shout, wavy
+    {8, false},   // brows: 5 plain, then angry, sad, raised
+    {3, true},    // beard
+    {3, false},   // ears
+    {8, false},   // front hair
+    {6, false},   // back hair
+    {6, false},   // clothes
+    {4, true},    // headwear
+    {3, true},    // accessory
+    {7, true},    // band: plaster, blush lines, then blush, tears, sweat, anger mark
 }};
 
 constexpr std::array<PartDrawer, kLayerCount> kDrawers = {

@@ -50,6 +50,10 @@ void drawHatMiddle(QPainter& painter, int variant);
 void drawAccessory(QPainter& painter, int variant);
 void drawBand(QPainter& painter, int variant);
 
+// Marks of feeling over the face, drawn as bands: 0 blush, 1 tears, 2 a sweat drop, 3 an anger
+// mark; any other mark stays empty.
+void drawFaceMark(QPainter& painter, int mark);
+
 }  // namespace kelvaro::samples
 
 namespace kelvaro::samples {
