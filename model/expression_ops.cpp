@@ -2,29 +2,51 @@
 // SPDX-License-Identifier: MIT
 #include "model/expression_ops.h"
 
+#include <array>
 #include <string_view>
 #include <utility>
 
 namespace kelvaro {
 namespace {
 
-// An expression of the basic set: its name and what it changes.
-struct BasicExpression {
-    std::string_view name;  // UTF-8
-    ElementOverrides overrides;
+// One element's own part in an expression of the basic set.
+struct BasicPart {
+    int element;
+    int part;
 };
 
-// The basic set, in the order it is added. The overrides wait for the sample parts drawn for
-// these faces: until then each starts as the base does.
-const std::array<BasicExpression, 7> kBasicExpressions = {{
-    {"Radość", {}},
-    {"Śmiech", {}},
-    {"Smutek", {}},
-    {"Złość", {}},
-    {"Zaskoczenie", {}},
-    {"Zawstydzenie", {}},
-    {"Sen", {}},
+// An expression of the basic set: its name and the parts it shows in place of the base's, each at
+// the base's place.
+struct BasicExpression {
+    std::string_view name;  // UTF-8
+    std::array<BasicPart, 4> parts;
+};
+
+constexpr BasicPart kNone{-1, 0};
+
+// The basic set, in the order it is added, for the sample library's expression parts: eyes 6 wide,
+// 7 angry, 8 sad, 9 closed in a smile, 10 closed calmly; brows 5 angry, 6 sad, 7 raised; mouths 6
+// broad smile, 7 laugh, 8 frown, 9 small "o", 10 shout, 11 wavy; band marks 3 blush, 4 tears,
+// 6 anger mark. With the base, the eight faces of a character.
+constexpr std::array<BasicExpression, 7> kBasicExpressions = {{
+    {"Radość", {{{kEyes, 9}, {kMouth, 6}, kNone, kNone}}},
+    {"Śmiech", {{{kEyes, 9}, {kBrows, 7}, {kMouth, 7}, kNone}}},
+    {"Smutek", {{{kEyes, 8}, {kBrows, 6}, {kMouth, 8}, {kBand, 4}}}},
+    {"Złość", {{{kEyes, 7}, {kBrows, 5}, {kMouth, 10}, {kBand, 6}}}},
+    {"Zaskoczenie", {{{kEyes, 6}, {kBrows, 7}, {kMouth, 9}, kNone}}},
+    {"Zawstydzenie", {{{kEyes, 8}, {kBrows, 6}, {kMouth, 11}, {kBand, 3}}}},
+    {"Sen", {{{kEyes, 10}, kNone, kNone, kNone}}},
 }};
+
+// The overrides of `basic`: its parts, placed as the base places the element.
+ElementOverrides overridesOf(const BasicExpression& basic) {
+    ElementOverrides overrides{};
+    for (const BasicPart& part : basic.parts) {
+        if (isValidElement(part.element))
+            overrides[static_cast<std::size_t>(part.element)] = ElementOverride{part.part, 0, 0, 0};
+    }
+    return overrides;
+}
 
 int expressionCount(const ExpressionSet& set) {
     return static_cast<int>(set.expressions.size());
@@ -110,7 +132,7 @@ bool addBasicExpressions(ExpressionSet& set) {
     for (const BasicExpression& basic : kBasicExpressions) {
         if (expressionCount(set) >= kMaxExpressions)
             break;
-        set.expressions.push_back({std::string(basic.name), basic.overrides});
+        set.expressions.push_back({std::string(basic.name), overridesOf(basic)});
         added = true;
     }
     return added;

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Zespół Kelvaro
 // SPDX-License-Identifier: MIT
 // The expression parts of the sample library: each shows on the canvas in its element's base
-// colour, closed eyes hide the iris, and every expression names parts that exist.
+// colour, closed eyes hide the iris, and the basic set of expressions names parts that exist.
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -11,7 +11,8 @@
 #include "imaging/layer_bounds.h"
 #include "imaging/main_tone.h"
 #include "model/layer_tables.h"
-#include "tools/sample_library/expression_parts.h"
+#include "model/expression_ops.h"
+#include "tools/sample_library/sample_library.h"
 
 namespace kelvaro {
 namespace {
@@ -76,17 +77,24 @@ TEST(ExpressionPartsTest, ClosedEyesLeaveTheEyeShapeEmptySoTheIrisDisappears) {
     }
 }
 
-TEST(ExpressionPartsTest, EveryExpressionNamesExistingPartsAndLooksDifferent) {
-    std::set<samples::FaceParts> faces;
-    for (const samples::ExpressionParts& expression : samples::kExpressionParts) {
-        SCOPED_TRACE(std::string(expression.name));
-        EXPECT_LT(expression.eyes, samples::partCount(kEyes));
-        EXPECT_LT(expression.brows, samples::partCount(kBrows));
-        EXPECT_LT(expression.mouth, samples::partCount(kMouth));
-        EXPECT_LT(expression.band, samples::partCount(kBand));
-        faces.insert(samples::withExpression(samples::FaceParts{}, expression));
+// "Zestaw podstawowy" is made for these parts: each of its expressions shows parts the library
+// has, and no two faces of the set look alike.
+TEST(ExpressionPartsTest, TheBasicSetNamesExistingPartsAndLooksDifferent) {
+    ExpressionSet set;
+    ASSERT_TRUE(addBasicExpressions(set));
+    std::set<samples::FaceParts> faces = {samples::FaceParts{}};
+    for (const Expression& expression : set.expressions) {
+        SCOPED_TRACE(expression.name);
+        samples::FaceParts face{};
+        for (int element = 0; element < kElementCount; ++element) {
+            if (const auto& change = expression.overrides[static_cast<std::size_t>(element)]) {
+                EXPECT_LT(change->part, samples::partCount(element)) << element;
+                face[static_cast<std::size_t>(element)] = change->part;
+            }
+        }
+        faces.insert(face);
     }
-    EXPECT_EQ(faces.size(), samples::kExpressionParts.size());
+    EXPECT_EQ(faces.size(), set.expressions.size() + 1);
 }
 
 }  // namespace
