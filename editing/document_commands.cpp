@@ -6,10 +6,13 @@
 
 #include "editing/portrait_editor.h"
 #include "model/document_file.h"
+#include "model/face_sheet.h"
 #include "model/portrait_export.h"
 
 namespace kelvaro {
 namespace {
+
+constexpr std::string_view kPictureNotSaved = "画像ファイルの保存に失敗しました";
 
 bool isDocumentFile(const std::filesystem::path& file) {
     return file.extension() == ".kelvaro";
@@ -64,11 +67,25 @@ bool PortraitEditor::exportPortrait(const std::filesystem::path& file) {
     const std::string recipe = writeDocumentJson(documentOf(m_state));
     const FileResult written = kelvaro::exportPortrait(*canvas, m_state.sizeChoice, file, recipe);
     if (!written) {
-        report(QString::fromStdString(
-            fileFailureMessage("画像ファイルの保存に失敗しました", file, written)));
+        report(QString::fromStdString(fileFailureMessage(kPictureNotSaved, file, written)));
         return false;
     }
     markSaved();
+    return true;
+}
+
+bool PortraitEditor::exportFaceSheet(const std::filesystem::path& file, const SheetLayout& layout,
+                                     Backdrop backdrop) {
+    endGesture();
+    const DocumentFile document = documentOf(m_state);
+    const PortraitImage sheet =
+        faceSheet(document.portrait, m_state.baseDirectory, m_state.partCache, layout, backdrop);
+    const FileResult written = writePictureFile(
+        file, imageFileBytes(sheet, ExportFormat::Png, writeDocumentJson(document)));
+    if (!written) {
+        report(QString::fromStdString(fileFailureMessage(kPictureNotSaved, file, written)));
+        return false;
+    }
     return true;
 }
 

@@ -27,6 +27,7 @@
 #include "model/part_library.h"
 #include "model/portrait_document.h"
 #include "model/portrait_state.h"
+#include "model/sheet_layouts.h"
 #include "model/shown_change.h"
 
 class QUndoStack;
@@ -161,6 +162,12 @@ public:
     bool saveDocument(const std::filesystem::path& file);
     // "Zapisz": the portrait as shown at the chosen size, PNG (with its recipe) or BMP.
     bool exportPortrait(const std::filesystem::path& file);
+    // "Zapisz arkusz twarzy…": the base and each expression on one PNG face sheet of `layout`
+    // (a layout with its own face size), with the wall or without, carrying the portrait's recipe
+    // so that opening the sheet gives back the portrait with its expressions; false, reported,
+    // when it cannot be written. The saved flag is left alone.
+    bool exportFaceSheet(const std::filesystem::path& file, const SheetLayout& layout,
+                         Backdrop backdrop);
 
 signals:
     void changed(kelvaro::ChangeSet what);

@@ -26,8 +26,11 @@ void PartPreview::composeWithPart(int part, CanvasPixels& out) {
     composePortrait(m_state, out);
 }
 
-void PartPreview::compose(CanvasPixels& out) const {
-    composePortrait(m_state, out);
+void PartPreview::compose(CanvasPixels& out, Backdrop backdrop) const {
+    if (backdrop == Backdrop::Opaque)
+        composePortrait(m_state, out);
+    else
+        composeLayers(m_state, out);
 }
 
 }  // namespace kelvaro

@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <optional>
 
+#include "imaging/export.h"
 #include "imaging/pixels.h"
 #include "model/portrait_document.h"
 #include "model/portrait_state.h"
@@ -33,8 +34,9 @@ public:
     // would show it after stepping to that part.
     void composeWithPart(int part, CanvasPixels& out);
 
-    // Composes the document shown, as the canvas shows it.
-    void compose(CanvasPixels& out) const;
+    // Composes the document shown, as the canvas shows it (Opaque) or its layers alone
+    // (Transparent).
+    void compose(CanvasPixels& out, Backdrop backdrop = Backdrop::Opaque) const;
 
 private:
     PortraitState m_state;

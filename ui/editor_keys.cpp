@@ -25,7 +25,7 @@ struct EditorCommand {
 
 constexpr QKeyCombination kNoKey{};
 
-const std::array<EditorCommand, 9> kEditorCommands = {{
+const std::array<EditorCommand, 10> kEditorCommands = {{
     {"Cofnij", {Qt::CTRL | Qt::Key_Z, kNoKey}, &CKelvaroDlg::onUndo, Caption::UndoText},
     {"Ponów",
      {Qt::CTRL | Qt::SHIFT | Qt::Key_Z, Qt::CTRL | Qt::Key_Y},
@@ -43,6 +43,10 @@ const std::array<EditorCommand, 9> kEditorCommands = {{
      {Qt::CTRL | Qt::SHIFT | Qt::Key_S, kNoKey},
      &CKelvaroDlg::onSavePortraitAs,
      Caption::Plain},
+    {"Zapisz arkusz twarzy…",
+     {Qt::CTRL | Qt::Key_E, kNoKey},
+     &CKelvaroDlg::onSaveFaceSheet,
+     Caption::Plain},
     {"Galeria części",
      {QKeyCombination(Qt::Key_F3), kNoKey},
      &CKelvaroDlg::onGallery,
@@ -53,7 +57,7 @@ const std::array<EditorCommand, 9> kEditorCommands = {{
 }};
 
 // Groups of the menu, separated by a line.
-constexpr std::array<std::size_t, 4> kGroupEnds = {2, 5, 8, 9};
+constexpr std::array<std::size_t, 4> kGroupEnds = {2, 6, 9, 10};
 
 // "Cofnij: Generuj", or the plain caption when there is no step to name.
 QString captionOf(const EditorCommand& command, const QUndoStack& history) {

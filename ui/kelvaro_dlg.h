@@ -13,6 +13,7 @@
 #include "editing/portrait_editor.h"
 #include "ui/document_commands.h"
 #include "ui/editor_controls.h"
+#include "ui/face_sheet_dialog.h"
 #include "ui/scroll_adapter.h"
 
 class QScrollBar;
@@ -57,6 +58,7 @@ public:
     void onOpenPortrait() { openWithDialog(*this, m_editor); }
     void onSavePortrait() { saveDocument(*this, m_editor); }
     void onSavePortraitAs() { saveDocumentAs(*this, m_editor); }
+    void onSaveFaceSheet() { exportFaceSheetWithDialog(*this, m_editor); }
     void onUndo() { m_editor.undo(); }
     void onRedo() { m_editor.redo(); }
 

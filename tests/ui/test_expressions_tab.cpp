@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
+#include <QImage>
 #include <QTest>
 #include <QUndoStack>
 
@@ -12,6 +14,7 @@
 #include "tests/ui/editor_fixture.h"
 #include "ui/companion_window.h"
 #include "ui/expressions_tab.h"
+#include "ui/face_sheet_dialog.h"
 #include "ui/gallery_cells.h"
 #include "ui/gallery_renderer.h"
 #include "ui/gallery_view.h"
@@ -67,6 +70,36 @@ TEST(ExpressionsTab, F5CardsShowEachFaceAndChooseTheFaceEdited) {
     editor.portrait().undo();
     ASSERT_TRUE(QTest::qWaitFor([&] { return tab->upToDate(); }, kPatienceMs));
     EXPECT_EQ(tab->cells().count(), 9);
+}
+
+// Ctrl+E: the sheet dialog's filter chooses the layout and its box leaves out the wall; the sheet
+// carries the portrait, so opening it gives back the expressions.
+TEST(ExpressionsTab, CtrlESavesTheChosenSheetThatOpensAgainWithItsExpressions) {
+    TempFolder folder;
+    EditorFixture editor;
+    editor.open();
+    editor.portrait().addBasicExpressions();
+    const ExpressionSet expressions = editor.state().expressions;
+    const auto file = folder.path() / "aktor";
+    editor.modals().expect([&](QWidget* window) {
+        auto* dialog = qobject_cast<FaceSheetDialog*>(window);
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->selectedNameFilter(),
+                  QStringLiteral("RPG Maker MZ/MV (4×2, 144 px) (*.png)"));
+        dialog->selectNameFilter(dialog->nameFilters().at(1));
+        dialog->transparentBox()->setChecked(true);
+        typeFileNameAndAccept(dialog, QString::fromStdString(file.string()));
+    });
+    activateWindowOf(&editor.dialog());
+    editor.press(Qt::CTRL | Qt::Key_E);
+    ASSERT_TRUE(editor.modals().allHandled());
+    const QImage sheet(QString::fromStdString(file.string() + ".png"));
+    EXPECT_EQ(sheet.size(), QSize(384, 192));
+    EXPECT_EQ(qAlpha(sheet.pixel(0, 0)), 0);  // no wall
+
+    editor.portrait().addExpression(QStringLiteral("Inna"));
+    ASSERT_TRUE(editor.portrait().openDocument(file.string() + ".png"));
+    EXPECT_EQ(editor.state().expressions.expressions, expressions.expressions);
 }
 
 }  // namespace

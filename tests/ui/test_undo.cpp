@@ -232,6 +232,7 @@ TEST(Undo, TheWindowMenuNamesTheStepsAndTheirKeys) {
         {"Otwórz portret…\tCtrl+O", true},
         {"Zapisz portret\tCtrl+S", true},
         {"Zapisz portret jako…\tCtrl+Shift+S", true},
+        {"Zapisz arkusz twarzy…\tCtrl+E", true},
         {"Galeria części\tF3", true},
         {"Kolory\tF4", true},
         {"Miny\tF5", true},
