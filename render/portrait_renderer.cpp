@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "render/portrait_renderer.h"
 
+#include <algorithm>
+
 #include "model/document_file.h"
 #include "model/portrait_commands.h"
 #include "model/portrait_export.h"
@@ -94,6 +96,27 @@ bool PortraitRenderer::drawFrom(const PortraitDocument& base, std::span<const in
         return false;
     m_drawnFrom = colours ? nullptr : &base;
     return draw(elements, seed, failure, colours);
+}
+
+bool PortraitRenderer::showFace(const PortraitDocument& document, int face, std::string& failure) {
+    PortraitDocument shown = document;
+    shown.expressions.edited = face;
+    return show(shown, failure);
+}
+
+std::vector<PortraitImage> PortraitRenderer::facePictures(const PortraitDocument& document,
+                                                          int edge, Backdrop backdrop, int count,
+                                                          std::string& failure) {
+    const int faces =
+        std::min(static_cast<int>(document.expressions.expressions.size()) + 1, count);
+    std::vector<PortraitImage> pictures(static_cast<std::size_t>(faces));
+    // The last face first, so that the base is shown at the end.
+    for (int face = faces - 1; face >= 0; --face) {
+        if (!showFace(document, face, failure))
+            return {};
+        pictures[static_cast<std::size_t>(face)] = picture(edge, backdrop);
+    }
+    return pictures;
 }
 
 PortraitImage PortraitRenderer::picture(int edge, Backdrop backdrop) {

@@ -76,6 +76,16 @@ public:
     bool drawFrom(const PortraitDocument& base, std::span<const int> elements, std::uint64_t seed,
                   std::string& failure, const CastColours* colours = nullptr);
 
+    // Shows face `face` of `document` (0 the base, k its k-th expression) as the editor shows it
+    // while that face is edited; only the layers the face changes are reloaded.
+    bool showFace(const PortraitDocument& document, int face, std::string& failure);
+
+    // The faces of `document` (the base first, then each expression, at most `count`), each as
+    // picture() draws it; the renderer shows the base afterwards. Empty, with `failure` holding
+    // the line to report, when a face cannot be shown.
+    std::vector<PortraitImage> facePictures(const PortraitDocument& document, int edge,
+                                            Backdrop backdrop, int count, std::string& failure);
+
     // The shown portrait scaled to `edge`, with the wall (Opaque) or without (Transparent).
     PortraitImage picture(int edge, Backdrop backdrop);
 

@@ -69,7 +69,7 @@ std::optional<std::vector<int>> locksOf(std::string_view text) {
     return elements;
 }
 
-const std::array<OptionInfo, 14> kOptions = {{
+const std::array<OptionInfo, 16> kOptions = {{
     {"--help", "-h", "", "Print this text and exit.",
      [](Options& o, std::string_view) -> std::optional<std::string> {
          o.help = true;
@@ -116,7 +116,6 @@ const std::array<OptionInfo, 14> kOptions = {{
          const auto count = numberOf<int>(v);
          if (!count || *count < 1 || *count > 1'000'000)
              return badValue("--random", v);
-         o.mode = Mode::Cast;
          o.count = *count;
          return std::nullopt;
      }},
@@ -162,8 +161,21 @@ const std::array<OptionInfo, 14> kOptions = {{
      [](Options& o, std::string_view v) -> std::optional<std::string> {
          if (!sheetLayoutNamed(v))
              return badValue("--sheet", v);
-         o.mode = Mode::Sheet;
          o.sheet = std::string(v);
+         return std::nullopt;
+     }},
+    {"--expressions", "", "",
+     "Render the PORTRAIT's faces, the base (Neutralna) and then each expression: each into the "
+     "folder OUT under its name, or with --sheet on one sheet.",
+     [](Options& o, std::string_view) -> std::optional<std::string> {
+         o.expressions = true;
+         return std::nullopt;
+     }},
+    {"--expressions-from", "", "TEMPLATE",
+     "Give each drawn portrait the expressions of TEMPLATE and write each as a face sheet "
+     "(needs --random and --sheet).",
+     [](Options& o, std::string_view v) -> std::optional<std::string> {
+         o.expressionsFrom = pathOf(v);
          return std::nullopt;
      }},
     {"--jobs", "-j", "N", "Render N portraits at a time (default: one per core).",
@@ -184,44 +196,72 @@ const OptionInfo* optionNamed(std::string_view name) {
     return nullptr;
 }
 
-// A size the sheet's layout does not allow, or more portraits than it has cells.
+// What the options ask for: a cast, a face sheet, faces or portraits.
+Mode modeOf(const Options& o) {
+    const bool sheet = !o.sheet.empty();
+    if (o.count > 0)
+        return o.expressionsFrom ? Mode::CastSheets : Mode::Cast;
+    if (o.expressions)
+        return sheet ? Mode::FaceSheet : Mode::Faces;
+    return sheet ? Mode::Sheet : Mode::Portraits;
+}
+
+// A size the sheet's layout does not allow, or more portraits than it has cells (the faces of
+// one portrait are cut to the layout's cells instead).
 std::optional<std::string> sheetConflictIn(const Options& o) {
     const SheetLayout layout = *sheetLayoutNamed(o.sheet);  // checked when --sheet was read
     if (layout.cell != 0 && o.size && *o.size != layout.cell)
         return "このシートの顔の大きさは " + std::to_string(layout.cell) +
                " ピクセルに決まっています: --size " + std::to_string(*o.size);
     const auto count = o.portraits.size();
-    if (count > static_cast<std::size_t>(layout.cells()))
+    if (o.mode == Mode::Sheet && count > static_cast<std::size_t>(layout.cells()))
         return "シートに入るポートレートは " + std::to_string(layout.cells()) +
                " 個までです: " + std::to_string(count) + " 個";
     return std::nullopt;
 }
 
+// --expressions and --expressions-from with the options they need or exclude.
+std::optional<std::string> expressionConflictIn(const Options& o) {
+    if (o.expressions && o.count > 0)
+        return "--expressions は --random と一緒に使えません";
+    if (o.expressionsFrom && o.count == 0)
+        return "--expressions-from は --random と一緒に使います";
+    if (o.expressionsFrom && o.sheet.empty())
+        return "--expressions-from には --sheet が必要です";
+    if (o.count > 0 && !o.sheet.empty() && !o.expressionsFrom)
+        return "--random と --sheet は --expressions-from と一緒に使います";
+    if (o.expressions && o.portraits.size() > 1)
+        return "--expressions に指定できるポートレートファイルは 1 個です: " +
+               std::to_string(o.portraits.size()) + " 個";
+    return std::nullopt;
+}
+
 // The checks that need every option: one line for the first thing missing or in conflict.
 std::optional<std::string> conflictIn(const Options& o) {
+    const bool cast = o.count > 0;
     if (o.help)
         return std::nullopt;
     if (o.output.empty())
         return "出力先が指定されていません: -o";
-    if (o.mode == Mode::Cast && !o.seed)
+    if (cast && !o.seed)
         return "--random には --seed が必要です";
-    if (o.mode != Mode::Cast && (o.seed || o.base || o.locks))
+    if (!cast && (o.seed || o.base || o.locks))
         return "--seed, --base, --lock は --random と一緒に使います";
-    if (o.mode != Mode::Cast && o.colours)
+    if (!cast && o.colours)
         return "--colours は --random と一緒に使います";
     if (o.palettes && !o.colours)
         return "--palettes は --colours と一緒に使います";
-    if (o.mode == Mode::Cast && !o.portraits.empty())
+    if (auto conflict = expressionConflictIn(o))
+        return conflict;
+    if (cast && !o.portraits.empty())
         return "--random にポートレートファイルは指定できません: " + o.portraits.front().string();
-    if (o.mode != Mode::Cast && o.portraits.empty())
+    if (!cast && o.portraits.empty())
         return "ポートレートファイルが指定されていません";
     if (o.transparent && o.format == ExportFormat::Bmp)
         return "透過画像はPNG形式でのみ保存できます: --transparent";
-    if (o.mode == Mode::Sheet && o.format == ExportFormat::Bmp)
+    if (!o.sheet.empty() && o.format == ExportFormat::Bmp)
         return "シートはPNG形式でのみ保存できます: --format bmp";
-    if (o.mode == Mode::Sheet)
-        return sheetConflictIn(o);
-    return std::nullopt;
+    return o.sheet.empty() ? std::nullopt : sheetConflictIn(o);
 }
 
 }  // namespace
@@ -264,6 +304,7 @@ std::variant<Options, std::string> parseOptions(std::span<const std::string> arg
         if (auto error = info->set(options, value))
             return *error;
     }
+    options.mode = modeOf(options);
     if (auto conflict = conflictIn(options))
         return *conflict;
     return options;
@@ -279,12 +320,18 @@ std::string helpText() {
         "                 -o FOLDER\n"
         "  kelvaro-render [--library DIR] --sheet mz|mv|vxace|rm2000|COLSxROWS [--size N]\n"
         "                 -o SHEET.png PORTRAIT...\n"
+        "  kelvaro-render [--library DIR] --expressions [--sheet LAYOUT] [--size N]\n"
+        "                 -o FOLDER|SHEET.png PORTRAIT\n"
+        "  kelvaro-render [--library DIR] --random COUNT --seed S\n"
+        "                 --expressions-from TEMPLATE --sheet LAYOUT -o FOLDER\n"
         "\n"
         "kelvaro-render renders Kelvaro portraits without a window, with exactly the pixels the\n"
         "editor's \"Zapisz\" writes. A PORTRAIT is a .kelvaro document or a PNG saved by Kelvaro.\n"
         "With one PORTRAIT, OUT is the file to write (unless it is a folder); with several, OUT\n"
         "is a folder and each portrait is written there under its own name. Drawn portraits are\n"
-        "named 0001.png, 0002.png, ...; each PNG carries its recipe and its seed.\n"
+        "named 0001.png, 0002.png, ...; each PNG carries its recipe and its seed. The faces of a\n"
+        "portrait with expressions are named Neutralna.png (the base) and after each expression;\n"
+        "a sheet of faces carries the portrait's recipe with its expressions.\n"
         "\n"
         "Sheets (cells left to right, top to bottom; empty cells transparent):\n";
     for (const SheetLayout& layout : namedSheetLayouts()) {

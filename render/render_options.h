@@ -17,9 +17,12 @@
 namespace kelvaro::render {
 
 enum class Mode {
-    Portraits,  // each PORTRAIT to a file
-    Cast,       // --random: COUNT drawn portraits to a folder
-    Sheet,      // --sheet: the PORTRAITs laid out on one face sheet
+    Portraits,   // each PORTRAIT to a file
+    Cast,        // --random: COUNT drawn portraits to a folder
+    Sheet,       // --sheet: the PORTRAITs laid out on one face sheet
+    Faces,       // --expressions: each face of the PORTRAIT to a file in the folder OUT
+    FaceSheet,   // --expressions --sheet: the faces of the PORTRAIT on one face sheet
+    CastSheets,  // --random --expressions-from --sheet: a face sheet per drawn character
 };
 
 struct Options {
@@ -38,7 +41,9 @@ struct Options {
     bool colours = false;                           // --colours: drawn portraits draw colours too
     std::optional<std::filesystem::path> palettes;  // --palettes: another palette folder
     std::string sheet;                              // --sheet layout, as given
-    int threads = 0;                                // 0: one per core
+    bool expressions = false;                       // --expressions: the PORTRAIT's faces
+    std::optional<std::filesystem::path> expressionsFrom;  // the template whose faces casts take
+    int threads = 0;                                       // 0: one per core
 };
 
 // The options of `arguments` (without the program name), or the one line that says what is wrong.

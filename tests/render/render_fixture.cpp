@@ -2,10 +2,13 @@
 // SPDX-License-Identifier: MIT
 #include "tests/render/render_fixture.h"
 
+#include <gtest/gtest.h>
+
 #include <stdexcept>
 
 #include "io/file_boundary.h"
 #include "model/document_file.h"
+#include "model/expression_ops.h"
 #include "render/portrait_renderer.h"
 #include "tests/support/render_process.h"
 
@@ -34,12 +37,33 @@ PortraitDocument variedPortrait(int variant) {
     return document;
 }
 
-void writePortrait(const std::filesystem::path& file, int variant) {
-    DocumentFile document;
-    document.portrait = variedPortrait(variant);
+PortraitDocument expressivePortrait(int variant, const std::vector<std::string>& names) {
+    const std::array<std::pair<int, ElementOverride>, 3> changes = {{
+        {kEyes, {1, 3, -2, 10}},
+        {kMouth, {2, 0, 1, 0}},
+        {kBrows, {0, 0, -4, 350}},
+    }};
+    PortraitDocument document = variedPortrait(variant);
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        addExpression(document.expressions, names[i]);
+        const auto& [element, change] = changes[i % changes.size()];
+        document.expressions.expressions.back().overrides[static_cast<std::size_t>(element)] =
+            change;
+    }
+    document.expressions.edited = 0;
+    return document;
+}
+
+void writeDocument(const std::filesystem::path& file, const PortraitDocument& document) {
+    DocumentFile written;
+    written.portrait = document;
     std::filesystem::create_directories(file.parent_path());
-    if (!writeDocumentFile(file, document))
+    if (!writeDocumentFile(file, written))
         throw std::runtime_error("cannot write " + file.string());
+}
+
+void writePortrait(const std::filesystem::path& file, int variant) {
+    writeDocument(file, variedPortrait(variant));
 }
 
 DocumentFile documentIn(const std::filesystem::path& file) {
@@ -47,6 +71,16 @@ DocumentFile documentIn(const std::filesystem::path& file) {
     if (!std::holds_alternative<DocumentFile>(read))
         throw std::runtime_error("no document in " + file.string());
     return std::get<DocumentFile>(std::move(read));
+}
+
+QString q(const std::filesystem::path& file) {
+    return toQtPath(file);
+}
+
+void expectSuccess(const RenderResult& result) {
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(result.err, "");
+    EXPECT_EQ(result.out, "");
 }
 
 QStringList onSample(const QStringList& arguments) {

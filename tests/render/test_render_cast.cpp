@@ -18,21 +18,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
-QString q(const fs::path& file) {
-    return toQtPath(file);
-}
-
 // Every file of `folder` by name, with its bytes.
 std::map<std::string, std::string> filesIn(const fs::path& folder) {
     std::map<std::string, std::string> files;
     for (const auto& entry : fs::directory_iterator(folder))
         files[entry.path().filename().string()] = readBytes(entry.path());
     return files;
-}
-
-void expectSuccess(const RenderResult& result) {
-    EXPECT_EQ(result.exitCode, 0) << result.err;
-    EXPECT_EQ(result.err, "");
 }
 
 int highestPart(int element) {

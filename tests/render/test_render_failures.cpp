@@ -17,10 +17,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-QString q(const fs::path& file) {
-    return toQtPath(file);
-}
-
 std::vector<std::string> linesOf(const std::string& text) {
     std::vector<std::string> lines;
     std::size_t at = 0;

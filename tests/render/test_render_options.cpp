@@ -43,6 +43,29 @@ TEST(RenderOptions, ValuesOfEveryOption) {
     EXPECT_EQ(std::get<Options>(sheet).mode, Mode::Sheet);
     EXPECT_EQ(std::get<Options>(sheet).sheet, "rm2000");
     EXPECT_TRUE(std::get<Options>(parse({"--help"})).help);
+
+    // Each way of rendering is picked by its options, in any order.
+    struct Row {
+        std::vector<std::string> arguments;
+        Mode mode;
+    };
+    const std::vector<Row> modes = {
+        {{"-o", "x", "a", "b"}, Mode::Portraits},
+        {{"--random", "2", "--seed", "1", "-o", "x"}, Mode::Cast},
+        {{"-o", "x", "--sheet", "mz", "a"}, Mode::Sheet},
+        {{"--expressions", "-o", "x", "a"}, Mode::Faces},
+        {{"--sheet", "2x1", "-o", "x", "a", "--expressions"}, Mode::FaceSheet},
+        {{"--sheet", "mz", "--expressions-from", "t.kelvaro", "--random", "2", "--seed", "1", "-o",
+          "x"},
+         Mode::CastSheets},
+    };
+    for (const Row& row : modes) {
+        const auto picked = parse(row.arguments);
+        ASSERT_TRUE(std::holds_alternative<Options>(picked)) << std::get<std::string>(picked);
+        EXPECT_EQ(std::get<Options>(picked).mode, row.mode) << row.arguments.front();
+    }
+    EXPECT_EQ(std::get<Options>(parse(modes.back().arguments)).expressionsFrom,
+              std::filesystem::path("t.kelvaro"));
 }
 
 TEST(RenderOptions, EveryMistakeIsOneLine) {
@@ -86,6 +109,24 @@ TEST(RenderOptions, EveryMistakeIsOneLine) {
          "透過画像はPNG形式でのみ保存できます: --transparent"},
         {{"--sheet", "mz", "--format", "bmp", "-o", "x", "a"},
          "シートはPNG形式でのみ保存できます: --format bmp"},
+        {{"--expressions", "--sheet", "mz", "--format", "bmp", "-o", "x", "a"},
+         "シートはPNG形式でのみ保存できます: --format bmp"},
+        {{"--expressions", "--random", "2", "--seed", "1", "-o", "x"},
+         "--expressions は --random と一緒に使えません"},
+        {{"--expressions-from", "t", "-o", "x", "a"},
+         "--expressions-from は --random と一緒に使います"},
+        {{"--random", "2", "--seed", "1", "--expressions-from", "t", "-o", "x"},
+         "--expressions-from には --sheet が必要です"},
+        {{"--random", "2", "--seed", "1", "--sheet", "mz", "-o", "x"},
+         "--random と --sheet は --expressions-from と一緒に使います"},
+        {{"--expressions", "-o", "x", "a", "b"},
+         "--expressions に指定できるポートレートファイルは 1 個です: 2 個"},
+        {{"--expressions", "--sheet", "vxace", "--size", "144", "-o", "x", "a"},
+         "このシートの顔の大きさは 96 ピクセルに決まっています: --size 144"},
+        {{"--expressions=yes", "-o", "x", "a"},
+         "オプションの値が正しくありません: --expressions yes"},
+        {{"--random", "2", "--seed", "1", "-o", "x", "--expressions-from"},
+         "オプションに値がありません: --expressions-from"},
     };
     for (const Row& row : rows) {
         const auto parsed = parse(row.arguments);
@@ -97,9 +138,11 @@ TEST(RenderOptions, EveryMistakeIsOneLine) {
 TEST(RenderOptions, HelpNamesEveryOptionAndLayout) {
     const std::string help = helpText();
     for (const char* word :
-         {"--library", "--size", "--transparent", "--format", "-o, --output", "--random", "--seed",
-          "--base", "--lock", "--colours", "--palettes", "--sheet", "-j, --jobs", "-h, --help",
-          "576x288", "384x192", "192x192", "S+i"})
+         {"--library",  "--size",  "--transparent", "--format",      "-o, --output",
+          "--random",   "--seed",  "--base",        "--lock",        "--colours",
+          "--palettes", "--sheet", "-j, --jobs",    "-h, --help",    "576x288",
+          "384x192",    "192x192", "S+i",           "--expressions", "--expressions-from TEMPLATE",
+          "Neutralna"})
         EXPECT_NE(help.find(word), std::string::npos) << word;
 }
 

@@ -14,19 +14,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-QString q(const fs::path& file) {
-    return toQtPath(file);
-}
-
 // The colour type byte of a PNG's header: 2 RGB, 6 RGBA.
 int pngColourType(const fs::path& file) {
     return static_cast<unsigned char>(readBytes(file).at(25));
-}
-
-void expectSuccess(const RenderResult& result) {
-    EXPECT_EQ(result.exitCode, 0) << result.err;
-    EXPECT_EQ(result.err, "");
-    EXPECT_EQ(result.out, "");
 }
 
 TEST(RenderOutput, EverySizeIsThe192CaptureScaledSmoothly) {

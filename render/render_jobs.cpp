@@ -1,0 +1,96 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
+#include "render/render_jobs.h"
+
+#include "model/portrait_export.h"
+#include "render/job_runner.h"
+#include "render/progress_bar.h"
+
+namespace kelvaro::render {
+
+namespace fs = std::filesystem;
+
+std::string saveFailure(const fs::path& file, const FileResult& failure) {
+    return failureLine(fileFailureMessage("画像ファイルの保存に失敗しました", file, failure));
+}
+
+const char* suffixOf(ExportFormat format) {
+    return format == ExportFormat::Png ? ".png" : ".bmp";
+}
+
+Backdrop backdropOf(const Options& options) {
+    return options.transparent ? Backdrop::Transparent : Backdrop::Opaque;
+}
+
+int edgeFor(const Options& options, const PortraitDocument& document) {
+    return options.size.value_or(exportEdgeLength(document.sizeChoice));
+}
+
+std::variant<DocumentFile, std::string> readPortrait(const fs::path& file) {
+    auto read = readDocumentFile(file);
+    if (const auto* failure = std::get_if<OpenFailure>(&read))
+        return failureLine(openErrorMessage(*failure, file));
+    return std::get<DocumentFile>(std::move(read));
+}
+
+std::variant<DocumentFile, std::string> showPortraitFile(PortraitRenderer& renderer,
+                                                         const fs::path& file) {
+    auto read = readPortrait(file);
+    if (const auto* document = std::get_if<DocumentFile>(&read)) {
+        std::string failure;
+        if (!renderer.show(document->portrait, failure))
+            return failure;
+    }
+    return read;
+}
+
+std::optional<std::string> makeFolder(const fs::path& folder) {
+    std::error_code error;
+    fs::create_directories(folder, error);
+    if (!error && !fs::is_directory(folder, error))
+        error = std::make_error_code(std::errc::not_a_directory);
+    if (!error)
+        return std::nullopt;
+    return failureLine(fileFailureMessage("出力フォルダを作成できませんでした", folder,
+                                          failureBecause(error.message())));
+}
+
+std::string writeBytes(const fs::path& file, const std::optional<std::string>& bytes) {
+    const FileResult written = writePictureFile(file, bytes);
+    return written ? std::string() : saveFailure(file, written);
+}
+
+Run::Run(const Options& options, Library library, int jobs)
+    : m_options(options),
+      m_library(std::move(library)),
+      m_workers(options.threads > 0 ? options.threads : defaultWorkerCount()),
+      m_failures(static_cast<std::size_t>(jobs)) {
+    m_renderers.resize(static_cast<std::size_t>(m_workers));
+}
+
+Lines Run::each(const std::function<std::string(int, PortraitRenderer&)>& job) {
+    const int count = static_cast<int>(m_failures.size());
+    ProgressBar bar(count);
+    runJobs(
+        count, m_workers,
+        [&](int index, int worker) {
+            auto& renderer = m_renderers[static_cast<std::size_t>(worker)];
+            if (!renderer)
+                renderer = std::make_unique<PortraitRenderer>(m_library);
+            m_failures[static_cast<std::size_t>(index)] = job(index, *renderer);
+        },
+        [&](int done) { bar.show(done); });
+    Lines lines;
+    for (std::string& failure : m_failures) {
+        if (!failure.empty())
+            lines.push_back(std::move(failure));
+    }
+    return lines;
+}
+
+std::string Run::write(PortraitRenderer& renderer, int edge, ExportFormat format,
+                       const fs::path& file, std::optional<std::uint64_t> seed) {
+    return writeBytes(file, renderer.fileBytes(edge, backdropOf(m_options), format, seed));
+}
+
+}  // namespace kelvaro::render
