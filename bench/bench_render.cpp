@@ -6,7 +6,10 @@
 // pivot with -distort SRT, composited over, resized), with the time ratio and the difference of
 // its pixels from the renderer's.
 //
-// kelvaro-bench-render [COUNT]   (default 1000 portraits; needs /usr/bin/convert)
+// With --sheets, only the rate of RPG Maker MZ face sheets of eight faces and, in the same run,
+// of single portraits at their face size.
+//
+// kelvaro-bench-render [--sheets] [COUNT]   (default 1000 portraits; needs /usr/bin/convert)
 #include <time.h>
 #include <QImage>
 #include <QTemporaryDir>
@@ -20,6 +23,7 @@
 #include <thread>
 #include <vector>
 
+#include "bench/bench_render_sheets.h"
 #include "io/file_boundary.h"
 #include "model/document_file.h"
 #include "model/portrait_document.h"
@@ -29,31 +33,11 @@ namespace kelvaro::bench {
 namespace {
 
 namespace fs = std::filesystem;
-using Clock = std::chrono::steady_clock;
 using render::Library;
 using render::PortraitRenderer;
 
 constexpr int kEdge = 96;
 const char* const kConvert = "/usr/bin/convert";
-
-double secondsSince(Clock::time_point start) {
-    return std::chrono::duration<double>(Clock::now() - start).count();
-}
-
-// A cast drawn from the library's opening portrait, as --random draws it.
-std::vector<PortraitDocument> castOf(const Library& library, int count) {
-    const PortraitDocument opening = render::openingDocument(library);
-    PortraitRenderer renderer(library);
-    std::vector<PortraitDocument> cast;
-    std::string failure;
-    const auto generated = generatedElements();
-    for (int i = 0; i < count; ++i) {
-        renderer.show(opening, failure);
-        renderer.draw(generated, static_cast<std::uint64_t>(i), failure);
-        cast.push_back(capture(renderer.state()));
-    }
-    return cast;
-}
 
 // What the program does for one portrait, up to the PNG bytes: show, compose, scale, encode
 // with the recipe.
@@ -239,7 +223,9 @@ void compareWithConvert(const Library& library, const PortraitDocument& document
 int main(int argc, char** argv) {
     using namespace kelvaro;
     using namespace kelvaro::bench;
-    const int count = argc > 1 ? std::max(1, std::atoi(argv[1])) : 1000;
+    const bool sheetsOnly = argc > 1 && std::string(argv[1]) == "--sheets";
+    const int first = sheetsOnly ? 2 : 1;
+    const int count = argc > first ? std::max(1, std::atoi(argv[first])) : 1000;
     PartCache cache;
     auto opened = render::openLibrary(KELVARO_SAMPLE_DIR, cache);
     if (!std::holds_alternative<Library>(opened)) {
@@ -248,6 +234,9 @@ int main(int argc, char** argv) {
     }
     const Library library = std::get<Library>(opened);
     const std::vector<PortraitDocument> cast = castOf(library, count);
+    printSheetRates(library, cast);
+    if (sheetsOnly)
+        return 0;
     rate(library, cast, 1, 1);  // every part decoded once, into the cache
     std::printf("Cast of %d portraits drawn from the sample library, 96x96 PNG with recipe:\n",
                 count);
