@@ -75,6 +75,16 @@ std::variant<CastPlan, Lines> planCast(const Options& options, const Library& li
     return plan;
 }
 
+std::uint64_t castSeed(const Options& options, int index) {
+    return *options.seed + static_cast<std::uint64_t>(index);
+}
+
+std::string drawPortrait(PortraitRenderer& renderer, const CastPlan& plan, std::uint64_t seed) {
+    std::string failure;
+    renderer.drawFrom(plan.base, plan.elements, seed, failure, plan.drawnColours());
+    return failure;
+}
+
 std::filesystem::path castName(int number, int count, ExportFormat format) {
     const std::size_t digits = std::max<std::size_t>(4, std::to_string(count).size());
     std::string name = std::to_string(number);

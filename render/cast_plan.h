@@ -4,6 +4,7 @@
 // it draws, the palettes of --colours, and the names of its files.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <variant>
@@ -27,6 +28,12 @@ struct CastPlan {
 // The plan of the cast `options` asks for on `library`, or the lines saying why there is none
 // (a base or a palette that cannot be read).
 std::variant<CastPlan, Lines> planCast(const Options& options, const Library& library);
+
+// The seed of portrait `index` (from 0) of the cast: S + index, modulo 2^64.
+std::uint64_t castSeed(const Options& options, int index);
+
+// Draws a portrait of the plan on `renderer` with `seed`; the failure line, or "" when drawn.
+std::string drawPortrait(PortraitRenderer& renderer, const CastPlan& plan, std::uint64_t seed);
 
 // "0001.png": the number from 1, at least four digits, as many as the count has.
 std::filesystem::path castName(int number, int count, ExportFormat format);

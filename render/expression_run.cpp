@@ -96,9 +96,9 @@ Lines renderCastSheets(const Options& options, Library library) {
     const int cell = cellEdge(layout, options.size);
     Run run(options, std::move(library), options.count);
     return run.each([&](int index, PortraitRenderer& renderer) -> std::string {
-        const std::uint64_t seed = *options.seed + static_cast<std::uint64_t>(index);
-        std::string failure;
-        if (!renderer.drawFrom(plan.base, plan.elements, seed, failure, plan.drawnColours()))
+        const std::uint64_t seed = castSeed(options, index);
+        std::string failure = drawPortrait(renderer, plan, seed);
+        if (!failure.empty())
             return failure;
         const DocumentFile drawn = shownFile(renderer, seed);
         const auto faces = renderer.facePictures(drawn.portrait, cell, backdropOf(options),

@@ -58,9 +58,8 @@ Lines renderCast(const Options& options, Library library) {
     const int edge = edgeFor(options, plan.base);
     Run run(options, std::move(library), options.count);
     return run.each([&](int index, PortraitRenderer& renderer) -> std::string {
-        const std::uint64_t seed = *options.seed + static_cast<std::uint64_t>(index);
-        std::string failure;
-        if (!renderer.drawFrom(plan.base, plan.elements, seed, failure, plan.drawnColours()))
+        const std::uint64_t seed = castSeed(options, index);
+        if (std::string failure = drawPortrait(renderer, plan, seed); !failure.empty())
             return failure;
         return run.write(renderer, edge, format,
                          options.output / castName(index + 1, options.count, format), seed);
