@@ -6,6 +6,7 @@
 
 #include "editing/portrait_editor.h"
 #include "model/document_file.h"
+#include "model/face_files.h"
 #include "model/face_sheet.h"
 #include "model/portrait_export.h"
 
@@ -85,6 +86,25 @@ bool PortraitEditor::exportFaceSheet(const std::filesystem::path& file, const Sh
     if (!written) {
         report(QString::fromStdString(fileFailureMessage(kPictureNotSaved, file, written)));
         return false;
+    }
+    return true;
+}
+
+bool PortraitEditor::exportFaces(const std::filesystem::path& folder) {
+    endGesture();
+    DocumentFile document = documentOf(m_state);
+    const auto pictures = facePictures(document.portrait, m_state.baseDirectory, m_state.partCache,
+                                       exportEdgeLength(m_state.sizeChoice), Backdrop::Opaque);
+    const auto names = faceFileNames(document.portrait.expressions);
+    for (std::size_t face = 0; face < pictures.size(); ++face) {
+        document.portrait.expressions.edited = static_cast<int>(face);
+        const auto file = folder / names[face];  // UTF-8 bytes, as Linux names files
+        const FileResult written = writePictureFile(
+            file, imageFileBytes(pictures[face], ExportFormat::Png, writeDocumentJson(document)));
+        if (!written) {
+            report(QString::fromStdString(fileFailureMessage(kPictureNotSaved, file, written)));
+            return false;
+        }
     }
     return true;
 }

@@ -168,6 +168,10 @@ public:
     // when it cannot be written. The saved flag is left alone.
     bool exportFaceSheet(const std::filesystem::path& file, const SheetLayout& layout,
                          Backdrop backdrop);
+    // "Zapisz miny jako pliki…": each face (the base, then each expression) as a PNG of the
+    // chosen size in `folder`, named after it (faceFileNames), carrying the portrait with that
+    // face shown; stops at the first file that cannot be written, reported, and returns false.
+    bool exportFaces(const std::filesystem::path& folder);
 
 signals:
     void changed(kelvaro::ChangeSet what);
