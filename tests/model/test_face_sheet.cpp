@@ -7,7 +7,7 @@
 #include "model/expression_ops.h"
 #include "model/face_files.h"
 #include "model/face_sheet.h"
-#include "model/part_cache.h"
+#include "model/part_preview.h"
 #include "model/portrait_ops.h"
 #include "tests/model/library_portrait.h"
 
@@ -37,8 +37,8 @@ TEST(FaceSheet, EachCellIsTheFacesOwnExportAtThatSize) {
         const SheetLayout layout = *sheetLayoutNamed(name);
         for (Backdrop backdrop : {Backdrop::Opaque, Backdrop::Transparent}) {
             SCOPED_TRACE(std::string(name) + (backdrop == Backdrop::Opaque ? " opaque" : " clear"));
-            const PortraitImage sheet =
-                faceSheet(document, test::libraryBase(), nullptr, layout, backdrop);
+            PartPreview preview(test::libraryBase(), nullptr);
+            const PortraitImage sheet = faceSheet(document, preview, layout, backdrop);
             ASSERT_EQ(sheet.width, layout.columns * layout.cell);
             ASSERT_EQ(sheet.height, layout.rows * layout.cell);
             for (int face = 0; face < layout.cells(); ++face) {
