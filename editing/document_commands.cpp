@@ -6,7 +6,9 @@
 
 #include "editing/portrait_editor.h"
 #include "model/document_file.h"
+#include "model/face_files.h"
 #include "model/face_sheet.h"
+#include "model/part_preview.h"
 #include "model/portrait_export.h"
 
 namespace kelvaro {
@@ -78,13 +80,40 @@ bool PortraitEditor::exportFaceSheet(const std::filesystem::path& file, const Sh
                                      Backdrop backdrop) {
     endGesture();
     const DocumentFile document = documentOf(m_state);
-    const PortraitImage sheet =
-        faceSheet(document.portrait, m_state.baseDirectory, m_state.partCache, layout, backdrop);
-    const FileResult written = writePictureFile(
-        file, imageFileBytes(sheet, ExportFormat::Png, writeDocumentJson(document)));
+    const PortraitImage sheet = faceSheet(document.portrait, facePreview(), layout, backdrop);
+    const FileResult written =
+        writePictureFile(file, imageFileBytes(sheet, ExportFormat::Png, writeDocumentJson(document),
+                                              PngCompression::Fastest));
     if (!written) {
         report(QString::fromStdString(fileFailureMessage(kPictureNotSaved, file, written)));
         return false;
+    }
+    return true;
+}
+
+PartPreview& PortraitEditor::facePreview() {
+    if (!m_facePreview || m_facePreviewBase != m_state.baseDirectory) {
+        m_facePreview = std::make_unique<PartPreview>(m_state.baseDirectory, m_state.partCache);
+        m_facePreviewBase = m_state.baseDirectory;
+    }
+    return *m_facePreview;
+}
+
+bool PortraitEditor::exportFaces(const std::filesystem::path& folder) {
+    endGesture();
+    DocumentFile document = documentOf(m_state);
+    const auto pictures = facePictures(document.portrait, facePreview(),
+                                       exportEdgeLength(m_state.sizeChoice), Backdrop::Opaque);
+    const auto names = faceFileNames(document.portrait.expressions);
+    for (std::size_t face = 0; face < pictures.size(); ++face) {
+        document.portrait.expressions.edited = static_cast<int>(face);
+        const auto file = folder / names[face];  // UTF-8 bytes, as Linux names files
+        const FileResult written = writePictureFile(
+            file, imageFileBytes(pictures[face], ExportFormat::Png, writeDocumentJson(document)));
+        if (!written) {
+            report(QString::fromStdString(fileFailureMessage(kPictureNotSaved, file, written)));
+            return false;
+        }
     }
     return true;
 }

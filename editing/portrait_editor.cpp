@@ -7,6 +7,7 @@
 
 #include "editing/portrait_step.h"
 #include "model/part_cache.h"
+#include "model/part_preview.h"
 #include "model/pattern.h"
 #include "model/portrait_ops.h"
 

@@ -17,6 +17,7 @@
 #include <ctime>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <optional>
 
 #include "editing/changes.h"
@@ -33,6 +34,8 @@
 class QUndoStack;
 
 namespace kelvaro {
+
+class PartPreview;
 
 class PortraitEditor : public QObject {
     Q_OBJECT
@@ -168,6 +171,10 @@ public:
     // when it cannot be written. The saved flag is left alone.
     bool exportFaceSheet(const std::filesystem::path& file, const SheetLayout& layout,
                          Backdrop backdrop);
+    // "Zapisz miny jako pliki…": each face (the base, then each expression) as a PNG of the
+    // chosen size in `folder`, named after it (faceFileNames), carrying the portrait with that
+    // face shown; stops at the first file that cannot be written, reported, and returns false.
+    bool exportFaces(const std::filesystem::path& folder);
 
 signals:
     void changed(kelvaro::ChangeSet what);
@@ -189,6 +196,10 @@ private:
     MessageSink reporter();
     void report(const QString& message);
 
+    // document_commands.cpp: the portrait of its own the faces of sheets and files are drawn
+    // with, made on first use and kept, so that later ones load only what differs.
+    PartPreview& facePreview();
+
     // part_commands.cpp
     void showChosenPart();
     void showDrawnParts(const std::function<void()>& load);
@@ -207,7 +218,10 @@ private:
     std::filesystem::path m_bundledPalettes;
     std::filesystem::path m_userPalettes;
     std::optional<PaletteSet> m_palettes;  // none until first asked for
-    std::uint64_t m_colourDraws = 0;       // told apart when drawn within one clock second
+    std::uint64_t m_colourDraws = 0;
+    std::unique_ptr<PartPreview> m_facePreview;
+    std::filesystem::path m_facePreviewBase;  // the library the face preview was made on       //
+                                              // told apart when drawn within one clock second
     bool m_partsCounted = false;
 };
 

@@ -8,12 +8,10 @@
 
 namespace kelvaro {
 
-std::vector<PortraitImage> facePictures(const PortraitDocument& document,
-                                        const std::filesystem::path& base, PartCache* cache,
+std::vector<PortraitImage> facePictures(const PortraitDocument& document, PartPreview& preview,
                                         int edge, Backdrop backdrop, int count) {
     const int faces =
         std::min(static_cast<int>(document.expressions.expressions.size()) + 1, count);
-    PartPreview preview(base, cache);
     auto canvas = makeCanvasPixels();
     PortraitDocument shown = document;
     std::vector<PortraitImage> pictures;
@@ -26,9 +24,9 @@ std::vector<PortraitImage> facePictures(const PortraitDocument& document,
     return pictures;
 }
 
-PortraitImage faceSheet(const PortraitDocument& document, const std::filesystem::path& base,
-                        PartCache* cache, const SheetLayout& layout, Backdrop backdrop) {
-    const auto faces = facePictures(document, base, cache, layout.cell, backdrop, layout.cells());
+PortraitImage faceSheet(const PortraitDocument& document, PartPreview& preview,
+                        const SheetLayout& layout, Backdrop backdrop) {
+    const auto faces = facePictures(document, preview, layout.cell, backdrop, layout.cells());
     return composeSheet(layout, layout.cell, faces);
 }
 

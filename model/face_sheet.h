@@ -4,7 +4,6 @@
 // "Zapisz" would write at that size, and laid out as a game's face sheet.
 #pragma once
 
-#include <filesystem>
 #include <vector>
 
 #include "imaging/export.h"
@@ -13,18 +12,18 @@
 
 namespace kelvaro {
 
-class PartCache;
+class PartPreview;
 
 // The faces of `document` (the base first, then each expression in order, at most `count`),
-// each composed from the library below `base` (parts through `cache`) and scaled to `edge` as
-// the export scales it.
-std::vector<PortraitImage> facePictures(const PortraitDocument& document,
-                                        const std::filesystem::path& base, PartCache* cache,
+// each composed by `preview` (a portrait of its own on the document's library, kept between
+// calls so that only what differs is loaded and rebuilt) and scaled to `edge` as the export
+// scales it.
+std::vector<PortraitImage> facePictures(const PortraitDocument& document, PartPreview& preview,
                                         int edge, Backdrop backdrop, int count = kMaxFaces);
 
 // The face sheet of `document` in `layout` (a layout with its own cell size), cells in reading
 // order, empty cells transparent.
-PortraitImage faceSheet(const PortraitDocument& document, const std::filesystem::path& base,
-                        PartCache* cache, const SheetLayout& layout, Backdrop backdrop);
+PortraitImage faceSheet(const PortraitDocument& document, PartPreview& preview,
+                        const SheetLayout& layout, Backdrop backdrop);
 
 }  // namespace kelvaro

@@ -25,7 +25,7 @@ struct EditorCommand {
 
 constexpr QKeyCombination kNoKey{};
 
-const std::array<EditorCommand, 10> kEditorCommands = {{
+const std::array<EditorCommand, 11> kEditorCommands = {{
     {"Cofnij", {Qt::CTRL | Qt::Key_Z, kNoKey}, &CKelvaroDlg::onUndo, Caption::UndoText},
     {"Ponów",
      {Qt::CTRL | Qt::SHIFT | Qt::Key_Z, Qt::CTRL | Qt::Key_Y},
@@ -47,6 +47,7 @@ const std::array<EditorCommand, 10> kEditorCommands = {{
      {Qt::CTRL | Qt::Key_E, kNoKey},
      &CKelvaroDlg::onSaveFaceSheet,
      Caption::Plain},
+    {"Zapisz miny jako pliki…", {kNoKey, kNoKey}, &CKelvaroDlg::onSaveFaces, Caption::Plain},
     {"Galeria części",
      {QKeyCombination(Qt::Key_F3), kNoKey},
      &CKelvaroDlg::onGallery,
@@ -57,7 +58,7 @@ const std::array<EditorCommand, 10> kEditorCommands = {{
 }};
 
 // Groups of the menu, separated by a line.
-constexpr std::array<std::size_t, 4> kGroupEnds = {2, 6, 9, 10};
+constexpr std::array<std::size_t, 4> kGroupEnds = {2, 7, 10, 11};
 
 // "Cofnij: Generuj", or the plain caption when there is no step to name.
 QString captionOf(const EditorCommand& command, const QUndoStack& history) {
@@ -67,6 +68,8 @@ QString captionOf(const EditorCommand& command, const QUndoStack& history) {
                                                               : QString();
     if (!step.isEmpty())
         caption += QStringLiteral(": ") + step;
+    if (command.keys.front() == kNoKey)
+        return caption;
     return caption + QLatin1Char('\t') +
            QKeySequence(command.keys.front()).toString(QKeySequence::NativeText);
 }

@@ -70,4 +70,15 @@ void exportFaceSheetWithDialog(QWidget& window, PortraitEditor& editor) {
                            dialog.transparent() ? Backdrop::Transparent : Backdrop::Opaque);
 }
 
+void exportFacesWithDialog(QWidget& window, PortraitEditor& editor) {
+    editor.endGesture();
+    FileDialog dialog(&window);
+    dialog.setObjectName(QStringLiteral("facesFolderDialog"));
+    dialog.setWindowTitle(FaceSheetDialog::tr("Zapisz miny jako pliki"));
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    if (dialog.exec() == QDialog::Accepted && !dialog.chosenFile().empty())
+        editor.exportFaces(dialog.chosenFile());
+}
+
 }  // namespace kelvaro

@@ -31,4 +31,8 @@ private:
 // Asks with the dialog, then has the owner write the sheet.
 void exportFaceSheetWithDialog(QWidget& window, PortraitEditor& editor);
 
+// "Zapisz miny jako pliki…": asks for a folder (Qt's own dialog), then has the owner write each
+// face there.
+void exportFacesWithDialog(QWidget& window, PortraitEditor& editor);
+
 }  // namespace kelvaro

@@ -59,6 +59,7 @@ public:
     void onSavePortrait() { saveDocument(*this, m_editor); }
     void onSavePortraitAs() { saveDocumentAs(*this, m_editor); }
     void onSaveFaceSheet() { exportFaceSheetWithDialog(*this, m_editor); }
+    void onSaveFaces() { exportFacesWithDialog(*this, m_editor); }
     void onUndo() { m_editor.undo(); }
     void onRedo() { m_editor.redo(); }
 

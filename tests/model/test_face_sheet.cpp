@@ -5,8 +5,9 @@
 #include <gtest/gtest.h>
 
 #include "model/expression_ops.h"
+#include "model/face_files.h"
 #include "model/face_sheet.h"
-#include "model/part_cache.h"
+#include "model/part_preview.h"
 #include "model/portrait_ops.h"
 #include "tests/model/library_portrait.h"
 
@@ -36,8 +37,8 @@ TEST(FaceSheet, EachCellIsTheFacesOwnExportAtThatSize) {
         const SheetLayout layout = *sheetLayoutNamed(name);
         for (Backdrop backdrop : {Backdrop::Opaque, Backdrop::Transparent}) {
             SCOPED_TRACE(std::string(name) + (backdrop == Backdrop::Opaque ? " opaque" : " clear"));
-            const PortraitImage sheet =
-                faceSheet(document, test::libraryBase(), nullptr, layout, backdrop);
+            PartPreview preview(test::libraryBase(), nullptr);
+            const PortraitImage sheet = faceSheet(document, preview, layout, backdrop);
             ASSERT_EQ(sheet.width, layout.columns * layout.cell);
             ASSERT_EQ(sheet.height, layout.rows * layout.cell);
             for (int face = 0; face < layout.cells(); ++face) {
@@ -58,6 +59,40 @@ TEST(FaceSheet, EachCellIsTheFacesOwnExportAtThatSize) {
             }
         }
     }
+}
+
+}  // namespace
+}  // namespace kelvaro
+
+namespace kelvaro {
+namespace {
+
+TEST(FaceFiles, EachFaceIsNamedAfterItSafelyAndOnce) {
+    const std::string longName(150, 'a');
+    const std::string cut(199, 'x');  // then "ś" would take bytes 200 and 201: it goes whole
+    struct Row {
+        std::string name;
+        std::string file;
+    };
+    const Row rows[] = {
+        {"Radość", "Radość.png"},
+        {"a/b", "a_b.png"},
+        {" tab\tka ", "tab_ka.png"},
+        {"..", "Mina.png"},
+        {"   ", "Mina (2).png"},
+        {"Radość", "Radość (2).png"},
+        {"Neutralna", "Neutralna (2).png"},
+        {longName + longName, std::string(200, 'a') + ".png"},
+        {cut + "ść", cut + ".png"},
+    };
+    ExpressionSet set;
+    for (const Row& row : rows)
+        set.expressions.push_back({row.name, {}});
+    const auto names = faceFileNames(set);
+    ASSERT_EQ(names.size(), std::size(rows) + 1);
+    EXPECT_EQ(names[0], "Neutralna.png");
+    for (std::size_t i = 0; i < std::size(rows); ++i)
+        EXPECT_EQ(names[i + 1], rows[i].file) << rows[i].name;
 }
 
 }  // namespace

@@ -6,11 +6,13 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QFileDialog>
 #include <QImage>
 #include <QTest>
 #include <QUndoStack>
 
 #include "imaging/export_image.h"
+#include "model/document_file.h"
 #include "tests/ui/editor_fixture.h"
 #include "ui/companion_window.h"
 #include "ui/expressions_tab.h"
@@ -100,6 +102,30 @@ TEST(ExpressionsTab, CtrlESavesTheChosenSheetThatOpensAgainWithItsExpressions) {
     editor.portrait().addExpression(QStringLiteral("Inna"));
     ASSERT_TRUE(editor.portrait().openDocument(file.string() + ".png"));
     EXPECT_EQ(editor.state().expressions.expressions, expressions.expressions);
+}
+
+// "Zapisz miny jako pliki…" in the window menu: a folder chosen in Qt's dialog gets one file per
+// face, named after it, each opening with its face shown.
+TEST(ExpressionsTab, TheFacesGoIntoTheFolderChosenOneFileEach) {
+    TempFolder folder;
+    EditorFixture editor;
+    editor.open();
+    editor.portrait().addBasicExpressions();
+    editor.modals().expect([&](QWidget* window) {
+        typeFileNameAndAccept(qobject_cast<QFileDialog*>(window),
+                              QString::fromStdString(folder.path().string()));
+    });
+    editor.chooseFromMenu(QStringLiteral("Zapisz miny jako pliki"));
+    ASSERT_TRUE(editor.modals().allHandled());
+    const std::vector<std::string> names = {"Neutralna.png", "Radość.png", "Sen.png"};
+    for (const int face : {0, 1, 7}) {
+        const auto file = folder.path() / names[face == 7 ? 2 : static_cast<std::size_t>(face)];
+        EXPECT_EQ(QImage(QString::fromStdString(file.string())).size(), QSize(48, 48)) << face;
+        const auto read = readDocumentFile(file);
+        ASSERT_TRUE(std::holds_alternative<DocumentFile>(read)) << face;
+        EXPECT_EQ(std::get<DocumentFile>(read).portrait.expressions.edited, face);
+    }
+    EXPECT_EQ(namesIn(folder.path()).size(), 8u);
 }
 
 }  // namespace

@@ -233,6 +233,7 @@ TEST(Undo, TheWindowMenuNamesTheStepsAndTheirKeys) {
         {"Zapisz portret\tCtrl+S", true},
         {"Zapisz portret jako…\tCtrl+Shift+S", true},
         {"Zapisz arkusz twarzy…\tCtrl+E", true},
+        {"Zapisz miny jako pliki…", true},
         {"Galeria części\tF3", true},
         {"Kolory\tF4", true},
         {"Miny\tF5", true},
