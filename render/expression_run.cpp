@@ -6,13 +6,21 @@
 
 #include "model/document_json.h"
 #include "model/expression_ops.h"
+#include "model/face_files.h"
 #include "model/portrait_export.h"
 #include "model/sheet_layouts.h"
 #include "render/cast_plan.h"
-#include "render/face_names.h"
 
 namespace kelvaro::render {
 namespace {
+
+// faceFileNames's names with the suffix of `format` in place of ".png".
+std::vector<std::string> faceFiles(const ExpressionSet& set, ExportFormat format) {
+    std::vector<std::string> names = faceFileNames(set);
+    for (std::string& name : names)
+        name.replace(name.size() - 4, 4, suffixOf(format));
+    return names;
+}
 
 int faceCount(const PortraitDocument& document) {
     return static_cast<int>(document.expressions.expressions.size()) + 1;
@@ -40,18 +48,18 @@ Lines renderFaces(const Options& options, Library library) {
     if (const auto* failure = std::get_if<std::string>(&read))
         return {*failure};
     const DocumentFile& file = std::get<DocumentFile>(read);
-    const std::vector<std::string> names = faceFileNames(file.portrait.expressions);
+    const ExportFormat format = options.format.value_or(ExportFormat::Png);
+    const std::vector<std::string> names = faceFiles(file.portrait.expressions, format);
     if (const auto failure = makeFolder(options.output))
         return {*failure};
-    const ExportFormat format = options.format.value_or(ExportFormat::Png);
     const int edge = edgeFor(options, file.portrait);
     Run run(options, std::move(library), static_cast<int>(names.size()));
     return run.each([&](int face, PortraitRenderer& renderer) -> std::string {
         std::string failure;
         if (!renderer.showFace(file.portrait, face, failure))
             return failure;
-        const std::string name = names[static_cast<std::size_t>(face)] + suffixOf(format);
-        return run.write(renderer, edge, format, options.output / name, file.seed);
+        return run.write(renderer, edge, format,
+                         options.output / names[static_cast<std::size_t>(face)], file.seed);
     });
 }
 

@@ -9,8 +9,8 @@
 
 namespace kelvaro::render {
 
-// --expressions: each face of the one PORTRAIT into the folder OUT, named by faceFileNames, as
-// the single portrait would be written while that face is edited.
+// --expressions: each face of the one PORTRAIT into the folder OUT, named as the editor names face
+// files, as the single portrait would be written while that face is edited.
 Lines renderFaces(const Options& options, Library library);
 
 // --expressions --sheet: the faces of the one PORTRAIT in reading order on one sheet (at most
