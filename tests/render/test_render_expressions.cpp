@@ -114,6 +114,7 @@ TEST(RenderExpressions, CastSheetsGiveEachCharacterTheTemplatesExpressions) {
         EXPECT_EQ(sheet.portrait.layers, plain.portrait.layers);  // the character drawn alone
         const QImage cells = argbImage(sheetFile);
         EXPECT_TRUE(cells.copy(0, 0, 144, 144) == argbImage(folder.path() / "plain" / name));
+        EXPECT_FALSE(cells.copy(144, 0, 144, 144) == cells.copy(0, 0, 144, 144));  // Radość
         EXPECT_EQ(qAlpha(cells.pixel(144 * 3 + 70, 70)), 255);  // the last expression's cell
         EXPECT_EQ(qAlpha(cells.pixel(70, 144 + 70)), 0);        // no fifth face
     }
