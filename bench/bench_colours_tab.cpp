@@ -14,6 +14,7 @@
 #include <memory>
 
 #include "bench/editor_bench_support.h"
+#include "bench/editor_window.h"
 #include "model/layer_tables.h"
 #include "ui/colours_tab.h"
 #include "ui/companion_window.h"
@@ -30,14 +31,8 @@ const std::filesystem::path kBundledPalettes =
 
 // An editor window opened on the sample library, its palettes read from the source tree.
 std::unique_ptr<kelvaro::CKelvaroDlg> openedEditor() {
-    const auto library = sampleLibrary();
-    const auto previous = std::filesystem::current_path();
-    std::filesystem::current_path(library);
-    auto editor = std::make_unique<kelvaro::CKelvaroDlg>(library / "Kelvaro.ini");
-    editor->show();
-    QApplication::processEvents();
-    std::filesystem::current_path(previous);
-    editor->editor().setPaletteFolders(kBundledPalettes, library / "user-palettes");
+    auto editor = kelvaro::bench::openedEditorWindow();
+    editor->editor().setPaletteFolders(kBundledPalettes, sampleLibrary() / "user-palettes");
     editor->activateWindow();
     return editor;
 }

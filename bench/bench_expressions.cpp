@@ -13,6 +13,7 @@
 #include <memory>
 
 #include "bench/editor_bench_support.h"
+#include "bench/editor_window.h"
 #include "ui/companion_window.h"
 #include "ui/expressions_tab.h"
 #include "ui/kelvaro_dlg.h"
@@ -26,13 +27,7 @@ const std::filesystem::path kOutput = "/dev/shm/kelvaro-bench-sheet.png";
 
 // An editor window opened on the sample library with the basic set of expressions.
 std::unique_ptr<kelvaro::CKelvaroDlg> characterWithExpressions() {
-    const auto library = sampleLibrary();
-    const auto previous = std::filesystem::current_path();
-    std::filesystem::current_path(library);
-    auto editor = std::make_unique<kelvaro::CKelvaroDlg>(library / "Kelvaro.ini");
-    editor->show();
-    QApplication::processEvents();
-    std::filesystem::current_path(previous);
+    auto editor = kelvaro::bench::openedEditorWindow();
     editor->editor().addBasicExpressions();
     return editor;
 }

@@ -10,8 +10,8 @@
 
 #include "imaging/layer_bounds.h"
 #include "imaging/main_tone.h"
-#include "model/layer_tables.h"
 #include "model/expression_ops.h"
+#include "model/layer_tables.h"
 #include "tools/sample_library/sample_library.h"
 
 namespace kelvaro {
