@@ -34,10 +34,7 @@ void PortraitEditor::linkColours(bool linked) {
 }
 
 void PortraitEditor::drawColours() {
-    const PaletteSet& set = palettes();
-    KindPalettes kinds{};
-    for (int kind = 0; kind < kPaletteKindCount; ++kind)
-        kinds[static_cast<std::size_t>(kind)] = set.palette(static_cast<PaletteKind>(kind));
+    const KindPalettes kinds = kindPalettes(palettes());
     const auto seed = static_cast<std::uint64_t>(m_clock()) + (m_colourDraws++ << 32);
     recordStep(stepKind(Step::DrawColours), [this, &kinds, seed] {
         SplitMix64 generator(colourSeed(seed));

@@ -52,6 +52,13 @@ bool contains(std::span<const int> elements, int element) {
 
 }  // namespace
 
+KindPalettes kindPalettes(const PaletteSet& set) {
+    KindPalettes kinds{};
+    for (int kind = 0; kind < kPaletteKindCount; ++kind)
+        kinds[static_cast<std::size_t>(kind)] = set.palette(static_cast<PaletteKind>(kind));
+    return kinds;
+}
+
 std::uint64_t colourSeed(std::uint64_t seed) {
     SplitMix64 mixer(seed ^ kColourStream);
     return mixer.next();

@@ -19,6 +19,7 @@
 
 #include "model/colour_links.h"
 #include "model/palette.h"
+#include "model/palette_library.h"
 #include "model/seeded_draw.h"
 
 namespace kelvaro {
@@ -26,6 +27,9 @@ namespace kelvaro {
 // The palette each kind's colours are drawn from, by PaletteKind; null: that kind is left alone
 // (its draws are still made).
 using KindPalettes = std::array<const Palette*, kPaletteKindCount>;
+
+// Each kind's palette in `set` (null where its file is missing or broken).
+KindPalettes kindPalettes(const PaletteSet& set);
 
 // The seed the colours of the portrait drawn with `seed` are drawn with: another stream than its
 // parts', so that the faces stay those drawn without colours.

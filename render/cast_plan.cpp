@@ -47,8 +47,7 @@ std::variant<std::unique_ptr<PaletteSet>, Lines> castPalettes(const Options& opt
 // Each kind's palette in `set`, for every element not locked.
 CastColours castColours(const PaletteSet& set, const Options& options) {
     CastColours draw;
-    for (int kind = 0; kind < kPaletteKindCount; ++kind)
-        draw.palettes[static_cast<std::size_t>(kind)] = set.palette(static_cast<PaletteKind>(kind));
+    draw.palettes = kindPalettes(set);
     draw.elements = unlockedElements(options);
     return draw;
 }

@@ -157,13 +157,10 @@ void ColoursTab::chooseOtherColour() {
 
 void ColoursTab::importPalette() {
     m_editor.endGesture();
-    FileDialog dialog(this);
-    dialog.setObjectName(QStringLiteral("importPaletteDialog"));
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilters({tr(kPaletteFilter)});
-    if (dialog.exec() == QDialog::Accepted && !dialog.chosenFile().empty())
-        m_editor.importPalette(dialog.chosenFile());
+    const auto file =
+        chooseFileToOpen(*this, QStringLiteral("importPaletteDialog"), {tr(kPaletteFilter)});
+    if (!file.empty())
+        m_editor.importPalette(file);
 }
 
 }  // namespace kelvaro

@@ -15,6 +15,14 @@ const QString kPngFilter = QStringLiteral("Plik PNG (*.png)");
 const QString kOpenQuestion =
     QStringLiteral("Portret nie został zapisany. Otworzyć inny portret i porzucić zmiany?");
 
+}  // namespace
+
+QStringList portraitFileFilters() {
+    return {kDocumentFilter, kPngFilter};
+}
+
+namespace {
+
 // The file the user chose, or an empty path when the dialog was cancelled. Opening offers
 // portrait documents and PNG files; saving writes ".kelvaro".
 std::filesystem::path choosePortraitFile(QWidget& window, QFileDialog::AcceptMode mode) {
@@ -24,8 +32,7 @@ std::filesystem::path choosePortraitFile(QWidget& window, QFileDialog::AcceptMod
                                 : QStringLiteral("openPortraitDialog"));
     dialog.setAcceptMode(mode);
     dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    dialog.setNameFilters(saving ? QStringList{kDocumentFilter}
-                                 : QStringList{kDocumentFilter, kPngFilter});
+    dialog.setNameFilters(saving ? QStringList{kDocumentFilter} : portraitFileFilters());
     dialog.setDefaultSuffix(QStringLiteral("kelvaro"));
     if (dialog.exec() != QDialog::Accepted)
         return {};

@@ -4,6 +4,8 @@
 // not the desktop's, as every dialog here) before the portrait's owner opens, saves or exports.
 #pragma once
 
+#include <QStringList>
+
 class QWidget;
 
 namespace kelvaro {
@@ -12,6 +14,9 @@ class PortraitEditor;
 
 // "Zapisz": the save dialog, then the portrait at the chosen size as PNG or BMP.
 void exportWithDialog(QWidget& window, PortraitEditor& editor);
+// The filters of files holding a portrait: portrait documents and PNG files saved by Kelvaro.
+QStringList portraitFileFilters();
+
 // "Otwórz portret…": asks first when steps would be lost, then opens the file chosen.
 void openWithDialog(QWidget& window, PortraitEditor& editor);
 // "Zapisz portret": to the document file, or as a file chosen when there is none yet.

@@ -10,6 +10,7 @@
 
 #include "model/part_cache.h"
 #include "model/part_preview.h"
+#include "ui/document_commands.h"
 #include "ui/file_dialog.h"
 #include "ui/gallery_cells.h"
 #include "ui/gallery_renderer.h"
@@ -174,13 +175,10 @@ void ExpressionsTab::renameExpression() {
 
 void ExpressionsTab::loadExpressions() {
     m_editor.endGesture();
-    FileDialog dialog(this);
-    dialog.setObjectName(QStringLiteral("loadExpressionsDialog"));
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilters({tr("Portret Kelvaro (*.kelvaro)"), tr("Plik PNG (*.png)")});
-    if (dialog.exec() == QDialog::Accepted && !dialog.chosenFile().empty())
-        m_editor.loadExpressions(dialog.chosenFile());
+    const auto file =
+        chooseFileToOpen(*this, QStringLiteral("loadExpressionsDialog"), portraitFileFilters());
+    if (!file.empty())
+        m_editor.loadExpressions(file);
 }
 
 }  // namespace kelvaro

@@ -50,4 +50,16 @@ void FileDialog::accept() {
     setOption(QFileDialog::DontConfirmOverwrite, false);
 }
 
+std::filesystem::path chooseFileToOpen(QWidget& owner, const QString& objectName,
+                                       const QStringList& filters) {
+    FileDialog dialog(&owner);
+    dialog.setObjectName(objectName);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters(filters);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.chosenFile();
+}
+
 }  // namespace kelvaro

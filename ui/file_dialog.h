@@ -20,4 +20,9 @@ public:
     void accept() override;
 };
 
+// Qt's own dialog (named `objectName`) for choosing an existing file of `filters`; the file
+// chosen, or an empty path when none was.
+std::filesystem::path chooseFileToOpen(QWidget& owner, const QString& objectName,
+                                       const QStringList& filters);
+
 }  // namespace kelvaro
