@@ -9,6 +9,7 @@
 
 #include "imaging/export.h"
 #include "imaging/export_image.h"
+#include "imaging/png_quick_writer.h"
 
 namespace kelvaro {
 namespace {
@@ -24,19 +25,12 @@ QImage qtImageOf(const PortraitImage& image) {
     return qt;
 }
 
-// Qt's PNG writer takes its zlib level from the quality q as (100 - q) * 9 / 91: 80 gives level 1,
-// the fastest that still compresses. Without a quality it uses zlib's default level.
-constexpr int kFastestPngQuality = 80;
-
 // Encodes the whole image in memory; nothing when the encoder fails.
-std::optional<std::string> encode(const QImage& image, const std::string& format,
-                                  PngCompression compression = PngCompression::AsZapisz) {
+std::optional<std::string> encode(const QImage& image, const std::string& format) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, QByteArray::fromStdString(format));
-    if (compression == PngCompression::Fastest)
-        writer.setQuality(kFastestPngQuality);
     if (!writer.write(image))
         return std::nullopt;
     return bytes.toStdString();
@@ -45,17 +39,16 @@ std::optional<std::string> encode(const QImage& image, const std::string& format
 }  // namespace
 
 QImage exportedImage(const CanvasPixels& canvas, int edge, Backdrop backdrop) {
-    auto capture = makeCanvasPixels();
-    if (backdrop == Backdrop::Opaque)
-        captureOpaque(canvas, *capture);
-    else
-        *capture = canvas;
-    QImage image(
-        kCanvasSize, kCanvasSize,
-        backdrop == Backdrop::Opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
+    const bool opaque = backdrop == Backdrop::Opaque;
+    QImage image(kCanvasSize, kCanvasSize,
+                 opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
     for (int y = 0; y < kCanvasSize; ++y) {
-        std::memcpy(image.scanLine(y), capture->data() + y * kCanvasSize,
-                    kCanvasSize * sizeof(Argb));
+        const Argb* row = canvas.data() + y * kCanvasSize;
+        auto* out = reinterpret_cast<Argb*>(image.scanLine(y));
+        if (opaque)
+            std::transform(row, row + kCanvasSize, out, exportedPixel);
+        else
+            std::copy(row, row + kCanvasSize, out);
     }
     if (edge == kCanvasSize)
         return image;
@@ -106,10 +99,12 @@ void placeImage(const PortraitImage& cell, PortraitImage& sheet, int left, int t
 
 std::optional<std::string> encodeImage(const PortraitImage& image, ExportFormat format,
                                        PngCompression compression) {
+    if (format == ExportFormat::Png && compression == PngCompression::Fastest)
+        return quickPngBytes(image);
     const auto encoder = findEncoderFormat(mimeTypeOf(format));
     if (!encoder)
         return std::nullopt;
-    return encode(qtImageOf(image), *encoder, compression);
+    return encode(qtImageOf(image), *encoder);
 }
 
 std::optional<std::string> encodePortrait(const CanvasPixels& canvas, int sizeChoice,

@@ -47,7 +47,7 @@ const char* mimeTypeOf(ExportFormat format) {
 
 void captureOpaque(const CanvasPixels& canvas, CanvasPixels& capture) {
     for (std::size_t i = 0; i < canvas.size(); ++i)
-        capture[i] = canvas[i] | 0xff000000u;
+        capture[i] = exportedPixel(canvas[i]);
 }
 
 }  // namespace kelvaro
