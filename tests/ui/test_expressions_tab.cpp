@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QFileDialog>
 #include <QImage>
+#include <QLineEdit>
 #include <QTest>
 #include <QUndoStack>
 
@@ -72,6 +73,59 @@ TEST(ExpressionsTab, F5CardsShowEachFaceAndChooseTheFaceEdited) {
     editor.portrait().undo();
     ASSERT_TRUE(QTest::qWaitFor([&] { return tab->upToDate(); }, kPatienceMs));
     EXPECT_EQ(tab->cells().count(), 9);
+}
+
+// "Zmień nazwę…" asks in Qt's input dialog, keeping the name when cancelled or left blank;
+// "Wczytaj miny z portretu…" takes the set of the document chosen in the open dialog.
+TEST(ExpressionsTab, RenamingAndLoadingGoThroughTheirDialogs) {
+    TempFolder folder;
+    EditorFixture editor;
+    editor.open();
+    editor.portrait().addBasicExpressions();
+    editor.portrait().chooseFace(2);
+    editor.press(Qt::Key_F5);
+    ExpressionsTab* tab = editor.dialog().companion()->expressionsTab();
+    const auto rename = [&](const QString& typed, bool accept) {
+        editor.modals().expect([&, typed, accept](QWidget* window) {
+            ASSERT_EQ(window->objectName(), QStringLiteral("renameExpressionDialog"));
+            auto* field = window->findChild<QLineEdit*>();
+            EXPECT_EQ(field->text(), QStringLiteral("Śmiech"));
+            field->selectAll();
+            QTest::keyClicks(field, typed);
+            QTest::keyClick(field, accept ? Qt::Key_Return : Qt::Key_Escape);
+        });
+        clickButton(*tab, "renameExpression");
+        ASSERT_TRUE(editor.modals().allHandled());
+    };
+    rename(QStringLiteral("Chichot"), false);
+    rename(QStringLiteral("   "), true);
+    EXPECT_EQ(editor.state().expressions.expressions[1].name, "Śmiech");
+    EXPECT_EQ(editor.portrait().history().undoText(), QStringLiteral("Zestaw podstawowy"));
+    editor.modals().expect([](QWidget* window) {
+        auto* field = window->findChild<QLineEdit*>();
+        field->selectAll();
+        QTest::keyClicks(field, QStringLiteral(" Chichot "));
+        QTest::keyClick(field, Qt::Key_Return);
+    });
+    clickButton(*tab, "renameExpression");
+    EXPECT_EQ(editor.state().expressions.expressions[1].name, "Chichot");
+    EXPECT_EQ(editor.portrait().history().undoText(), QStringLiteral("Zmień nazwę"));
+
+    const auto file = folder.path() / "aktor.kelvaro";
+    ASSERT_TRUE(editor.portrait().saveDocument(file));
+    const ExpressionSet saved = editor.state().expressions;
+    editor.portrait().undo();
+    editor.portrait().undo();
+    ASSERT_TRUE(editor.state().expressions.expressions.empty());
+    editor.modals().expect([&](QWidget* window) {
+        EXPECT_EQ(window->objectName(), QStringLiteral("loadExpressionsDialog"));
+        typeFileNameAndAccept(qobject_cast<QFileDialog*>(window),
+                              QString::fromStdString(file.string()));
+    });
+    clickButton(*tab, "loadExpressions");
+    ASSERT_TRUE(editor.modals().allHandled());
+    EXPECT_EQ(editor.state().expressions.expressions, saved.expressions);
+    EXPECT_EQ(editor.portrait().history().undoText(), QStringLiteral("Wczytaj miny"));
 }
 
 // Ctrl+E: the sheet dialog's filter chooses the layout and its box leaves out the wall; the sheet
