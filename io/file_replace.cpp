@@ -12,6 +12,7 @@
 
 #include "io/file_writer.h"
 #include "io/replace_steps.h"
+#include "io/stale_sweep.h"
 #include "io/temporary_names.h"
 
 namespace kelvaro {
@@ -152,7 +153,7 @@ Attempt replaceBeside(const fs::path& file, std::string_view bytes) {
     const Target found = inspect(end.target);
     if (found.kind == Target::Refused)
         return {found.refusal, end.target, false};
-    removeStaleTemporaries(folderOf(end.target), end.target.filename());
+    removeStaleTemporariesOnce(folderOf(end.target));
     fs::path temporary;
     const int fd = createTemporary(end.target, temporary);
     const int error = fd < 0 ? errno : writeAndRename(fd, temporary, end.target, found, bytes);

@@ -23,7 +23,8 @@ namespace kelvaro {
 //   group where the system allows);
 // - the file is never written in place: where no temporary file can be made beside the target
 //   (a folder the user cannot write) or the disk has no room for it, the write fails;
-// - temporary files left beside the target by a copy that was killed are removed.
+// - temporary files a killed copy left in the target's folder, for any target, are removed the
+//   first time this process writes into that folder (removeStaleTemporariesOnce).
 // Every failure (read-only file or folder, missing folder, full disk, a folder in the way, an
 // empty file name) carries its reason, and no temporary file is left behind.
 FileResult replaceFileAtomically(const std::filesystem::path& file, std::string_view bytes);

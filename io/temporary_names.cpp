@@ -8,20 +8,12 @@
 
 #include <cerrno>
 #include <charconv>
-#include <string_view>
 #include <system_error>
 
 namespace kelvaro {
 namespace {
 
 constexpr std::string_view kSuffix = ".tmp";
-
-std::string prefixFor(const std::filesystem::path& targetName) {
-    std::string prefix = ".";
-    prefix += targetName.native();
-    prefix += '.';
-    return prefix;
-}
 
 // Decimal digits only, the whole text; nothing for anything else.
 template <typename Number>
@@ -34,6 +26,16 @@ std::optional<Number> digitsOf(std::string_view text) {
     return value;
 }
 
+// Splits "<head>.<tail>" at its last dot; nothing when there is none.
+std::optional<std::string_view> cutLastPart(std::string_view& text) {
+    const std::size_t dot = text.rfind('.');
+    if (dot == std::string_view::npos)
+        return std::nullopt;
+    const std::string_view tail = text.substr(dot + 1);
+    text = text.substr(0, dot);
+    return tail;
+}
+
 bool running(pid_t process) {
     return process == ::getpid() || ::kill(process, 0) == 0 || errno == EPERM;
 }
@@ -42,7 +44,9 @@ bool running(pid_t process) {
 
 std::string temporaryName(const std::filesystem::path& targetName, pid_t process, unsigned n) {
     // Built by appending: GCC 12 warns falsely (-Wrestrict) on a chain of string additions.
-    std::string name = prefixFor(targetName);
+    std::string name = ".";
+    name += targetName.native();
+    name += '.';
     name += std::to_string(process);
     name += '.';
     name += std::to_string(n);
@@ -50,35 +54,36 @@ std::string temporaryName(const std::filesystem::path& targetName, pid_t process
     return name;
 }
 
-std::optional<pid_t> temporaryOwner(const std::string& name,
-                                    const std::filesystem::path& targetName) {
-    const std::string prefix = prefixFor(targetName);
-    if (!name.starts_with(prefix) || !name.ends_with(kSuffix))
+std::optional<TemporaryMarks> temporaryMarks(std::string_view name) {
+    if (!name.starts_with('.') || !name.ends_with(kSuffix))
         return std::nullopt;
-    std::string_view marks(name);
-    marks = marks.substr(prefix.size(), marks.size() - prefix.size() - kSuffix.size());
-    const std::size_t dot = marks.find('.');
-    if (dot == std::string_view::npos || !digitsOf<unsigned>(marks.substr(dot + 1)))
+    // The target may hold dots and digits itself: the marks are read from the end.
+    std::string_view rest = name.substr(1, name.size() - 1 - kSuffix.size());
+    const auto count = cutLastPart(rest);
+    const auto process = cutLastPart(rest);
+    if (!count || !process || rest.empty() || !digitsOf<unsigned>(*count))
         return std::nullopt;
-    const auto process = digitsOf<pid_t>(marks.substr(0, dot));
-    if (!process || *process <= 0)
+    const auto owner = digitsOf<pid_t>(*process);
+    if (!owner || *owner <= 0)
         return std::nullopt;
-    return process;
+    return TemporaryMarks{std::string(rest), *owner};
 }
 
-void removeStaleTemporaries(const std::filesystem::path& folder,
-                            const std::filesystem::path& targetName) {
+bool removeStaleTemporaries(const std::filesystem::path& folder) {
     std::error_code error;
     std::filesystem::directory_iterator entry(folder, error);
+    if (error)
+        return false;
     for (; !error && entry != std::filesystem::directory_iterator(); entry.increment(error)) {
         const std::filesystem::path& file = entry->path();
-        const auto owner = temporaryOwner(file.filename().native(), targetName);
+        const auto marks = temporaryMarks(file.filename().native());
         struct stat found {};
-        if (!owner || running(*owner) || ::lstat(file.c_str(), &found) != 0 ||
+        if (!marks || running(marks->process) || ::lstat(file.c_str(), &found) != 0 ||
             !S_ISREG(found.st_mode))
             continue;
         ::unlink(file.c_str());
     }
+    return true;
 }
 
 }  // namespace kelvaro

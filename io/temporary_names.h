@@ -10,18 +10,26 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace kelvaro {
 
 std::string temporaryName(const std::filesystem::path& targetName, pid_t process, unsigned n);
 
-// The process named in a temporary file name made for `targetName`; nothing for any other name.
-std::optional<pid_t> temporaryOwner(const std::string& name,
-                                    const std::filesystem::path& targetName);
+// What a temporary file's name tells: the file it was made for and the process that made it.
+struct TemporaryMarks {
+    std::string target;
+    pid_t process = 0;
 
-// Removes the temporary files for `targetName` in `folder` whose process no longer runs. Files
-// of running processes (this one included), other names and anything not a regular file stay.
-void removeStaleTemporaries(const std::filesystem::path& folder,
-                            const std::filesystem::path& targetName);
+    bool operator==(const TemporaryMarks&) const = default;
+};
+
+// The marks of a name temporaryName gives, for any target; nothing for any other name.
+std::optional<TemporaryMarks> temporaryMarks(std::string_view name);
+
+// Removes every temporary file in `folder`, whatever its target, whose process no longer runs.
+// Files of running processes (this one included), other names and anything not a regular file
+// stay. False when the folder cannot be read (nothing is removed then).
+bool removeStaleTemporaries(const std::filesystem::path& folder);
 
 }  // namespace kelvaro

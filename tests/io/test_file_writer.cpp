@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Zespół Kelvaro
 // SPDX-License-Identifier: MIT
 // The writers: the atomic one with its rules for read-only files, unwritable folders, links and
-// leftover temporary files and the reasons of its failures; the settings file's writer, which
-// alone rewrites a file in place.
+// the reasons of its failures; the settings file's writer, which alone rewrites a file in place.
+// Leftover temporary files are tested in test_stale_temporaries.cpp.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/mount.h>
@@ -15,7 +15,6 @@
 #include <vector>
 
 #include "io/file_writer.h"
-#include "io/temporary_names.h"
 #include "tests/support/file_size_limit.h"
 #include "tests/support/fixtures.h"
 #include "tests/support/processes.h"
@@ -235,57 +234,6 @@ TEST(FileWriter, AFullDiskStillTakesAWriteThatNeedsNoMoreRoom) {
     EXPECT_FALSE(replaceFileOrRewriteInPlace(file, std::string(60000, 'g')));
     EXPECT_EQ(readBytes(file), "short");
     EXPECT_EQ(namesIn(top.path() / "disk"), (std::vector<std::string>{"Kelvaro.ini", "filler"}));
-}
-
-TEST(FileWriter, TemporaryFilesOfKilledCopiesAreRemovedAtTheNextWrite) {
-    const TempFolder folder;
-    const fs::path file = folder.writeFile("Kelvaro.ini", "old");
-    const pid_t ended = test::endedProcess();
-    const auto leftover = [&](pid_t process, unsigned n) {
-        return temporaryName("Kelvaro.ini", process, n);
-    };
-    const std::vector<std::string> stale = {leftover(ended, 1), leftover(ended, 7)};
-    const std::vector<std::string> kept = {
-        leftover(::getpid(), 3),               // this process is writing it
-        leftover(::getppid(), 2),              // a running process
-        temporaryName("other.ini", ended, 1),  // made for another file
-        ".Kelvaro.ini.notes.tmp",              // not of the writer's naming
-        ".Kelvaro.ini.12.x.tmp",
-    };
-    for (const std::string& name : stale)
-        folder.writeFile(name, "half written");
-    for (const std::string& name : kept)
-        folder.writeFile(name, "someone's");
-    const std::string staleFolder = leftover(ended, 9);  // a folder of that name is no leftover
-    fs::create_directory(folder.path() / staleFolder);
-
-    ASSERT_TRUE(replaceFileAtomically(file, "new"));
-    EXPECT_EQ(readBytes(file), "new");
-    std::vector<std::string> expected = kept;
-    expected.push_back("Kelvaro.ini");
-    expected.push_back(staleFolder);
-    std::sort(expected.begin(), expected.end());
-    EXPECT_EQ(namesIn(folder.path()), expected);
-}
-
-TEST(FileWriter, TemporaryNamesNameTheirTargetAndProcess) {
-    EXPECT_EQ(temporaryName("Kelvaro.ini", 4321, 5), ".Kelvaro.ini.4321.5.tmp");
-    struct Row {
-        const char* name;
-        std::optional<pid_t> owner;
-    };
-    const Row rows[] = {
-        {".Kelvaro.ini.4321.5.tmp", 4321},
-        {".Kelvaro.ini.4321.tmp", std::nullopt},
-        {".Kelvaro.ini.-4.5.tmp", std::nullopt},
-        {".Kelvaro.ini.0.5.tmp", std::nullopt},
-        {".Kelvaro.ini.4321.5.tmp.bak", std::nullopt},
-        {"Kelvaro.ini.4321.5.tmp", std::nullopt},
-        {".kelvaro.ini.4321.5.tmp", std::nullopt},
-        {".Kelvaro.ini.99999999999.5.tmp", std::nullopt},
-    };
-    for (const Row& row : rows)
-        EXPECT_EQ(temporaryOwner(row.name, "Kelvaro.ini"), row.owner) << row.name;
 }
 
 }  // namespace
