@@ -5,10 +5,12 @@
 #include <string>
 #include <vector>
 
+#include "io/file_size_signal.h"
 #include "render/render_options.h"
 #include "render/render_run.h"
 
 int main(int argc, char** argv) {
+    kelvaro::ignoreFileSizeSignal();
     using namespace kelvaro::render;
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     const auto parsed = parseOptions(arguments);

@@ -2,9 +2,12 @@
 // SPDX-License-Identifier: MIT
 #include "tests/support/processes.h"
 
+#include <fcntl.h>
 #include <grp.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include <cerrno>
 
 namespace kelvaro::test {
 namespace {
@@ -12,13 +15,24 @@ namespace {
 constexpr uid_t kNobody = 65534;
 constexpr gid_t kNoGroup = 65534;
 
+}  // namespace
+
 bool dropRights() {
     if (!runningAsRoot())
         return true;
     return ::setgroups(0, nullptr) == 0 && ::setgid(kNoGroup) == 0 && ::setuid(kNobody) == 0;
 }
 
-}  // namespace
+bool folderRefusesUnprivileged(const std::filesystem::path& folder) {
+    const std::filesystem::path probe = folder / ".kelvaro-write-probe";
+    const bool refused = runUnprivileged([&] {
+        const int fd = ::open(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        return fd < 0 && errno == EACCES;
+    });
+    std::error_code error;
+    std::filesystem::remove(probe, error);
+    return refused;
+}
 
 pid_t endedProcess() {
     const pid_t child = ::fork();

@@ -27,4 +27,12 @@ void handToUnprivilegedUser(const std::filesystem::path& path);
 // Keep `body` to plain file work: it runs in a forked copy of the test process.
 bool runUnprivileged(const std::function<bool()>& body);
 
+// Drops the rights of the calling process as runUnprivileged's child does; false when it cannot.
+// For a process about to run a program: plain system calls only.
+bool dropRights();
+
+// True when a run as runUnprivileged cannot make a file in `folder`. Tests of folders that cannot
+// be written skip where this is false (root without the right to change its user, say).
+bool folderRefusesUnprivileged(const std::filesystem::path& folder);
+
 }  // namespace kelvaro::test

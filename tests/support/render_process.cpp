@@ -8,10 +8,13 @@
 
 namespace kelvaro::test {
 
-RenderResult runRenderer(const QStringList& arguments, const std::filesystem::path& folder) {
+RenderResult runRenderer(const QStringList& arguments, const std::filesystem::path& folder,
+                         const std::function<void()>& inChild) {
     QProcess process;
     if (!folder.empty())
         process.setWorkingDirectory(toQtPath(folder));
+    if (inChild)
+        process.setChildProcessModifier(inChild);
     process.start(QStringLiteral(KELVARO_RENDER_PROGRAM), arguments);
     RenderResult result;
     if (!process.waitForFinished(120'000))

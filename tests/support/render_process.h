@@ -6,19 +6,22 @@
 #include <QImage>
 #include <QStringList>
 #include <filesystem>
+#include <functional>
 #include <string>
 
 namespace kelvaro::test {
 
 struct RenderResult {
-    int exitCode = -1;
-    std::string out;  // standard output
-    std::string err;  // standard error
+    int exitCode = -1;  // -1 when the program was killed by a signal or did not finish
+    std::string out;    // standard output
+    std::string err;    // standard error
 };
 
 // Runs kelvaro-render with `arguments` in `folder` (the test's current folder when empty),
-// standard error not a terminal.
-RenderResult runRenderer(const QStringList& arguments, const std::filesystem::path& folder = {});
+// standard error not a terminal. `inChild`, when given, runs in the new process before the
+// program starts (to set limits or drop rights); keep it to plain system calls.
+RenderResult runRenderer(const QStringList& arguments, const std::filesystem::path& folder = {},
+                         const std::function<void()>& inChild = {});
 
 // The sample part library the build draws (its folder holds picture/).
 std::filesystem::path sampleLibrary();
