@@ -10,41 +10,10 @@
 #include "editing/portrait_editor.h"
 #include "editing/portrait_step.h"
 #include "model/document_file.h"
-#include "tests/model/library_portrait.h"
-#include "tests/support/fixtures.h"
+#include "tests/editing/opened_editor.h"
 
 namespace kelvaro::test {
 namespace {
-
-// An owner opened on a copy of the model tests' library, recording what it announces.
-struct OpenedEditor {
-    OpenedEditor() : base(copyOfLibrary()), editor(base / "Kelvaro.ini") {
-        editor.countParts(base);
-        EXPECT_TRUE(editor.loadImages());
-        QObject::connect(&editor, &PortraitEditor::changed,
-                         [this](ChangeSet what) { announced.push_back(what); });
-        QObject::connect(&editor, &PortraitEditor::problem, [this](const QString& message) {
-            announced.push_back({});  // a message: where it came among the announcements
-            problems.push_back(message);
-        });
-    }
-
-    std::filesystem::path copyOfLibrary() {
-        std::filesystem::copy(libraryBase(), folder.path() / "library",
-                              std::filesystem::copy_options::recursive);
-        return folder.path() / "library";
-    }
-    ControlValues controls() const {
-        const PortraitState& s = editor.state();
-        return {s.current, s.currentElement, s.scroll, s.sizeChoice};
-    }
-
-    TempFolder folder;
-    std::filesystem::path base;
-    PortraitEditor editor;
-    std::vector<ChangeSet> announced;
-    QStringList problems;
-};
 
 constexpr ChangeSet kPartsShown = ChangeSet(Change::Parts) | Change::Colours | Change::Picture;
 constexpr ChangeSet kPlaced = ChangeSet(Change::Placement) | Change::Picture;

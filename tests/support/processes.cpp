@@ -53,16 +53,23 @@ void handToUnprivilegedUser(const std::filesystem::path& path) {
                                                 std::error_code(errno, std::generic_category()));
 }
 
-bool runUnprivileged(const std::function<bool()>& body) {
+ChildEnd runInChild(const std::function<int()>& body) {
     const pid_t child = ::fork();
     if (child < 0)
-        return false;
+        return {};
     if (child == 0)
-        ::_exit(dropRights() && body() ? 0 : 1);
+        ::_exit(body());
     int status = 0;
     if (::waitpid(child, &status, 0) != child)
-        return false;
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+        return {};
+    if (WIFSIGNALED(status))
+        return {false, -1, WTERMSIG(status)};
+    return {WIFEXITED(status), WIFEXITED(status) ? WEXITSTATUS(status) : -1, 0};
+}
+
+bool runUnprivileged(const std::function<bool()>& body) {
+    const ChildEnd end = runInChild([&] { return dropRights() && body() ? 0 : 1; });
+    return end.exited && end.status == 0;
 }
 
 }  // namespace kelvaro::test

@@ -22,6 +22,17 @@ bool runningAsRoot();
 // that its permission bits are the ones that user meets as owner.
 void handToUnprivilegedUser(const std::filesystem::path& path);
 
+// How a child process ended: the status it exited with, or the signal that killed it.
+struct ChildEnd {
+    bool exited = false;
+    int status = -1;  // when it exited
+    int signal = 0;   // when a signal killed it
+};
+
+// Runs `body` in a forked child, which exits with the status `body` returns. Keep `body` to plain
+// file work: it runs in a forked copy of the test process.
+ChildEnd runInChild(const std::function<int()>& body);
+
 // Runs `body` in a child process, as "nobody" when running as root and as the current user
 // otherwise, and returns its result: true only when the child ran `body` and it returned true.
 // Keep `body` to plain file work: it runs in a forked copy of the test process.
