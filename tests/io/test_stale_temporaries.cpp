@@ -17,13 +17,10 @@
 #include "tests/support/fixtures.h"
 #include "tests/support/processes.h"
 
-namespace kelvaro {
+namespace kelvaro::test {
 namespace {
 
 namespace fs = std::filesystem;
-using test::namesIn;
-using test::readBytes;
-using test::TempFolder;
 
 std::vector<std::string> sorted(std::vector<std::string> names) {
     std::sort(names.begin(), names.end());
@@ -33,7 +30,7 @@ std::vector<std::string> sorted(std::vector<std::string> names) {
 TEST(StaleTemporaries, TemporaryFilesOfKilledCopiesAreRemovedAtTheFirstWriteIntoTheFolder) {
     const TempFolder folder;
     const fs::path file = folder.writeFile("Kelvaro.ini", "old");
-    const pid_t ended = test::endedProcess();
+    const pid_t ended = endedProcess();
     const std::vector<std::string> stale = {
         temporaryName("Kelvaro.ini", ended, 1),  temporaryName("Kelvaro.ini", ended, 7),
         temporaryName("other.ini", ended, 1),     // made for another file
@@ -71,7 +68,7 @@ TEST(StaleTemporaries, AFolderIsCleanedAtTheFirstWriteOfARunOnly) {
     const fs::path seen = top.path() / "seen";
     fs::create_directory(seen);
     ASSERT_TRUE(replaceFileAtomically(seen / "a.png", "first"));
-    const pid_t ended = test::endedProcess();
+    const pid_t ended = endedProcess();
     const std::string later = temporaryName("a.png", ended, 1);
     const std::string other = temporaryName("b.png", ended, 1);
     top.writeFile(fs::path("seen") / later, "left after the first write");
@@ -94,7 +91,7 @@ TEST(StaleTemporaries, AFolderIsCleanedAtTheFirstWriteOfARunOnly) {
 // at the same time is lost.
 TEST(StaleTemporaries, ThreadsWritingIntoNewFoldersAtOnceCleanEachFolder) {
     const TempFolder top;
-    const pid_t ended = test::endedProcess();
+    const pid_t ended = endedProcess();
     const std::string folders[] = {"a", "b", "c", "d"};
     for (const std::string& folder : folders) {
         top.writeFile(fs::path(folder) / temporaryName("0.png", ended, 1), "stale");
@@ -155,4 +152,4 @@ TEST(StaleTemporaries, TemporaryNamesNameTheirTargetAndProcess) {
 }
 
 }  // namespace
-}  // namespace kelvaro
+}  // namespace kelvaro::test

@@ -1,7 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Zespół Kelvaro
 // SPDX-License-Identifier: MIT
 // Simulates a full disk for one scope: files this process writes may not grow past a limit, and
-// writing past it fails with EFBIG instead of raising SIGXFSZ.
+// writing past it fails with EFBIG instead of raising SIGXFSZ, as in the programs, whose mains
+// ignore that signal (io/file_size_signal.h). Tests of the signal itself run a child process
+// that starts with it at its default.
 #pragma once
 
 #include <sys/resource.h>
