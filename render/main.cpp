@@ -24,7 +24,7 @@ int main(int argc, char** argv) {
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     const auto parsed = parseOptions(arguments);
     if (const auto* error = std::get_if<std::string>(&parsed)) {
-        std::fprintf(stderr, "kelvaro-render: %s\n", error->c_str());
+        printLines({*error});
         return 2;
     }
     const Options& options = std::get<Options>(parsed);

@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: MIT
 #include "render/render_run.h"
 
-#include <algorithm>
 #include <set>
 
 #include "model/sheet_layouts.h"
