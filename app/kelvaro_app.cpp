@@ -11,16 +11,15 @@
 
 namespace kelvaro {
 
-CKelvaroApp::CKelvaroApp(int& argc, char** argv)
-    : m_application(argc, argv), m_qtTranslation(loadQtTranslation()) {
+CKelvaroApp::CKelvaroApp(int& argc, char** argv, std::filesystem::path document)
+    : m_application(argc, argv),
+      m_qtTranslation(loadQtTranslation()),
+      m_document(std::move(document)) {
     QApplication::setWindowIcon(applicationIcon());
     // The desktop finds the menu entry, and through it the icon, by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral(KELVARO_APP_ID));
     if (m_qtTranslation)
         QCoreApplication::installTranslator(m_qtTranslation.get());
-    // The name's bytes are taken as given, so that any file name opens.
-    if (argc == 2)
-        m_document = std::filesystem::path(argv[1]);
 }
 
 bool CKelvaroApp::initInstance() {

@@ -16,8 +16,9 @@ namespace kelvaro {
 
 class CKelvaroApp {
 public:
-    // A single argument names a portrait document (or a PNG with its recipe) to open.
-    CKelvaroApp(int& argc, char** argv);
+    // `document`, unless empty, names a portrait document (or a PNG with its recipe) to open;
+    // the command line (read by readCommandLine) gives it.
+    CKelvaroApp(int& argc, char** argv, std::filesystem::path document);
 
     // Start-up: the single-instance lock, the settings path, then the editor's modal run.
     // Always returns false: the editor's run is the program's only loop.
@@ -34,7 +35,7 @@ private:
     std::unique_ptr<QTranslator> m_qtTranslation;  // Qt's own Polish texts, when installed
     std::unique_ptr<InstanceLock> m_instanceLock;
     std::filesystem::path m_settingsFile;
-    std::filesystem::path m_document;
+    std::filesystem::path m_document;  // the file's bytes as given, so that any file name opens
     bool m_alreadyRunning = false;
 };
 

@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Zespół Kelvaro
 // SPDX-License-Identifier: MIT
+#include <libdeflate.h>
 #include <QImage>
 #include <QImageReader>
 #include <algorithm>
@@ -15,12 +16,32 @@ constexpr char kPngSignature[] = "\x89PNG\r\n\x1a\n";
 constexpr qint64 kPngSignatureSize = 8;
 constexpr qint64 kChunkOverhead = 12;  // length, type and CRC
 
-// True unless `device` holds a PNG file whose chunk sequence breaks off before IEND: a chunk
-// whose length runs past the end of the file, or no IEND at all. The PNG decoder fills the rows
-// of such a file that it could read and leaves the rest transparent, so a part cut off by an
-// interrupted copy would show half of itself; it counts as truncated instead. Only the chunk
-// headers are read; the device is left at the start.
-bool pngChunksComplete(QIODevice& device) {
+// True when the critical chunk (IHDR, PLTE, IDAT, IEND: a type beginning with a capital) that
+// begins at `at` in `device`, of `length` bytes of data, has the checksum it records.
+bool criticalChunkIntact(QIODevice& device, qint64 at, qint64 length) {
+    const QByteArray type = device.peek(8).mid(4, 4);
+    if (type.size() != 4 || (static_cast<uchar>(type[0]) & 0x20) != 0)
+        return true;  // an ancillary chunk: the decoder skips a broken one
+    if (!device.seek(at + 4))
+        return false;
+    const QByteArray chunk = device.read(4 + length + 4);  // type, data, checksum
+    if (chunk.size() != 4 + length + 4)
+        return false;
+    const auto byte = [&](qint64 i) { return static_cast<quint32>(static_cast<uchar>(chunk[i])); };
+    const qint64 end = 4 + length;
+    const quint32 recorded =
+        (byte(end) << 24) | (byte(end + 1) << 16) | (byte(end + 2) << 8) | byte(end + 3);
+    return libdeflate_crc32(0, chunk.constData(), static_cast<std::size_t>(end)) == recorded;
+}
+
+// True unless `device` holds a PNG file whose chunk sequence breaks off before IEND (a chunk
+// whose length runs past the end of the file, or no IEND at all) or whose critical chunk does
+// not match its checksum. The PNG decoder fills the rows of a file cut short that it could read
+// and leaves the rest transparent, so a part cut off by an interrupted copy would show half of
+// itself; it counts as broken instead. A damaged file is turned away here, before the decoder's
+// library, which would print its own complaints on standard error. The device is left at the
+// start.
+bool pngChunksIntact(QIODevice& device) {
     const QByteArray signature = device.peek(kPngSignatureSize);
     if (signature != QByteArray(kPngSignature, kPngSignatureSize))
         return true;  // not a PNG file: the decoder judges it alone
@@ -28,14 +49,14 @@ bool pngChunksComplete(QIODevice& device) {
     qint64 at = kPngSignatureSize;
     bool complete = false;
     while (!complete && size - at >= kChunkOverhead && device.seek(at)) {
-        const QByteArray header = device.read(8);
+        const QByteArray header = device.peek(8);
         if (header.size() != 8)
             break;
         const auto byte = [&](int i) {
             return static_cast<quint32>(static_cast<uchar>(header[i]));
         };
         const qint64 length = (byte(0) << 24) | (byte(1) << 16) | (byte(2) << 8) | byte(3);
-        if (length > size - at - kChunkOverhead)
+        if (length > size - at - kChunkOverhead || !criticalChunkIntact(device, at, length))
             break;
         complete = header.mid(4, 4) == "IEND";
         at += kChunkOverhead + length;
@@ -49,7 +70,7 @@ bool withinSideLimit(QSize size) {
 
 // Reads the image with the decoder's limits in force; nothing for a failed decode.
 std::optional<QImage> readImage(QIODevice& device, QImage::Format format) {
-    if (!pngChunksComplete(device))
+    if (!pngChunksIntact(device))
         return std::nullopt;
     QImageReader reader(&device);
     reader.setAllocationLimit(kDecodeAllocationLimitMiB);

@@ -18,6 +18,8 @@ namespace {
 QImage qtImageOf(const PortraitImage& image) {
     QImage qt(image.width, image.height,
               image.backdrop == Backdrop::Opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32);
+    if (qt.isNull())
+        return qt;  // not allocated: the encoder then fails
     for (int y = 0; y < image.height; ++y) {
         std::memcpy(qt.scanLine(y), image.pixels.data() + static_cast<std::size_t>(y) * image.width,
                     static_cast<std::size_t>(image.width) * sizeof(Argb));
@@ -25,8 +27,10 @@ QImage qtImageOf(const PortraitImage& image) {
     return qt;
 }
 
-// Encodes the whole image in memory; nothing when the encoder fails.
+// Encodes the whole image in memory; nothing when the image is null or the encoder fails.
 std::optional<std::string> encode(const QImage& image, const std::string& format) {
+    if (image.isNull())
+        return std::nullopt;
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -42,6 +46,8 @@ QImage exportedImage(const CanvasPixels& canvas, int edge, Backdrop backdrop) {
     const bool opaque = backdrop == Backdrop::Opaque;
     QImage image(kCanvasSize, kCanvasSize,
                  opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
+    if (image.isNull())
+        return image;
     for (int y = 0; y < kCanvasSize; ++y) {
         const Argb* row = canvas.data() + y * kCanvasSize;
         auto* out = reinterpret_cast<Argb*>(image.scanLine(y));
@@ -71,6 +77,8 @@ PortraitImage scaledPortrait(const CanvasPixels& canvas, int edge, Backdrop back
     const QImage image = exportedImage(canvas, edge, backdrop)
                              .convertToFormat(backdrop == Backdrop::Opaque ? QImage::Format_RGB32
                                                                            : QImage::Format_ARGB32);
+    if (image.isNull())
+        return {0, 0, backdrop, {}};  // not allocated: an image no encoder takes
     PortraitImage scaled{image.width(), image.height(), backdrop, {}};
     scaled.pixels.resize(static_cast<std::size_t>(scaled.width) * scaled.height);
     for (int y = 0; y < scaled.height; ++y) {

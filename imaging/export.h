@@ -71,7 +71,8 @@ inline constexpr int kLargestEdge = 1024;
 
 // The premultiplied canvas scaled to edge x edge pixels (kSmallestEdge..kLargestEdge) with the
 // smooth filter export uses; at 192 the canvas itself. Scaling a transparent canvas filters
-// premultiplied pixels, so no colour bleeds out of transparent ones.
+// premultiplied pixels, so no colour bleeds out of transparent ones. An image of 0x0 pixels,
+// which no encoder takes, when there is no memory for it.
 PortraitImage scaledPortrait(const CanvasPixels& canvas, int edge, Backdrop backdrop);
 
 // A transparent image of width x height pixels to place portraits on.

@@ -15,6 +15,7 @@ namespace kelvaro {
 // The opaque capture of `canvas` as a 32-bit RGB image of `edge` x `edge` pixels, scaled
 // smoothly; at 192 the canvas itself. With a transparent backdrop, the premultiplied canvas
 // itself, scaled the same way (premultiplied, so no colour bleeds out of transparent pixels).
+// A null image when there is no memory for it.
 QImage exportedImage(const CanvasPixels& canvas, int edge, Backdrop backdrop = Backdrop::Opaque);
 
 }  // namespace kelvaro

@@ -25,9 +25,12 @@ std::optional<std::string> sha256Of(const fs::path& file) {
     return hash.toHex().toStdString();
 }
 
-// The part file a layer loads with its element's part number, relative to the base folder.
-fs::path relativePartPath(int layer, int partNumber) {
-    return partPath(fs::path(), layerInfo(layer).folder, partNumber);
+// The part file `layer` of the portrait's base loads (the base also while an expression is
+// edited: the document's layers are the base's), relative to the base folder.
+fs::path basePartPath(const PortraitDocument& portrait, int layer) {
+    const int element = layerInfo(layer).element;
+    return partPath(fs::path(), layerInfo(layer).folder,
+                    portrait.layers[static_cast<std::size_t>(element)].partNumber);
 }
 
 OpenError openErrorOf(DocumentError error) {
@@ -87,8 +90,7 @@ DocumentFile documentOf(const PortraitState& state) {
     DocumentFile document;
     document.portrait = capture(state);
     for (int layer = 0; layer < kLayerCount; ++layer) {
-        const int part = state.elementPart(layerInfo(layer).element);
-        const fs::path relative = relativePartPath(layer, part);
+        const fs::path relative = basePartPath(document.portrait, layer);
         document.parts[static_cast<std::size_t>(layer)] = {
             relative.generic_string(),
             state.partCache ? state.partCache->hashOf(state.baseDirectory / relative, sha256Of)
@@ -100,9 +102,7 @@ DocumentFile documentOf(const PortraitState& state) {
 std::vector<std::string> changedPartFiles(const DocumentFile& document, const fs::path& base) {
     std::vector<std::string> changed;
     for (int layer = 0; layer < kLayerCount; ++layer) {
-        const int part =
-            document.portrait.layers[static_cast<std::size_t>(layerInfo(layer).element)].partNumber;
-        const std::string path = relativePartPath(layer, part).generic_string();
+        const std::string path = basePartPath(document.portrait, layer).generic_string();
         const PartFileRecord& recorded = document.parts[static_cast<std::size_t>(layer)];
         const bool same = recorded.path == path && recorded.sha256 == sha256Of(base / path);
         if (!same && std::find(changed.begin(), changed.end(), path) == changed.end())

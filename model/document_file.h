@@ -45,7 +45,8 @@ std::string saveErrorMessage(const std::filesystem::path& file, const FileResult
 // file untouched, with its reason.
 FileResult writeDocumentFile(const std::filesystem::path& file, const DocumentFile& document);
 
-// The document of the portrait with the part files each layer shows and their hashes.
+// The document of the portrait with the part files each layer of its base shows (the base also
+// while an expression is edited) and their hashes.
 DocumentFile documentOf(const PortraitState& state);
 
 // The relative paths of the part files whose bytes differ from what the document recorded (or

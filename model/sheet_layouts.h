@@ -14,6 +14,10 @@ namespace kelvaro {
 // The face size of a COLSxROWS sheet when --size does not give one: RPG Maker MZ's.
 inline constexpr int kDefaultSheetCell = 144;
 
+// The most pixels a sheet may have (4096x4096): its pixels, its encoding buffers and its faces
+// then fit in well under a gigabyte of memory.
+inline constexpr long long kMostSheetPixels = 4096LL * 4096;
+
 struct SheetLayout {
     std::string_view name;  // as given to --sheet
     int columns = 0;
@@ -22,6 +26,10 @@ struct SheetLayout {
     std::string_view engine;
 
     int cells() const { return columns * rows; }
+    // The sheet's pixel count with faces of `edge` pixels.
+    long long pixels(int edge) const {
+        return static_cast<long long>(columns) * edge * rows * edge;
+    }
 };
 
 // The named layouts of game engines, in the order the help lists them.

@@ -85,7 +85,8 @@ Lines renderFaceSheet(const Options& options, Library library) {
     });
     if (!failures.empty())
         return failures;
-    const std::string failure = writeBytes(options.output, sheetBytes(layout, cell, cells, recipe));
+    const std::string failure =
+        writeBytes(options.output, [&] { return sheetBytes(layout, cell, cells, recipe); });
     return failure.empty() ? Lines{} : Lines{failure};
 }
 
@@ -114,7 +115,8 @@ Lines renderCastSheets(const Options& options, Library library) {
         if (!failure.empty())
             return failure;
         const auto name = castName(index + 1, options.count, ExportFormat::Png);
-        return writeBytes(options.output / name, sheetBytes(layout, cell, faces, drawn));
+        return writeBytes(options.output / name,
+                          [&] { return sheetBytes(layout, cell, faces, drawn); });
     });
 }
 

@@ -6,16 +6,27 @@
 #include <vector>
 
 #include "io/file_size_signal.h"
+#include "render/image_warnings.h"
 #include "render/render_options.h"
 #include "render/render_run.h"
+
+namespace {
+
+void printLines(const std::vector<std::string>& lines) {
+    for (const std::string& line : lines)
+        std::fprintf(stderr, "kelvaro-render: %s\n", line.c_str());
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     kelvaro::ignoreFileSizeSignal();
     using namespace kelvaro::render;
+    silenceImageWarnings();
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     const auto parsed = parseOptions(arguments);
     if (const auto* error = std::get_if<std::string>(&parsed)) {
-        std::fprintf(stderr, "kelvaro-render: %s\n", error->c_str());
+        printLines({*error});
         return 2;
     }
     const Options& options = std::get<Options>(parsed);
@@ -23,8 +34,8 @@ int main(int argc, char** argv) {
         std::fputs(helpText().c_str(), stdout);
         return 0;
     }
-    const auto failures = runRender(options);
-    for (const std::string& line : failures)
-        std::fprintf(stderr, "kelvaro-render: %s\n", line.c_str());
-    return failures.empty() ? 0 : 1;
+    const RenderReport report = runRender(options);
+    printLines(report.notes);
+    printLines(report.failures);
+    return report.failures.empty() ? 0 : 1;
 }

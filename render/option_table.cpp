@@ -81,7 +81,7 @@ const std::array<OptionInfo, 16> kOptions = {{
          return std::nullopt;
      }},
     {"--transparent", "", "",
-     "Leave out the wall and keep the layers' alpha (32-bit PNG, straight alpha).",
+     "Leave out the wall and keep the layers' alpha (32-bit PNG, straight alpha; not BMP).",
      [](Options& o, std::string_view) -> std::optional<std::string> {
          o.transparent = true;
          return std::nullopt;

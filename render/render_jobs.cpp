@@ -2,6 +2,9 @@
 // SPDX-License-Identifier: MIT
 #include "render/render_jobs.h"
 
+#include <cerrno>
+#include <new>
+
 #include "model/portrait_export.h"
 #include "render/job_runner.h"
 #include "render/progress_bar.h"
@@ -55,7 +58,13 @@ std::optional<std::string> makeFolder(const fs::path& folder) {
                                           failureBecause(error.message())));
 }
 
-std::string writeBytes(const fs::path& file, const std::optional<std::string>& bytes) {
+std::string writeBytes(const fs::path& file, const PictureBytes& make) {
+    std::optional<std::string> bytes;
+    try {
+        bytes = make();
+    } catch (const std::bad_alloc&) {
+        return saveFailure(file, systemFailure(ENOMEM));
+    }
     const FileResult written = writePictureFile(file, bytes);
     return written ? std::string() : saveFailure(file, written);
 }
@@ -90,7 +99,8 @@ Lines Run::each(const std::function<std::string(int, PortraitRenderer&)>& job) {
 
 std::string Run::write(PortraitRenderer& renderer, int edge, ExportFormat format,
                        const fs::path& file, std::optional<std::uint64_t> seed) {
-    return writeBytes(file, renderer.fileBytes(edge, backdropOf(m_options), format, seed));
+    return writeBytes(
+        file, [&] { return renderer.fileBytes(edge, backdropOf(m_options), format, seed); });
 }
 
 }  // namespace kelvaro::render

@@ -44,8 +44,12 @@ std::variant<DocumentFile, std::string> showPortraitFile(PortraitRenderer& rende
 // The folder made (with the folders above it) or found; the line that says why not otherwise.
 std::optional<std::string> makeFolder(const std::filesystem::path& folder);
 
-// Writes `bytes` (nothing when encoding failed) to `file` atomically; the failure line or "".
-std::string writeBytes(const std::filesystem::path& file, const std::optional<std::string>& bytes);
+// The bytes of a picture file, composed and encoded; nothing when encoding fails.
+using PictureBytes = std::function<std::optional<std::string>()>;
+
+// Writes the bytes `make` gives (nothing when encoding failed) to `file` atomically; the failure
+// line or "". Running out of memory while making them is a failure of that file like any other.
+std::string writeBytes(const std::filesystem::path& file, const PictureBytes& make);
 
 // Everything a run shares: the library, one renderer per worker, a failure line per job.
 class Run {

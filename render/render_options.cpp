@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "render/render_options.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <string>
 #include <string_view>
@@ -41,6 +43,11 @@ std::optional<std::string> sheetConflictIn(const Options& o) {
     if (o.mode == Mode::Sheet && count > static_cast<std::size_t>(layout.cells()))
         return "シートに入るポートレートは " + std::to_string(layout.cells()) +
                " 個までです: " + std::to_string(count) + " 個";
+    const int cell = cellEdge(layout, o.size);
+    if (layout.pixels(cell) > kMostSheetPixels)
+        return "シートが大きすぎます: " + std::to_string(layout.columns * cell) + "x" +
+               std::to_string(layout.rows * cell) + " ピクセル (上限 " +
+               std::to_string(kMostSheetPixels) + " ピクセル)";
     return std::nullopt;
 }
 
@@ -81,7 +88,7 @@ std::optional<std::string> conflictIn(const Options& o) {
         return "--random にポートレートファイルは指定できません: " + o.portraits.front().string();
     if (!cast && o.portraits.empty())
         return "ポートレートファイルが指定されていません";
-    if (o.transparent && o.format == ExportFormat::Bmp)
+    if (o.transparent && pictureFormat(o) == ExportFormat::Bmp)
         return "透過画像はPNG形式でのみ保存できます: --transparent";
     if (!o.sheet.empty() && o.format == ExportFormat::Bmp)
         return "シートはPNG形式でのみ保存できます: --format bmp";
@@ -89,6 +96,21 @@ std::optional<std::string> conflictIn(const Options& o) {
 }
 
 }  // namespace
+
+bool writesOneFile(const Options& options) {
+    std::error_code error;
+    return options.mode == Mode::Portraits && options.portraits.size() == 1 &&
+           options.output.has_filename() && !std::filesystem::is_directory(options.output, error);
+}
+
+ExportFormat pictureFormat(const Options& options) {
+    if (options.format)
+        return *options.format;
+    std::string extension = extensionOf(options.output);
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return writesOneFile(options) && extension == "bmp" ? ExportFormat::Bmp : ExportFormat::Png;
+}
 
 std::variant<Options, std::string> parseOptions(std::span<const std::string> arguments) {
     Options options;
@@ -167,7 +189,9 @@ std::string helpText() {
         text += line;
     }
     text += "  COLSxROWS  COLS x ROWS faces of --size (default " +
-            std::to_string(kDefaultSheetCell) + ")\n\nOptions:\n";
+            std::to_string(kDefaultSheetCell) + "), 1 to 64 each way\n" + "A sheet has at most " +
+            std::to_string(kMostSheetPixels) +
+            " pixels (4096x4096); a larger one is a wrong command line.\n\nOptions:\n";
     for (const OptionInfo& info : optionTable()) {
         text.append("  ");
         if (!info.alias.empty())
@@ -180,8 +204,9 @@ std::string helpText() {
     text +=
         "\n"
         "Progress is shown on standard error when it is a terminal. On success nothing else is\n"
-        "printed and the exit status is 0; every failure prints one line and the status is 1\n"
-        "(2 for a wrong command line). A file that cannot be written is never left half-written.\n";
+        "printed and the exit status is 0, but for one line per document whose part files\n"
+        "changed since it was saved; every failure prints one line and the status is 1 (2 for a\n"
+        "wrong command line). A file that cannot be written is never left half-written.\n";
     return text;
 }
 

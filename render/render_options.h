@@ -49,6 +49,14 @@ struct Options {
 // The options of `arguments` (without the program name), or the one line that says what is wrong.
 std::variant<Options, std::string> parseOptions(std::span<const std::string> arguments);
 
+// True when OUT is the one file to write: one PORTRAIT, and OUT names no folder ("faces/" names
+// a folder even before it exists).
+bool writesOneFile(const Options& options);
+
+// The format pictures are written in: --format; without it BMP for one portrait written to a file
+// named *.bmp (in any letter case), PNG otherwise.
+ExportFormat pictureFormat(const Options& options);
+
 // The text --help prints.
 std::string helpText();
 

@@ -2,12 +2,12 @@
 // SPDX-License-Identifier: MIT
 #include "render/render_run.h"
 
-#include <algorithm>
 #include <set>
 
 #include "model/sheet_layouts.h"
 #include "render/cast_plan.h"
 #include "render/expression_run.h"
+#include "render/library_changes.h"
 #include "render/render_jobs.h"
 
 namespace kelvaro::render {
@@ -17,14 +17,8 @@ namespace fs = std::filesystem;
 
 // Each PORTRAIT to OUT itself (one portrait, OUT not a folder) or into the folder OUT.
 Lines renderPortraits(const Options& options, Library library) {
-    std::error_code error;
-    // "faces/" names a folder even before it exists.
-    const bool oneFile = options.portraits.size() == 1 && options.output.has_filename() &&
-                         !fs::is_directory(options.output, error);
-    std::string extension = extensionOf(options.output);
-    std::transform(extension.begin(), extension.end(), extension.begin(), ::tolower);
-    const ExportFormat format = options.format.value_or(
-        oneFile && extension == "bmp" ? ExportFormat::Bmp : ExportFormat::Png);
+    const bool oneFile = writesOneFile(options);
+    const ExportFormat format = pictureFormat(options);
     std::vector<fs::path> outputs;
     std::set<fs::path> names;
     for (const fs::path& portrait : options.portraits) {
@@ -83,19 +77,15 @@ Lines renderSheet(const Options& options, Library library) {
     });
     if (!failures.empty())
         return failures;
-    const PortraitImage sheet = composeSheet(layout, cell, cells);
-    const std::string failure =
-        writeBytes(options.output, encodeImage(sheet, ExportFormat::Png, kRendererCompression));
+    const std::string failure = writeBytes(options.output, [&] {
+        return encodeImage(composeSheet(layout, cell, cells), ExportFormat::Png,
+                           kRendererCompression);
+    });
     return failure.empty() ? Lines{} : Lines{failure};
 }
 
-}  // namespace
-
-Lines runRender(const Options& options) {
-    auto opened = openLibrary(options.library.value_or(currentFolder()), sharedPartCache());
-    if (const auto* failure = std::get_if<std::string>(&opened))
-        return {*failure};
-    Library library = std::get<Library>(std::move(opened));
+// Renders what `options` asks for on `library`; the failure lines.
+Lines renderOn(const Options& options, Library library) {
     switch (options.mode) {
         case Mode::Cast:
             return renderCast(options, std::move(library));
@@ -110,6 +100,17 @@ Lines runRender(const Options& options) {
         default:
             return renderPortraits(options, std::move(library));
     }
+}
+
+}  // namespace
+
+RenderReport runRender(const Options& options) {
+    auto opened = openLibrary(options.library.value_or(currentFolder()), sharedPartCache());
+    if (const auto* failure = std::get_if<std::string>(&opened))
+        return {{}, {*failure}};
+    Library library = std::get<Library>(std::move(opened));
+    Lines notes = libraryChangeLines(options, library.base);
+    return {std::move(notes), renderOn(options, std::move(library))};
 }
 
 }  // namespace kelvaro::render

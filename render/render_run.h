@@ -10,8 +10,13 @@
 
 namespace kelvaro::render {
 
-// Renders what `options` asks for. Returns the lines to report, one per failure, in the order
-// of the portraits; empty when everything was written.
-std::vector<std::string> runRender(const Options& options);
+// What a run has to say: notes that leave the run a success, and one line per failure.
+struct RenderReport {
+    std::vector<std::string> notes;     // documents whose part files changed since their save
+    std::vector<std::string> failures;  // in the order of the portraits
+};
+
+// Renders what `options` asks for and reports on it; no failures when everything was written.
+RenderReport runRender(const Options& options);
 
 }  // namespace kelvaro::render

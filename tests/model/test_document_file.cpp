@@ -11,7 +11,9 @@
 #include "io/png_recipe.h"
 #include "model/colour_links.h"
 #include "model/document_file.h"
+#include "model/expression_ops.h"
 #include "model/portrait_commands.h"
+#include "model/portrait_document.h"
 #include "model/portrait_export.h"
 #include "model/portrait_ops.h"
 #include "tests/model/library_portrait.h"
@@ -233,6 +235,19 @@ TEST(DocumentFile, ChangedAndMissingPartsAreListedOnce) {
               (std::vector<std::string>{"picture/nose/000.png", "picture/fhair2/000.png"}));
     EXPECT_EQ(libraryChangedMessage({"a", "b"}),
               "ポートレートを保存した後に部品ライブラリが変更されました\na\nb");
+}
+
+TEST(DocumentFile, WhileAnExpressionIsEditedTheBasesPartFilesAreRecorded) {
+    auto state = openedPortrait();
+    PortraitDocument withFace = capture(*state);
+    ASSERT_TRUE(addExpression(withFace.expressions, "Sen"));
+    withFace.expressions.expressions.back().overrides[kMouth] = ElementOverride{1, 0, 0, 0};
+    withFace.expressions.edited = 1;
+    apply(withFace, *state, {}, ApplyScope::Everything);
+    ASSERT_EQ(state->elementPart(kMouth), 1);  // the face shows another mouth
+    const DocumentFile document = documentOf(*state);
+    EXPECT_EQ(document.parts[kMouth].path, "picture/mouth/000.png");
+    EXPECT_TRUE(changedPartFiles(document, test::libraryBase()).empty());
 }
 
 TEST(DocumentFile, AFailedWriteLeavesTheOldFileWhole) {

@@ -121,6 +121,30 @@ TEST(Launcher, AFileArgumentIsPassedOnNamingTheSameFile) {
     EXPECT_TRUE(QDir::isAbsolutePath(arguments[1]));
 }
 
+TEST(Launcher, EveryFileArgumentIsPassedOnAbsolute) {
+    TempFolder home, caller;
+    caller.writeFile("-dash.kelvaro", "{}");
+    struct Row {
+        QStringList arguments;
+        QStringList passed;  // relative to the caller's folder, made absolute
+    };
+    const std::vector<Row> rows = {
+        {{"-dash.kelvaro"}, {"-dash.kelvaro"}},
+        {{"--", "-later.kelvaro"}, {"--", "-later.kelvaro"}},
+        {{"not-yet.kelvaro"}, {"not-yet.kelvaro"}},
+    };
+    const QString callerFolder = canonicalName(caller.path()) + "/";
+    for (const Row& row : rows) {
+        const ProbeReport report =
+            runLauncher({home.path(), std::nullopt, caller.path(), row.arguments});
+        QStringList expected;
+        for (const QString& argument : row.passed)
+            expected << (argument == "--" ? argument : callerFolder + argument);
+        EXPECT_EQ(report.all("argument").mid(1), expected)
+            << report.all("argument").join(" ").toStdString();
+    }
+}
+
 TEST(Launcher, AWorkingFolderThatCannotBeMadeFallsBackToTheBundledLibrary) {
     TempFolder home;
     // A file where the data folder should be: no folder can be made below it, not even by root.

@@ -55,8 +55,15 @@ PortraitDocument expressivePortrait(int variant, const std::vector<std::string>&
 }
 
 void writeDocument(const std::filesystem::path& file, const PortraitDocument& document) {
+    PartCache cache;
+    const auto library = std::get<render::Library>(render::openLibrary(sampleLibrary(), cache));
+    render::PortraitRenderer renderer(library);
+    std::string failure;
+    if (!renderer.show(document, failure))
+        throw std::runtime_error(failure);
     DocumentFile written;
     written.portrait = document;
+    written.parts = documentOf(renderer.state()).parts;  // as a save records them
     std::filesystem::create_directories(file.parent_path());
     if (!writeDocumentFile(file, written))
         throw std::runtime_error("cannot write " + file.string());

@@ -22,7 +22,8 @@ PortraitDocument variedPortrait(int variant);
 // on round; the base is edited.
 PortraitDocument expressivePortrait(int variant, const std::vector<std::string>& names);
 
-// Writes `document` as a .kelvaro document, making the folders it needs.
+// Writes `document` as a .kelvaro document, making the folders it needs, with the sample
+// library's part files it shows and their hashes, as a save records them.
 void writeDocument(const std::filesystem::path& file, const PortraitDocument& document);
 
 // Writes variedPortrait(variant) as a .kelvaro document.

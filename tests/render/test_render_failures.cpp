@@ -88,6 +88,10 @@ TEST(RenderFailures, MissingLibraryAndWrongCommandLines) {
          "このシートの顔の大きさは 96 ピクセルに決まっています: --size 144"},
         {onSample({"--sheet", "4x", "-o", q(folder.path() / "x.png"), good}), 2,
          "オプションの値が正しくありません: --sheet 4x"},
+        {onSample({"--sheet", "64x64", "--size", "512", "-o", q(folder.path() / "x.png"), good}), 2,
+         "シートが大きすぎます: 32768x32768 ピクセル (上限 16777216 ピクセル)"},
+        {onSample({"--transparent", "-o", q(folder.path() / "x.bmp"), good}), 2,
+         "透過画像はPNG形式でのみ保存できます: --transparent"},
         {onSample({"--size", "8", "-o", q(folder.path() / "x.png"), good}), 2,
          "オプションの値が正しくありません: --size 8"},
         {onSample({"-o", q(folder.path() / "x.png"), good, good}), 1,
@@ -98,6 +102,7 @@ TEST(RenderFailures, MissingLibraryAndWrongCommandLines) {
         EXPECT_EQ(result.exitCode, row.exitCode) << row.line;
         EXPECT_EQ(result.err, "kelvaro-render: " + row.line + "\n");
         EXPECT_FALSE(fs::exists(folder.path() / "x.png")) << row.line;
+        EXPECT_FALSE(fs::exists(folder.path() / "x.bmp")) << row.line;
     }
     const auto help = runRenderer({"--help"});
     EXPECT_EQ(help.exitCode, 0);

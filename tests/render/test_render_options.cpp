@@ -107,8 +107,22 @@ TEST(RenderOptions, EveryMistakeIsOneLine) {
          "--random にポートレートファイルは指定できません: a.kelvaro"},
         {{"--transparent", "--format", "bmp", "-o", "x", "a"},
          "透過画像はPNG形式でのみ保存できます: --transparent"},
+        {{"--transparent", "-o", "a.bmp", "a"},
+         "透過画像はPNG形式でのみ保存できます: --transparent"},
+        {{"-o", "a.Bmp", "--transparent", "a"},
+         "透過画像はPNG形式でのみ保存できます: --transparent"},
         {{"--sheet", "mz", "--format", "bmp", "-o", "x", "a"},
          "シートはPNG形式でのみ保存できます: --format bmp"},
+        {{"--sheet", "64x64", "--size", "512", "-o", "x", "a"},
+         "シートが大きすぎます: 32768x32768 ピクセル (上限 16777216 ピクセル)"},
+        {{"--sheet", "64x64", "--size", "1024", "-o", "x", "a"},
+         "シートが大きすぎます: 65536x65536 ピクセル (上限 16777216 ピクセル)"},
+        {{"--sheet", "5x4", "--size", "1024", "-o", "x", "a"},
+         "シートが大きすぎます: 5120x4096 ピクセル (上限 16777216 ピクセル)"},
+        {{"--expressions", "--sheet", "29x29", "-o", "x", "a"},
+         "シートが大きすぎます: 4176x4176 ピクセル (上限 16777216 ピクセル)"},
+        {{"--random", "2", "--seed", "1", "--expressions-from", "t", "--sheet", "64x64", "-o", "x"},
+         "シートが大きすぎます: 9216x9216 ピクセル (上限 16777216 ピクセル)"},
         {{"--expressions", "--sheet", "mz", "--format", "bmp", "-o", "x", "a"},
          "シートはPNG形式でのみ保存できます: --format bmp"},
         {{"--expressions", "--random", "2", "--seed", "1", "-o", "x"},
@@ -135,14 +149,35 @@ TEST(RenderOptions, EveryMistakeIsOneLine) {
     }
 }
 
+TEST(RenderOptions, SheetsUpToTheLimitAndTransparentPngsAreAccepted) {
+    const std::vector<std::vector<std::string>> accepted = {
+        {"--sheet", "4x4", "--size", "1024", "-o", "x", "a"},  // 4096x4096, the largest
+        {"--expressions", "--sheet", "28x28", "-o", "x", "a"},
+        {"--sheet", "64x64", "--size", "64", "-o", "x", "a"},
+        {"--transparent", "-o", "a.bmp", "a", "b"},  // a folder named a.bmp, PNGs in it
+        {"--transparent", "-o", "a.png", "a"},
+        {"--transparent", "--format", "png", "-o", "a.bmp", "a"},
+    };
+    for (const auto& arguments : accepted) {
+        const auto parsed = parse(arguments);
+        EXPECT_TRUE(std::holds_alternative<Options>(parsed))
+            << arguments[1] << ": " << std::get<std::string>(parsed);
+    }
+}
+
 TEST(RenderOptions, HelpNamesEveryOptionAndLayout) {
     const std::string help = helpText();
-    for (const char* word :
-         {"--library",  "--size",  "--transparent", "--format",      "-o, --output",
-          "--random",   "--seed",  "--base",        "--lock",        "--colours",
-          "--palettes", "--sheet", "-j, --jobs",    "-h, --help",    "576x288",
-          "384x192",    "192x192", "S+i",           "--expressions", "--expressions-from TEMPLATE",
-          "Neutralna"})
+    for (const char* word : {"--library",     "--size",
+                             "--transparent", "--format",
+                             "-o, --output",  "--random",
+                             "--seed",        "--base",
+                             "--lock",        "--colours",
+                             "--palettes",    "--sheet",
+                             "-j, --jobs",    "-h, --help",
+                             "576x288",       "384x192",
+                             "192x192",       "S+i",
+                             "--expressions", "--expressions-from TEMPLATE",
+                             "Neutralna",     "at most 16777216 pixels (4096x4096)"})
         EXPECT_NE(help.find(word), std::string::npos) << word;
 }
 
