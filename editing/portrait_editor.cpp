@@ -102,6 +102,8 @@ void PortraitEditor::settleShown(const StepKind& kind, const ShownFace& before) 
 }
 
 void PortraitEditor::showDocument(const PortraitDocument& document) {
+    if (m_restoring)
+        return;
     apply(document, m_state, reporter());
     emit changed(kWholePortrait);
 }
