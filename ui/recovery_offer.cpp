@@ -44,8 +44,8 @@ std::filesystem::path offerRecovery(QWidget* parent, PortraitEditor& editor,
             reportBroken(parent, file, *reason);
             continue;
         }
-        if (showWarning(parent, recoveryQuestion(), QMessageBox::Ok | QMessageBox::Cancel) !=
-            QMessageBox::Ok) {
+        if (showWarning(parent, recoveryQuestion(), QMessageBox::Ok | QMessageBox::Cancel,
+                        QMessageBox::Ok) != QMessageBox::Ok) {
             discardRecoveryFile(folder, file);
             continue;
         }

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QUndoStack>
+#include <fstream>
 
 #include "editing/recovery_autosave.h"
 #include "tests/ui/editor_fixture.h"
@@ -41,7 +42,10 @@ struct RecoveringEditor {
         EXPECT_TRUE(QTest::qWaitFor([this] { return editor.modals().allHandled(); }));
         QTest::qWait(50);
     }
-    std::vector<std::string> discarded() const { return namesIn(folder() / "discarded"); }
+    std::vector<std::string> discarded() const {
+        return fs::exists(folder() / "discarded") ? namesIn(folder() / "discarded")
+                                                  : std::vector<std::string>{};
+    }
 
     EditorFixture editor;
 };
