@@ -12,18 +12,13 @@
 #include "editing/portrait_editor.h"
 #include "editing/recovery_autosave.h"
 #include "editing/step_kinds.h"
-#include "tests/model/library_portrait.h"
-#include "tests/support/fixtures.h"
+#include "tests/editing/opened_owner.h"
 
 namespace kelvaro::test {
 namespace {
 
-struct Owner {
-    Owner() : editor(folder.path() / "Kelvaro.ini") {
-        editor.countParts(libraryBase());
-        EXPECT_TRUE(editor.loadImages());
-    }
-    PortraitDocument document() const { return capture(editor.state()); }
+// The owner, and a drag of a colour bar as the window makes it.
+struct DraggingOwner : Owner {
     ControlValues controls() const {
         const PortraitState& s = editor.state();
         return {s.current, s.currentElement, s.scroll, s.sizeChoice};
@@ -33,9 +28,6 @@ struct Owner {
         read.scroll.*kColourSettingTable[static_cast<std::size_t>(setting)].field = to;
         editor.colourFromBars(setting, read);
     }
-
-    TempFolder folder;
-    PortraitEditor editor;
 };
 
 RecoveryFile readBack(const std::string& text) {
@@ -65,18 +57,18 @@ std::vector<QString> stepTexts(const QUndoStack& history) {
 TEST(Recovery, RestoredOwnerHasTheSamePortraitHistoryAndWalk) {
     struct Row {
         const char* what;
-        std::function<void(Owner&)> steps;
+        std::function<void(DraggingOwner&)> steps;
     };
     const Row rows[] = {
-        {"no step", [](Owner&) {}},
+        {"no step", [](DraggingOwner&) {}},
         {"parts and placement",
-         [](Owner& o) {
+         [](DraggingOwner& o) {
              o.editor.nextPart();
              o.editor.moveLeft();
              o.editor.rotateRight();
          }},
         {"a merged drag, then undone steps",
-         [](Owner& o) {
+         [](DraggingOwner& o) {
              o.editor.nextPart();
              o.drag(kRedSetting, 120);
              o.drag(kRedSetting, 90);
@@ -86,7 +78,7 @@ TEST(Recovery, RestoredOwnerHasTheSamePortraitHistoryAndWalk) {
              o.editor.undo();
          }},
         {"expressions and links",
-         [](Owner& o) {
+         [](DraggingOwner& o) {
              o.editor.addExpression("Radość");
              o.editor.nextPart();
              o.editor.linkColours(true);
@@ -96,7 +88,7 @@ TEST(Recovery, RestoredOwnerHasTheSamePortraitHistoryAndWalk) {
          }},
     };
     for (const Row& row : rows) {
-        Owner original;
+        DraggingOwner original;
         row.steps(original);
         Owner restored;
         restored.editor.restoreRecovery(readBack(original.editor.recoveryText()));

@@ -94,15 +94,6 @@ TEST(RecoveryJson, PortraitHistoryAndDocumentFileComeBackExactly) {
     }
 }
 
-TEST(RecoveryJson, TextStartsWithItsFormatAndEndsWithTheSteps) {
-    const std::string text = textOf(PortraitDocument{}, {}, 0, "");
-    EXPECT_EQ(text.rfind("{\"documentFile\":\"\",\"format\":\"Kelvaro recovery\",\"index\":0,"
-                         "\"saved\":false,\"version\":1,\"document\":{",
-                         0),
-              0u);
-    EXPECT_EQ(text.substr(text.size() - 15), "}\n,\"steps\":[]}\n");
-}
-
 // `text` with the first `from` replaced by `to`.
 std::string replaced(std::string text, const std::string& from, const std::string& to) {
     const std::size_t at = text.find(from);
