@@ -14,10 +14,6 @@
 namespace kelvaro {
 namespace {
 
-// Steps the undo history holds at the least; each keeps only what it changed, a few hundred
-// bytes at most.
-constexpr int kHistoryLimit = 1000;
-
 const PortraitStep* stepAt(const QUndoStack& history, int index) {
     return dynamic_cast<const PortraitStep*>(history.command(index));
 }

@@ -43,6 +43,10 @@ class PortraitEditor : public QObject {
 public:
     using Clock = std::function<std::time_t()>;
 
+    // Steps the undo history holds at the least; each keeps only what it changed, a few hundred
+    // bytes at most.
+    static constexpr int kHistoryLimit = 1000;
+
     // Reads the pattern from `settingsFile`; no image is loaded until open().
     explicit PortraitEditor(std::filesystem::path settingsFile, QObject* parent = nullptr);
     ~PortraitEditor() override;
@@ -181,6 +185,9 @@ public:
     // The recovery file's text for the portrait, its document file, the saved flag and the
     // history; only the steps not written before are serialised.
     std::string recoveryText() const;
+    // The recovery file in `text` with the checks of readRecoveryText for this history: its step
+    // kinds and at most kHistoryLimit steps.
+    static std::variant<RecoveryFile, RecoveryError> readRecovery(std::string_view text);
     // Makes the portrait and its history what `file` recorded: the portrait shows its document,
     // the history holds its steps with `file.index` of them done, the document file is its one,
     // and the portrait is not saved. Not itself a step.

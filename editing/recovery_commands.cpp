@@ -5,6 +5,7 @@
 
 #include "editing/portrait_editor.h"
 #include "editing/portrait_step.h"
+#include "editing/step_kinds.h"
 #include "model/document_json.h"
 
 namespace kelvaro {
@@ -18,6 +19,10 @@ std::string PortraitEditor::recoveryText() const {
     document.portrait = capture(m_state);
     return kelvaro::recoveryText(writeDocumentJson(document), m_documentFile.string(),
                                  m_state.saved, m_history->index(), steps);
+}
+
+std::variant<RecoveryFile, RecoveryError> PortraitEditor::readRecovery(std::string_view text) {
+    return readRecoveryText(text, &isStepKind, kHistoryLimit);
 }
 
 // The steps are pushed as steps that already ran and undone back to the index while they show

@@ -156,7 +156,8 @@ std::string recoveryText(std::string_view documentJson, std::string_view documen
 }
 
 std::variant<RecoveryFile, RecoveryError> readRecoveryText(std::string_view text,
-                                                           const StepKindCheck& known) {
+                                                           const StepKindCheck& known,
+                                                           std::size_t maxSteps) {
     QJsonParseError error{};
     const QJsonDocument json = QJsonDocument::fromJson(
         QByteArray(text.data(), static_cast<qsizetype>(text.size())), &error);
@@ -173,6 +174,8 @@ std::variant<RecoveryFile, RecoveryError> readRecoveryText(std::string_view text
     file.portrait = *portrait;
     try {
         readHistory(root, known, file);
+        if (file.steps.size() > maxSteps)
+            return RecoveryError::BadValues;
     } catch (const BadValue&) {
         return RecoveryError::BadValues;
     }

@@ -64,11 +64,12 @@ std::string recoveryStepText(int kind, int setting, const DocumentDelta& delta);
 std::string recoveryText(std::string_view documentJson, std::string_view documentFile, bool saved,
                          int index, const std::vector<const std::string*>& stepTexts);
 
-// The file in `text`, or the one error it has. Every step's kind must pass `known`, every layer
-// change name a layer 0..23 and a field of kLayerFields (in order, no two alike), and the index
-// lie in 0..steps.
+// The file in `text`, or the one error it has. There must be at most `maxSteps` steps, every
+// step's kind must pass `known`, every layer change name a layer 0..23 and a field of
+// kLayerFields (in order, no two alike), and the index lie in 0..steps.
 std::variant<RecoveryFile, RecoveryError> readRecoveryText(std::string_view text,
-                                                           const StepKindCheck& known);
+                                                           const StepKindCheck& known,
+                                                           std::size_t maxSteps);
 
 // The reason shown for a file that could not be read (Japanese).
 std::string recoveryErrorReason(RecoveryError error);

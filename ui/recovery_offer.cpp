@@ -3,7 +3,6 @@
 #include "ui/recovery_offer.h"
 
 #include "editing/portrait_editor.h"
-#include "editing/step_kinds.h"
 #include "io/document_io.h"
 #include "io/recovery_folder.h"
 #include "ui/warning_box.h"
@@ -16,7 +15,7 @@ std::variant<RecoveryFile, std::string> readRecoveryFile(const std::filesystem::
     const DocumentText read = readDocumentText(file);
     if (!read.file)
         return read.file.reason;
-    auto recovery = readRecoveryText(read.text, &isStepKind);
+    auto recovery = PortraitEditor::readRecovery(read.text);
     if (const auto* error = std::get_if<RecoveryError>(&recovery))
         return recoveryErrorReason(*error);
     return std::get<RecoveryFile>(std::move(recovery));

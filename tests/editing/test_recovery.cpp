@@ -31,7 +31,7 @@ struct DraggingOwner : Owner {
 };
 
 RecoveryFile readBack(const std::string& text) {
-    auto read = readRecoveryText(text, &isStepKind);
+    auto read = PortraitEditor::readRecovery(text);
     EXPECT_TRUE(std::holds_alternative<RecoveryFile>(read));
     return std::holds_alternative<RecoveryFile>(read) ? std::get<RecoveryFile>(read)
                                                       : RecoveryFile{};

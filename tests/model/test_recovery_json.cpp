@@ -79,7 +79,7 @@ void expectSameDelta(const DocumentDelta& read, const DocumentDelta& written) {
 TEST(RecoveryJson, PortraitHistoryAndDocumentFileComeBackExactly) {
     const PortraitDocument portrait = richDocument();
     const std::vector<RecoveredStep> steps = threeSteps();
-    const auto read = readRecoveryText(textOf(portrait, steps, 2), &knownKind);
+    const auto read = readRecoveryText(textOf(portrait, steps, 2), &knownKind, 3);
     ASSERT_TRUE(std::holds_alternative<RecoveryFile>(read));
     const RecoveryFile& file = std::get<RecoveryFile>(read);
     EXPECT_EQ(file.portrait, portrait);
@@ -137,11 +137,15 @@ TEST(RecoveryJson, BrokenTextsGiveTheirOneError) {
         {replaced(good, "\"element\":0", "\"element\":15"), RecoveryError::BadValues},
     };
     for (const Row& row : rows) {
-        const auto read = readRecoveryText(row.text, &knownKind);
+        const auto read = readRecoveryText(row.text, &knownKind, 3);
         ASSERT_TRUE(std::holds_alternative<RecoveryError>(read)) << row.text.substr(0, 300);
         EXPECT_EQ(std::get<RecoveryError>(read), row.error) << row.text.substr(0, 300);
         EXPECT_FALSE(recoveryErrorReason(row.error).empty());
     }
+    // More steps than the history holds.
+    const auto read = readRecoveryText(good, &knownKind, 2);
+    ASSERT_TRUE(std::holds_alternative<RecoveryError>(read));
+    EXPECT_EQ(std::get<RecoveryError>(read), RecoveryError::BadValues);
 }
 
 }  // namespace
