@@ -3,6 +3,7 @@
 #include "app/kelvaro_app.h"
 
 #include "app/qt_translation.h"
+#include "io/recovery_folder.h"
 #include "model/part_library.h"
 #include "model/pattern.h"
 #include "ui/icons.h"
@@ -33,6 +34,7 @@ bool CKelvaroApp::initInstance() {
     m_settingsFile = currentFolder() / kSettingsFileName;
     CKelvaroDlg editor(m_settingsFile);
     editor.setStartupDocument(m_document);
+    editor.setRecoveryFolder(defaultRecoveryFolder());
     editor.exec();
     return false;
 }

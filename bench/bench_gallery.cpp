@@ -24,6 +24,7 @@
 #include <vector>
 
 #include "bench/editor_bench_support.h"
+#include "bench/stall_watch.h"
 #include "io/file_boundary.h"
 #include "model/part_cache.h"
 #include "model/part_library.h"
@@ -42,34 +43,6 @@ namespace {
 constexpr int kSyntheticParts = 300;
 constexpr int kScreenful = 20;
 constexpr int kColourChanges = 9;
-
-// The longest gap between two ticks of a 1 ms timer, less the millisecond: how long the event
-// loop was kept from running.
-class StallWatch {
-public:
-    StallWatch() {
-        m_timer.setTimerType(Qt::PreciseTimer);
-        m_timer.setInterval(1);
-        QObject::connect(&m_timer, &QTimer::timeout, [this] {
-            const qint64 now = m_clock.nsecsElapsed();
-            m_worst = std::max(m_worst, now - m_last - 1'000'000);
-            m_last = now;
-        });
-    }
-    void start() {
-        m_clock.start();
-        m_last = 0;
-        m_worst = 0;
-        m_timer.start();
-    }
-    double worstMs() const { return static_cast<double>(m_worst) / 1e6; }
-
-private:
-    QTimer m_timer;
-    QElapsedTimer m_clock;
-    qint64 m_last = 0;
-    qint64 m_worst = 0;
-};
 
 // Runs the event loop until `done` holds (checked every millisecond); its time in ms.
 double runUntil(const std::function<bool()>& done) {

@@ -14,10 +14,6 @@
 namespace kelvaro {
 namespace {
 
-// Steps the undo history holds at the least; each keeps only what it changed, a few hundred
-// bytes at most.
-constexpr int kHistoryLimit = 1000;
-
 const PortraitStep* stepAt(const QUndoStack& history, int index) {
     return dynamic_cast<const PortraitStep*>(history.command(index));
 }
@@ -102,6 +98,8 @@ void PortraitEditor::settleShown(const StepKind& kind, const ShownFace& before) 
 }
 
 void PortraitEditor::showDocument(const PortraitDocument& document) {
+    if (m_restoring)
+        return;
     apply(document, m_state, reporter());
     emit changed(kWholePortrait);
 }

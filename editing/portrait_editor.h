@@ -28,6 +28,7 @@
 #include "model/part_library.h"
 #include "model/portrait_document.h"
 #include "model/portrait_state.h"
+#include "model/recovery_json.h"
 #include "model/sheet_layouts.h"
 #include "model/shown_change.h"
 
@@ -41,6 +42,10 @@ class PortraitEditor : public QObject {
     Q_OBJECT
 public:
     using Clock = std::function<std::time_t()>;
+
+    // Steps the undo history holds at the least; each keeps only what it changed, a few hundred
+    // bytes at most.
+    static constexpr int kHistoryLimit = 1000;
 
     // Reads the pattern from `settingsFile`; no image is loaded until open().
     explicit PortraitEditor(std::filesystem::path settingsFile, QObject* parent = nullptr);
@@ -176,6 +181,18 @@ public:
     // face shown; stops at the first file that cannot be written, reported, and returns false.
     bool exportFaces(const std::filesystem::path& folder);
 
+    // --- Recovery (recovery_commands.cpp) ---
+    // The recovery file's text for the portrait, its document file, the saved flag and the
+    // history; only the steps not written before are serialised.
+    std::string recoveryText() const;
+    // The recovery file in `text` with the checks of readRecoveryText for this history: its step
+    // kinds and at most kHistoryLimit steps.
+    static std::variant<RecoveryFile, RecoveryError> readRecovery(std::string_view text);
+    // Makes the portrait and its history what `file` recorded: the portrait shows its document,
+    // the history holds its steps with `file.index` of them done, the document file is its one,
+    // and the portrait is not saved. Not itself a step.
+    void restoreRecovery(const RecoveryFile& file);
+
 signals:
     void changed(kelvaro::ChangeSet what);
     // A message for the user, shown before the command goes on.
@@ -219,6 +236,7 @@ private:
     std::filesystem::path m_userPalettes;
     std::optional<PaletteSet> m_palettes;  // none until first asked for
     std::uint64_t m_colourDraws = 0;
+    bool m_restoring = false;  // the history is being rebuilt: steps show nothing
     std::unique_ptr<PartPreview> m_facePreview;
     std::filesystem::path m_facePreviewBase;  // the library the face preview was made on       //
                                               // told apart when drawn within one clock second

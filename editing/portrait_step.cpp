@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "editing/portrait_step.h"
 
+#include "model/recovery_json.h"
+
 namespace kelvaro {
 
 PortraitStep::PortraitStep(const StepKind& kind, DocumentDelta delta, unsigned gesture, Live live,
@@ -28,8 +30,15 @@ bool PortraitStep::mergeWith(const QUndoCommand* other) {
     if (next->m_gesture != m_gesture)
         return false;
     m_delta = mergedDelta(m_delta, next->m_delta);
+    m_recoveryText.clear();
     setObsolete(changesNothing(m_delta));
     return true;
+}
+
+const std::string& PortraitStep::recoveryText() const {
+    if (m_recoveryText.empty())
+        m_recoveryText = recoveryStepText(static_cast<int>(m_kind.step), m_kind.setting, m_delta);
+    return m_recoveryText;
 }
 
 std::size_t PortraitStep::size() const {

@@ -7,6 +7,7 @@
 #include <QUndoCommand>
 #include <cstddef>
 #include <functional>
+#include <string>
 
 #include "editing/step_kinds.h"
 #include "model/document_delta.h"
@@ -30,6 +31,10 @@ public:
     bool mergeWith(const QUndoCommand* other) override;
 
     const StepKind& kind() const { return m_kind; }
+    const DocumentDelta& delta() const { return m_delta; }
+    // The step as a recovery file holds it (recoveryStepText), made on first use and kept until
+    // a later step merges into this one.
+    const std::string& recoveryText() const;
     // The memory the step holds, in bytes: itself, its caption and what its delta keeps.
     std::size_t size() const;
 
@@ -39,6 +44,7 @@ private:
     unsigned m_gesture;
     Live m_live;
     Show m_show;
+    mutable std::string m_recoveryText;  // empty until asked for
     bool m_pushed = false;  // the first redo comes from the push, after the command already ran
 };
 

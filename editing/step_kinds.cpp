@@ -60,6 +60,14 @@ const StepKind& stepKind(Step step, int setting) {
     return kStepKinds[rowOf(step, setting)];
 }
 
+bool isStepKind(int step, int setting) {
+    for (const StepKind& kind : kStepKinds) {
+        if (static_cast<int>(kind.step) == step && kind.setting == setting)
+            return true;
+    }
+    return false;
+}
+
 int mergeKey(const StepKind& kind) {
     return kind.merges ? static_cast<int>(rowOf(kind.step, kind.setting)) : -1;
 }

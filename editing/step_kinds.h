@@ -57,6 +57,10 @@ struct StepKind {
 // pair the table does not hold.
 const StepKind& stepKind(Step step, int setting = -1);
 
+// True when the table holds step `step` (a Step's value) with colour setting `setting`, as a
+// recovery file names a step's kind.
+bool isStepKind(int step, int setting);
+
 // The key under which steps of `kind` merge (QUndoCommand::id): distinct for every kind that
 // merges, -1 for the others.
 int mergeKey(const StepKind& kind);

@@ -9,6 +9,10 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QShowEvent>
+#include <QTimer>
+
+#include "editing/recovery_autosave.h"
+#include "io/recovery_folder.h"
 
 #include "ui/accessible_names.h"
 #include "ui/canvas_frame.h"
@@ -19,6 +23,7 @@
 #include "ui/help_window.h"
 #include "ui/icons.h"
 #include "ui/quit_key.h"
+#include "ui/recovery_offer.h"
 #include "ui/warning_box.h"
 #include "ui/window_keys.h"
 
@@ -142,6 +147,24 @@ void CKelvaroDlg::showEvent(QShowEvent* event) {
     // The document given on the command line is where the work starts, not a step to undo.
     if (!m_startupDocument.empty())
         m_editor.openStartupDocument(m_startupDocument);
+    if (m_autosave)
+        QTimer::singleShot(0, this, &CKelvaroDlg::offerRecoveryFiles);
+}
+
+void CKelvaroDlg::setRecoveryFolder(const std::filesystem::path& folder) {
+    m_recoveryFolder = folder;
+    m_autosave = std::make_unique<RecoveryAutosave>(m_editor, folder);
+    connect(m_autosave.get(), &RecoveryAutosave::problem, this, &CKelvaroDlg::report);
+}
+
+// A restored portrait is written to this editor's own file before the old one goes.
+void CKelvaroDlg::offerRecoveryFiles() {
+    const std::filesystem::path restored = offerRecovery(this, m_editor, m_recoveryFolder);
+    if (restored.empty())
+        return;
+    m_autosave->writeNow();
+    m_autosave->flush();
+    removeRecoveryFile(restored);
 }
 
 void CKelvaroDlg::openingSequence() {

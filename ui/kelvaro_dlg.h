@@ -9,6 +9,7 @@
 
 #include <QDialog>
 #include <filesystem>
+#include <memory>
 
 #include "editing/portrait_editor.h"
 #include "ui/document_commands.h"
@@ -24,6 +25,7 @@ class CanvasFrame;
 class EditorKeys;
 class WindowKeys;
 class CompanionWindow;
+class RecoveryAutosave;
 
 class CKelvaroDlg : public QDialog {
     Q_OBJECT
@@ -41,6 +43,12 @@ public:
     void setHelpFile(std::filesystem::path file) { m_helpFile = std::move(file); }
     // A document opened right after the window's opening sequence (the command-line argument).
     void setStartupDocument(std::filesystem::path file) { m_startupDocument = std::move(file); }
+
+    // Keeps a recovery file of the portrait in `folder` from now on, and once the window shows,
+    // offers what an editor that did not close properly left there (recovery_offer.h).
+    void setRecoveryFolder(const std::filesystem::path& folder);
+    // Null until setRecoveryFolder.
+    RecoveryAutosave* autosave() const { return m_autosave.get(); }
 
     // Data exchange (data_exchange.cpp). Writing puts the portrait's values into the controls;
     // reading takes the controls' values into `values` (what it cannot read keeps the portrait's
@@ -94,6 +102,7 @@ private:
     void openingSequence();
     void showChanges(ChangeSet what);
     void report(const QString& message);
+    void offerRecoveryFiles();
     template <typename Sender, typename Signal, typename Handler>
     void connectCommand(Sender* sender, Signal signal, Handler handler);
 
@@ -117,6 +126,8 @@ private:
     WindowKeys* m_windowKeys = nullptr;
     CompanionWindow* m_companion = nullptr;
     EditorControls m_ui;
+    std::filesystem::path m_recoveryFolder;
+    std::unique_ptr<RecoveryAutosave> m_autosave;  // goes before the portrait's owner
 };
 
 }  // namespace kelvaro

@@ -7,8 +7,11 @@
 namespace kelvaro {
 
 QMessageBox::StandardButton showWarning(QWidget* parent, const QString& text,
-                                        QMessageBox::StandardButtons buttons) {
+                                        QMessageBox::StandardButtons buttons,
+                                        QMessageBox::StandardButton defaultButton) {
     QMessageBox box(QMessageBox::Warning, QApplication::applicationName(), text, buttons, parent);
+    if (defaultButton != QMessageBox::NoButton)
+        box.setDefaultButton(defaultButton);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 

@@ -9,8 +9,10 @@
 namespace kelvaro {
 
 // Shows `text` and returns the button the user answered with (any other way of closing the
-// box counts as Cancel when Cancel is offered).
-QMessageBox::StandardButton showWarning(QWidget* parent, const QString& text,
-                                        QMessageBox::StandardButtons buttons = QMessageBox::Ok);
+// box counts as Cancel when Cancel is offered). `defaultButton`, when given, is the one Enter
+// presses; otherwise Qt picks it from the buttons' roles.
+QMessageBox::StandardButton showWarning(
+    QWidget* parent, const QString& text, QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
 
 }  // namespace kelvaro

@@ -10,27 +10,16 @@
 #include "editing/portrait_editor.h"
 #include "editing/portrait_step.h"
 #include "model/document_file.h"
-#include "tests/model/library_portrait.h"
-#include "tests/support/fixtures.h"
+#include "tests/editing/opened_owner.h"
 
 namespace kelvaro::test {
 namespace {
 
-// An owner opened on the model tests' library.
-struct Owner {
-    Owner() : editor(folder.path() / "Kelvaro.ini") {
-        editor.countParts(libraryBase());
-        EXPECT_TRUE(editor.loadImages());
-    }
-    PortraitDocument document() const { return capture(editor.state()); }
-    std::size_t lastStepSize() const {
-        const QUndoStack& history = editor.history();
-        return static_cast<const PortraitStep*>(history.command(history.count() - 1))->size();
-    }
-
-    TempFolder folder;
-    PortraitEditor editor;
-};
+// The last step's size in bytes.
+std::size_t lastStepSize(const Owner& owner) {
+    const QUndoStack& history = owner.editor.history();
+    return static_cast<const PortraitStep*>(history.command(history.count() - 1))->size();
+}
 
 TEST(ExpressionCommands, EverySetOperationUndoesInOneStep) {
     const struct Row {
@@ -98,8 +87,8 @@ TEST(ExpressionCommands, AMoveStaysASmallStepWithEightExpressions) {
         rich.editor.addExpression(QString("Mina numer %1 o długiej nazwie").arg(i));
     rich.editor.mutableState().currentElement = kFace;
     rich.editor.moveLeft();
-    EXPECT_EQ(rich.lastStepSize(), plain.lastStepSize());
-    EXPECT_LT(rich.lastStepSize(), 1000u);
+    EXPECT_EQ(lastStepSize(rich), lastStepSize(plain));
+    EXPECT_LT(lastStepSize(rich), 1000u);
     EXPECT_EQ(rich.document().layers[kEyes].x, kDefaultLayerPosition - 1);
 }
 

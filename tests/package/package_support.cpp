@@ -21,7 +21,7 @@ constexpr int kLauncherMilliseconds = 120000;
 QProcessEnvironment launcherEnvironment(const LauncherRun& run, const QString& runtimeFolder,
                                         const QString& reportFolder) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME",
+    for (const char* name : {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME",
                              "XDG_RUNTIME_DIR", "KELVARO_PROBE_SCREENSHOT"})
         env.remove(QString::fromLatin1(name));
     env.insert("HOME", toQtPath(run.home));

@@ -4,7 +4,7 @@
 // and widgets behave as in the program without a display. KELVARO_DISABLE (a comma-separated
 // list: avx2, fastpaths) switches compositor kernels off for the whole run; the editor itself
 // reads no such setting. The program's user settings (QSettings) go to a temporary folder of
-// the run, never to the user's own.
+// the run, never to the user's own, and so do recovery files (XDG_STATE_HOME).
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QSettings>
@@ -23,6 +23,8 @@ int main(int argc, char** argv) {
     }
     const QTemporaryDir userSettings;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, userSettings.path());
+    const QTemporaryDir userState;
+    qputenv("XDG_STATE_HOME", userState.path().toUtf8());
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -104,6 +104,13 @@ EditorFixture::EditorFixture(const std::function<void(const std::filesystem::pat
 void EditorFixture::makeDialog() {
     m_dialog = std::make_unique<CKelvaroDlg>(m_base / "Kelvaro.ini");
     m_dialog->setHelpFile(m_base / "missing-help.html");
+    if (!m_recoveryFolder.empty())
+        m_dialog->setRecoveryFolder(m_recoveryFolder);
+}
+
+void EditorFixture::useRecoveryFolder(std::filesystem::path folder) {
+    m_recoveryFolder = std::move(folder);
+    makeDialog();
 }
 
 void EditorFixture::restart() {

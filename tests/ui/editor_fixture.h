@@ -61,6 +61,8 @@ public:
 
     // Opens the window (runs its opening sequence).
     void open();
+    // Windows made from now on keep recovery files in `folder` and offer what is left there.
+    void useRecoveryFolder(std::filesystem::path folder);
     // Destroys the window (and its companion) and opens a new one on the same library and user
     // settings, as the next run of the program would.
     void restart();
@@ -98,6 +100,7 @@ private:
     TempFolder m_folder;
     std::filesystem::path m_base;
     std::filesystem::path m_previousDirectory;
+    std::filesystem::path m_recoveryFolder;  // none: no recovery files
     ModalDriver m_modals;
     std::unique_ptr<CKelvaroDlg> m_dialog;
     std::unique_ptr<CanvasPixels> m_canvas;
