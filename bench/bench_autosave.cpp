@@ -89,7 +89,7 @@ void measure(bool autosave) {
                 window->editor().history().count());
     std::printf("  longest event-loop stall, 5 s bar drag        %8.2f ms\n", stall);
     if (autosave) {
-        const std::vector<double> handOver = timings([&] { window->autosave()->writeNow(); }, 5);
+        const std::vector<double> handOver = timings([&] { window->autosave()->writeNow(); }, 50);
         std::printf("  serialising portrait and history, first      %8.3f ms\n", texts[0]);
         std::printf(
             "  serialising again (steps' texts kept)        %8.3f ms median, %.3f ms worst\n",

@@ -235,11 +235,11 @@ private:
     std::filesystem::path m_bundledPalettes;
     std::filesystem::path m_userPalettes;
     std::optional<PaletteSet> m_palettes;  // none until first asked for
+    // Colour draws so far, so that two draws within one clock second come out differently.
     std::uint64_t m_colourDraws = 0;
     bool m_restoring = false;  // the history is being rebuilt: steps show nothing
     std::unique_ptr<PartPreview> m_facePreview;
-    std::filesystem::path m_facePreviewBase;  // the library the face preview was made on       //
-                                              // told apart when drawn within one clock second
+    std::filesystem::path m_facePreviewBase;  // the library the face preview was made on
     bool m_partsCounted = false;
 };
 
