@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "io/png_recipe.h"
 
-#include <array>
+#include <libdeflate.h>
+
 #include <cstdint>
 
 namespace kelvaro {
@@ -11,17 +12,6 @@ namespace {
 constexpr std::string_view kSignature = "\x89PNG\r\n\x1a\n";
 constexpr std::size_t kChunkOverhead = 12;  // length, type and CRC
 constexpr std::uint32_t kLargestChunk = 0x7fffffffu;
-
-std::array<std::uint32_t, 256> crcTable() {
-    std::array<std::uint32_t, 256> table{};
-    for (std::uint32_t n = 0; n < 256; ++n) {
-        std::uint32_t c = n;
-        for (int k = 0; k < 8; ++k)
-            c = (c & 1u) ? 0xedb88320u ^ (c >> 1) : c >> 1;
-        table[n] = c;
-    }
-    return table;
-}
 
 std::uint32_t readBigEndian(std::string_view bytes, std::size_t at) {
     std::uint32_t value = 0;
@@ -90,11 +80,7 @@ bool hasPngSignature(std::string_view bytes) {
 }
 
 unsigned pngCrc(std::string_view bytes) {
-    static const auto table = crcTable();
-    std::uint32_t c = 0xffffffffu;
-    for (char byte : bytes)
-        c = table[(c ^ static_cast<unsigned char>(byte)) & 0xffu] ^ (c >> 8);
-    return c ^ 0xffffffffu;
+    return libdeflate_crc32(0, bytes.data(), bytes.size());
 }
 
 std::optional<std::string> withTextChunk(std::string_view png, std::string_view keyword,

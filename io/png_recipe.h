@@ -17,7 +17,7 @@ inline constexpr std::string_view kRecipeKeyword = "Kelvaro";
 // True when `bytes` begins with the PNG signature.
 bool hasPngSignature(std::string_view bytes);
 
-// The CRC-32 of PNG chunks (ISO 3309, as zlib computes it) over `bytes`.
+// The CRC-32 of PNG chunks (ISO 3309, as zlib and libdeflate compute it) over `bytes`.
 unsigned pngCrc(std::string_view bytes);
 
 // `png` with an uncompressed iTXt chunk (no language tag) holding `text` inserted before its
