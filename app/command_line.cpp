@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "ui/language_switch.h"
+
 namespace kelvaro {
 namespace {
 
@@ -39,10 +41,6 @@ constexpr std::array<QtOption, 19> kQtOptions = {{
     {"-sync", false},
 }};
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("kelvaro::CommandLine", text);
-}
-
 // Qt's option `argument` stands for (as "-name", "--name" or "-name=value"), if any.
 const QtOption* qtOptionOf(std::string_view argument) {
     if (argument.starts_with("--"))
@@ -61,7 +59,8 @@ CommandLine mistake(const QString& text) {
 }
 
 QString usageText() {
-    return tr(
+    return QCoreApplication::translate(
+        "CommandLine",
         "Użycie: kelvaro [PLIK]\n"
         "       kelvaro -- PLIK\n"
         "\n"
@@ -94,15 +93,24 @@ CommandLine readCommandLine(int argc, const char* const* argv) {
             if (option->takesValue && argument.find('=') == std::string_view::npos)
                 ++i;  // its value, whatever it looks like
         } else {
-            return mistake(tr("不明なオプションです: %1").arg(QString::fromLocal8Bit(argv[i])));
+            return mistake(QCoreApplication::translate("CommandLine", "不明なオプションです: %1")
+                               .arg(QString::fromLocal8Bit(argv[i])));
         }
     }
     if (files.size() > 1)
-        return mistake(tr("開けるファイルは 1 個だけです: %1 個").arg(files.size()));
+        return mistake(
+            QCoreApplication::translate("CommandLine", "開けるファイルは 1 個だけです: %1 個")
+                .arg(files.size()));
     CommandLine line;
     if (!files.empty())
         line.document = std::filesystem::path(std::string(files.front()));
     return line;
+}
+
+int answerInUsersLanguage(int argc, char** argv) {
+    QCoreApplication application(argc, argv);
+    speakRememberedLanguage();
+    return answerCommandLine(readCommandLine(argc, argv));
 }
 
 int answerCommandLine(const CommandLine& line) {

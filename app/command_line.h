@@ -30,4 +30,9 @@ CommandLine readCommandLine(int argc, const char* const* argv);
 // nothing and returns 0 for Edit.
 int answerCommandLine(const CommandLine& line);
 
+// Reads the command line and answers it (answerCommandLine) in the language the user chose, else
+// the desktop's. The catalogues need an application object: it makes a QCoreApplication of its
+// own, which needs no display, so call it while no other application object exists.
+int answerInUsersLanguage(int argc, char** argv);
+
 }  // namespace kelvaro

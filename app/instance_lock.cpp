@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QStandardPaths>
 #include <cerrno>
@@ -102,13 +103,15 @@ bool claimSingleInstance(InstanceLock& lock, const std::filesystem::path& lockFi
         case LockResult::Acquired:
             return true;
         case LockResult::HeldByRunningCopy:
-            report(QStringLiteral("すでに起動されています"));
+            report(QCoreApplication::translate("InstanceLock", "すでに起動されています"));
             return false;
         case LockResult::Failed:
             break;
     }
-    report(QString::fromStdString(fileFailureMessage(
-        "二重起動を確かめるロックファイルを作成できませんでした", lockFile, lock.failure())));
+    const QString lead = QCoreApplication::translate(
+        "InstanceLock", "二重起動を確かめるロックファイルを作成できませんでした");
+    report(
+        QString::fromStdString(fileFailureMessage(lead.toStdString(), lockFile, lock.failure())));
     return true;
 }
 

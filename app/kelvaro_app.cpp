@@ -2,25 +2,22 @@
 // SPDX-License-Identifier: MIT
 #include "app/kelvaro_app.h"
 
-#include "app/qt_translation.h"
 #include "io/recovery_folder.h"
 #include "model/part_library.h"
 #include "model/pattern.h"
 #include "ui/icons.h"
 #include "ui/kelvaro_dlg.h"
+#include "ui/language_switch.h"
 #include "ui/warning_box.h"
 
 namespace kelvaro {
 
 CKelvaroApp::CKelvaroApp(int& argc, char** argv, std::filesystem::path document)
-    : m_application(argc, argv),
-      m_qtTranslation(loadQtTranslation()),
-      m_document(std::move(document)) {
+    : m_application(argc, argv), m_document(std::move(document)) {
     QApplication::setWindowIcon(applicationIcon());
     // The desktop finds the menu entry, and through it the icon, by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral(KELVARO_APP_ID));
-    if (m_qtTranslation)
-        QCoreApplication::installTranslator(m_qtTranslation.get());
+    speakRememberedLanguage();
 }
 
 bool CKelvaroApp::initInstance() {

@@ -2,11 +2,10 @@
 // SPDX-License-Identifier: MIT
 // The application: makes sure only one copy runs, fixes where the settings file lives, runs the
 // editor window modally and shuts down when it closes. It also names itself to the desktop and
-// gives Qt's own dialogs their Polish texts.
+// speaks the language the user chose, else the desktop's (Qt's own dialogs included).
 #pragma once
 
 #include <QApplication>
-#include <QTranslator>
 #include <filesystem>
 #include <memory>
 
@@ -32,7 +31,6 @@ private:
     void report(const QString& message);
 
     QApplication m_application;
-    std::unique_ptr<QTranslator> m_qtTranslation;  // Qt's own Polish texts, when installed
     std::unique_ptr<InstanceLock> m_instanceLock;
     std::filesystem::path m_settingsFile;
     std::filesystem::path m_document;  // the file's bytes as given, so that any file name opens

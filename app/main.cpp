@@ -8,7 +8,7 @@ int main(int argc, char** argv) {
     kelvaro::ignoreFileSizeSignal();
     const kelvaro::CommandLine line = kelvaro::readCommandLine(argc, argv);
     if (line.action != kelvaro::CommandLine::Action::Edit)
-        return kelvaro::answerCommandLine(line);
+        return kelvaro::answerInUsersLanguage(argc, argv);
     kelvaro::CKelvaroApp app(argc, argv, line.document);
     app.initInstance();
     return app.exitInstance();

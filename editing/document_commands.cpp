@@ -14,7 +14,8 @@
 namespace kelvaro {
 namespace {
 
-constexpr std::string_view kPictureNotSaved = "画像ファイルの保存に失敗しました";
+const char* const kPictureNotSaved =
+    QT_TRANSLATE_NOOP("kelvaro::PortraitEditor", "画像ファイルの保存に失敗しました");
 
 bool isDocumentFile(const std::filesystem::path& file) {
     return file.extension() == ".kelvaro";
@@ -69,7 +70,8 @@ bool PortraitEditor::exportPortrait(const std::filesystem::path& file) {
     const std::string recipe = writeDocumentJson(documentOf(m_state));
     const FileResult written = kelvaro::exportPortrait(*canvas, m_state.sizeChoice, file, recipe);
     if (!written) {
-        report(QString::fromStdString(fileFailureMessage(kPictureNotSaved, file, written)));
+        report(QString::fromStdString(
+            fileFailureMessage(tr(kPictureNotSaved).toStdString(), file, written)));
         return false;
     }
     markSaved();
@@ -85,7 +87,8 @@ bool PortraitEditor::exportFaceSheet(const std::filesystem::path& file, const Sh
         writePictureFile(file, imageFileBytes(sheet, ExportFormat::Png, writeDocumentJson(document),
                                               PngCompression::Fastest));
     if (!written) {
-        report(QString::fromStdString(fileFailureMessage(kPictureNotSaved, file, written)));
+        report(QString::fromStdString(
+            fileFailureMessage(tr(kPictureNotSaved).toStdString(), file, written)));
         return false;
     }
     return true;
@@ -111,7 +114,8 @@ bool PortraitEditor::exportFaces(const std::filesystem::path& folder) {
         const FileResult written = writePictureFile(
             file, imageFileBytes(pictures[face], ExportFormat::Png, writeDocumentJson(document)));
         if (!written) {
-            report(QString::fromStdString(fileFailureMessage(kPictureNotSaved, file, written)));
+            report(QString::fromStdString(
+                fileFailureMessage(tr(kPictureNotSaved).toStdString(), file, written)));
             return false;
         }
     }

@@ -73,8 +73,8 @@ void PortraitEditor::setPattern() {
     for (int layer = 0; layer < kLayerCount; ++layer)
         parts[static_cast<std::size_t>(layer)] = m_state.layer(layer).partNumber;
     if (const FileResult written = writePattern(m_settingsFile, parts); !written) {
-        report(QString::fromStdString(
-            fileFailureMessage("設定ファイルの書き込みに失敗しました", m_settingsFile, written)));
+        report(QString::fromStdString(fileFailureMessage(
+            tr("設定ファイルの書き込みに失敗しました").toStdString(), m_settingsFile, written)));
     }
     m_state.pattern = parts;
 }

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "editing/step_kinds.h"
 
+#include <QCoreApplication>
 #include <array>
 #include <stdexcept>
 
@@ -11,39 +12,71 @@ namespace {
 // Colour steps merge within one gesture on one control: a drag of a bar, a run of steps on it, or
 // what is typed into one edit.
 constexpr std::array<StepKind, 33> kStepKinds = {{
-    {Step::PreviousPart, -1, "Poprzednia część", false, false, ShownRouting::CurrentElement},
-    {Step::NextPart, -1, "Następna część", false, false, ShownRouting::CurrentElement},
-    {Step::Generate, -1, "Generuj", false, false, ShownRouting::EachLayer},
-    {Step::Reset, -1, "Resetuj", false, false, ShownRouting::EachLayer},
-    {Step::MoveUp, -1, "Przesuń w górę", false, false, ShownRouting::CurrentElement},
-    {Step::MoveDown, -1, "Przesuń w dół", false, false, ShownRouting::CurrentElement},
-    {Step::MoveLeft, -1, "Przesuń w lewo", false, false, ShownRouting::CurrentElement},
-    {Step::MoveRight, -1, "Przesuń w prawo", false, false, ShownRouting::CurrentElement},
-    {Step::Centre, -1, "Wyśrodkuj", false, false, ShownRouting::CurrentElement},
-    {Step::RotateRight, -1, "Obrót w prawo", true, false, ShownRouting::CurrentElement},
-    {Step::RotateLeft, -1, "Obrót w lewo", true, false, ShownRouting::CurrentElement},
-    {Step::BarColour, 0, "Czerwony", false, true, ShownRouting::CurrentElement},
-    {Step::BarColour, 1, "Zielony", false, true, ShownRouting::CurrentElement},
-    {Step::BarColour, 2, "Niebieski", false, true, ShownRouting::CurrentElement},
-    {Step::BarColour, 3, "Jasność", false, true, ShownRouting::CurrentElement},
-    {Step::BarColour, 4, "Kontrast", false, true, ShownRouting::CurrentElement},
-    {Step::EditColour, 0, "Czerwony", false, true, ShownRouting::CurrentElement},
-    {Step::EditColour, 1, "Zielony", false, true, ShownRouting::CurrentElement},
-    {Step::EditColour, 2, "Niebieski", false, true, ShownRouting::CurrentElement},
-    {Step::EditColour, 3, "Jasność", false, true, ShownRouting::CurrentElement},
-    {Step::EditColour, 4, "Kontrast", false, true, ShownRouting::CurrentElement},
-    {Step::OpenPortrait, -1, "Otwórz portret", false, false, ShownRouting::Document},
-    {Step::ChoosePart, -1, "Wybór części", false, false, ShownRouting::CurrentElement},
-    {Step::Colour, -1, "Kolor", false, false, ShownRouting::CurrentElement},
-    {Step::LinkColours, -1, "Wspólny kolor", true, false, ShownRouting::CurrentElement},
-    {Step::DrawColours, -1, "Losuj kolory", false, false, ShownRouting::EachLayer},
-    {Step::AddExpression, -1, "Dodaj minę", false, false, ShownRouting::Document},
-    {Step::RemoveExpression, -1, "Usuń minę", false, false, ShownRouting::Document},
-    {Step::RenameExpression, -1, "Zmień nazwę", false, false, ShownRouting::Document},
-    {Step::MoveExpression, -1, "Przesuń minę", false, false, ShownRouting::Document},
-    {Step::ExpressionAsBase, -1, "Jak w neutralnej", false, false, ShownRouting::Document},
-    {Step::LoadExpressions, -1, "Wczytaj miny", false, false, ShownRouting::Document},
-    {Step::BasicExpressions, -1, "Zestaw podstawowy", false, false, ShownRouting::Document},
+    {Step::PreviousPart, -1, QT_TRANSLATE_NOOP("Step", "Poprzednia część"), false, false,
+     ShownRouting::CurrentElement},
+    {Step::NextPart, -1, QT_TRANSLATE_NOOP("Step", "Następna część"), false, false,
+     ShownRouting::CurrentElement},
+    {Step::Generate, -1, QT_TRANSLATE_NOOP("Step", "Generuj"), false, false,
+     ShownRouting::EachLayer},
+    {Step::Reset, -1, QT_TRANSLATE_NOOP("Step", "Resetuj"), false, false, ShownRouting::EachLayer},
+    {Step::MoveUp, -1, QT_TRANSLATE_NOOP("Step", "Przesuń w górę"), false, false,
+     ShownRouting::CurrentElement},
+    {Step::MoveDown, -1, QT_TRANSLATE_NOOP("Step", "Przesuń w dół"), false, false,
+     ShownRouting::CurrentElement},
+    {Step::MoveLeft, -1, QT_TRANSLATE_NOOP("Step", "Przesuń w lewo"), false, false,
+     ShownRouting::CurrentElement},
+    {Step::MoveRight, -1, QT_TRANSLATE_NOOP("Step", "Przesuń w prawo"), false, false,
+     ShownRouting::CurrentElement},
+    {Step::Centre, -1, QT_TRANSLATE_NOOP("Step", "Wyśrodkuj"), false, false,
+     ShownRouting::CurrentElement},
+    {Step::RotateRight, -1, QT_TRANSLATE_NOOP("Step", "Obrót w prawo"), true, false,
+     ShownRouting::CurrentElement},
+    {Step::RotateLeft, -1, QT_TRANSLATE_NOOP("Step", "Obrót w lewo"), true, false,
+     ShownRouting::CurrentElement},
+    {Step::BarColour, 0, QT_TRANSLATE_NOOP("Step", "Czerwony"), false, true,
+     ShownRouting::CurrentElement},
+    {Step::BarColour, 1, QT_TRANSLATE_NOOP("Step", "Zielony"), false, true,
+     ShownRouting::CurrentElement},
+    {Step::BarColour, 2, QT_TRANSLATE_NOOP("Step", "Niebieski"), false, true,
+     ShownRouting::CurrentElement},
+    {Step::BarColour, 3, QT_TRANSLATE_NOOP("Step", "Jasność"), false, true,
+     ShownRouting::CurrentElement},
+    {Step::BarColour, 4, QT_TRANSLATE_NOOP("Step", "Kontrast"), false, true,
+     ShownRouting::CurrentElement},
+    {Step::EditColour, 0, QT_TRANSLATE_NOOP("Step", "Czerwony"), false, true,
+     ShownRouting::CurrentElement},
+    {Step::EditColour, 1, QT_TRANSLATE_NOOP("Step", "Zielony"), false, true,
+     ShownRouting::CurrentElement},
+    {Step::EditColour, 2, QT_TRANSLATE_NOOP("Step", "Niebieski"), false, true,
+     ShownRouting::CurrentElement},
+    {Step::EditColour, 3, QT_TRANSLATE_NOOP("Step", "Jasność"), false, true,
+     ShownRouting::CurrentElement},
+    {Step::EditColour, 4, QT_TRANSLATE_NOOP("Step", "Kontrast"), false, true,
+     ShownRouting::CurrentElement},
+    {Step::OpenPortrait, -1, QT_TRANSLATE_NOOP("Step", "Otwórz portret"), false, false,
+     ShownRouting::Document},
+    {Step::ChoosePart, -1, QT_TRANSLATE_NOOP("Step", "Wybór części"), false, false,
+     ShownRouting::CurrentElement},
+    {Step::Colour, -1, QT_TRANSLATE_NOOP("Step", "Kolor"), false, false,
+     ShownRouting::CurrentElement},
+    {Step::LinkColours, -1, QT_TRANSLATE_NOOP("Step", "Wspólny kolor"), true, false,
+     ShownRouting::CurrentElement},
+    {Step::DrawColours, -1, QT_TRANSLATE_NOOP("Step", "Losuj kolory"), false, false,
+     ShownRouting::EachLayer},
+    {Step::AddExpression, -1, QT_TRANSLATE_NOOP("Step", "Dodaj minę"), false, false,
+     ShownRouting::Document},
+    {Step::RemoveExpression, -1, QT_TRANSLATE_NOOP("Step", "Usuń minę"), false, false,
+     ShownRouting::Document},
+    {Step::RenameExpression, -1, QT_TRANSLATE_NOOP("Step", "Zmień nazwę"), false, false,
+     ShownRouting::Document},
+    {Step::MoveExpression, -1, QT_TRANSLATE_NOOP("Step", "Przesuń minę"), false, false,
+     ShownRouting::Document},
+    {Step::ExpressionAsBase, -1, QT_TRANSLATE_NOOP("Step", "Jak w neutralnej"), false, false,
+     ShownRouting::Document},
+    {Step::LoadExpressions, -1, QT_TRANSLATE_NOOP("Step", "Wczytaj miny"), false, false,
+     ShownRouting::Document},
+    {Step::BasicExpressions, -1, QT_TRANSLATE_NOOP("Step", "Zestaw podstawowy"), false, false,
+     ShownRouting::Document},
 }};
 
 std::size_t rowOf(Step step, int setting) {
@@ -66,6 +99,10 @@ bool isStepKind(int step, int setting) {
             return true;
     }
     return false;
+}
+
+QString stepText(const QString& sourceText) {
+    return QCoreApplication::translate("Step", sourceText.toUtf8().constData());
 }
 
 int mergeKey(const StepKind& kind) {

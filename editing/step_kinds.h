@@ -5,6 +5,7 @@
 // of the same kind within one gesture merge into one.
 #pragma once
 
+#include <QString>
 #include <cstddef>
 
 namespace kelvaro {
@@ -47,7 +48,7 @@ enum class ShownRouting {
 struct StepKind {
     Step step;
     int setting;       // the colour setting 0..4 of a colour step; -1 for every other step
-    const char* text;  // shown in "Cofnij: ..." and "Ponów: ..."
+    const char* text;  // shown in "Cofnij: ..." and "Ponów: ..."; the source text (stepText)
     bool keepsSaved;   // the command leaves the saved flag alone (the rotations)
     bool merges;       // steps of this kind within one gesture merge into one
     ShownRouting routing;
@@ -60,6 +61,10 @@ const StepKind& stepKind(Step step, int setting = -1);
 // True when the table holds step `step` (a Step's value) with colour setting `setting`, as a
 // recovery file names a step's kind.
 bool isStepKind(int step, int setting);
+
+// A step's text as the program now speaks it, from the source text the history keeps (`text` of
+// its kind): the history's texts stay as written, so that they follow a change of language.
+QString stepText(const QString& sourceText);
 
 // The key under which steps of `kind` merge (QUndoCommand::id): distinct for every kind that
 // merges, -1 for the others.

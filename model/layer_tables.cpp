@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "model/layer_tables.h"
 
+#include <QtGlobal>
 #include <vector>
 
 namespace kelvaro {
@@ -22,9 +23,16 @@ constexpr std::array<LayerInfo, kLayerCount> kLayers = {{
     {kHeadwear, "hat2", "hat2", 1},      {kHeadwear, "hat3", "hat3", 19},
 }};
 
+// The list texts in the source language; the editor shows them translated (context "Element").
 constexpr std::array<std::string_view, kElementCount> kListTexts = {
-    "Twarz", "Szyja",  "Oczy",  "Źrenice", "Nos",      "Usta",    "Brwi",    "Broda",
-    "Uszy",  "Grzywa", "Włosy", "Ubranie", "Nakrycie", "Inne #1", "Inne #2",
+    QT_TRANSLATE_NOOP("Element", "Twarz"),    QT_TRANSLATE_NOOP("Element", "Szyja"),
+    QT_TRANSLATE_NOOP("Element", "Oczy"),     QT_TRANSLATE_NOOP("Element", "Źrenice"),
+    QT_TRANSLATE_NOOP("Element", "Nos"),      QT_TRANSLATE_NOOP("Element", "Usta"),
+    QT_TRANSLATE_NOOP("Element", "Brwi"),     QT_TRANSLATE_NOOP("Element", "Broda"),
+    QT_TRANSLATE_NOOP("Element", "Uszy"),     QT_TRANSLATE_NOOP("Element", "Grzywa"),
+    QT_TRANSLATE_NOOP("Element", "Włosy"),    QT_TRANSLATE_NOOP("Element", "Ubranie"),
+    QT_TRANSLATE_NOOP("Element", "Nakrycie"), QT_TRANSLATE_NOOP("Element", "Inne #1"),
+    QT_TRANSLATE_NOOP("Element", "Inne #2"),
 };
 
 constexpr std::array<int, kLayerCount> kDrawOrder = {22, 19, 17, 1, 21, 20, 0,  18, 10, 15, 3, 2,

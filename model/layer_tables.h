@@ -51,7 +51,8 @@ constexpr bool isValidElement(int element) {
 // Valid for layer 0..23.
 const LayerInfo& layerInfo(int layer);
 
-// The element list text of element 0..14 (UTF-8).
+// The element list text of element 0..14 (UTF-8): the source text, which the editor shows
+// translated in context "Element".
 std::string_view elementListText(int element);
 
 // Folder probed when counting the parts of element 0..14: its primary layer's folder.

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Zespół Kelvaro
 // SPDX-License-Identifier: MIT
 //
-// Polish accessible names and tooltips of the editor's controls whose captions do not say what
+// Accessible names and tooltips of the editor's controls whose captions do not say what
 // they do: the symbol buttons, the colour bars and edits, the size buttons, the canvas, the list
 // and the counter. Screen readers read the name, and the tooltip as the description; a mouse
 // user sees the tooltip.
@@ -20,8 +20,8 @@ struct AccessibleText {
 
 std::span<const AccessibleText> accessibleTexts();
 
-// Gives every control of `window` that the table lists its name and tooltip; call it once the
-// controls are built.
+// Gives every control of `window` that the table lists its name and tooltip in the language the
+// program speaks; call it once the controls are built, and again when the language changes.
 void applyAccessibleTexts(QWidget* window);
 
 }  // namespace kelvaro

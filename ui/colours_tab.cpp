@@ -27,23 +27,24 @@ const char* const kPaletteFilter = QT_TRANSLATE_NOOP("kelvaro::ColoursTab", "Pal
 ColoursTab::ColoursTab(PortraitEditor& editor, QWidget* parent)
     : QWidget(parent), m_editor(editor) {
     setObjectName(QStringLiteral("coloursTab"));
-    setWindowTitle(tr("Kolory"));
     m_paletteChoice = new QComboBox(this);
     m_paletteChoice->setObjectName(QStringLiteral("paletteChoice"));
     m_swatches = new SwatchView(this);
     m_swatchName = new QLabel(this);
     m_swatchName->setObjectName(QStringLiteral("swatchName"));
-    m_link = new QCheckBox(tr("Wspólny kolor"), this);
+    m_link = new QCheckBox(this);
     m_link->setObjectName(QStringLiteral("linkColours"));
-    m_otherColour = new QPushButton(tr("Inny kolor…"), this);
+    m_otherColour = new QPushButton(this);
     m_otherColour->setObjectName(QStringLiteral("otherColour"));
-    m_drawColours = new QPushButton(tr("Losuj kolory"), this);
+    m_drawColours = new QPushButton(this);
     m_drawColours->setObjectName(QStringLiteral("drawColours"));
-    m_import = new QPushButton(tr("Importuj paletę…"), this);
+    m_import = new QPushButton(this);
     m_import->setObjectName(QStringLiteral("importPalette"));
 
     auto* choice = new QFormLayout;
-    choice->addRow(tr("Paleta:"), m_paletteChoice);
+    m_paletteLabel = new QLabel(this);
+    m_paletteLabel->setBuddy(m_paletteChoice);
+    choice->addRow(m_paletteLabel, m_paletteChoice);
     // Two buttons a row, so that the tab is no wider than the parts tab at its narrowest.
     auto* buttons = new QGridLayout;
     buttons->addWidget(m_otherColour, 0, 0);
@@ -56,6 +57,7 @@ ColoursTab::ColoursTab(PortraitEditor& editor, QWidget* parent)
     layout->addWidget(m_link);
     layout->addLayout(buttons);
     setFocusProxy(m_swatches);
+    showTexts();
 
     connect(m_swatches, &SwatchView::swatchChosen, &m_editor, &PortraitEditor::applyColour);
     connect(m_swatches, &SwatchView::currentNameChanged, m_swatchName, &QLabel::setText);
@@ -71,6 +73,16 @@ ColoursTab::ColoursTab(PortraitEditor& editor, QWidget* parent)
     connect(m_drawColours, &QPushButton::clicked, &m_editor, &PortraitEditor::drawColours);
     connect(m_import, &QPushButton::clicked, this, &ColoursTab::importPalette);
     connect(&m_editor, &PortraitEditor::changed, this, &ColoursTab::portraitChanged);
+}
+
+void ColoursTab::showTexts() {
+    setWindowTitle(tr("Kolory"));
+    m_paletteLabel->setText(tr("Paleta:"));
+    m_swatches->setAccessibleName(tr("Próbki kolorów"));
+    m_link->setText(tr("Wspólny kolor"));
+    m_otherColour->setText(tr("Inny kolor…"));
+    m_drawColours->setText(tr("Losuj kolory"));
+    m_import->setText(tr("Importuj paletę…"));
 }
 
 void ColoursTab::showEvent(QShowEvent* event) {

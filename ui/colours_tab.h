@@ -26,6 +26,9 @@ public:
     // A tab of `parent` for the portrait `editor` owns; its window title is the tab's caption
     // and its focus goes to the swatches. The palettes are read when it first shows.
     ColoursTab(PortraitEditor& editor, QWidget* parent);
+    // Shows every text of the tab (its title among them) in the language the program speaks;
+    // the companion window calls it when the language changes.
+    void showTexts();
 
     SwatchView* swatches() const { return m_swatches; }
     QComboBox* paletteChoice() const { return m_paletteChoice; }
@@ -51,6 +54,7 @@ private:
     QComboBox* m_paletteChoice = nullptr;
     SwatchView* m_swatches = nullptr;
     QLabel* m_swatchName = nullptr;
+    QLabel* m_paletteLabel = nullptr;
     QCheckBox* m_link = nullptr;
     QPushButton* m_otherColour = nullptr;
     QPushButton* m_drawColours = nullptr;

@@ -5,7 +5,6 @@
 #include <QAction>
 #include <QGuiApplication>
 #include <QScreen>
-#include <QSettings>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <optional>
@@ -14,24 +13,15 @@
 #include "ui/companion_placement.h"
 #include "ui/expressions_tab.h"
 #include "ui/parts_tab.h"
+#include "ui/user_settings.h"
 
 namespace kelvaro {
 namespace {
 
 constexpr QSize kFirstSize(480, 800);  // inside the frame, before the screen narrows it
 
-const QString kSettingsOwner = QStringLiteral("kelvaro");           // organisation and application
 const QString kPositionKey = QStringLiteral("companion/position");  // the frame's top left
 const QString kSizeKey = QStringLiteral("companion/size");          // inside the frame
-
-// The program's own settings of the user running it (on Linux
-// ~/.config/kelvaro/kelvaro.conf), apart from the portrait settings in Kelvaro.ini.
-class UserSettings : public QSettings {
-public:
-    UserSettings()
-        : QSettings(QSettings::NativeFormat, QSettings::UserScope, kSettingsOwner, kSettingsOwner) {
-    }
-};
 
 QList<QRect> availableAreas() {
     QList<QRect> areas;
@@ -61,7 +51,7 @@ CompanionWindow::CompanionWindow(PortraitEditor& portrait, QWidget& editorWindow
     : QWidget(&editorWindow, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       m_editorWindow(editorWindow) {
     setObjectName(QStringLiteral("companionWindow"));
-    setWindowTitle(QStringLiteral("Przybornik"));
+    setWindowTitle(tr("Przybornik"));
     m_tabs = new QTabWidget(this);
     m_tabs->setDocumentMode(true);  // no frame of its own: the tabs' room goes to their contents
     m_parts = addTab(new PartsTab(portrait, this));
@@ -108,6 +98,22 @@ void CompanionWindow::openOn(QWidget* tab) {
 void CompanionWindow::dismiss() {
     close();
     m_editorWindow.activateWindow();
+}
+
+void CompanionWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        showTexts();
+}
+
+// Each tab shows its texts before its caption is taken from its title.
+void CompanionWindow::showTexts() {
+    setWindowTitle(tr("Przybornik"));
+    m_parts->showTexts();
+    m_colours->showTexts();
+    m_expressions->showTexts();
+    for (int i = 0; i < m_tabs->count(); ++i)
+        m_tabs->setTabText(i, m_tabs->widget(i)->windowTitle());
 }
 
 void CompanionWindow::hideEvent(QHideEvent* event) {

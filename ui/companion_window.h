@@ -45,11 +45,15 @@ public:
 protected:
     // Remembers the place.
     void hideEvent(QHideEvent* event) override;
+    // A change of language shows the title, the tabs' texts and their captions anew.
+    void changeEvent(QEvent* event) override;
 
 private:
     // Adds `tab` as the last tab, captioned with its window title.
     template <typename Tab>
     Tab* addTab(Tab* tab);
+    // The window's title and the tabs' texts in the language the program speaks.
+    void showTexts();
     // Moves and sizes the window before it first shows.
     void placeFirstTime();
     // Stores where the window's frame lies and its size inside the frame.

@@ -19,26 +19,53 @@ namespace {
 // The dialog font's size: small enough that every caption fits its template width.
 constexpr int kDialogFontPixels = 11;
 
+// The property holding the source caption of a control whose caption the language changes.
+constexpr char kCaptionProperty[] = "templateCaption";
+
 QString text(std::string_view utf8) {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+// Buttons, group boxes and labels show their template caption; a label with an identifier shows
+// what the program writes into it (the counter), its caption being only its first text.
+bool showsCaption(const ControlTemplate& row) {
+    switch (row.kind) {
+        case ControlKind::GroupBox:
+        case ControlKind::Button:
+        case ControlKind::Radio:
+            return true;
+        case ControlKind::Label:
+            return row.id == ids::kNone;
+        default:
+            return false;
+    }
+}
+
+void setCaption(QWidget* widget, const QString& caption) {
+    if (auto* button = qobject_cast<QAbstractButton*>(widget))
+        button->setText(caption);
+    else if (auto* box = qobject_cast<QGroupBox*>(widget))
+        box->setTitle(caption);
+    else if (auto* label = qobject_cast<QLabel*>(widget))
+        label->setText(caption);
 }
 
 QWidget* makeWidget(const ControlTemplate& row, QWidget* parent) {
     switch (row.kind) {
         case ControlKind::GroupBox:
-            return new QGroupBox(text(row.caption), parent);
+            return new QGroupBox(templateText(row.caption), parent);
         case ControlKind::DropList:
             return new QComboBox(parent);
         case ControlKind::Button:
-            return new QPushButton(text(row.caption), parent);
+            return new QPushButton(templateText(row.caption), parent);
         case ControlKind::Radio:
-            return new QRadioButton(text(row.caption), parent);
+            return new QRadioButton(templateText(row.caption), parent);
         case ControlKind::Edit:
             return new QLineEdit(parent);
         case ControlKind::ScrollBar:
             return new QScrollBar(Qt::Horizontal, parent);
         case ControlKind::Label: {
-            auto* label = new QLabel(text(row.caption), parent);
+            auto* label = new QLabel(templateText(row.caption), parent);
             label->setTextFormat(Qt::PlainText);
             return label;
         }
@@ -71,11 +98,13 @@ QWidget* createControl(const ControlTemplate& row, QWidget* parent) {
     if (row.id != ids::kNone)
         widget->setObjectName(QStringLiteral("control%1").arg(row.id));
     widget->setFocusPolicy(row.tabStop ? Qt::StrongFocus : Qt::NoFocus);
+    if (showsCaption(row))
+        widget->setProperty(kCaptionProperty, QByteArray(row.caption.data(), row.caption.size()));
     return widget;
 }
 
 void buildFromTemplate(const DialogTemplate& dialogTemplate, QWidget* dialog) {
-    dialog->setWindowTitle(text(dialogTemplate.title));
+    dialog->setWindowTitle(templateText(dialogTemplate.title));
     QFont font = dialog->font();
     font.setPixelSize(kDialogFontPixels);
     dialog->setFont(font);
@@ -89,6 +118,14 @@ void buildFromTemplate(const DialogTemplate& dialogTemplate, QWidget* dialog) {
         if (previousTabStop)
             QWidget::setTabOrder(previousTabStop, widget);
         previousTabStop = widget;
+    }
+}
+
+void showTemplateCaptions(QWidget* dialog) {
+    for (QWidget* widget : dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        const QVariant caption = widget->property(kCaptionProperty);
+        if (caption.isValid())
+            setCaption(widget, templateText(caption.toByteArray().toStdString()));
     }
 }
 

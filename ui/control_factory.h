@@ -16,6 +16,11 @@ QWidget* createControl(const ControlTemplate& row, QWidget* parent);
 // title, and chains the tab stops in template order.
 void buildFromTemplate(const DialogTemplate& dialogTemplate, QWidget* dialog);
 
+// Shows the captions of the controls buildFromTemplate made in `dialog` in the language the
+// program now speaks (after a change of language). The window's title is left to its owner: the
+// editor's names the document it shows.
+void showTemplateCaptions(QWidget* dialog);
+
 int controlId(const QWidget* widget);
 
 }  // namespace kelvaro

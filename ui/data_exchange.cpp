@@ -94,7 +94,7 @@ bool CKelvaroDlg::readControls(ControlValues& read) {
             const auto number = readWholeNumber(edit->text().left(kEditReadLength).toStdString());
             if (!number) {
                 read.current = fromArray(values);
-                report(QStringLiteral("Proszę podać liczbę całkowitą."));
+                report(tr("Proszę podać liczbę całkowitą."));
                 edit->setFocus();
                 edit->selectAll();
                 return false;

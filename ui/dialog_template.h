@@ -6,6 +6,7 @@
 
 #include <QPoint>
 #include <QRect>
+#include <QString>
 #include <span>
 #include <string_view>
 
@@ -16,7 +17,7 @@ enum class ControlKind { Frame, GroupBox, DropList, Button, Label, Icon, ScrollB
 struct ControlTemplate {
     int id;
     ControlKind kind;
-    std::string_view caption;  // UTF-8; for icons the icon number as text
+    std::string_view caption;  // UTF-8, the source text; for icons the icon number as text
     int x, y, width, height;   // dialog units
     bool tabStop;
 };
@@ -29,6 +30,10 @@ struct DialogTemplate {
 
 const DialogTemplate& editorTemplate();
 const DialogTemplate& aboutTemplate();
+
+// A caption or title of a template as the program now speaks it (captions that are no words,
+// "<<" or "48×48", stay as they are).
+QString templateText(std::string_view caption);
 
 // Dialog units to pixels. One horizontal unit is a quarter of the base width, one vertical
 // unit an eighth of the base height; the base units are chosen so that the 111x129 canvas frame

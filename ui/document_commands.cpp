@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "ui/document_commands.h"
 
+#include <QCoreApplication>
+
 #include "editing/portrait_editor.h"
 #include "ui/file_dialog.h"
 #include "ui/save_dialog.h"
@@ -10,15 +12,20 @@
 namespace kelvaro {
 namespace {
 
-const QString kDocumentFilter = QStringLiteral("Portret Kelvaro (*.kelvaro)");
-const QString kPngFilter = QStringLiteral("Plik PNG (*.png)");
-const QString kOpenQuestion =
-    QStringLiteral("Portret nie został zapisany. Otworzyć inny portret i porzucić zmiany?");
+QString tr(const char* text) {
+    return QCoreApplication::translate("DocumentCommands", text);
+}
+
+const char* const kDocumentFilter =
+    QT_TRANSLATE_NOOP("DocumentCommands", "Portret Kelvaro (*.kelvaro)");
+const char* const kPngFilter = QT_TRANSLATE_NOOP("DocumentCommands", "Plik PNG (*.png)");
+const char* const kOpenQuestion = QT_TRANSLATE_NOOP(
+    "DocumentCommands", "Portret nie został zapisany. Otworzyć inny portret i porzucić zmiany?");
 
 }  // namespace
 
 QStringList portraitFileFilters() {
-    return {kDocumentFilter, kPngFilter};
+    return {tr(kDocumentFilter), tr(kPngFilter)};
 }
 
 namespace {
@@ -32,7 +39,7 @@ std::filesystem::path choosePortraitFile(QWidget& window, QFileDialog::AcceptMod
                                 : QStringLiteral("openPortraitDialog"));
     dialog.setAcceptMode(mode);
     dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    dialog.setNameFilters(saving ? QStringList{kDocumentFilter} : portraitFileFilters());
+    dialog.setNameFilters(saving ? QStringList{tr(kDocumentFilter)} : portraitFileFilters());
     dialog.setDefaultSuffix(QStringLiteral("kelvaro"));
     if (dialog.exec() != QDialog::Accepted)
         return {};
@@ -53,7 +60,7 @@ void exportWithDialog(QWidget& window, PortraitEditor& editor) {
 void openWithDialog(QWidget& window, PortraitEditor& editor) {
     editor.endGesture();
     if (editor.hasUnsavedSteps() &&
-        showWarning(&window, kOpenQuestion, QMessageBox::Ok | QMessageBox::Cancel) !=
+        showWarning(&window, tr(kOpenQuestion), QMessageBox::Ok | QMessageBox::Cancel) !=
             QMessageBox::Ok)
         return;
     const auto file = choosePortraitFile(window, QFileDialog::AcceptOpen);

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <array>
 
+#include "editing/step_kinds.h"
 #include "ui/kelvaro_dlg.h"
 
 namespace kelvaro {
@@ -26,35 +27,50 @@ struct EditorCommand {
 constexpr QKeyCombination kNoKey{};
 
 const std::array<EditorCommand, 11> kEditorCommands = {{
-    {"Cofnij", {Qt::CTRL | Qt::Key_Z, kNoKey}, &CKelvaroDlg::onUndo, Caption::UndoText},
-    {"Ponów",
+    {QT_TRANSLATE_NOOP("kelvaro::EditorKeys", "Cofnij"),
+     {Qt::CTRL | Qt::Key_Z, kNoKey},
+     &CKelvaroDlg::onUndo,
+     Caption::UndoText},
+    {QT_TRANSLATE_NOOP("kelvaro::EditorKeys", "Ponów"),
      {Qt::CTRL | Qt::SHIFT | Qt::Key_Z, Qt::CTRL | Qt::Key_Y},
      &CKelvaroDlg::onRedo,
      Caption::RedoText},
-    {"Otwórz portret…",
+    {QT_TRANSLATE_NOOP("kelvaro::EditorKeys", "Otwórz portret…"),
      {Qt::CTRL | Qt::Key_O, kNoKey},
      &CKelvaroDlg::onOpenPortrait,
      Caption::Plain},
-    {"Zapisz portret",
+    {QT_TRANSLATE_NOOP("kelvaro::EditorKeys", "Zapisz portret"),
      {Qt::CTRL | Qt::Key_S, kNoKey},
      &CKelvaroDlg::onSavePortrait,
      Caption::Plain},
-    {"Zapisz portret jako…",
+    {QT_TRANSLATE_NOOP("kelvaro::EditorKeys", "Zapisz portret jako…"),
      {Qt::CTRL | Qt::SHIFT | Qt::Key_S, kNoKey},
      &CKelvaroDlg::onSavePortraitAs,
      Caption::Plain},
-    {"Zapisz arkusz twarzy…",
+    {QT_TRANSLATE_NOOP("kelvaro::EditorKeys", "Zapisz arkusz twarzy…"),
      {Qt::CTRL | Qt::Key_E, kNoKey},
      &CKelvaroDlg::onSaveFaceSheet,
      Caption::Plain},
-    {"Zapisz miny jako pliki…", {kNoKey, kNoKey}, &CKelvaroDlg::onSaveFaces, Caption::Plain},
-    {"Galeria części",
+    {QT_TRANSLATE_NOOP("kelvaro::EditorKeys", "Zapisz miny jako pliki…"),
+     {kNoKey, kNoKey},
+     &CKelvaroDlg::onSaveFaces,
+     Caption::Plain},
+    {QT_TRANSLATE_NOOP("kelvaro::EditorKeys", "Galeria części"),
      {QKeyCombination(Qt::Key_F3), kNoKey},
      &CKelvaroDlg::onGallery,
      Caption::Plain},
-    {"Kolory", {QKeyCombination(Qt::Key_F4), kNoKey}, &CKelvaroDlg::onColours, Caption::Plain},
-    {"Miny", {QKeyCombination(Qt::Key_F5), kNoKey}, &CKelvaroDlg::onExpressions, Caption::Plain},
-    {"Losuj kolory", {Qt::CTRL | Qt::Key_K, kNoKey}, &CKelvaroDlg::onDrawColours, Caption::Plain},
+    {QT_TRANSLATE_NOOP("kelvaro::EditorKeys", "Kolory"),
+     {QKeyCombination(Qt::Key_F4), kNoKey},
+     &CKelvaroDlg::onColours,
+     Caption::Plain},
+    {QT_TRANSLATE_NOOP("kelvaro::EditorKeys", "Miny"),
+     {QKeyCombination(Qt::Key_F5), kNoKey},
+     &CKelvaroDlg::onExpressions,
+     Caption::Plain},
+    {QT_TRANSLATE_NOOP("kelvaro::EditorKeys", "Losuj kolory"),
+     {Qt::CTRL | Qt::Key_K, kNoKey},
+     &CKelvaroDlg::onDrawColours,
+     Caption::Plain},
 }};
 
 // Groups of the menu, separated by a line.
@@ -62,12 +78,12 @@ constexpr std::array<std::size_t, 4> kGroupEnds = {2, 7, 10, 11};
 
 // "Cofnij: Generuj", or the plain caption when there is no step to name.
 QString captionOf(const EditorCommand& command, const QUndoStack& history) {
-    QString caption = QString::fromUtf8(command.caption);
+    QString caption = EditorKeys::tr(command.caption);
     const QString step = command.style == Caption::UndoText   ? history.undoText()
                          : command.style == Caption::RedoText ? history.redoText()
                                                               : QString();
     if (!step.isEmpty())
-        caption += QStringLiteral(": ") + step;
+        caption += QStringLiteral(": ") + stepText(step);
     if (command.keys.front() == kNoKey)
         return caption;
     return caption + QLatin1Char('\t') +
@@ -104,7 +120,7 @@ int menuItemData(std::size_t index) {
 
 EditorKeys::EditorKeys(CKelvaroDlg& editor) : QObject(&editor), m_editor(editor) {
     for (const EditorCommand& command : kEditorCommands) {
-        auto* action = new QAction(QString::fromUtf8(command.caption), this);
+        auto* action = new QAction(tr(command.caption), this);
         action->setShortcuts(keysOf(command));
         action->setShortcutContext(Qt::WindowShortcut);
         connect(action, &QAction::triggered, &editor, command.run);

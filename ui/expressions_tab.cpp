@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <array>
 
 #include "model/part_cache.h"
 #include "model/part_preview.h"
@@ -22,6 +23,27 @@ namespace {
 constexpr int kButtonColumns = 4;
 constexpr int kHalfColumn = 2;  // where the second half of a row starts
 constexpr int kArrowRow = 1;    // the row holding the two arrows
+
+// The buttons' captions, and tooltips where the caption is a symbol.
+struct ButtonText {
+    const char* name;
+    const char* caption;
+    const char* toolTip;
+};
+const std::array<ButtonText, 8> kButtonTexts = {{
+    {"addExpression", QT_TRANSLATE_NOOP("kelvaro::ExpressionsTab", "Dodaj minę"), nullptr},
+    {"removeExpression", QT_TRANSLATE_NOOP("kelvaro::ExpressionsTab", "Usuń minę"), nullptr},
+    {"moveExpressionLeft", "◀",
+     QT_TRANSLATE_NOOP("kelvaro::ExpressionsTab", "Przesuń minę w lewo")},
+    {"moveExpressionRight", "▶",
+     QT_TRANSLATE_NOOP("kelvaro::ExpressionsTab", "Przesuń minę w prawo")},
+    {"renameExpression", QT_TRANSLATE_NOOP("kelvaro::ExpressionsTab", "Zmień nazwę…"), nullptr},
+    {"showAsBase", QT_TRANSLATE_NOOP("kelvaro::ExpressionsTab", "Jak w neutralnej"), nullptr},
+    {"basicExpressions", QT_TRANSLATE_NOOP("kelvaro::ExpressionsTab", "Zestaw podstawowy"),
+     nullptr},
+    {"loadExpressions", QT_TRANSLATE_NOOP("kelvaro::ExpressionsTab", "Wczytaj miny z portretu…"),
+     nullptr},
+}};
 
 // Card `face` of the snapshot: the portrait with that face shown.
 void drawFaceCard(PartPreview& preview, const PortraitDocument& document, bool, int face,
@@ -45,7 +67,6 @@ QStringList faceNames(const ExpressionSet& set) {
 ExpressionsTab::ExpressionsTab(PortraitEditor& editor, QWidget* parent)
     : QWidget(parent), m_editor(editor) {
     setObjectName(QStringLiteral("expressionsTab"));
-    setWindowTitle(tr("Miny"));
     const PortraitState& state = editor.state();
     m_renderer = new GalleryRenderer(state.baseDirectory,
                                      state.partCache ? state.partCache : &sharedPartCache(), this,
@@ -54,7 +75,6 @@ ExpressionsTab::ExpressionsTab(PortraitEditor& editor, QWidget* parent)
     m_view = new GalleryView(this);
     m_view->setObjectName(QStringLiteral("expressionCards"));
     m_view->setModel(m_cells);
-    m_view->setAccessibleName(tr("Miny postaci"));
     m_buttons = new QWidget(this);
     auto* buttons = new QGridLayout(m_buttons);
     buttons->setContentsMargins(0, 0, 0, 0);
@@ -63,26 +83,23 @@ ExpressionsTab::ExpressionsTab(PortraitEditor& editor, QWidget* parent)
     layout->addWidget(m_buttons);
     setFocusProxy(m_view);
 
-    connect(addButton(tr("Dodaj minę"), "addExpression", 0, 0), &QAbstractButton::clicked, this,
+    connect(addButton("addExpression", 0, 0), &QAbstractButton::clicked, this,
             &ExpressionsTab::addExpression);
-    connect(addButton(tr("Usuń minę"), "removeExpression", 0, 2), &QAbstractButton::clicked, this,
+    connect(addButton("removeExpression", 0, 2), &QAbstractButton::clicked, this,
             [this] { m_editor.removeExpression(m_editor.state().expressions.edited); });
-    connect(addButton(QStringLiteral("◀"), "moveExpressionLeft", 1, 0), &QAbstractButton::clicked,
-            this, [this] { m_editor.moveExpression(m_editor.state().expressions.edited, -1); });
-    connect(addButton(QStringLiteral("▶"), "moveExpressionRight", 1, 1), &QAbstractButton::clicked,
-            this, [this] { m_editor.moveExpression(m_editor.state().expressions.edited, 1); });
-    connect(addButton(tr("Zmień nazwę…"), "renameExpression", 1, 2), &QAbstractButton::clicked,
-            this, &ExpressionsTab::renameExpression);
-    connect(addButton(tr("Jak w neutralnej"), "showAsBase", 2, 0), &QAbstractButton::clicked,
-            &m_editor, &PortraitEditor::showElementAsBase);
-    connect(addButton(tr("Zestaw podstawowy"), "basicExpressions", 3, 0), &QAbstractButton::clicked,
-            &m_editor, &PortraitEditor::addBasicExpressions);
-    connect(addButton(tr("Wczytaj miny z portretu…"), "loadExpressions", 4, 0),
-            &QAbstractButton::clicked, this, &ExpressionsTab::loadExpressions);
-    findChild<QAbstractButton*>(QStringLiteral("moveExpressionLeft"))
-        ->setToolTip(tr("Przesuń minę w lewo"));
-    findChild<QAbstractButton*>(QStringLiteral("moveExpressionRight"))
-        ->setToolTip(tr("Przesuń minę w prawo"));
+    connect(addButton("moveExpressionLeft", 1, 0), &QAbstractButton::clicked, this,
+            [this] { m_editor.moveExpression(m_editor.state().expressions.edited, -1); });
+    connect(addButton("moveExpressionRight", 1, 1), &QAbstractButton::clicked, this,
+            [this] { m_editor.moveExpression(m_editor.state().expressions.edited, 1); });
+    connect(addButton("renameExpression", 1, 2), &QAbstractButton::clicked, this,
+            &ExpressionsTab::renameExpression);
+    connect(addButton("showAsBase", 2, 0), &QAbstractButton::clicked, &m_editor,
+            &PortraitEditor::showElementAsBase);
+    connect(addButton("basicExpressions", 3, 0), &QAbstractButton::clicked, &m_editor,
+            &PortraitEditor::addBasicExpressions);
+    connect(addButton("loadExpressions", 4, 0), &QAbstractButton::clicked, this,
+            &ExpressionsTab::loadExpressions);
+    showTexts();
 
     m_refreshTimer.setSingleShot(true);
     m_refreshTimer.setInterval(0);
@@ -101,15 +118,25 @@ ExpressionsTab::ExpressionsTab(PortraitEditor& editor, QWidget* parent)
 
 ExpressionsTab::~ExpressionsTab() = default;
 
+void ExpressionsTab::showTexts() {
+    setWindowTitle(tr("Miny"));
+    m_view->setAccessibleName(tr("Miny postaci"));
+    for (const ButtonText& text : kButtonTexts) {
+        auto* button = findChild<QAbstractButton*>(QString::fromLatin1(text.name));
+        button->setText(tr(text.caption));
+        button->setToolTip(text.toolTip ? tr(text.toolTip) : QString());
+    }
+    if (isVisible())
+        m_cells->setCaptions(faceNames(m_editor.state().expressions));
+}
+
 // The grid has four columns: two narrow ones for the arrows, then two halves of the rest. A
 // button starting in column 0 or 2 takes the half, or the whole row when it is the row's only
 // one; the long captions have rows of their own, so the tab stays as narrow as the parts tab.
-QAbstractButton* ExpressionsTab::addButton(const QString& caption, const char* name, int row,
-                                           int column) {
+QAbstractButton* ExpressionsTab::addButton(const char* name, int row, int column) {
     const bool arrow = row == kArrowRow && column < kHalfColumn;
     QAbstractButton* button = arrow ? static_cast<QAbstractButton*>(new QToolButton(m_buttons))
                                     : new QPushButton(m_buttons);
-    button->setText(caption);
     button->setObjectName(QString::fromLatin1(name));
     auto* grid = static_cast<QGridLayout*>(m_buttons->layout());
     const bool alone = row > kArrowRow;

@@ -28,6 +28,9 @@ public:
     // its focus goes to the cards.
     ExpressionsTab(PortraitEditor& editor, QWidget* parent);
     ~ExpressionsTab() override;
+    // Shows every text of the tab (its title among them) in the language the program speaks;
+    // the companion window calls it when the language changes.
+    void showTexts();
 
     GalleryView* cards() const { return m_view; }
     GalleryCells& cells() const { return *m_cells; }
@@ -44,7 +47,7 @@ private:
     void renameExpression();
     void loadExpressions();
     // A button of the tab at `row`, `column` of its grid.
-    QAbstractButton* addButton(const QString& caption, const char* name, int row, int column);
+    QAbstractButton* addButton(const char* name, int row, int column);
 
     PortraitEditor& m_editor;
     GalleryRenderer* m_renderer = nullptr;

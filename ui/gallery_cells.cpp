@@ -76,8 +76,7 @@ QVariant GalleryCells::data(const QModelIndex& index, int role) const {
         case Qt::DisplayRole:
             return part < m_captions.size() ? m_captions[part] : QString::number(part);
         case Qt::AccessibleTextRole:
-            return part < m_captions.size() ? m_captions[part]
-                                            : QStringLiteral("Część %1").arg(part);
+            return part < m_captions.size() ? m_captions[part] : tr("Część %1").arg(part);
         case Qt::DecorationRole:
             return picture(part);
         case CurrentPartRole:

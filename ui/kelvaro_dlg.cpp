@@ -3,6 +3,7 @@
 #include "ui/kelvaro_dlg.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -61,6 +62,11 @@ constexpr std::array<WindowButton, 4> kWindowButtons = {{
     {ids::kCancel, &CKelvaroDlg::onCloseCommand},
     {ids::kHelp, &CKelvaroDlg::onHelp},
 }};
+
+// The element list text of `element` in the language the program speaks.
+QString elementText(int element) {
+    return QCoreApplication::translate("Element", std::string(elementListText(element)).c_str());
+}
 
 }  // namespace
 
@@ -168,11 +174,8 @@ void CKelvaroDlg::offerRecoveryFiles() {
 }
 
 void CKelvaroDlg::openingSequence() {
-    for (int e = 0; e < kElementCount; ++e) {
-        const std::string_view text = elementListText(e);
-        m_ui.elementList->addItem(
-            QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-    }
+    for (int e = 0; e < kElementCount; ++e)
+        m_ui.elementList->addItem(elementText(e));
     writeControls();
     control(ids::kHelp)->show();
     for (int i = 0; i < kColourSettingCount; ++i) {
@@ -182,6 +185,20 @@ void CKelvaroDlg::openingSequence() {
     m_editor.countParts(currentFolder());
     if (m_editor.loadImages())
         m_ui.elementList->setFocus();
+}
+
+void CKelvaroDlg::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        showTexts();
+}
+
+// The list keeps its items, and with them the selection and the place of its list.
+void CKelvaroDlg::showTexts() {
+    showTemplateCaptions(this);
+    applyAccessibleTexts(this);
+    for (int e = 0; e < m_ui.elementList->count(); ++e)
+        m_ui.elementList->setItemText(e, elementText(e));
 }
 
 void CKelvaroDlg::report(const QString& message) {

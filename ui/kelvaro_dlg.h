@@ -94,6 +94,8 @@ protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    // A change of language shows every text anew (showTexts).
+    void changeEvent(QEvent* event) override;
 
 private:
     // kelvaro_dlg.cpp
@@ -101,6 +103,8 @@ private:
     void connectEditor();
     void openingSequence();
     void showChanges(ChangeSet what);
+    // Captions, list texts, accessible names and tooltips in the language now spoken.
+    void showTexts();
     void report(const QString& message);
     void offerRecoveryFiles();
     template <typename Sender, typename Signal, typename Handler>

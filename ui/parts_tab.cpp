@@ -34,7 +34,6 @@ PortraitDocument cellsDocument(PortraitDocument document) {
 
 PartsTab::PartsTab(PortraitEditor& editor, QWidget* parent) : QWidget(parent), m_editor(editor) {
     setObjectName(QStringLiteral("partsTab"));
-    setWindowTitle(QStringLiteral("Części"));
     const PortraitState& state = editor.state();
     m_renderer = new GalleryRenderer(state.baseDirectory,
                                      state.partCache ? state.partCache : &sharedPartCache(), this);
@@ -42,8 +41,7 @@ PartsTab::PartsTab(PortraitEditor& editor, QWidget* parent) : QWidget(parent), m
     m_previews = new PreviewStrip(this);
     m_view = new GalleryView(this);
     m_view->setModel(m_cells);
-    m_view->setAccessibleName(QStringLiteral("Części elementu"));
-    m_empty = new QLabel(QStringLiteral("Ten element nie ma żadnej części."), this);
+    m_empty = new QLabel(this);
     m_empty->setAlignment(Qt::AlignCenter);
     m_empty->hide();
     auto* layout = new QVBoxLayout(this);
@@ -51,6 +49,7 @@ PartsTab::PartsTab(PortraitEditor& editor, QWidget* parent) : QWidget(parent), m
     layout->addWidget(m_view, 1);
     layout->addWidget(m_empty, 1);
     setFocusProxy(m_view);
+    showTexts();
 
     m_refreshTimer.setSingleShot(true);
     m_refreshTimer.setInterval(0);
@@ -69,6 +68,12 @@ PartsTab::PartsTab(PortraitEditor& editor, QWidget* parent) : QWidget(parent), m
 }
 
 PartsTab::~PartsTab() = default;
+
+void PartsTab::showTexts() {
+    setWindowTitle(tr("Części"));
+    m_view->setAccessibleName(tr("Części elementu"));
+    m_empty->setText(tr("Ten element nie ma żadnej części."));
+}
 
 void PartsTab::portraitChanged(ChangeSet what) {
     if (isVisible() && (what & ~ChangeSet(Change::Document) & ~ChangeSet(Change::History)))

@@ -31,6 +31,9 @@ public:
     // caption and its focus goes to the grid.
     PartsTab(PortraitEditor& editor, QWidget* parent);
     ~PartsTab() override;
+    // Shows every text of the tab (its title among them) in the language the program speaks;
+    // the companion window calls it when the language changes.
+    void showTexts();
 
     // The portrait changed: another part, placement, colour, element or size choice.
     void portraitChanged(ChangeSet what);

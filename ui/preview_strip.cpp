@@ -19,8 +19,18 @@ constexpr int kFrame = 3;
 PreviewStrip::PreviewStrip(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("sizePreviews"));
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
-    setAccessibleName(QStringLiteral("Podgląd zapisu: 48×48, 96×96, 192×192"));
-    setToolTip(QStringLiteral("Portret tak, jak zapisze go „Zapisz”; kliknięcie wybiera wymiary"));
+    showTexts();
+}
+
+void PreviewStrip::showTexts() {
+    setAccessibleName(tr("Podgląd zapisu: 48×48, 96×96, 192×192"));
+    setToolTip(tr("Portret tak, jak zapisze go „Zapisz”; kliknięcie wybiera wymiary"));
+}
+
+void PreviewStrip::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        showTexts();
 }
 
 void PreviewStrip::showPortrait(const CanvasPixels& canvas, int sizeChoice) {

@@ -35,8 +35,12 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // A change of language shows the name and tooltip anew.
+    void changeEvent(QEvent* event) override;
 
 private:
+    // The accessible name and the tooltip in the language the program speaks.
+    void showTexts();
     std::array<QImage, kExportSizeCount> m_pictures;
     int m_sizeChoice = -1;
 };

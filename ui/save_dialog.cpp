@@ -3,15 +3,18 @@
 #include "ui/save_dialog.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 
 namespace kelvaro {
 namespace {
 
 // Display texts keep their trailing spaces; the patterns follow in brackets.
-const QStringList& saveFilters() {
-    static const QStringList filters = {QStringLiteral("Mapa bitowa 24-bit (*.bmp)  "),
-                                        QStringLiteral("Plik PNG (*.png)     ")};
-    return filters;
+QStringList saveFilters() {
+    static const char* const texts[] = {
+        QT_TRANSLATE_NOOP("SaveDialog", "Mapa bitowa 24-bit (*.bmp)  "),
+        QT_TRANSLATE_NOOP("SaveDialog", "Plik PNG (*.png)     ")};
+    return {QCoreApplication::translate("SaveDialog", texts[0]),
+            QCoreApplication::translate("SaveDialog", texts[1])};
 }
 
 // The dialog trims the display texts it is given; its list of file types shows them exactly.

@@ -59,7 +59,6 @@ public:
 
 SwatchView::SwatchView(QWidget* parent) : QListView(parent), m_model(new QStandardItemModel(this)) {
     setObjectName(QStringLiteral("swatches"));
-    setAccessibleName(tr("Próbki kolorów"));
     makeChoiceGrid(*this, kSpacing);
     setItemDelegate(new SwatchDelegate(this));
     setModel(m_model);

@@ -18,7 +18,9 @@
 namespace kelvaro {
 namespace {
 
-const QString kCloseQuestion = QStringLiteral("Zakończyć pracę z programem?          ");
+// The question keeps its trailing spaces, which widen the box.
+const char* const kCloseQuestion =
+    QT_TRANSLATE_NOOP("kelvaro::CKelvaroDlg", "Zakończyć pracę z programem?          ");
 
 }  // namespace
 
@@ -29,7 +31,7 @@ void CKelvaroDlg::onAbout() {
 
 void CKelvaroDlg::onHelp() {
     if (!HelpWindow::showPage(m_helpFile, this)) {
-        report(QStringLiteral("Nie można znaleźć pliku z pomocą."));
+        report(tr("Nie można znaleźć pliku z pomocą."));
     }
 }
 
@@ -51,7 +53,8 @@ void CKelvaroDlg::contextMenuEvent(QContextMenuEvent* event) {
 void CKelvaroDlg::onCloseCommand() {
     // Unsaved work is given up only when the user answers the close question with OK.
     if (!m_editor.state().saved &&
-        showWarning(this, kCloseQuestion, QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok)
+        showWarning(this, tr(kCloseQuestion), QMessageBox::Ok | QMessageBox::Cancel) !=
+            QMessageBox::Ok)
         return;
     if (m_companion)
         m_companion->close();

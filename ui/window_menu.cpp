@@ -2,11 +2,13 @@
 // SPDX-License-Identifier: MIT
 #include "ui/window_menu.h"
 
+#include <QCoreApplication>
 #include <QMenu>
 #include <array>
 
 #include "ui/control_ids.h"
 #include "ui/editor_keys.h"
+#include "ui/language_menu.h"
 
 namespace kelvaro {
 namespace {
@@ -16,10 +18,10 @@ struct WindowMenuItem {
     const char* text;
 };
 constexpr std::array<WindowMenuItem, 4> kWindowMenu = {{
-    {ids::kSysMinimize, "Minimalizuj"},
-    {ids::kSysClose, "Zamknij\tAlt+F4"},
+    {ids::kSysMinimize, QT_TRANSLATE_NOOP("WindowMenu", "Minimalizuj")},
+    {ids::kSysClose, QT_TRANSLATE_NOOP("WindowMenu", "Zamknij\tAlt+F4")},
     {0, ""},
-    {ids::kAboutItem, "O programie Kelvaro(&A)"},
+    {ids::kAboutItem, QT_TRANSLATE_NOOP("WindowMenu", "O programie Kelvaro(&A)")},
 }};
 
 }  // namespace
@@ -32,9 +34,11 @@ int execWindowMenu(QWidget& window, const EditorKeys& keys, QPoint at) {
             menu.addSeparator();
             continue;
         }
-        if (item.commandId == ids::kAboutItem)
+        if (item.commandId == ids::kAboutItem) {
             keys.addMenuItems(menu);
-        QAction* action = menu.addAction(QString::fromUtf8(item.text));
+            addLanguageMenu(menu);
+        }
+        QAction* action = menu.addAction(QCoreApplication::translate("WindowMenu", item.text));
         action->setData(item.commandId);
     }
     const QAction* chosen = menu.exec(at);

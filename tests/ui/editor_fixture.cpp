@@ -195,27 +195,49 @@ void EditorFixture::typeInto(int id, const char* text) {
     QTest::keyClicks(field, text);
 }
 
+namespace {
+
+// In the menu that is open, lists the items and chooses the one whose text starts with
+// `path`'s first caption: Return runs an item, Right opens a submenu, where the next caption is
+// chosen in the same way; `items` gets the items of the last menu opened. Closes the menus when
+// nothing is chosen.
+void chooseInOpenMenu(QStringList path, std::vector<EditorFixture::MenuItem>& items) {
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    if (!menu)
+        return;
+    const QString caption = path.isEmpty() ? QString() : path.takeFirst();
+    QAction* chosen = nullptr;
+    items.clear();
+    for (QAction* action : menu->actions()) {
+        if (action->isSeparator())
+            continue;
+        items.push_back({action->text(), action->isEnabled(), action->isChecked()});
+        if (!chosen && !caption.isEmpty() && action->text().startsWith(caption))
+            chosen = action;
+    }
+    if (!chosen || !chosen->isEnabled()) {
+        while (auto* open = QApplication::activePopupWidget())
+            open->close();
+        return;
+    }
+    menu->setActiveAction(chosen);
+    if (!chosen->menu()) {
+        QTest::keyClick(menu, Qt::Key_Return);
+        return;
+    }
+    QTimer::singleShot(0, [path, &items] { chooseInOpenMenu(path, items); });
+    QTest::keyClick(menu, Qt::Key_Right);
+}
+
+}  // namespace
+
 std::vector<EditorFixture::MenuItem> EditorFixture::chooseFromMenu(const QString& caption) {
+    return chooseFromMenuPath(caption.isEmpty() ? QStringList() : QStringList{caption});
+}
+
+std::vector<EditorFixture::MenuItem> EditorFixture::chooseFromMenuPath(const QStringList& path) {
     std::vector<MenuItem> items;
-    QTimer::singleShot(0, [&] {
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        if (!menu)
-            return;
-        QAction* chosen = nullptr;
-        for (QAction* action : menu->actions()) {
-            if (action->isSeparator())
-                continue;
-            items.push_back({action->text(), action->isEnabled()});
-            if (!chosen && !caption.isEmpty() && action->text().startsWith(caption))
-                chosen = action;
-        }
-        if (chosen && chosen->isEnabled()) {
-            menu->setActiveAction(chosen);
-            QTest::keyClick(menu, Qt::Key_Return);
-        } else {
-            menu->close();
-        }
-    });
+    QTimer::singleShot(0, [&] { chooseInOpenMenu(path, items); });
     QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(20, 20),
                             m_dialog->mapToGlobal(QPoint(20, 20)));
     QApplication::sendEvent(m_dialog.get(), &event);

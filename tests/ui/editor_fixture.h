@@ -19,6 +19,7 @@
 #include "tests/support/fixtures.h"
 #include "tests/ui/modal_driver.h"
 #include "ui/kelvaro_dlg.h"
+#include "ui/language_switch.h"
 
 namespace kelvaro::test {
 
@@ -31,6 +32,11 @@ QPoint blockCentre(int layer);
 Argb blockColour(int layer, int part);
 // A colour as the editor shows it right after opening (default settings: c * 255 >> 8).
 Argb defaultTint(Argb colour);
+
+// A test that switches the language holds one: at its end the source texts speak again.
+struct SourceLanguageAfterwards {
+    ~SourceLanguageAfterwards() { speak(InterfaceLanguage::Source); }
+};
 
 // Makes the window of `widget` the active one, as it is for every key a user presses into it
 // (window shortcuts only work in the active window).
@@ -83,8 +89,12 @@ public:
     struct MenuItem {
         QString text;
         bool enabled;
+        bool checked;
     };
     std::vector<MenuItem> chooseFromMenu(const QString& caption);
+    // The same through submenus: chooses `path`'s first caption in the window menu, the next
+    // in the submenu it opens, and so on; returns the items of the last menu opened.
+    std::vector<MenuItem> chooseFromMenuPath(const QStringList& path);
     // The canvas as the window composes it.
     std::unique_ptr<CanvasPixels> canvas();
     // The canvas as the window composes it, and one pixel of it.

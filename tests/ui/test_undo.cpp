@@ -238,6 +238,7 @@ TEST(Undo, TheWindowMenuNamesTheStepsAndTheirKeys) {
         {"Kolory\tF4", true},
         {"Miny\tF5", true},
         {"Losuj kolory\tCtrl+K", true},
+        {"Język / Language", true},
         {"O programie Kelvaro(&A)", true},
     };
     EXPECT_EQ(texts(editor.chooseFromMenu({})), fresh);

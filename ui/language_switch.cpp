@@ -1,0 +1,60 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
+#include "ui/language_switch.h"
+
+#include <QCoreApplication>
+
+#include "ui/user_settings.h"
+
+namespace kelvaro {
+namespace {
+
+const QString kLanguageKey = QStringLiteral("language");
+
+// The program's one set of catalogues. It is removed while the application still exists (a post
+// routine runs at the start of its destruction), so that no translator outlives it.
+Translations& installed() {
+    static Translations* translations = nullptr;
+    if (!translations) {
+        translations = new Translations;
+        qAddPostRoutine([] {
+            delete translations;
+            translations = nullptr;
+        });
+    }
+    return *translations;
+}
+
+}  // namespace
+
+std::optional<InterfaceLanguage> rememberedLanguage() {
+    return languageFromCode(UserSettings().value(kLanguageKey).toString());
+}
+
+InterfaceLanguage languageFor(std::optional<InterfaceLanguage> choice) {
+    return choice ? *choice : desktopLanguage();
+}
+
+void speak(InterfaceLanguage language) {
+    installed().install(language);
+}
+
+InterfaceLanguage spokenLanguage() {
+    return installed().language();
+}
+
+void speakRememberedLanguage() {
+    speak(languageFor(rememberedLanguage()));
+}
+
+void chooseLanguage(std::optional<InterfaceLanguage> choice) {
+    UserSettings settings;
+    if (choice)
+        settings.setValue(kLanguageKey, languageCode(*choice));
+    else
+        settings.remove(kLanguageKey);
+    settings.sync();
+    speak(languageFor(choice));
+}
+
+}  // namespace kelvaro
