@@ -1,9 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Zespół Kelvaro
 // SPDX-License-Identifier: MIT
 // The editor's command line: the file it opens, Qt's own options left to Qt, and --help,
-// --version and mistakes answered on the terminal without a window (and without a display).
+// --version and mistakes answered on the terminal without a window (and without a display), in
+// the desktop's language.
 #include <gtest/gtest.h>
 #include <QProcess>
+#include <QTemporaryDir>
 
 #include <vector>
 
@@ -55,23 +57,30 @@ TEST(CommandLine, FilesOptionsAndMistakes) {
 }
 
 TEST(CommandLine, AnsweredWithoutADisplay) {
+    const QTemporaryDir userSettings;  // no language chosen by the user
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.remove("DISPLAY");
-    environment.remove("WAYLAND_DISPLAY");
+    for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "LC_ALL", "LC_MESSAGES", "LANGUAGE"})
+        environment.remove(variable);
     environment.insert("QT_QPA_PLATFORM", "xcb");  // a window could not open
+    environment.insert("XDG_CONFIG_HOME", userSettings.path());
     struct Row {
+        const char* lang;
         QStringList arguments;
         int exitCode;
         QString out;  // the start of it
         QString err;
     };
     const std::vector<Row> rows = {
-        {{"--help"}, 0, "Użycie: kelvaro [PLIK]\n", ""},
-        {{"--version"}, 0, "kelvaro " KELVARO_VERSION "\n", ""},
-        {{"--colour"}, 2, "", "kelvaro: 不明なオプションです: --colour\n"},
-        {{"a.kelvaro", "b.kelvaro"}, 2, "", "kelvaro: 開けるファイルは 1 個だけです: 2 個\n"},
+        {"C.UTF-8", {"--help"}, 0, "Użycie: kelvaro [PLIK]\n", ""},
+        {"C.UTF-8", {"--version"}, 0, "kelvaro " KELVARO_VERSION "\n", ""},
+        {"C.UTF-8", {"--colour"}, 2, "", "kelvaro: 不明なオプションです: --colour\n"},
+        {"C.UTF-8", {"a", "b"}, 2, "", "kelvaro: 開けるファイルは 1 個だけです: 2 個\n"},
+        {"en_US.UTF-8", {"--help"}, 0, "Usage: kelvaro [FILE]\n       kelvaro -- FILE\n", ""},
+        {"en_US.UTF-8", {"--colour"}, 2, "", "kelvaro: unknown option: --colour\n"},
+        {"en_US.UTF-8", {"a", "b"}, 2, "", "kelvaro: only one file can be opened, not 2\n"},
     };
     for (const Row& row : rows) {
+        environment.insert("LANG", row.lang);
         QProcess editor;
         editor.setProcessEnvironment(environment);
         editor.start(QStringLiteral(KELVARO_EDITOR_PROGRAM), row.arguments);
