@@ -11,18 +11,27 @@ namespace {
 
 const QString kLanguageKey = QStringLiteral("language");
 
+Translations*& current() {
+    static Translations* translations = nullptr;
+    return translations;
+}
+
+void removeInstalled() {
+    delete current();
+    current() = nullptr;
+}
+
 // The program's one set of catalogues. It is removed while the application still exists (a post
 // routine runs at the start of its destruction), so that no translator outlives it.
 Translations& installed() {
-    static Translations* translations = nullptr;
-    if (!translations) {
-        translations = new Translations;
-        qAddPostRoutine([] {
-            delete translations;
-            translations = nullptr;
-        });
+    static bool removedAtTheEnd = false;
+    if (!removedAtTheEnd) {
+        qAddPostRoutine(removeInstalled);
+        removedAtTheEnd = true;
     }
-    return *translations;
+    if (!current())
+        current() = new Translations;
+    return *current();
 }
 
 }  // namespace
@@ -40,7 +49,11 @@ void speak(InterfaceLanguage language) {
 }
 
 InterfaceLanguage spokenLanguage() {
-    return installed().language();
+    return current() ? current()->language() : InterfaceLanguage::Source;
+}
+
+void stopSpeaking() {
+    removeInstalled();
 }
 
 void speakRememberedLanguage() {

@@ -23,8 +23,12 @@ InterfaceLanguage languageFor(std::optional<InterfaceLanguage> choice);
 // QCoreApplication; the catalogues go when it does.
 void speak(InterfaceLanguage language);
 
-// The language installed last by speak (Source before the first).
+// The language installed last by speak (Source before the first and after stopSpeaking).
 InterfaceLanguage spokenLanguage();
+
+// Removes the catalogues speak installed: the texts as written in the code, and Qt's own in
+// English, as in a program that installs none (the test programs run so).
+void stopSpeaking();
 
 // Start-up: speaks the remembered language, else the desktop's.
 void speakRememberedLanguage();

@@ -46,7 +46,9 @@ TEST(InterfaceLanguage, CodesRoundTripAndOtherTextsAreNoLanguage) {
 }
 
 TEST(InterfaceLanguage, InstallingALanguageReplacesTheOneBefore) {
-    const auto caption = [] { return QCoreApplication::translate("kelvaro::ColoursTab", "Kolory"); };
+    const auto caption = [] {
+        return QCoreApplication::translate("kelvaro::ColoursTab", "Kolory");
+    };
     Translations translations;
     const std::pair<L, const char*> steps[] = {{L::English, "Colours"},
                                                {L::Japanese, "色"},

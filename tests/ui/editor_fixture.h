@@ -33,9 +33,10 @@ Argb blockColour(int layer, int part);
 // A colour as the editor shows it right after opening (default settings: c * 255 >> 8).
 Argb defaultTint(Argb colour);
 
-// A test that switches the language holds one: at its end the source texts speak again.
-struct SourceLanguageAfterwards {
-    ~SourceLanguageAfterwards() { speak(InterfaceLanguage::Source); }
+// A test that switches the language holds one: at its end no catalogue is installed again, as
+// the next test expects.
+struct NoLanguageAfterwards {
+    ~NoLanguageAfterwards() { stopSpeaking(); }
 };
 
 // Makes the window of `widget` the active one, as it is for every key a user presses into it

@@ -84,7 +84,7 @@ QStringList cutOffCaptions(QWidget& window, const QStringList& excused, int& mea
 }
 
 TEST(CaptionFit, NoTemplateCaptionIsCutOffInAnyLanguage) {
-    const SourceLanguageAfterwards restore;
+    const NoLanguageAfterwards restore;
     for (const InterfaceLanguage language :
          {InterfaceLanguage::Source, InterfaceLanguage::English, InterfaceLanguage::Japanese}) {
         speak(language);

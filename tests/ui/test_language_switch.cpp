@@ -43,7 +43,7 @@ std::vector<std::pair<QString, bool>> checkedStates(
 }
 
 TEST(LanguageSwitch, EnglishFromTheMenuSpeaksAtOnceAndJakSystemForgetsTheChoice) {
-    const SourceLanguageAfterwards restore;
+    const NoLanguageAfterwards restore;
     EditorFixture editor;
     editor.open();
     editor.selectElement(kIris);
@@ -90,7 +90,7 @@ TEST(LanguageSwitch, EnglishFromTheMenuSpeaksAtOnceAndJakSystemForgetsTheChoice)
 }
 
 TEST(LanguageSwitch, ANewEditorComesUpInTheRememberedLanguage) {
-    const SourceLanguageAfterwards restore;
+    const NoLanguageAfterwards restore;
     EditorFixture editor;
     editor.open();
     UserSettings().setValue("language", "en");

@@ -32,6 +32,7 @@ TEST(QtTranslation, SaveDialogAndMessageBoxButtonsArePolish) {
     if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) +
                        QStringLiteral("/qtbase_pl.qm")))
         GTEST_SKIP() << "qtbase_pl.qm is not installed (scripts/install-deps test installs it)";
+    const NoLanguageAfterwards restore;
     speak(InterfaceLanguage::Source);
     EditorFixture editor;
     editor.open();
