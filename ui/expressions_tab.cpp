@@ -124,7 +124,8 @@ void ExpressionsTab::showTexts() {
     for (const ButtonText& text : kButtonTexts) {
         auto* button = findChild<QAbstractButton*>(QString::fromLatin1(text.name));
         button->setText(tr(text.caption));
-        button->setToolTip(text.toolTip ? tr(text.toolTip) : QString());
+        if (text.toolTip)
+            button->setToolTip(tr(text.toolTip));
     }
     if (isVisible())
         m_cells->setCaptions(faceNames(m_editor.state().expressions));
