@@ -25,7 +25,7 @@ const OptionInfo* optionNamed(std::string_view name) {
 }
 
 // A line of the command line's mistakes without values, in the language installed now.
-std::string line(const char* source) {
+std::string mistakeLine(const char* source) {
     return translatedText("RenderOptions", source);
 }
 
@@ -67,16 +67,16 @@ std::optional<std::string> sheetConflictIn(const Options& o) {
 // --expressions and --expressions-from with the options they need or exclude.
 std::optional<std::string> expressionConflictIn(const Options& o) {
     if (o.expressions && o.count > 0)
-        return line(
+        return mistakeLine(
             QT_TRANSLATE_NOOP("RenderOptions", "--expressions は --random と一緒に使えません"));
     if (o.expressionsFrom && o.count == 0)
-        return line(
+        return mistakeLine(
             QT_TRANSLATE_NOOP("RenderOptions", "--expressions-from は --random と一緒に使います"));
     if (o.expressionsFrom && o.sheet.empty())
-        return line(
+        return mistakeLine(
             QT_TRANSLATE_NOOP("RenderOptions", "--expressions-from には --sheet が必要です"));
     if (o.count > 0 && !o.sheet.empty() && !o.expressionsFrom)
-        return line(QT_TRANSLATE_NOOP(
+        return mistakeLine(QT_TRANSLATE_NOOP(
             "RenderOptions", "--random と --sheet は --expressions-from と一緒に使います"));
     if (o.expressions && o.portraits.size() > 1)
         return composeMessage(
@@ -93,16 +93,18 @@ std::optional<std::string> conflictIn(const Options& o) {
     if (o.help)
         return std::nullopt;
     if (o.output.empty())
-        return line(QT_TRANSLATE_NOOP("RenderOptions", "出力先が指定されていません: -o"));
+        return mistakeLine(QT_TRANSLATE_NOOP("RenderOptions", "出力先が指定されていません: -o"));
     if (cast && !o.seed)
-        return line(QT_TRANSLATE_NOOP("RenderOptions", "--random には --seed が必要です"));
+        return mistakeLine(QT_TRANSLATE_NOOP("RenderOptions", "--random には --seed が必要です"));
     if (!cast && (o.seed || o.base || o.locks))
-        return line(QT_TRANSLATE_NOOP("RenderOptions",
-                                      "--seed, --base, --lock は --random と一緒に使います"));
+        return mistakeLine(QT_TRANSLATE_NOOP(
+            "RenderOptions", "--seed, --base, --lock は --random と一緒に使います"));
     if (!cast && o.colours)
-        return line(QT_TRANSLATE_NOOP("RenderOptions", "--colours は --random と一緒に使います"));
+        return mistakeLine(
+            QT_TRANSLATE_NOOP("RenderOptions", "--colours は --random と一緒に使います"));
     if (o.palettes && !o.colours)
-        return line(QT_TRANSLATE_NOOP("RenderOptions", "--palettes は --colours と一緒に使います"));
+        return mistakeLine(
+            QT_TRANSLATE_NOOP("RenderOptions", "--palettes は --colours と一緒に使います"));
     if (auto conflict = expressionConflictIn(o))
         return conflict;
     if (cast && !o.portraits.empty())
@@ -111,12 +113,13 @@ std::optional<std::string> conflictIn(const Options& o) {
                                         "--random にポートレートファイルは指定できません: %1"),
             {o.portraits.front().string()});
     if (!cast && o.portraits.empty())
-        return line(QT_TRANSLATE_NOOP("RenderOptions", "ポートレートファイルが指定されていません"));
+        return mistakeLine(
+            QT_TRANSLATE_NOOP("RenderOptions", "ポートレートファイルが指定されていません"));
     if (o.transparent && pictureFormat(o) == ExportFormat::Bmp)
-        return line(QT_TRANSLATE_NOOP("RenderOptions",
-                                      "透過画像はPNG形式でのみ保存できます: --transparent"));
+        return mistakeLine(QT_TRANSLATE_NOOP("RenderOptions",
+                                             "透過画像はPNG形式でのみ保存できます: --transparent"));
     if (!o.sheet.empty() && o.format == ExportFormat::Bmp)
-        return line(
+        return mistakeLine(
             QT_TRANSLATE_NOOP("RenderOptions", "シートはPNG形式でのみ保存できます: --format bmp"));
     return o.sheet.empty() ? std::nullopt : sheetConflictIn(o);
 }
