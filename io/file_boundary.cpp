@@ -179,7 +179,7 @@ FileBytes readRegularFile(const std::filesystem::path& file, std::uintmax_t limi
     if (got < 0)
         read.result = failureBecause(device.errorString().toStdString());
     else if (got != size || device.read(&more, 1) != 0)
-        read.result = failureBecause(kChangedWhileRead);
+        read.result = failureFor(kChangedWhileRead);
     if (!read.result)
         read.bytes.clear();
     return read;

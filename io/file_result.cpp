@@ -7,6 +7,8 @@
 #include <cerrno>
 #include <system_error>
 
+#include "i18n/message_text.h"
+
 namespace kelvaro {
 
 FileResult systemFailure(int error) {
@@ -18,10 +20,14 @@ FileResult failureBecause(std::string_view reason) {
     return {false, std::string(reason)};
 }
 
+FileResult failureFor(std::string_view ownReason) {
+    return failureBecause(translatedText("FileResult", ownReason));
+}
+
 FileResult regularFileResult(mode_t mode) {
     if (S_ISREG(mode))
         return {};
-    return S_ISDIR(mode) ? systemFailure(EISDIR) : failureBecause(kNotARegularFile);
+    return S_ISDIR(mode) ? systemFailure(EISDIR) : failureFor(kNotARegularFile);
 }
 
 std::string fileFailureMessage(std::string_view message, const std::filesystem::path& file,

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <sys/types.h>
+#include <QtGlobal>
 
 #include <filesystem>
 #include <string>
@@ -12,9 +13,12 @@
 
 namespace kelvaro {
 
-// Reasons the system has no error number for.
-inline constexpr std::string_view kNotARegularFile = "通常のファイルではありません";
-inline constexpr std::string_view kChangedWhileRead = "読み込み中にファイルが変わりました";
+// Reasons the system has no error number for, as written (source language); a failure carries
+// them translated into the language installed when it is made (context "FileResult").
+inline constexpr std::string_view kNotARegularFile =
+    QT_TRANSLATE_NOOP("FileResult", "通常のファイルではありません");
+inline constexpr std::string_view kChangedWhileRead =
+    QT_TRANSLATE_NOOP("FileResult", "読み込み中にファイルが変わりました");
 
 struct FileResult {
     bool ok = true;
@@ -28,8 +32,11 @@ struct FileResult {
 // strerror gives it.
 FileResult systemFailure(int error);
 
-// A failure with a reason of the program's own (one of the texts above, or another one).
+// A failure with a reason of the program's own, as given (already in the user's language).
 FileResult failureBecause(std::string_view reason);
+
+// A failure for one of the reasons above, in the language installed now.
+FileResult failureFor(std::string_view ownReason);
 
 // Success for the mode (st_mode) of a regular file; EISDIR for a folder and kNotARegularFile for
 // anything else (a FIFO, a device, a socket).

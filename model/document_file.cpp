@@ -2,11 +2,13 @@
 // SPDX-License-Identifier: MIT
 #include "model/document_file.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <algorithm>
 #include <array>
 #include <iterator>
 
+#include "i18n/message_text.h"
 #include "io/file_boundary.h"
 #include "model/part_cache.h"
 
@@ -49,12 +51,17 @@ struct OpenErrorText {
     const char* text;
 };
 constexpr std::array<OpenErrorText, 5> kOpenErrorTexts = {{
-    {OpenError::Unreadable, "ポートレートファイルを読み込めませんでした"},
-    {OpenError::NotADocument, "ポートレートファイルの形式が正しくありません"},
-    {OpenError::NoRecipe, "このPNGファイルにはポートレートの情報がありません"},
+    {OpenError::Unreadable,
+     QT_TRANSLATE_NOOP("DocumentFile", "ポートレートファイルを読み込めませんでした")},
+    {OpenError::NotADocument,
+     QT_TRANSLATE_NOOP("DocumentFile", "ポートレートファイルの形式が正しくありません")},
+    {OpenError::NoRecipe,
+     QT_TRANSLATE_NOOP("DocumentFile", "このPNGファイルにはポートレートの情報がありません")},
     {OpenError::NewerVersion,
-     "このポートレートファイルは新しいバージョンのKelvaroで作成されました"},
-    {OpenError::BadValues, "ポートレートファイルの内容が正しくありません"},
+     QT_TRANSLATE_NOOP("DocumentFile",
+                       "このポートレートファイルは新しいバージョンのKelvaroで作成されました")},
+    {OpenError::BadValues,
+     QT_TRANSLATE_NOOP("DocumentFile", "ポートレートファイルの内容が正しくありません")},
 }};
 
 }  // namespace
@@ -75,11 +82,14 @@ std::string openErrorMessage(const OpenFailure& failure, const fs::path& file) {
     const auto row =
         std::find_if(kOpenErrorTexts.begin(), kOpenErrorTexts.end(),
                      [&failure](const OpenErrorText& r) { return r.error == failure.error; });
-    return fileFailureMessage(row->text, file, {false, failure.reason});
+    return fileFailureMessage(translatedText("DocumentFile", row->text), file,
+                              {false, failure.reason});
 }
 
 std::string saveErrorMessage(const fs::path& file, const FileResult& failure) {
-    return fileFailureMessage("ポートレートファイルの保存に失敗しました", file, failure);
+    return fileFailureMessage(composeMessage(QCoreApplication::translate(
+                                  "DocumentFile", "ポートレートファイルの保存に失敗しました")),
+                              file, failure);
 }
 
 FileResult writeDocumentFile(const fs::path& file, const DocumentFile& document) {
@@ -112,7 +122,8 @@ std::vector<std::string> changedPartFiles(const DocumentFile& document, const fs
 }
 
 std::string libraryChangedMessage(const std::vector<std::string>& files) {
-    std::string message = "ポートレートを保存した後に部品ライブラリが変更されました";
+    std::string message = composeMessage(QCoreApplication::translate(
+        "DocumentFile", "ポートレートを保存した後に部品ライブラリが変更されました"));
     for (const std::string& file : files)
         message += "\n" + file;
     return message;

@@ -7,37 +7,49 @@
 #include <cerrno>
 #include <utility>
 
+#include "i18n/message_text.h"
 #include "io/file_boundary.h"
 #include "io/file_writer.h"
 
 namespace kelvaro {
 namespace {
 
-constexpr std::string_view kReadMessage = "パレットを読み込めません";
-constexpr std::string_view kImportMessage = "パレットを取り込めません";
-constexpr std::string_view kTooManyFiles = "パレットのファイルが多すぎます（256 個まで）";
+// The messages, as written; each is translated when a message is made (context
+// "PaletteLibrary").
+constexpr std::string_view kReadMessage =
+    QT_TRANSLATE_NOOP("PaletteLibrary", "パレットを読み込めません");
+constexpr std::string_view kImportMessage =
+    QT_TRANSLATE_NOOP("PaletteLibrary", "パレットを取り込めません");
+constexpr std::string_view kTooManyFiles =
+    QT_TRANSLATE_NOOP("PaletteLibrary", "パレットのファイルが多すぎます（256 個まで）");
 constexpr std::string_view kExtension = ".gpl";
 constexpr std::size_t kMaxFilesPerFolder = 256;
 constexpr int kMaxImportCopies = 1000;
 
 // Why a palette cannot be used, by PaletteError.
 constexpr std::array<std::pair<PaletteError, std::string_view>, 6> kErrorReasons = {{
-    {PaletteError::NoHeader, "GIMP パレットではありません"},
-    {PaletteError::BadColour, "色の値が正しくありません"},
-    {PaletteError::TooManyColours, "色が多すぎます（4096 色まで）"},
-    {PaletteError::BadText, "UTF-8 のテキストではありません"},
-    {PaletteError::TooLarge, "ファイルが大きすぎます"},
-    {PaletteError::NoColours, "色がひとつもありません"},
+    {PaletteError::NoHeader, QT_TRANSLATE_NOOP("PaletteLibrary", "GIMP パレットではありません")},
+    {PaletteError::BadColour, QT_TRANSLATE_NOOP("PaletteLibrary", "色の値が正しくありません")},
+    {PaletteError::TooManyColours,
+     QT_TRANSLATE_NOOP("PaletteLibrary", "色が多すぎます（4096 色まで）")},
+    {PaletteError::BadText, QT_TRANSLATE_NOOP("PaletteLibrary", "UTF-8 のテキストではありません")},
+    {PaletteError::TooLarge, QT_TRANSLATE_NOOP("PaletteLibrary", "ファイルが大きすぎます")},
+    {PaletteError::NoColours, QT_TRANSLATE_NOOP("PaletteLibrary", "色がひとつもありません")},
 }};
 
 // The bundled palette of each kind, by PaletteKind.
 constexpr std::array<std::string_view, kPaletteKindCount> kKindFiles = {"skin.gpl", "hair.gpl",
                                                                         "eyes.gpl", "general.gpl"};
 
-std::string_view reasonFor(PaletteError error) {
+// One of the texts above in the language installed now.
+std::string paletteText(std::string_view source) {
+    return translatedText("PaletteLibrary", source);
+}
+
+std::string reasonFor(PaletteError error) {
     const auto* row = std::find_if(kErrorReasons.begin(), kErrorReasons.end(),
                                    [&](const auto& r) { return r.first == error; });
-    return row->second;
+    return paletteText(row->second);
 }
 
 // The first kMaxPaletteFileBytes + 1 bytes of the regular file `file` (enough for the reader
@@ -60,11 +72,11 @@ FileBytes readPaletteBytes(const std::filesystem::path& file) {
 std::variant<Palette, PaletteFailure> paletteFrom(const std::filesystem::path& file,
                                                   const FileBytes& read) {
     if (!read.result)
-        return PaletteFailure{fileFailureMessage(kReadMessage, file, read.result)};
+        return PaletteFailure{fileFailureMessage(paletteText(kReadMessage), file, read.result)};
     auto palette = readGimpPalette(read.bytes);
     if (const auto* error = std::get_if<PaletteError>(&palette))
         return PaletteFailure{
-            fileFailureMessage(kReadMessage, file, failureBecause(reasonFor(*error)))};
+            fileFailureMessage(paletteText(kReadMessage), file, failureBecause(reasonFor(*error)))};
     return std::get<Palette>(std::move(palette));
 }
 
@@ -114,8 +126,8 @@ void addFolder(PaletteSet& set, const std::filesystem::path& folder, bool skipKi
     for (const std::filesystem::path& file : paletteFilesIn(folder, skipKindFiles, tooMany))
         addPalette(set, file);
     if (tooMany)
-        set.failures.push_back(
-            fileFailureMessage(kReadMessage, folder, failureBecause(kTooManyFiles)));
+        set.failures.push_back(fileFailureMessage(paletteText(kReadMessage), folder,
+                                                  failureBecause(paletteText(kTooManyFiles))));
 }
 
 // The first of "stem.gpl", "stem-2.gpl", ... with nothing of that name in `folder`; empty when
@@ -133,7 +145,7 @@ std::filesystem::path freeName(const std::filesystem::path& folder, const std::s
 }
 
 PaletteImport importRefused(const std::filesystem::path& file, const FileResult& why) {
-    return {false, fileFailureMessage(kImportMessage, file, why), {}};
+    return {false, fileFailureMessage(paletteText(kImportMessage), file, why), {}};
 }
 
 }  // namespace

@@ -2,8 +2,10 @@
 // SPDX-License-Identifier: MIT
 #include "model/part_library.h"
 
+#include <QCoreApplication>
 #include <cstdio>
 
+#include "i18n/message_text.h"
 #include "imaging/layer_bounds.h"
 #include "io/file_boundary.h"
 #include "model/image_files.h"
@@ -40,12 +42,15 @@ std::filesystem::path wallPath(const std::filesystem::path& base) {
 }
 
 std::string partFailureMessage(const std::filesystem::path& substitute) {
-    return "部品ファイルのオープンに失敗しました\n" + substitute.string() +
-           "が存在しないか、または読み込みエラーです";
+    return composeMessage(QCoreApplication::translate("PartLibrary",
+                                                      "部品ファイルのオープンに失敗しました\n"
+                                                      "%1が存在しないか、または読み込みエラーです"),
+                          {substitute.string()});
 }
 
 std::string wallFailureMessage() {
-    return "wall.pngの読み込みに失敗しました";
+    return composeMessage(
+        QCoreApplication::translate("PartLibrary", "wall.pngの読み込みに失敗しました"));
 }
 
 int countParts(const std::filesystem::path& base, int element) {

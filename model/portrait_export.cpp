@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "model/portrait_export.h"
 
+#include "i18n/message_text.h"
 #include "io/file_writer.h"
 #include "io/png_recipe.h"
 
@@ -27,7 +28,7 @@ std::optional<std::string> imageFileBytes(const PortraitImage& image, ExportForm
 FileResult writePictureFile(const std::filesystem::path& file,
                             const std::optional<std::string>& bytes) {
     if (!bytes)
-        return failureBecause(kEncodingFailed);
+        return failureBecause(translatedText("PortraitExport", kEncodingFailed));
     return replaceFileAtomically(file, *bytes);
 }
 

@@ -5,6 +5,7 @@
 // (io/file_writer.h). "Zapisz" and kelvaro-render write their pictures through here.
 #pragma once
 
+#include <QtGlobal>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -15,8 +16,10 @@
 
 namespace kelvaro {
 
-// The reason given when a picture could not be encoded (no encoder for its format).
-inline constexpr std::string_view kEncodingFailed = "画像のエンコードに失敗しました";
+// The reason given when a picture could not be encoded (no encoder for its format), as written;
+// a failure carries it in the language installed then.
+inline constexpr std::string_view kEncodingFailed =
+    QT_TRANSLATE_NOOP("PortraitExport", "画像のエンコードに失敗しました");
 
 // The encoded picture `encoded` in `format` as a file's bytes: a PNG with `recipe`, when given,
 // in its recipe chunk; a BMP, or a PNG without recipe, as it is. Nothing when `encoded` is

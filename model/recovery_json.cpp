@@ -8,6 +8,7 @@
 #include <array>
 #include <utility>
 
+#include "i18n/message_text.h"
 #include "model/document_fields_json.h"
 #include "model/expression_json.h"
 #include "model/json_values.h"
@@ -18,10 +19,10 @@ namespace {
 
 // Why each RecoveryError refuses a file, by the error's value.
 constexpr std::array<std::string_view, 4> kErrorReasons = {{
-    "復元ファイルの形式ではありません",
-    "このバージョンの復元ファイルは読めません",
-    "復元ファイルの肖像が壊れています",
-    "復元ファイルの値が正しくありません",
+    QT_TRANSLATE_NOOP("RecoveryFile", "復元ファイルの形式ではありません"),
+    QT_TRANSLATE_NOOP("RecoveryFile", "このバージョンの復元ファイルは読めません"),
+    QT_TRANSLATE_NOOP("RecoveryFile", "復元ファイルの肖像が壊れています"),
+    QT_TRANSLATE_NOOP("RecoveryFile", "復元ファイルの値が正しくありません"),
 }};
 
 std::string compactText(const QJsonObject& object) {
@@ -183,7 +184,7 @@ std::variant<RecoveryFile, RecoveryError> readRecoveryText(std::string_view text
 }
 
 std::string recoveryErrorReason(RecoveryError error) {
-    return std::string(kErrorReasons[static_cast<std::size_t>(error)]);
+    return translatedText("RecoveryFile", kErrorReasons[static_cast<std::size_t>(error)]);
 }
 
 }  // namespace kelvaro

@@ -1,10 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Zespół Kelvaro
 // SPDX-License-Identifier: MIT
 // kelvaro-render: renders Kelvaro portraits, drawn casts and face sheets without a window.
+#include <QCoreApplication>
 #include <cstdio>
 #include <string>
 #include <vector>
 
+#include "i18n/interface_language.h"
 #include "io/file_size_signal.h"
 #include "render/image_warnings.h"
 #include "render/render_options.h"
@@ -23,6 +25,10 @@ int main(int argc, char** argv) {
     kelvaro::ignoreFileSizeSignal();
     using namespace kelvaro::render;
     silenceImageWarnings();
+    // The desktop's language for the help and the failure lines; no display is needed.
+    const QCoreApplication application(argc, argv);
+    kelvaro::Translations translations;
+    translations.install(kelvaro::desktopLanguage());
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     const auto parsed = parseOptions(arguments);
     if (const auto* error = std::get_if<std::string>(&parsed)) {

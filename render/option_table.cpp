@@ -2,11 +2,13 @@
 // SPDX-License-Identifier: MIT
 #include "render/option_table.h"
 
+#include <QCoreApplication>
 #include <array>
 #include <charconv>
 #include <cstdint>
 #include <filesystem>
 
+#include "i18n/message_text.h"
 #include "model/element_names.h"
 #include "model/layer_tables.h"
 #include "model/sheet_layouts.h"
@@ -18,7 +20,9 @@ std::filesystem::path pathOf(std::string_view argument) {
 }
 
 std::string badValue(std::string_view option, std::string_view value) {
-    return "オプションの値が正しくありません: " + std::string(option) + " " + std::string(value);
+    return composeMessage(
+        QCoreApplication::translate("RenderOptions", "オプションの値が正しくありません: %1 %2"),
+        {option, value});
 }
 
 namespace {
@@ -59,20 +63,24 @@ std::optional<std::vector<int>> locksOf(std::string_view text) {
 }
 
 const std::array<OptionInfo, 16> kOptions = {{
-    {"--help", "-h", "", "Print this text and exit.",
+    {"--help", "-h", "", QT_TRANSLATE_NOOP("RenderHelp", "Print this text and exit."),
      [](Options& o, std::string_view) -> std::optional<std::string> {
          o.help = true;
          return std::nullopt;
      }},
     {"--library", "", "DIR",
-     "The folder that holds picture/ (default: the current folder, as the editor).",
+     QT_TRANSLATE_NOOP(
+         "RenderHelp",
+         "The folder that holds picture/ (default: the current folder, as the editor)."),
      [](Options& o, std::string_view v) -> std::optional<std::string> {
          o.library = pathOf(v);
          return std::nullopt;
      }},
     {"--size", "", "N",
-     "Edge length in pixels, 16 to 1024 (48, 96, 144, 192 ...). Default: the size the portrait "
-     "was saved with; 144 for a COLSxROWS sheet.",
+     QT_TRANSLATE_NOOP(
+         "RenderHelp",
+         "Edge length in pixels, 16 to 1024 (48, 96, 144, 192 ...). Default: the size the portrait "
+         "was saved with; 144 for a COLSxROWS sheet."),
      [](Options& o, std::string_view v) -> std::optional<std::string> {
          const auto size = numberOf<int>(v);
          if (!size || *size < kSmallestEdge || *size > kLargestEdge)
@@ -81,13 +89,17 @@ const std::array<OptionInfo, 16> kOptions = {{
          return std::nullopt;
      }},
     {"--transparent", "", "",
-     "Leave out the wall and keep the layers' alpha (32-bit PNG, straight alpha; not BMP).",
+     QT_TRANSLATE_NOOP(
+         "RenderHelp",
+         "Leave out the wall and keep the layers' alpha (32-bit PNG, straight alpha; not BMP)."),
      [](Options& o, std::string_view) -> std::optional<std::string> {
          o.transparent = true;
          return std::nullopt;
      }},
     {"--format", "", "png|bmp",
-     "File format (default: png; bmp when OUT is one file named *.bmp). BMP carries no recipe.",
+     QT_TRANSLATE_NOOP("RenderHelp",
+                       "File format (default: png; bmp when OUT is one file named *.bmp). BMP "
+                       "carries no recipe."),
      [](Options& o, std::string_view v) -> std::optional<std::string> {
          if (v != "png" && v != "bmp")
              return badValue("--format", v);
@@ -95,12 +107,15 @@ const std::array<OptionInfo, 16> kOptions = {{
          return std::nullopt;
      }},
     {"--output", "-o", "OUT",
-     "The file to write (one PORTRAIT, or the sheet), or the folder to write into.",
+     QT_TRANSLATE_NOOP(
+         "RenderHelp",
+         "The file to write (one PORTRAIT, or the sheet), or the folder to write into."),
      [](Options& o, std::string_view v) -> std::optional<std::string> {
          o.output = pathOf(v);
          return std::nullopt;
      }},
-    {"--random", "", "COUNT", "Draw COUNT portraits (1 to 1000000) into the folder OUT.",
+    {"--random", "", "COUNT",
+     QT_TRANSLATE_NOOP("RenderHelp", "Draw COUNT portraits (1 to 1000000) into the folder OUT."),
      [](Options& o, std::string_view v) -> std::optional<std::string> {
          const auto count = numberOf<int>(v);
          if (!count || *count < 1 || *count > 1'000'000)
@@ -109,44 +124,55 @@ const std::array<OptionInfo, 16> kOptions = {{
          return std::nullopt;
      }},
     {"--seed", "", "S",
-     "Seed of the draws, 0 to 2^64-1 (decimal, or hexadecimal after 0x). Portrait i (from 0) "
-     "is drawn with seed S+i, so --random 1 --seed S+i draws it again.",
+     QT_TRANSLATE_NOOP(
+         "RenderHelp",
+         "Seed of the draws, 0 to 2^64-1 (decimal, or hexadecimal after 0x). Portrait i (from 0) "
+         "is drawn with seed S+i, so --random 1 --seed S+i draws it again."),
      [](Options& o, std::string_view v) -> std::optional<std::string> {
          o.seed = seedOf(v);
          return o.seed ? std::nullopt : std::optional(badValue("--seed", v));
      }},
     {"--base", "", "PORTRAIT",
-     "The portrait the draws start from: its parts, placements and tints (default: every part "
-     "000 at its place, in the default colours).",
+     QT_TRANSLATE_NOOP(
+         "RenderHelp",
+         "The portrait the draws start from: its parts, placements and tints (default: every part "
+         "000 at its place, in the default colours)."),
      [](Options& o, std::string_view v) -> std::optional<std::string> {
          o.base = pathOf(v);
          return std::nullopt;
      }},
     {"--lock", "", "ELEMENT,...",
-     "Keep these elements of the base (list texts such as Twarz or Inne #1, or folder names "
-     "such as face or bhair1; any letter case). With --lock every other element is drawn; "
-     "without it the eight elements Generuj draws are.",
+     QT_TRANSLATE_NOOP(
+         "RenderHelp",
+         "Keep these elements of the base (list texts such as Twarz or Inne #1, or folder names "
+         "such as face or bhair1; any letter case). With --lock every other element is drawn; "
+         "without it the eight elements Generuj draws are."),
      [](Options& o, std::string_view v) -> std::optional<std::string> {
          o.locks = locksOf(v);
          return o.locks ? std::nullopt : std::optional(badValue("--lock", v));
      }},
     {"--colours", "", "",
-     "Draw each portrait's colours too: a skin tone, one hair colour for all hair, an eye "
-     "colour, and colours for clothes and headwear, from the palettes (with the seed of the "
-     "portrait, so --random 1 --seed S+i --colours draws it again).",
+     QT_TRANSLATE_NOOP(
+         "RenderHelp",
+         "Draw each portrait's colours too: a skin tone, one hair colour for all hair, an eye "
+         "colour, and colours for clothes and headwear, from the palettes (with the seed of the "
+         "portrait, so --random 1 --seed S+i --colours draws it again)."),
      [](Options& o, std::string_view) -> std::optional<std::string> {
          o.colours = true;
          return std::nullopt;
      }},
     {"--palettes", "", "DIR",
-     "Read the palettes for --colours from DIR (skin.gpl, hair.gpl, eyes.gpl, general.gpl) "
-     "instead of those installed with the program.",
+     QT_TRANSLATE_NOOP(
+         "RenderHelp",
+         "Read the palettes for --colours from DIR (skin.gpl, hair.gpl, eyes.gpl, general.gpl) "
+         "instead of those installed with the program."),
      [](Options& o, std::string_view v) -> std::optional<std::string> {
          o.palettes = pathOf(v);
          return std::nullopt;
      }},
     {"--sheet", "", "LAYOUT",
-     "Lay the PORTRAITs out on one sheet: mz, mv, vxace, rm2000 or COLSxROWS.",
+     QT_TRANSLATE_NOOP("RenderHelp",
+                       "Lay the PORTRAITs out on one sheet: mz, mv, vxace, rm2000 or COLSxROWS."),
      [](Options& o, std::string_view v) -> std::optional<std::string> {
          if (!sheetLayoutNamed(v))
              return badValue("--sheet", v);
@@ -154,20 +180,25 @@ const std::array<OptionInfo, 16> kOptions = {{
          return std::nullopt;
      }},
     {"--expressions", "", "",
-     "Render the PORTRAIT's faces, the base (Neutralna) and then each expression: each into the "
-     "folder OUT under its name, or with --sheet on one sheet.",
+     QT_TRANSLATE_NOOP("RenderHelp",
+                       "Render the PORTRAIT's faces, the base (Neutralna) and then each "
+                       "expression: each into the "
+                       "folder OUT under its name, or with --sheet on one sheet."),
      [](Options& o, std::string_view) -> std::optional<std::string> {
          o.expressions = true;
          return std::nullopt;
      }},
     {"--expressions-from", "", "TEMPLATE",
-     "Give each drawn portrait the expressions of TEMPLATE and write each as a face sheet "
-     "(needs --random and --sheet).",
+     QT_TRANSLATE_NOOP(
+         "RenderHelp",
+         "Give each drawn portrait the expressions of TEMPLATE and write each as a face sheet "
+         "(needs --random and --sheet)."),
      [](Options& o, std::string_view v) -> std::optional<std::string> {
          o.expressionsFrom = pathOf(v);
          return std::nullopt;
      }},
-    {"--jobs", "-j", "N", "Render N portraits at a time (default: one per core).",
+    {"--jobs", "-j", "N",
+     QT_TRANSLATE_NOOP("RenderHelp", "Render N portraits at a time (default: one per core)."),
      [](Options& o, std::string_view v) -> std::optional<std::string> {
          const auto threads = numberOf<int>(v);
          if (!threads || *threads < 1 || *threads > 256)

@@ -23,7 +23,7 @@ struct OptionInfo {
     std::string_view name;   // "--size"
     std::string_view alias;  // "-o", or empty
     std::string_view value;  // the value's name in the help text; empty for a flag
-    std::string_view help;
+    std::string_view help;   // as written (English); translated in context "RenderHelp"
     Setter set;
 };
 

@@ -2,7 +2,10 @@
 // SPDX-License-Identifier: MIT
 #include "render/portrait_renderer.h"
 
+#include <QCoreApplication>
 #include <algorithm>
+
+#include "i18n/message_text.h"
 
 #include "model/document_file.h"
 #include "model/portrait_commands.h"
@@ -39,7 +42,9 @@ std::variant<Library, std::string> openLibrary(const std::filesystem::path& base
                                                PartCache& cache) {
     std::error_code error;
     if (!std::filesystem::is_directory(base / "picture", error))
-        return "部品ライブラリが見つかりません: " + (base / "picture").string();
+        return composeMessage(
+            QCoreApplication::translate("Renderer", "部品ライブラリが見つかりません: %1"),
+            {(base / "picture").string()});
     PortraitState probe;
     probe.baseDirectory = base;
     probe.partCache = &cache;

@@ -2,9 +2,11 @@
 // SPDX-License-Identifier: MIT
 #include "render/render_jobs.h"
 
+#include <QCoreApplication>
 #include <cerrno>
 #include <new>
 
+#include "i18n/message_text.h"
 #include "model/portrait_export.h"
 #include "render/job_runner.h"
 #include "render/progress_bar.h"
@@ -14,7 +16,9 @@ namespace kelvaro::render {
 namespace fs = std::filesystem;
 
 std::string saveFailure(const fs::path& file, const FileResult& failure) {
-    return failureLine(fileFailureMessage("画像ファイルの保存に失敗しました", file, failure));
+    return failureLine(fileFailureMessage(
+        composeMessage(QCoreApplication::translate("Renderer", "画像ファイルの保存に失敗しました")),
+        file, failure));
 }
 
 const char* suffixOf(ExportFormat format) {
@@ -54,8 +58,9 @@ std::optional<std::string> makeFolder(const fs::path& folder) {
         error = std::make_error_code(std::errc::not_a_directory);
     if (!error)
         return std::nullopt;
-    return failureLine(fileFailureMessage("出力フォルダを作成できませんでした", folder,
-                                          failureBecause(error.message())));
+    return failureLine(fileFailureMessage(composeMessage(QCoreApplication::translate(
+                                              "Renderer", "出力フォルダを作成できませんでした")),
+                                          folder, failureBecause(error.message())));
 }
 
 std::string writeBytes(const fs::path& file, const PictureBytes& make) {

@@ -2,12 +2,14 @@
 // SPDX-License-Identifier: MIT
 #include "render/render_options.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <string>
 #include <string_view>
 
+#include "i18n/message_text.h"
 #include "model/sheet_layouts.h"
 #include "render/option_table.h"
 
@@ -20,6 +22,11 @@ const OptionInfo* optionNamed(std::string_view name) {
             return &info;
     }
     return nullptr;
+}
+
+// A line of the command line's mistakes without values, in the language installed now.
+std::string mistakeLine(const char* source) {
+    return translatedText("RenderOptions", source);
 }
 
 // What the options ask for: a cast, a face sheet, faces or portraits.
@@ -37,33 +44,46 @@ Mode modeOf(const Options& o) {
 std::optional<std::string> sheetConflictIn(const Options& o) {
     const SheetLayout layout = *sheetLayoutNamed(o.sheet);  // checked when --sheet was read
     if (layout.cell != 0 && o.size && *o.size != layout.cell)
-        return "このシートの顔の大きさは " + std::to_string(layout.cell) +
-               " ピクセルに決まっています: --size " + std::to_string(*o.size);
+        return composeMessage(
+            QCoreApplication::translate(
+                "RenderOptions", "このシートの顔の大きさは %1 ピクセルに決まっています: --size %2"),
+            {std::to_string(layout.cell), std::to_string(*o.size)});
     const auto count = o.portraits.size();
     if (o.mode == Mode::Sheet && count > static_cast<std::size_t>(layout.cells()))
-        return "シートに入るポートレートは " + std::to_string(layout.cells()) +
-               " 個までです: " + std::to_string(count) + " 個";
+        return composeMessage(
+            QCoreApplication::translate("RenderOptions",
+                                        "シートに入るポートレートは %1 個までです: %2 個"),
+            {std::to_string(layout.cells()), std::to_string(count)});
     const int cell = cellEdge(layout, o.size);
     if (layout.pixels(cell) > kMostSheetPixels)
-        return "シートが大きすぎます: " + std::to_string(layout.columns * cell) + "x" +
-               std::to_string(layout.rows * cell) + " ピクセル (上限 " +
-               std::to_string(kMostSheetPixels) + " ピクセル)";
+        return composeMessage(
+            QCoreApplication::translate("RenderOptions",
+                                        "シートが大きすぎます: %1x%2 ピクセル (上限 %3 ピクセル)"),
+            {std::to_string(layout.columns * cell), std::to_string(layout.rows * cell),
+             std::to_string(kMostSheetPixels)});
     return std::nullopt;
 }
 
 // --expressions and --expressions-from with the options they need or exclude.
 std::optional<std::string> expressionConflictIn(const Options& o) {
     if (o.expressions && o.count > 0)
-        return "--expressions は --random と一緒に使えません";
+        return mistakeLine(
+            QT_TRANSLATE_NOOP("RenderOptions", "--expressions は --random と一緒に使えません"));
     if (o.expressionsFrom && o.count == 0)
-        return "--expressions-from は --random と一緒に使います";
+        return mistakeLine(
+            QT_TRANSLATE_NOOP("RenderOptions", "--expressions-from は --random と一緒に使います"));
     if (o.expressionsFrom && o.sheet.empty())
-        return "--expressions-from には --sheet が必要です";
+        return mistakeLine(
+            QT_TRANSLATE_NOOP("RenderOptions", "--expressions-from には --sheet が必要です"));
     if (o.count > 0 && !o.sheet.empty() && !o.expressionsFrom)
-        return "--random と --sheet は --expressions-from と一緒に使います";
+        return mistakeLine(QT_TRANSLATE_NOOP(
+            "RenderOptions", "--random と --sheet は --expressions-from と一緒に使います"));
     if (o.expressions && o.portraits.size() > 1)
-        return "--expressions に指定できるポートレートファイルは 1 個です: " +
-               std::to_string(o.portraits.size()) + " 個";
+        return composeMessage(
+            QCoreApplication::translate(
+                "RenderOptions",
+                "--expressions に指定できるポートレートファイルは 1 個です: %1 個"),
+            {std::to_string(o.portraits.size())});
     return std::nullopt;
 }
 
@@ -73,26 +93,75 @@ std::optional<std::string> conflictIn(const Options& o) {
     if (o.help)
         return std::nullopt;
     if (o.output.empty())
-        return "出力先が指定されていません: -o";
+        return mistakeLine(QT_TRANSLATE_NOOP("RenderOptions", "出力先が指定されていません: -o"));
     if (cast && !o.seed)
-        return "--random には --seed が必要です";
+        return mistakeLine(QT_TRANSLATE_NOOP("RenderOptions", "--random には --seed が必要です"));
     if (!cast && (o.seed || o.base || o.locks))
-        return "--seed, --base, --lock は --random と一緒に使います";
+        return mistakeLine(QT_TRANSLATE_NOOP(
+            "RenderOptions", "--seed, --base, --lock は --random と一緒に使います"));
     if (!cast && o.colours)
-        return "--colours は --random と一緒に使います";
+        return mistakeLine(
+            QT_TRANSLATE_NOOP("RenderOptions", "--colours は --random と一緒に使います"));
     if (o.palettes && !o.colours)
-        return "--palettes は --colours と一緒に使います";
+        return mistakeLine(
+            QT_TRANSLATE_NOOP("RenderOptions", "--palettes は --colours と一緒に使います"));
     if (auto conflict = expressionConflictIn(o))
         return conflict;
     if (cast && !o.portraits.empty())
-        return "--random にポートレートファイルは指定できません: " + o.portraits.front().string();
+        return composeMessage(
+            QCoreApplication::translate("RenderOptions",
+                                        "--random にポートレートファイルは指定できません: %1"),
+            {o.portraits.front().string()});
     if (!cast && o.portraits.empty())
-        return "ポートレートファイルが指定されていません";
+        return mistakeLine(
+            QT_TRANSLATE_NOOP("RenderOptions", "ポートレートファイルが指定されていません"));
     if (o.transparent && pictureFormat(o) == ExportFormat::Bmp)
-        return "透過画像はPNG形式でのみ保存できます: --transparent";
+        return mistakeLine(QT_TRANSLATE_NOOP("RenderOptions",
+                                             "透過画像はPNG形式でのみ保存できます: --transparent"));
     if (!o.sheet.empty() && o.format == ExportFormat::Bmp)
-        return "シートはPNG形式でのみ保存できます: --format bmp";
+        return mistakeLine(
+            QT_TRANSLATE_NOOP("RenderOptions", "シートはPNG形式でのみ保存できます: --format bmp"));
     return o.sheet.empty() ? std::nullopt : sheetConflictIn(o);
+}
+
+// The help's lines for the named sheet layouts and for COLSxROWS, and the sheets' limit.
+std::string sheetHelp() {
+    std::string text;
+    const QString line =
+        QCoreApplication::translate("RenderHelp", "%1: %2x%3 faces of %4x%4, %5x%6");
+    for (const SheetLayout& layout : namedSheetLayouts()) {
+        char name[32];
+        std::snprintf(name, sizeof name, "  %-10s ", std::string(layout.name).c_str());
+        text += name +
+                composeMessage(line, {layout.engine, std::to_string(layout.columns),
+                                      std::to_string(layout.rows), std::to_string(layout.cell),
+                                      std::to_string(layout.columns * layout.cell),
+                                      std::to_string(layout.rows * layout.cell)}) +
+                "\n";
+    }
+    return text +
+           composeMessage(QCoreApplication::translate(
+                              "RenderHelp",
+                              "  COLSxROWS  COLS x ROWS faces of --size (default %1), 1 to "
+                              "64 each way\nA sheet has at most %2 pixels (4096x4096); a "
+                              "larger one is a wrong command line.\n"),
+                          {std::to_string(kDefaultSheetCell), std::to_string(kMostSheetPixels)});
+}
+
+// "Options:" and each option of the table with its help.
+std::string optionsHelp() {
+    std::string text =
+        "\n" + composeMessage(QCoreApplication::translate("RenderHelp", "Options:")) + "\n";
+    for (const OptionInfo& info : optionTable()) {
+        text.append("  ");
+        if (!info.alias.empty())
+            text.append(info.alias).append(", ");
+        text.append(info.name);
+        if (!info.value.empty())
+            text.append(" ").append(info.value);
+        text.append("\n      ").append(translatedText("RenderHelp", info.help)).append("\n");
+    }
+    return text;
 }
 
 }  // namespace
@@ -139,10 +208,14 @@ std::variant<Options, std::string> parseOptions(std::span<const std::string> arg
         }
         const OptionInfo* info = optionNamed(argument);
         if (info == nullptr)
-            return "不明なオプションです: " + std::string(argument);
+            return composeMessage(
+                QCoreApplication::translate("RenderOptions", "不明なオプションです: %1"),
+                {argument});
         if (!info->value.empty() && !inlineValue) {
             if (i + 1 >= arguments.size())
-                return "オプションに値がありません: " + std::string(argument);
+                return composeMessage(
+                    QCoreApplication::translate("RenderOptions", "オプションに値がありません: %1"),
+                    {argument});
             value = arguments[++i];
         } else if (info->value.empty() && inlineValue) {
             return badValue(argument, value);
@@ -157,7 +230,8 @@ std::variant<Options, std::string> parseOptions(std::span<const std::string> arg
 }
 
 std::string helpText() {
-    std::string text =
+    std::string text = composeMessage(QCoreApplication::translate(
+        "RenderHelp",
         "Usage:\n"
         "  kelvaro-render [--library DIR] [--size N] [--transparent] [--format png|bmp]\n"
         "                 -o OUT PORTRAIT...\n"
@@ -179,34 +253,16 @@ std::string helpText() {
         "portrait with expressions are named Neutralna.png (the base) and after each expression;\n"
         "a sheet of faces carries the portrait's recipe with its expressions.\n"
         "\n"
-        "Sheets (cells left to right, top to bottom; empty cells transparent):\n";
-    for (const SheetLayout& layout : namedSheetLayouts()) {
-        char line[128];
-        std::snprintf(line, sizeof line, "  %-10s %s: %dx%d faces of %dx%d, %dx%d\n",
-                      std::string(layout.name).c_str(), std::string(layout.engine).c_str(),
-                      layout.columns, layout.rows, layout.cell, layout.cell,
-                      layout.columns * layout.cell, layout.rows * layout.cell);
-        text += line;
-    }
-    text += "  COLSxROWS  COLS x ROWS faces of --size (default " +
-            std::to_string(kDefaultSheetCell) + "), 1 to 64 each way\n" + "A sheet has at most " +
-            std::to_string(kMostSheetPixels) +
-            " pixels (4096x4096); a larger one is a wrong command line.\n\nOptions:\n";
-    for (const OptionInfo& info : optionTable()) {
-        text.append("  ");
-        if (!info.alias.empty())
-            text.append(info.alias).append(", ");
-        text.append(info.name);
-        if (!info.value.empty())
-            text.append(" ").append(info.value);
-        text.append("\n      ").append(info.help).append("\n");
-    }
-    text +=
+        "Sheets (cells left to right, top to bottom; empty cells transparent):\n"));
+    text += sheetHelp();
+    text += optionsHelp();
+    text += composeMessage(QCoreApplication::translate(
+        "RenderHelp",
         "\n"
         "Progress is shown on standard error when it is a terminal. On success nothing else is\n"
         "printed and the exit status is 0, but for one line per document whose part files\n"
         "changed since it was saved; every failure prints one line and the status is 1 (2 for a\n"
-        "wrong command line). A file that cannot be written is never left half-written.\n";
+        "wrong command line). A file that cannot be written is never left half-written.\n"));
     return text;
 }
 

@@ -2,7 +2,10 @@
 // SPDX-License-Identifier: MIT
 #include "render/render_run.h"
 
+#include <QCoreApplication>
 #include <set>
+
+#include "i18n/message_text.h"
 
 #include "model/sheet_layouts.h"
 #include "render/cast_plan.h"
@@ -24,7 +27,9 @@ Lines renderPortraits(const Options& options, Library library) {
     for (const fs::path& portrait : options.portraits) {
         const fs::path name = fs::path(portrait.stem()) += suffixOf(format);
         if (!oneFile && !names.insert(name).second)
-            return {"出力ファイル名が重複しています: " + (options.output / name).string()};
+            return {composeMessage(
+                QCoreApplication::translate("Renderer", "出力ファイル名が重複しています: %1"),
+                {(options.output / name).string()})};
         outputs.push_back(oneFile ? options.output : options.output / name);
     }
     if (const auto failure = oneFile ? std::nullopt : makeFolder(options.output))

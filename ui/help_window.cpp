@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/help_window.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QTextBrowser>
 #include <QUrl>
@@ -26,16 +27,25 @@ std::filesystem::path defaultHelpFile() {
     return helpFileFor(runningProgramFile());
 }
 
+std::filesystem::path pageInLanguage(const std::filesystem::path& page) {
+    const QString ending = QCoreApplication::translate(
+        "HelpPage", ".html", "the ending of the help page's file name in this language");
+    std::filesystem::path translated = page;
+    translated.replace_extension(ending.toStdString());
+    return isRegularFile(translated) ? translated : page;
+}
+
 bool HelpWindow::showPage(const std::filesystem::path& page, QWidget* owner) {
+    const std::filesystem::path shown = pageInLanguage(page);
     QFile file;
-    if (!openRegularFile(page, file))
+    if (!openRegularFile(shown, file))
         return false;
     // One help window at a time: an older one gives way to the page just asked for.
     for (HelpWindow* older : owner->findChildren<HelpWindow*>(Qt::FindDirectChildrenOnly)) {
         older->close();
     }
     auto* window =
-        new HelpWindow(QString::fromUtf8(file.readAll()), toQtPath(page.parent_path()), owner);
+        new HelpWindow(QString::fromUtf8(file.readAll()), toQtPath(shown.parent_path()), owner);
     window->show();
     return true;
 }
@@ -44,7 +54,7 @@ HelpWindow::HelpWindow(const QString& html, const QString& folder, QWidget* owne
     : QDialog(owner, Qt::Window) {
     setObjectName(QStringLiteral("helpWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Kelvaro – pomoc"));
+    setWindowTitle(QCoreApplication::translate("HelpWindow", "Kelvaro – pomoc"));
     auto* browser = new QTextBrowser(this);
     browser->setOpenExternalLinks(true);
     browser->setSearchPaths({folder});

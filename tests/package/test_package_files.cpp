@@ -109,6 +109,8 @@ TEST(Package, InstallsEveryFileADesktopExpectsAndNoOtherProgram) {
         "share/metainfo/" + kAppId.toStdString() + ".metainfo.xml",
         "share/mime/packages/kelvaro.xml",
         "share/kelvaro/kelvaro.html",
+        "share/kelvaro/kelvaro.en.html",
+        "share/kelvaro/kelvaro.ja.html",
         "share/kelvaro/picture/wall.png",
         "share/kelvaro/picture/dummy.png",
         "share/kelvaro/picture/face/000.png",
@@ -197,8 +199,9 @@ TEST(Package, PortraitDocumentsHaveTheirMimeType) {
 }
 
 TEST(Package, HelpPageAndManPagesAreTheSources) {
-    EXPECT_EQ(readBytes(stagedShare() / "kelvaro" / "kelvaro.html"),
-              readBytes(kSource / "data" / "kelvaro.html"));
+    for (const char* page : {"kelvaro.html", "kelvaro.en.html", "kelvaro.ja.html"})
+        EXPECT_EQ(readBytes(stagedShare() / "kelvaro" / page), readBytes(kSource / "data" / page))
+            << page;
     std::vector<std::string> pages = {"kelvaro.1", "kelvaro-launcher.1"};
     if (kHaveRenderer)
         pages.push_back("kelvaro-render.1");

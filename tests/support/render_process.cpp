@@ -9,8 +9,16 @@
 namespace kelvaro::test {
 
 RenderResult runRenderer(const QStringList& arguments, const std::filesystem::path& folder,
-                         const std::function<void()>& inChild) {
+                         const std::function<void()>& inChild, const QStringList& environment) {
     QProcess process;
+    QProcessEnvironment variables = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"})
+        variables.remove(QString::fromLatin1(name));
+    const QStringList chosen = environment.isEmpty() ? QStringList{"LC_ALL=C.UTF-8"} : environment;
+    for (const QString& variable : chosen)
+        variables.insert(variable.section(QLatin1Char('='), 0, 0),
+                         variable.section(QLatin1Char('='), 1));
+    process.setProcessEnvironment(variables);
     if (!folder.empty())
         process.setWorkingDirectory(toQtPath(folder));
     if (inChild)

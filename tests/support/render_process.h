@@ -18,10 +18,14 @@ struct RenderResult {
 };
 
 // Runs kelvaro-render with `arguments` in `folder` (the test's current folder when empty),
-// standard error not a terminal. `inChild`, when given, runs in the new process before the
-// program starts (to set limits or drop rights); keep it to plain system calls.
+// standard error not a terminal. The locale variables of the tests' own environment are not
+// passed on: the program runs with `environment` ("NAME=value" each, e.g. "LANG=en_US.UTF-8"),
+// by default LC_ALL=C.UTF-8, so that it speaks the source language. `inChild`,
+// when given, runs in the new process before the program starts (to set limits or drop
+// rights); keep it to plain system calls.
 RenderResult runRenderer(const QStringList& arguments, const std::filesystem::path& folder = {},
-                         const std::function<void()>& inChild = {});
+                         const std::function<void()>& inChild = {},
+                         const QStringList& environment = {});
 
 // The sample part library the build draws (its folder holds picture/).
 std::filesystem::path sampleLibrary();

@@ -5,6 +5,7 @@
 // folder of an installed program (share/kelvaro/ beside bin/).
 #include <gtest/gtest.h>
 
+#include "i18n/interface_language.h"
 #include "tests/support/fixtures.h"
 #include "ui/help_window.h"
 
@@ -37,6 +38,34 @@ TEST(HelpFile, FoundBesideTheProgramOrInTheInstalledDataFolder) {
         }
         EXPECT_EQ(helpFileFor(program), (bin / row.expected).lexically_normal())
             << row.beside << row.besideIsFolder << row.installed;
+    }
+}
+
+// The page of the installed language lies beside the Polish one; a language whose page is missing
+// gets the Polish page. The endings come from the catalogues (i18n/kelvaro_*.ts).
+TEST(HelpFile, ThePageOfTheInstalledLanguageElseThePolishOne) {
+    using L = InterfaceLanguage;
+    struct Row {
+        L language;
+        std::vector<const char*> pages;  // beside kelvaro.html
+        const char* expected;
+    };
+    const Row rows[] = {
+        {L::Source, {"kelvaro.en.html", "kelvaro.ja.html"}, "kelvaro.html"},
+        {L::English, {"kelvaro.en.html", "kelvaro.ja.html"}, "kelvaro.en.html"},
+        {L::Japanese, {"kelvaro.en.html", "kelvaro.ja.html"}, "kelvaro.ja.html"},
+        {L::English, {"kelvaro.ja.html"}, "kelvaro.html"},
+        {L::Japanese, {"kelvaro.en.html"}, "kelvaro.html"},
+    };
+    Translations translations;  // removes what it installed when the test ends
+    for (const Row& row : rows) {
+        TempFolder folder;
+        const auto polish = folder.writeFile("kelvaro.html", "<html></html>");
+        for (const char* page : row.pages)
+            folder.writeFile(page, "<html></html>");
+        translations.install(row.language);
+        EXPECT_EQ(pageInLanguage(polish), folder.path() / row.expected)
+            << languageCode(row.language).toStdString() << " " << row.pages.size();
     }
 }
 

@@ -250,12 +250,20 @@ TEST(WindowChrome, ShippedHelpPageIsFoundBesideTheProgram) {
     // The page is named after the program file and copied beside it by the build.
     EXPECT_EQ(defaultHelpFile().filename(), "kelvaro-test-ui.html");
     EXPECT_EQ(defaultHelpFile().parent_path(), toPath(QCoreApplication::applicationDirPath()));
-    const std::filesystem::path besideProgram =
-        std::filesystem::path(KELVARO_BINARY_DIR) / "app" / "kelvaro.html";
-    const std::string source =
-        readBytes(std::filesystem::path(KELVARO_SOURCE_DIR) / "data" / "kelvaro.html");
-    EXPECT_EQ(readBytes(besideProgram), source);
-    EXPECT_NE(source.find("lang=\"pl\""), std::string::npos);
+    // The Polish page and one for each other language, each in its own language.
+    const std::pair<const char*, const char*> pages[] = {
+        {"kelvaro.html", "lang=\"pl\""},
+        {"kelvaro.en.html", "lang=\"en\""},
+        {"kelvaro.ja.html", "lang=\"ja\""},
+    };
+    for (const auto& [page, language] : pages) {
+        const std::filesystem::path besideProgram =
+            std::filesystem::path(KELVARO_BINARY_DIR) / "app" / page;
+        const std::string source =
+            readBytes(std::filesystem::path(KELVARO_SOURCE_DIR) / "data" / page);
+        EXPECT_EQ(readBytes(besideProgram), source) << page;
+        EXPECT_NE(source.find(language), std::string::npos) << page;
+    }
 }
 
 }  // namespace
