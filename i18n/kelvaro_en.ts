@@ -187,6 +187,37 @@ Qt&apos;s own options are accepted too, e.g. -platform NAME and -style NAME.
     </message>
 </context>
 <context>
+    <name>DocumentFile</name>
+    <message>
+        <source>ポートレートファイルを読み込めませんでした</source>
+        <translation>Could not read the portrait file</translation>
+    </message>
+    <message>
+        <source>ポートレートファイルの形式が正しくありません</source>
+        <translation>The portrait file is not in the right format</translation>
+    </message>
+    <message>
+        <source>このPNGファイルにはポートレートの情報がありません</source>
+        <translation>This PNG file holds no portrait</translation>
+    </message>
+    <message>
+        <source>このポートレートファイルは新しいバージョンのKelvaroで作成されました</source>
+        <translation>This portrait file was made by a newer version of Kelvaro</translation>
+    </message>
+    <message>
+        <source>ポートレートファイルの内容が正しくありません</source>
+        <translation>The portrait file holds wrong values</translation>
+    </message>
+    <message>
+        <source>ポートレートファイルの保存に失敗しました</source>
+        <translation>Could not save the portrait file</translation>
+    </message>
+    <message>
+        <source>ポートレートを保存した後に部品ライブラリが変更されました</source>
+        <translation>The part library has changed since the portrait was saved</translation>
+    </message>
+</context>
+<context>
     <name>Element</name>
     <message>
         <source>Twarz</source>
@@ -250,6 +281,32 @@ Qt&apos;s own options are accepted too, e.g. -platform NAME and -style NAME.
     </message>
 </context>
 <context>
+    <name>FileResult</name>
+    <message>
+        <source>通常のファイルではありません</source>
+        <translation>Not a regular file</translation>
+    </message>
+    <message>
+        <source>読み込み中にファイルが変わりました</source>
+        <translation>The file changed while it was being read</translation>
+    </message>
+</context>
+<context>
+    <name>HelpPage</name>
+    <message>
+        <source>.html</source>
+        <comment>the ending of the help page&apos;s file name in this language</comment>
+        <translation>.en.html</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Kelvaro – pomoc</source>
+        <translation>Kelvaro – Help</translation>
+    </message>
+</context>
+<context>
     <name>InstanceLock</name>
     <message>
         <source>すでに起動されています</source>
@@ -268,11 +325,89 @@ Qt&apos;s own options are accepted too, e.g. -platform NAME and -style NAME.
     </message>
 </context>
 <context>
+    <name>PaletteLibrary</name>
+    <message>
+        <source>パレットを読み込めません</source>
+        <translation>Cannot read the palette</translation>
+    </message>
+    <message>
+        <source>パレットを取り込めません</source>
+        <translation>Cannot import the palette</translation>
+    </message>
+    <message>
+        <source>パレットのファイルが多すぎます（256 個まで）</source>
+        <translation>Too many palette files (256 at most)</translation>
+    </message>
+    <message>
+        <source>GIMP パレットではありません</source>
+        <translation>Not a GIMP palette</translation>
+    </message>
+    <message>
+        <source>色の値が正しくありません</source>
+        <translation>A colour value is wrong</translation>
+    </message>
+    <message>
+        <source>色が多すぎます（4096 色まで）</source>
+        <translation>Too many colours (4096 at most)</translation>
+    </message>
+    <message>
+        <source>UTF-8 のテキストではありません</source>
+        <translation>Not UTF-8 text</translation>
+    </message>
+    <message>
+        <source>ファイルが大きすぎます</source>
+        <translation>The file is too large</translation>
+    </message>
+    <message>
+        <source>色がひとつもありません</source>
+        <translation>No colours at all</translation>
+    </message>
+</context>
+<context>
+    <name>PartLibrary</name>
+    <message>
+        <source>部品ファイルのオープンに失敗しました
+%1が存在しないか、または読み込みエラーです</source>
+        <translation>Could not open a part file
+%1 does not exist or could not be read</translation>
+    </message>
+    <message>
+        <source>wall.pngの読み込みに失敗しました</source>
+        <translation>Could not read wall.png</translation>
+    </message>
+</context>
+<context>
+    <name>PortraitExport</name>
+    <message>
+        <source>画像のエンコードに失敗しました</source>
+        <translation>Could not encode the picture</translation>
+    </message>
+</context>
+<context>
     <name>QFileDialog</name>
     <message>
         <source>%1 already exists.
 Do you want to replace it?</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryFile</name>
+    <message>
+        <source>復元ファイルの形式ではありません</source>
+        <translation>Not a recovery file</translation>
+    </message>
+    <message>
+        <source>このバージョンの復元ファイルは読めません</source>
+        <translation>Recovery files of this version cannot be read</translation>
+    </message>
+    <message>
+        <source>復元ファイルの肖像が壊れています</source>
+        <translation>The recovery file&apos;s portrait is damaged</translation>
+    </message>
+    <message>
+        <source>復元ファイルの値が正しくありません</source>
+        <translation>The recovery file holds wrong values</translation>
     </message>
 </context>
 <context>
@@ -288,6 +423,253 @@ Do you want to replace it?</source>
     <message>
         <source>Kelvaro nie został poprawnie zamknięty. Przywrócić niezapisany portret?</source>
         <translation>Kelvaro was not closed properly. Restore the unsaved portrait?</translation>
+    </message>
+</context>
+<context>
+    <name>RenderHelp</name>
+    <message>
+        <source>Print this text and exit.</source>
+        <translation>Print this text and exit.</translation>
+    </message>
+    <message>
+        <source>The folder that holds picture/ (default: the current folder, as the editor).</source>
+        <translation>The folder that holds picture/ (default: the current folder, as the editor).</translation>
+    </message>
+    <message>
+        <source>Edge length in pixels, 16 to 1024 (48, 96, 144, 192 ...). Default: the size the portrait was saved with; 144 for a COLSxROWS sheet.</source>
+        <translation>Edge length in pixels, 16 to 1024 (48, 96, 144, 192 ...). Default: the size the portrait was saved with; 144 for a COLSxROWS sheet.</translation>
+    </message>
+    <message>
+        <source>Leave out the wall and keep the layers&apos; alpha (32-bit PNG, straight alpha; not BMP).</source>
+        <translation>Leave out the wall and keep the layers&apos; alpha (32-bit PNG, straight alpha; not BMP).</translation>
+    </message>
+    <message>
+        <source>File format (default: png; bmp when OUT is one file named *.bmp). BMP carries no recipe.</source>
+        <translation>File format (default: png; bmp when OUT is one file named *.bmp). BMP carries no recipe.</translation>
+    </message>
+    <message>
+        <source>The file to write (one PORTRAIT, or the sheet), or the folder to write into.</source>
+        <translation>The file to write (one PORTRAIT, or the sheet), or the folder to write into.</translation>
+    </message>
+    <message>
+        <source>Draw COUNT portraits (1 to 1000000) into the folder OUT.</source>
+        <translation>Draw COUNT portraits (1 to 1000000) into the folder OUT.</translation>
+    </message>
+    <message>
+        <source>Seed of the draws, 0 to 2^64-1 (decimal, or hexadecimal after 0x). Portrait i (from 0) is drawn with seed S+i, so --random 1 --seed S+i draws it again.</source>
+        <translation>Seed of the draws, 0 to 2^64-1 (decimal, or hexadecimal after 0x). Portrait i (from 0) is drawn with seed S+i, so --random 1 --seed S+i draws it again.</translation>
+    </message>
+    <message>
+        <source>The portrait the draws start from: its parts, placements and tints (default: every part 000 at its place, in the default colours).</source>
+        <translation>The portrait the draws start from: its parts, placements and tints (default: every part 000 at its place, in the default colours).</translation>
+    </message>
+    <message>
+        <source>Keep these elements of the base (list texts such as Twarz or Inne #1, or folder names such as face or bhair1; any letter case). With --lock every other element is drawn; without it the eight elements Generuj draws are.</source>
+        <translation>Keep these elements of the base (list texts such as Twarz or Inne #1, or folder names such as face or bhair1; any letter case). With --lock every other element is drawn; without it the eight elements Generuj draws are.</translation>
+    </message>
+    <message>
+        <source>Draw each portrait&apos;s colours too: a skin tone, one hair colour for all hair, an eye colour, and colours for clothes and headwear, from the palettes (with the seed of the portrait, so --random 1 --seed S+i --colours draws it again).</source>
+        <translation>Draw each portrait&apos;s colours too: a skin tone, one hair colour for all hair, an eye colour, and colours for clothes and headwear, from the palettes (with the seed of the portrait, so --random 1 --seed S+i --colours draws it again).</translation>
+    </message>
+    <message>
+        <source>Read the palettes for --colours from DIR (skin.gpl, hair.gpl, eyes.gpl, general.gpl) instead of those installed with the program.</source>
+        <translation>Read the palettes for --colours from DIR (skin.gpl, hair.gpl, eyes.gpl, general.gpl) instead of those installed with the program.</translation>
+    </message>
+    <message>
+        <source>Lay the PORTRAITs out on one sheet: mz, mv, vxace, rm2000 or COLSxROWS.</source>
+        <translation>Lay the PORTRAITs out on one sheet: mz, mv, vxace, rm2000 or COLSxROWS.</translation>
+    </message>
+    <message>
+        <source>Render the PORTRAIT&apos;s faces, the base (Neutralna) and then each expression: each into the folder OUT under its name, or with --sheet on one sheet.</source>
+        <translation>Render the PORTRAIT&apos;s faces, the base (Neutralna) and then each expression: each into the folder OUT under its name, or with --sheet on one sheet.</translation>
+    </message>
+    <message>
+        <source>Give each drawn portrait the expressions of TEMPLATE and write each as a face sheet (needs --random and --sheet).</source>
+        <translation>Give each drawn portrait the expressions of TEMPLATE and write each as a face sheet (needs --random and --sheet).</translation>
+    </message>
+    <message>
+        <source>Render N portraits at a time (default: one per core).</source>
+        <translation>Render N portraits at a time (default: one per core).</translation>
+    </message>
+    <message>
+        <source>%1: %2x%3 faces of %4x%4, %5x%6</source>
+        <translation>%1: %2x%3 faces of %4x%4, %5x%6</translation>
+    </message>
+    <message>
+        <source>  COLSxROWS  COLS x ROWS faces of --size (default %1), 1 to 64 each way
+A sheet has at most %2 pixels (4096x4096); a larger one is a wrong command line.
+</source>
+        <translation>  COLSxROWS  COLS x ROWS faces of --size (default %1), 1 to 64 each way
+A sheet has at most %2 pixels (4096x4096); a larger one is a wrong command line.
+</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Options:</translation>
+    </message>
+    <message>
+        <source>Usage:
+  kelvaro-render [--library DIR] [--size N] [--transparent] [--format png|bmp]
+                 -o OUT PORTRAIT...
+  kelvaro-render [--library DIR] --random COUNT --seed S [--base PORTRAIT]
+                 [--lock ELEMENT,...] [--colours [--palettes DIR]] [--size N]
+                 -o FOLDER
+  kelvaro-render [--library DIR] --sheet mz|mv|vxace|rm2000|COLSxROWS [--size N]
+                 -o SHEET.png PORTRAIT...
+  kelvaro-render [--library DIR] --expressions [--sheet LAYOUT] [--size N]
+                 -o FOLDER|SHEET.png PORTRAIT
+  kelvaro-render [--library DIR] --random COUNT --seed S
+                 --expressions-from TEMPLATE --sheet LAYOUT -o FOLDER
+
+kelvaro-render renders Kelvaro portraits without a window, with exactly the pixels the
+editor&apos;s &quot;Zapisz&quot; writes. A PORTRAIT is a .kelvaro document or a PNG saved by Kelvaro.
+With one PORTRAIT, OUT is the file to write (unless it is a folder); with several, OUT
+is a folder and each portrait is written there under its own name. Drawn portraits are
+named 0001.png, 0002.png, ...; each PNG carries its recipe and its seed. The faces of a
+portrait with expressions are named Neutralna.png (the base) and after each expression;
+a sheet of faces carries the portrait&apos;s recipe with its expressions.
+
+Sheets (cells left to right, top to bottom; empty cells transparent):
+</source>
+        <translation>Usage:
+  kelvaro-render [--library DIR] [--size N] [--transparent] [--format png|bmp]
+                 -o OUT PORTRAIT...
+  kelvaro-render [--library DIR] --random COUNT --seed S [--base PORTRAIT]
+                 [--lock ELEMENT,...] [--colours [--palettes DIR]] [--size N]
+                 -o FOLDER
+  kelvaro-render [--library DIR] --sheet mz|mv|vxace|rm2000|COLSxROWS [--size N]
+                 -o SHEET.png PORTRAIT...
+  kelvaro-render [--library DIR] --expressions [--sheet LAYOUT] [--size N]
+                 -o FOLDER|SHEET.png PORTRAIT
+  kelvaro-render [--library DIR] --random COUNT --seed S
+                 --expressions-from TEMPLATE --sheet LAYOUT -o FOLDER
+
+kelvaro-render renders Kelvaro portraits without a window, with exactly the pixels the
+editor&apos;s &quot;Zapisz&quot; writes. A PORTRAIT is a .kelvaro document or a PNG saved by Kelvaro.
+With one PORTRAIT, OUT is the file to write (unless it is a folder); with several, OUT
+is a folder and each portrait is written there under its own name. Drawn portraits are
+named 0001.png, 0002.png, ...; each PNG carries its recipe and its seed. The faces of a
+portrait with expressions are named Neutralna.png (the base) and after each expression;
+a sheet of faces carries the portrait&apos;s recipe with its expressions.
+
+Sheets (cells left to right, top to bottom; empty cells transparent):
+</translation>
+    </message>
+    <message>
+        <source>
+Progress is shown on standard error when it is a terminal. On success nothing else is
+printed and the exit status is 0, but for one line per document whose part files
+changed since it was saved; every failure prints one line and the status is 1 (2 for a
+wrong command line). A file that cannot be written is never left half-written.
+</source>
+        <translation>
+Progress is shown on standard error when it is a terminal. On success nothing else is
+printed and the exit status is 0, but for one line per document whose part files
+changed since it was saved; every failure prints one line and the status is 1 (2 for a
+wrong command line). A file that cannot be written is never left half-written.
+</translation>
+    </message>
+</context>
+<context>
+    <name>RenderOptions</name>
+    <message>
+        <source>オプションの値が正しくありません: %1 %2</source>
+        <translation>Wrong value for an option: %1 %2</translation>
+    </message>
+    <message>
+        <source>このシートの顔の大きさは %1 ピクセルに決まっています: --size %2</source>
+        <translation>This sheet&apos;s faces are %1 pixels: --size %2</translation>
+    </message>
+    <message>
+        <source>シートに入るポートレートは %1 個までです: %2 個</source>
+        <translation>The sheet holds %1 portraits at most: %2</translation>
+    </message>
+    <message>
+        <source>シートが大きすぎます: %1x%2 ピクセル (上限 %3 ピクセル)</source>
+        <translation>Sheet too large: %1x%2 pixels (at most %3 pixels)</translation>
+    </message>
+    <message>
+        <source>--expressions は --random と一緒に使えません</source>
+        <translation>--expressions cannot be used with --random</translation>
+    </message>
+    <message>
+        <source>--expressions-from は --random と一緒に使います</source>
+        <translation>--expressions-from needs --random</translation>
+    </message>
+    <message>
+        <source>--expressions-from には --sheet が必要です</source>
+        <translation>--expressions-from needs --sheet</translation>
+    </message>
+    <message>
+        <source>--random と --sheet は --expressions-from と一緒に使います</source>
+        <translation>--random with --sheet needs --expressions-from</translation>
+    </message>
+    <message>
+        <source>--expressions に指定できるポートレートファイルは 1 個です: %1 個</source>
+        <translation>--expressions takes one portrait file: %1 given</translation>
+    </message>
+    <message>
+        <source>出力先が指定されていません: -o</source>
+        <translation>No output given: -o</translation>
+    </message>
+    <message>
+        <source>--random には --seed が必要です</source>
+        <translation>--random needs --seed</translation>
+    </message>
+    <message>
+        <source>--seed, --base, --lock は --random と一緒に使います</source>
+        <translation>--seed, --base and --lock need --random</translation>
+    </message>
+    <message>
+        <source>--colours は --random と一緒に使います</source>
+        <translation>--colours needs --random</translation>
+    </message>
+    <message>
+        <source>--palettes は --colours と一緒に使います</source>
+        <translation>--palettes needs --colours</translation>
+    </message>
+    <message>
+        <source>--random にポートレートファイルは指定できません: %1</source>
+        <translation>--random takes no portrait file: %1</translation>
+    </message>
+    <message>
+        <source>ポートレートファイルが指定されていません</source>
+        <translation>No portrait file given</translation>
+    </message>
+    <message>
+        <source>透過画像はPNG形式でのみ保存できます: --transparent</source>
+        <translation>Transparent pictures can be saved as PNG only: --transparent</translation>
+    </message>
+    <message>
+        <source>シートはPNG形式でのみ保存できます: --format bmp</source>
+        <translation>Sheets can be saved as PNG only: --format bmp</translation>
+    </message>
+    <message>
+        <source>不明なオプションです: %1</source>
+        <translation>Unknown option: %1</translation>
+    </message>
+    <message>
+        <source>オプションに値がありません: %1</source>
+        <translation>Option without a value: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Renderer</name>
+    <message>
+        <source>部品ライブラリが見つかりません: %1</source>
+        <translation>Part library not found: %1</translation>
+    </message>
+    <message>
+        <source>画像ファイルの保存に失敗しました</source>
+        <translation>Could not save the image file</translation>
+    </message>
+    <message>
+        <source>出力フォルダを作成できませんでした</source>
+        <translation>Could not create the output folder</translation>
+    </message>
+    <message>
+        <source>出力ファイル名が重複しています: %1</source>
+        <translation>Two outputs have the same name: %1</translation>
     </message>
 </context>
 <context>

@@ -187,6 +187,37 @@ Kelvaro で保存した PNG 画像です。&quot;-&quot; で始まる名前は &
     </message>
 </context>
 <context>
+    <name>DocumentFile</name>
+    <message>
+        <source>ポートレートファイルを読み込めませんでした</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ポートレートファイルの形式が正しくありません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>このPNGファイルにはポートレートの情報がありません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>このポートレートファイルは新しいバージョンのKelvaroで作成されました</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ポートレートファイルの内容が正しくありません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ポートレートファイルの保存に失敗しました</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ポートレートを保存した後に部品ライブラリが変更されました</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Element</name>
     <message>
         <source>Twarz</source>
@@ -250,6 +281,32 @@ Kelvaro で保存した PNG 画像です。&quot;-&quot; で始まる名前は &
     </message>
 </context>
 <context>
+    <name>FileResult</name>
+    <message>
+        <source>通常のファイルではありません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>読み込み中にファイルが変わりました</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HelpPage</name>
+    <message>
+        <source>.html</source>
+        <comment>the ending of the help page&apos;s file name in this language</comment>
+        <translation>.ja.html</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Kelvaro – pomoc</source>
+        <translation>Kelvaro – ヘルプ</translation>
+    </message>
+</context>
+<context>
     <name>InstanceLock</name>
     <message>
         <source>すでに起動されています</source>
@@ -268,10 +325,87 @@ Kelvaro で保存した PNG 画像です。&quot;-&quot; で始まる名前は &
     </message>
 </context>
 <context>
+    <name>PaletteLibrary</name>
+    <message>
+        <source>パレットを読み込めません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>パレットを取り込めません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>パレットのファイルが多すぎます（256 個まで）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GIMP パレットではありません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>色の値が正しくありません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>色が多すぎます（4096 色まで）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTF-8 のテキストではありません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ファイルが大きすぎます</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>色がひとつもありません</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PartLibrary</name>
+    <message>
+        <source>部品ファイルのオープンに失敗しました
+%1が存在しないか、または読み込みエラーです</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>wall.pngの読み込みに失敗しました</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PortraitExport</name>
+    <message>
+        <source>画像のエンコードに失敗しました</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>QFileDialog</name>
     <message>
         <source>%1 already exists.
 Do you want to replace it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryFile</name>
+    <message>
+        <source>復元ファイルの形式ではありません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>このバージョンの復元ファイルは読めません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>復元ファイルの肖像が壊れています</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>復元ファイルの値が正しくありません</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -286,6 +420,251 @@ Do you want to replace it?</source>
     <message>
         <source>Kelvaro nie został poprawnie zamknięty. Przywrócić niezapisany portret?</source>
         <translation>Kelvaro は正しく終了しませんでした。保存されていない似顔絵を復元しますか?</translation>
+    </message>
+</context>
+<context>
+    <name>RenderHelp</name>
+    <message>
+        <source>Print this text and exit.</source>
+        <translation>この説明を表示して終了します。</translation>
+    </message>
+    <message>
+        <source>The folder that holds picture/ (default: the current folder, as the editor).</source>
+        <translation>picture/ のあるフォルダー (既定: エディターと同じく現在のフォルダー)。</translation>
+    </message>
+    <message>
+        <source>Edge length in pixels, 16 to 1024 (48, 96, 144, 192 ...). Default: the size the portrait was saved with; 144 for a COLSxROWS sheet.</source>
+        <translation>一辺のピクセル数、16～1024 (48、96、144、192 など)。既定: 似顔絵を保存したときのサイズ。COLSxROWS のシートでは 144。</translation>
+    </message>
+    <message>
+        <source>Leave out the wall and keep the layers&apos; alpha (32-bit PNG, straight alpha; not BMP).</source>
+        <translation>背景を描かず、レイヤーのアルファを残します (32 ビット PNG、ストレート アルファ。BMP は不可)。</translation>
+    </message>
+    <message>
+        <source>File format (default: png; bmp when OUT is one file named *.bmp). BMP carries no recipe.</source>
+        <translation>ファイル形式 (既定: png。OUT が *.bmp という名前の 1 つのファイルなら bmp)。BMP にはレシピが入りません。</translation>
+    </message>
+    <message>
+        <source>The file to write (one PORTRAIT, or the sheet), or the folder to write into.</source>
+        <translation>書き出すファイル (PORTRAIT が 1 つのとき、またはシート)、または書き出し先のフォルダー。</translation>
+    </message>
+    <message>
+        <source>Draw COUNT portraits (1 to 1000000) into the folder OUT.</source>
+        <translation>COUNT 個 (1～1000000) の似顔絵をランダムに作り、フォルダー OUT に書き出します。</translation>
+    </message>
+    <message>
+        <source>Seed of the draws, 0 to 2^64-1 (decimal, or hexadecimal after 0x). Portrait i (from 0) is drawn with seed S+i, so --random 1 --seed S+i draws it again.</source>
+        <translation>ランダムのシード、0～2^64-1 (10 進数、または 0x に続けて 16 進数)。i 番目 (0 から) の似顔絵はシード S+i で作られるので、--random 1 --seed S+i で同じものをもう一度作れます。</translation>
+    </message>
+    <message>
+        <source>The portrait the draws start from: its parts, placements and tints (default: every part 000 at its place, in the default colours).</source>
+        <translation>ランダムに作るときの元の似顔絵: そのパーツ、位置、色 (既定: すべてパーツ 000、元の位置、既定の色)。</translation>
+    </message>
+    <message>
+        <source>Keep these elements of the base (list texts such as Twarz or Inne #1, or folder names such as face or bhair1; any letter case). With --lock every other element is drawn; without it the eight elements Generuj draws are.</source>
+        <translation>元の似顔絵のこれらの部位を変えません (Twarz や Inne #1 のような一覧の名前、または face や bhair1 のようなフォルダー名。大文字小文字は区別しません)。--lock があるとほかのすべての部位を、ないと「Generuj」が選ぶ 8 つの部位をランダムに選びます。</translation>
+    </message>
+    <message>
+        <source>Draw each portrait&apos;s colours too: a skin tone, one hair colour for all hair, an eye colour, and colours for clothes and headwear, from the palettes (with the seed of the portrait, so --random 1 --seed S+i --colours draws it again).</source>
+        <translation>似顔絵ごとに色もランダムに選びます: 肌の色、すべての髪に共通の髪の色、目の色、服と帽子の色をパレットから選びます (似顔絵のシードを使うので、--random 1 --seed S+i --colours で同じものをもう一度作れます)。</translation>
+    </message>
+    <message>
+        <source>Read the palettes for --colours from DIR (skin.gpl, hair.gpl, eyes.gpl, general.gpl) instead of those installed with the program.</source>
+        <translation>--colours のパレットを、プログラムと一緒にインストールされたものではなく DIR から読みます (skin.gpl、hair.gpl、eyes.gpl、general.gpl)。</translation>
+    </message>
+    <message>
+        <source>Lay the PORTRAITs out on one sheet: mz, mv, vxace, rm2000 or COLSxROWS.</source>
+        <translation>PORTRAIT を 1 枚のシートに並べます: mz、mv、vxace、rm2000 または COLSxROWS。</translation>
+    </message>
+    <message>
+        <source>Render the PORTRAIT&apos;s faces, the base (Neutralna) and then each expression: each into the folder OUT under its name, or with --sheet on one sheet.</source>
+        <translation>PORTRAIT の顔を、基本 (Neutralna) から順に各表情まで描き出します: それぞれをその名前でフォルダー OUT に、または --sheet があれば 1 枚のシートに。</translation>
+    </message>
+    <message>
+        <source>Give each drawn portrait the expressions of TEMPLATE and write each as a face sheet (needs --random and --sheet).</source>
+        <translation>ランダムに作った似顔絵に TEMPLATE の表情を付け、それぞれを顔のシートとして書き出します (--random と --sheet が必要)。</translation>
+    </message>
+    <message>
+        <source>Render N portraits at a time (default: one per core).</source>
+        <translation>N 個の似顔絵を同時に描きます (既定: コアごとに 1 つ)。</translation>
+    </message>
+    <message>
+        <source>%1: %2x%3 faces of %4x%4, %5x%6</source>
+        <translation>%1: %4x%4 の顔を %2x%3、%5x%6</translation>
+    </message>
+    <message>
+        <source>  COLSxROWS  COLS x ROWS faces of --size (default %1), 1 to 64 each way
+A sheet has at most %2 pixels (4096x4096); a larger one is a wrong command line.
+</source>
+        <translation>  COLSxROWS  --size (既定 %1) の顔を COLS x ROWS、縦横それぞれ 1～64
+シートは最大 %2 ピクセル (4096x4096) です。それより大きいものはコマンドラインの誤りです。
+</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>オプション:</translation>
+    </message>
+    <message>
+        <source>Usage:
+  kelvaro-render [--library DIR] [--size N] [--transparent] [--format png|bmp]
+                 -o OUT PORTRAIT...
+  kelvaro-render [--library DIR] --random COUNT --seed S [--base PORTRAIT]
+                 [--lock ELEMENT,...] [--colours [--palettes DIR]] [--size N]
+                 -o FOLDER
+  kelvaro-render [--library DIR] --sheet mz|mv|vxace|rm2000|COLSxROWS [--size N]
+                 -o SHEET.png PORTRAIT...
+  kelvaro-render [--library DIR] --expressions [--sheet LAYOUT] [--size N]
+                 -o FOLDER|SHEET.png PORTRAIT
+  kelvaro-render [--library DIR] --random COUNT --seed S
+                 --expressions-from TEMPLATE --sheet LAYOUT -o FOLDER
+
+kelvaro-render renders Kelvaro portraits without a window, with exactly the pixels the
+editor&apos;s &quot;Zapisz&quot; writes. A PORTRAIT is a .kelvaro document or a PNG saved by Kelvaro.
+With one PORTRAIT, OUT is the file to write (unless it is a folder); with several, OUT
+is a folder and each portrait is written there under its own name. Drawn portraits are
+named 0001.png, 0002.png, ...; each PNG carries its recipe and its seed. The faces of a
+portrait with expressions are named Neutralna.png (the base) and after each expression;
+a sheet of faces carries the portrait&apos;s recipe with its expressions.
+
+Sheets (cells left to right, top to bottom; empty cells transparent):
+</source>
+        <translation>使い方:
+  kelvaro-render [--library DIR] [--size N] [--transparent] [--format png|bmp]
+                 -o OUT PORTRAIT...
+  kelvaro-render [--library DIR] --random COUNT --seed S [--base PORTRAIT]
+                 [--lock ELEMENT,...] [--colours [--palettes DIR]] [--size N]
+                 -o FOLDER
+  kelvaro-render [--library DIR] --sheet mz|mv|vxace|rm2000|COLSxROWS [--size N]
+                 -o SHEET.png PORTRAIT...
+  kelvaro-render [--library DIR] --expressions [--sheet LAYOUT] [--size N]
+                 -o FOLDER|SHEET.png PORTRAIT
+  kelvaro-render [--library DIR] --random COUNT --seed S
+                 --expressions-from TEMPLATE --sheet LAYOUT -o FOLDER
+
+kelvaro-render は Kelvaro の似顔絵をウィンドウなしで描き出します。画素はエディターの「Zapisz」が
+書き出すものとまったく同じです。PORTRAIT は .kelvaro 文書か、Kelvaro が保存した PNG です。
+PORTRAIT が 1 つなら OUT は書き出すファイル (フォルダーでなければ)、複数なら OUT はフォルダーで、
+それぞれの似顔絵がその中に元の名前で書き出されます。ランダムに作った似顔絵の名前は 0001.png、
+0002.png ... で、どの PNG にもレシピとシードが入ります。表情のある似顔絵の顔の名前は
+Neutralna.png (基本) と各表情の名前で、顔のシートには似顔絵のレシピが表情ごと入ります。
+
+シート (セルは左から右、上から下の順。空のセルは透明):
+</translation>
+    </message>
+    <message>
+        <source>
+Progress is shown on standard error when it is a terminal. On success nothing else is
+printed and the exit status is 0, but for one line per document whose part files
+changed since it was saved; every failure prints one line and the status is 1 (2 for a
+wrong command line). A file that cannot be written is never left half-written.
+</source>
+        <translation>
+標準エラー出力が端末なら進み具合を表示します。成功したときは、保存後にパーツのファイルが変わった文書
+ごとの 1 行のほかは何も表示せず、終了ステータスは 0 です。失敗はそれぞれ 1 行で表示し、ステータスは 1
+(コマンドラインの誤りなら 2) です。書き出せなかったファイルが書きかけのまま残ることはありません。
+</translation>
+    </message>
+</context>
+<context>
+    <name>RenderOptions</name>
+    <message>
+        <source>オプションの値が正しくありません: %1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>このシートの顔の大きさは %1 ピクセルに決まっています: --size %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>シートに入るポートレートは %1 個までです: %2 個</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>シートが大きすぎます: %1x%2 ピクセル (上限 %3 ピクセル)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--expressions は --random と一緒に使えません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--expressions-from は --random と一緒に使います</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--expressions-from には --sheet が必要です</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--random と --sheet は --expressions-from と一緒に使います</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--expressions に指定できるポートレートファイルは 1 個です: %1 個</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>出力先が指定されていません: -o</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--random には --seed が必要です</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--seed, --base, --lock は --random と一緒に使います</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--colours は --random と一緒に使います</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--palettes は --colours と一緒に使います</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--random にポートレートファイルは指定できません: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ポートレートファイルが指定されていません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>透過画像はPNG形式でのみ保存できます: --transparent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>シートはPNG形式でのみ保存できます: --format bmp</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>不明なオプションです: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>オプションに値がありません: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Renderer</name>
+    <message>
+        <source>部品ライブラリが見つかりません: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>画像ファイルの保存に失敗しました</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>出力フォルダを作成できませんでした</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>出力ファイル名が重複しています: %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
