@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "render/option_table.h"
 
+#include <QtGlobal>
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cstdint>
@@ -10,6 +12,7 @@
 #include "model/element_names.h"
 #include "model/layer_tables.h"
 #include "model/sheet_layouts.h"
+#include "render/thumbnail_options.h"
 
 namespace kelvaro::render {
 
@@ -58,14 +61,20 @@ std::optional<std::vector<int>> locksOf(std::string_view text) {
     return elements;
 }
 
-const std::array<OptionInfo, 16> kOptions = {{
+const std::array<OptionInfo, 18> kOptions = {{
     {"--help", "-h", "", "Print this text and exit.",
      [](Options& o, std::string_view) -> std::optional<std::string> {
          o.help = true;
          return std::nullopt;
      }},
+    {"--version", "", "", QT_TRANSLATE_NOOP("kelvaro-render", "Print the version and exit."),
+     [](Options& o, std::string_view) -> std::optional<std::string> {
+         o.version = true;
+         return std::nullopt;
+     }},
     {"--library", "", "DIR",
-     "The folder that holds picture/ (default: the current folder, as the editor).",
+     "The folder that holds picture/ (default: the current folder when it holds picture/, "
+     "else the user's library $XDG_DATA_HOME/kelvaro, else the installed sample library).",
      [](Options& o, std::string_view v) -> std::optional<std::string> {
          o.library = pathOf(v);
          return std::nullopt;
@@ -98,6 +107,19 @@ const std::array<OptionInfo, 16> kOptions = {{
      "The file to write (one PORTRAIT, or the sheet), or the folder to write into.",
      [](Options& o, std::string_view v) -> std::optional<std::string> {
          o.output = pathOf(v);
+         return std::nullopt;
+     }},
+    {"--thumbnail", "", "N",
+     QT_TRANSLATE_NOOP("kelvaro-render",
+                       "Write the one PORTRAIT (a file name or a file:// URI) as an NxN PNG to the "
+                       "file OUT, as a file manager's thumbnail: N from 1, sizes above 512 give "
+                       "512. Missing parts are drawn with the dummy."),
+     [](Options& o, std::string_view v) -> std::optional<std::string> {
+         const auto edge = numberOf<int>(v);
+         if (!edge || *edge < 1)
+             return badValue("--thumbnail", v);
+         o.thumbnail = true;
+         o.size = std::min(*edge, kLargestThumbnail);
          return std::nullopt;
      }},
     {"--random", "", "COUNT", "Draw COUNT portraits (1 to 1000000) into the folder OUT.",
