@@ -4,38 +4,14 @@
 // kelvaro-launcher chooses it from XDG_DATA_HOME and HOME), then the installed sample library.
 #include <gtest/gtest.h>
 
-#include <QtGlobal>
-
 #include "render/default_library.h"
+#include "tests/support/environment_value.h"
 #include "tests/support/fixtures.h"
 
 namespace kelvaro::render {
 namespace {
 
 namespace fs = std::filesystem;
-
-// Sets an environment variable for the life of the object, then puts the old value back.
-class ScopedVariable {
-public:
-    ScopedVariable(const char* name, const std::optional<std::string>& value)
-        : m_name(name), m_old(qgetenv(name)), m_wasSet(qEnvironmentVariableIsSet(name)) {
-        if (value)
-            qputenv(name, QByteArray::fromStdString(*value));
-        else
-            qunsetenv(name);
-    }
-    ~ScopedVariable() {
-        if (m_wasSet)
-            qputenv(m_name, m_old);
-        else
-            qunsetenv(m_name);
-    }
-
-private:
-    const char* m_name;
-    QByteArray m_old;
-    bool m_wasSet;
-};
 
 TEST(DefaultLibrary, FirstFolderThatHoldsPicture) {
     enum Folder { Current, XdgData, HomeData, Installed };
@@ -72,12 +48,11 @@ TEST(DefaultLibrary, FirstFolderThatHoldsPicture) {
             else
                 fs::create_directory(folders.at(folder) / "picture");
         }
-        std::optional<std::string> xdg;
-        if (row.xdgDataHome != nullptr)
-            xdg = std::string(row.xdgDataHome) == "abs" ? (temp.path() / "data").string()
-                                                        : std::string(row.xdgDataHome);
-        const ScopedVariable setHome("HOME", home.string());
-        const ScopedVariable setXdg("XDG_DATA_HOME", xdg);
+        const std::string data = (temp.path() / "data").string();
+        const bool absolute = row.xdgDataHome != nullptr && std::string(row.xdgDataHome) == "abs";
+        const test::EnvironmentValue setHome("HOME", home.c_str());
+        const test::EnvironmentValue setXdg("XDG_DATA_HOME",
+                                            absolute ? data.c_str() : row.xdgDataHome);
         EXPECT_EQ(defaultLibrary(folders.at(Current), folders.at(Installed)),
                   folders.at(row.chosen))
             << row.name;
