@@ -94,8 +94,11 @@ int createTemporary(const fs::path& target, fs::path& temporary) {
 int keepAttributes(int fd, const Target& target) {
     if (target.kind != Target::Writable)
         return 0;
-    if (::fchown(fd, target.old.st_uid, target.old.st_gid) != 0)
-        (void)::fchown(fd, static_cast<uid_t>(-1), target.old.st_gid);
+    if (::fchown(fd, target.old.st_uid, target.old.st_gid) != 0) {
+        // The group alone; when that fails too the file keeps the writer's, as a new file would.
+        [[maybe_unused]] const int groupKept =
+            ::fchown(fd, static_cast<uid_t>(-1), target.old.st_gid);
+    }
     return ::fchmod(fd, target.old.st_mode & 07777) == 0 ? 0 : errno;
 }
 

@@ -40,6 +40,10 @@ int main(int argc, char** argv) {
         std::fputs(helpText().c_str(), stdout);
         return 0;
     }
+    if (options.version) {
+        std::fputs("kelvaro-render " KELVARO_VERSION "\n", stdout);
+        return 0;
+    }
     const RenderReport report = runRender(options);
     printLines(report.notes);
     printLines(report.failures);

@@ -3,6 +3,8 @@
 #include "render/option_table.h"
 
 #include <QCoreApplication>
+#include <QtGlobal>
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cstdint>
@@ -12,6 +14,7 @@
 #include "model/element_names.h"
 #include "model/layer_tables.h"
 #include "model/sheet_layouts.h"
+#include "render/thumbnail_options.h"
 
 namespace kelvaro::render {
 
@@ -62,16 +65,22 @@ std::optional<std::vector<int>> locksOf(std::string_view text) {
     return elements;
 }
 
-const std::array<OptionInfo, 16> kOptions = {{
+const std::array<OptionInfo, 18> kOptions = {{
     {"--help", "-h", "", QT_TRANSLATE_NOOP("RenderHelp", "Print this text and exit."),
      [](Options& o, std::string_view) -> std::optional<std::string> {
          o.help = true;
          return std::nullopt;
      }},
+    {"--version", "", "", QT_TRANSLATE_NOOP("RenderHelp", "Print the version and exit."),
+     [](Options& o, std::string_view) -> std::optional<std::string> {
+         o.version = true;
+         return std::nullopt;
+     }},
     {"--library", "", "DIR",
      QT_TRANSLATE_NOOP(
          "RenderHelp",
-         "The folder that holds picture/ (default: the current folder, as the editor)."),
+         "The folder that holds picture/ (default: the current folder when it holds picture/, "
+         "else the user's library $XDG_DATA_HOME/kelvaro, else the installed sample library)."),
      [](Options& o, std::string_view v) -> std::optional<std::string> {
          o.library = pathOf(v);
          return std::nullopt;
@@ -112,6 +121,19 @@ const std::array<OptionInfo, 16> kOptions = {{
          "The file to write (one PORTRAIT, or the sheet), or the folder to write into."),
      [](Options& o, std::string_view v) -> std::optional<std::string> {
          o.output = pathOf(v);
+         return std::nullopt;
+     }},
+    {"--thumbnail", "", "N",
+     QT_TRANSLATE_NOOP("RenderHelp",
+                       "Write the one PORTRAIT (a file name or a file:// URI) as an NxN PNG to the "
+                       "file OUT, as a file manager's thumbnail: N from 1, sizes above 512 give "
+                       "512. Missing parts are drawn with the dummy."),
+     [](Options& o, std::string_view v) -> std::optional<std::string> {
+         const auto edge = numberOf<int>(v);
+         if (!edge || *edge < 1)
+             return badValue("--thumbnail", v);
+         o.thumbnail = true;
+         o.size = std::min(*edge, kLargestThumbnail);
          return std::nullopt;
      }},
     {"--random", "", "COUNT",

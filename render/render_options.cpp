@@ -12,6 +12,7 @@
 #include "i18n/message_text.h"
 #include "model/sheet_layouts.h"
 #include "render/option_table.h"
+#include "render/thumbnail_options.h"
 
 namespace kelvaro::render {
 namespace {
@@ -90,7 +91,7 @@ std::optional<std::string> expressionConflictIn(const Options& o) {
 // The checks that need every option: one line for the first thing missing or in conflict.
 std::optional<std::string> conflictIn(const Options& o) {
     const bool cast = o.count > 0;
-    if (o.help)
+    if (o.help || o.version)
         return std::nullopt;
     if (o.output.empty())
         return mistakeLine(QT_TRANSLATE_NOOP("RenderOptions", "出力先が指定されていません: -o"));
@@ -225,6 +226,8 @@ std::variant<Options, std::string> parseOptions(std::span<const std::string> arg
     }
     options.mode = modeOf(options);
     if (auto conflict = conflictIn(options))
+        return *conflict;
+    if (auto conflict = completeThumbnail(options))
         return *conflict;
     return options;
 }

@@ -27,6 +27,7 @@ enum class Mode {
 
 struct Options {
     bool help = false;
+    bool version = false;  // --version: print the program's version
     Mode mode = Mode::Portraits;
     std::optional<std::filesystem::path> library;  // the folder holding picture/
     std::optional<int> size;                       // edge length in pixels
@@ -44,6 +45,7 @@ struct Options {
     bool expressions = false;                       // --expressions: the PORTRAIT's faces
     std::optional<std::filesystem::path> expressionsFrom;  // the template whose faces casts take
     int threads = 0;                                       // 0: one per core
+    bool thumbnail = false;  // --thumbnail: one PNG for a file manager, `size` its edge
 };
 
 // The options of `arguments` (without the program name), or the one line that says what is wrong.

@@ -9,6 +9,7 @@
 
 #include "model/sheet_layouts.h"
 #include "render/cast_plan.h"
+#include "render/default_library.h"
 #include "render/expression_run.h"
 #include "render/library_changes.h"
 #include "render/render_jobs.h"
@@ -110,11 +111,13 @@ Lines renderOn(const Options& options, Library library) {
 }  // namespace
 
 RenderReport runRender(const Options& options) {
-    auto opened = openLibrary(options.library.value_or(currentFolder()), sharedPartCache());
+    auto opened =
+        openLibrary(options.library ? *options.library : defaultLibrary(), sharedPartCache());
     if (const auto* failure = std::get_if<std::string>(&opened))
         return {{}, {*failure}};
     Library library = std::get<Library>(std::move(opened));
-    Lines notes = libraryChangeLines(options, library.base);
+    // A thumbnail shows what the library holds now; the file manager shows no notes.
+    Lines notes = options.thumbnail ? Lines{} : libraryChangeLines(options, library.base);
     return {std::move(notes), renderOn(options, std::move(library))};
 }
 

@@ -10,27 +10,13 @@
 
 #include "io/recovery_folder.h"
 #include "io/recovery_writer.h"
+#include "tests/support/environment_value.h"
 #include "tests/support/fixtures.h"
 
 namespace kelvaro::test {
 namespace {
 
 namespace fs = std::filesystem;
-
-// Sets an environment variable for the test's life, or unsets it for nullptr.
-class EnvironmentValue {
-public:
-    EnvironmentValue(const char* name, const char* value) : m_name(name) {
-        if (const char* old = std::getenv(name))
-            m_old = old;
-        value ? ::setenv(name, value, 1) : ::unsetenv(name);
-    }
-    ~EnvironmentValue() { m_old ? ::setenv(m_name, m_old->c_str(), 1) : ::unsetenv(m_name); }
-
-private:
-    const char* m_name;
-    std::optional<std::string> m_old;
-};
 
 TEST(RecoveryFolder, FolderFollowsXdgStateHome) {
     struct Row {

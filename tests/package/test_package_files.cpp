@@ -74,10 +74,37 @@ std::string gunzip(const std::filesystem::path& file) {
     return gzip.exitCode() == 0 ? gzip.readAllStandardOutput().toStdString() : std::string();
 }
 
+// The licence as a Debian copyright file holds it: the paragraphs after the title and the
+// copyright line, each line indented by a space, an empty line as " .".
+std::string copyrightLicenceText(const std::string& license) {
+    std::istringstream in(license);
+    std::string line, text;
+    int emptyLines = 0;
+    while (std::getline(in, line)) {
+        if (line.empty())
+            ++emptyLines;
+        if (emptyLines >= 2)
+            text += line.empty() ? " .\n" : " " + line + "\n";
+    }
+    return text.substr(3);  // from the first line after the copyright line's empty one
+}
+
+// The programs the metainfo provides.
+std::set<std::string> providedBinaries(const std::string& metainfo) {
+    std::set<std::string> binaries;
+    const std::string open = "<binary>", close = "</binary>";
+    for (auto start = metainfo.find(open); start != std::string::npos;
+         start = metainfo.find(open, start + 1)) {
+        const auto first = start + open.size();
+        binaries.insert(metainfo.substr(first, metainfo.find(close, first) - first));
+    }
+    return binaries;
+}
+
 TEST(Package, FieldsNameTheRunTimeLibrariesTheProgramsUse) {
     const auto fields = controlFields();
     EXPECT_EQ(fields.at("Package"), "kelvaro");
-    EXPECT_EQ(fields.at("Version"), KELVARO_VERSION);
+    EXPECT_EQ(fields.at("Version"), KELVARO_VERSION "-1");  // the package's first revision
     EXPECT_EQ(fields.at("Architecture"), commandOutput("dpkg", {"--print-architecture"}));
     EXPECT_EQ(fields.at("Section"), "graphics");
     // Found by dpkg-shlibdeps in the programs, not written by hand.
@@ -121,15 +148,25 @@ TEST(Package, InstallsEveryFileADesktopExpectsAndNoOtherProgram) {
         "share/man/man1/kelvaro.1.gz",
         "share/man/man1/kelvaro-launcher.1.gz",
         "share/doc/kelvaro/copyright",
+        "share/doc/kelvaro/changelog.Debian.gz",
     };
-    if (kHaveRenderer)
+    if (kHaveRenderer) {
         files.push_back("share/man/man1/kelvaro-render.1.gz");
+        files.push_back("share/thumbnailers/kelvaro.thumbnailer");
+    }
     for (const std::string& file : files)
         EXPECT_TRUE(std::filesystem::is_regular_file(usr / file)) << file;
     // Everything below usr/, nothing beside the program in bin/ but programs.
     for (const auto& entry : std::filesystem::directory_iterator(stagedRoot()))
         EXPECT_EQ(entry.path().filename(), "usr");
-    EXPECT_EQ(readBytes(usr / "share/doc/kelvaro/copyright"), readBytes(kSource / "LICENSE"));
+    // Debian's machine-readable format, with the licence of LICENSE.
+    const std::string copyright = readBytes(usr / "share/doc/kelvaro/copyright");
+    EXPECT_TRUE(copyright.starts_with(
+        "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/\n"));
+    EXPECT_TRUE(copyright.ends_with("\nLicense: Expat\n" +
+                                    copyrightLicenceText(readBytes(kSource / "LICENSE"))));
+    EXPECT_TRUE(gunzip(usr / "share/doc/kelvaro/changelog.Debian.gz")
+                    .starts_with("kelvaro (" KELVARO_VERSION "-1) unstable; urgency=medium\n"));
 }
 
 TEST(Package, SampleLibraryIsTheOneTheBuildDrew) {
@@ -171,6 +208,11 @@ TEST(Package, DesktopEntryStartsTheLauncherOnPortraitDocumentsWithTheIcon) {
     EXPECT_NE(metainfo.find("<mediatype>application/x-kelvaro-portrait</mediatype>"),
               std::string::npos);
     EXPECT_NE(metainfo.find("<release version=\"" KELVARO_VERSION "\""), std::string::npos);
+    // It provides every installed program.
+    std::set<std::string> programs;
+    for (const auto& program : std::filesystem::directory_iterator(stagedRoot() / "usr/bin"))
+        programs.insert(program.path().filename().string());
+    EXPECT_EQ(providedBinaries(metainfo), programs);
 }
 
 TEST(Package, PortraitDocumentsHaveTheirMimeType) {
