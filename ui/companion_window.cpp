@@ -5,7 +5,6 @@
 #include <QAction>
 #include <QGuiApplication>
 #include <QScreen>
-#include <QSettings>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <optional>
@@ -14,24 +13,17 @@
 #include "ui/companion_placement.h"
 #include "ui/expressions_tab.h"
 #include "ui/parts_tab.h"
+#include "ui/tool_tips.h"
+#include "ui/user_settings.h"
 
 namespace kelvaro {
 namespace {
 
 constexpr QSize kFirstSize(480, 800);  // inside the frame, before the screen narrows it
 
-const QString kSettingsOwner = QStringLiteral("kelvaro");           // organisation and application
 const QString kPositionKey = QStringLiteral("companion/position");  // the frame's top left
 const QString kSizeKey = QStringLiteral("companion/size");          // inside the frame
-
-// The program's own settings of the user running it (on Linux
-// ~/.config/kelvaro/kelvaro.conf), apart from the portrait settings in Kelvaro.ini.
-class UserSettings : public QSettings {
-public:
-    UserSettings()
-        : QSettings(QSettings::NativeFormat, QSettings::UserScope, kSettingsOwner, kSettingsOwner) {
-    }
-};
+const QString kTabKey = QStringLiteral("companion/tab");            // the open tab's object name
 
 QList<QRect> availableAreas() {
     QList<QRect> areas;
@@ -71,6 +63,8 @@ CompanionWindow::CompanionWindow(PortraitEditor& portrait, QWidget& editorWindow
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_tabs);
     resize(kFirstSize);
+    applyToolTips(*this);
+    showRememberedTab();
 
     auto* closing = new QAction(this);
     closing->setShortcut(QKeySequence(Qt::Key_Escape));
@@ -132,6 +126,15 @@ void CompanionWindow::rememberPlace() const {
     UserSettings settings;
     settings.setValue(kPositionKey, pos());
     settings.setValue(kSizeKey, size());
+    settings.setValue(kTabKey, m_tabs->currentWidget()->objectName());
+}
+
+void CompanionWindow::showRememberedTab() {
+    const QString name = UserSettings().value(kTabKey).toString();
+    for (int i = 0; i < m_tabs->count(); ++i) {
+        if (!name.isEmpty() && m_tabs->widget(i)->objectName() == name)
+            m_tabs->setCurrentIndex(i);
+    }
 }
 
 }  // namespace kelvaro
