@@ -62,10 +62,6 @@ struct ListeningServer {
     std::vector<fs::path> files;
 };
 
-TEST(InstanceHandover, TheSocketLiesBesideTheLock) {
-    EXPECT_EQ(handoverSocketFor("/run/user/1000/kelvaro.lock"), "/run/user/1000/kelvaro.socket");
-}
-
 TEST(InstanceHandover, AFileIsHandedOverAbsoluteAndNothingWithoutOne) {
     const TempFolder folder;
     ListeningServer editor(folder.path() / "kelvaro.socket");
@@ -163,13 +159,19 @@ TEST(InstanceHandover, AHandedOverStartEndsWithoutTheRunningMessage) {
     }
 }
 
+// A document saved by `editor`, which then starts again without it.
+fs::path savedAndLeft(EditorFixture& editor, const TempFolder& folder) {
+    editor.open();
+    const fs::path document = folder.path() / "handed.kelvaro";
+    EXPECT_TRUE(editor.portrait().saveDocument(document));
+    editor.restart();
+    return document;
+}
+
 TEST(InstanceHandover, AFileWaitsWhileAModalWindowIsOpen) {
     const TempFolder out;
     EditorFixture editor;
-    editor.open();
-    const fs::path document = out.path() / "waiting.kelvaro";
-    ASSERT_TRUE(editor.portrait().saveDocument(document));
-    editor.restart();
+    const fs::path document = savedAndLeft(editor, out);
     editor.modals().expect([&](QWidget* about) {
         editor.dialog().openRequested(document);
         EXPECT_TRUE(editor.portrait().documentFile().empty()) << "not under the About box";
@@ -185,10 +187,7 @@ TEST(InstanceHandover, ASecondStartWithAFileOpensItInTheRunningEditor) {
     const TempFolder runtime;
     const TempFolder out;
     EditorFixture editor;
-    editor.open();
-    const fs::path document = out.path() / "second.kelvaro";
-    ASSERT_TRUE(editor.portrait().saveDocument(document));
-    editor.restart();
+    const fs::path document = savedAndLeft(editor, out);
     InstanceLock lock;
     ASSERT_EQ(lock.acquire(runtime.path() / "kelvaro.lock"), LockResult::Acquired);
     HandoverServer server;
@@ -202,7 +201,7 @@ TEST(InstanceHandover, ASecondStartWithAFileOpensItInTheRunningEditor) {
     environment.insert("QT_QPA_PLATFORM", "offscreen");
     second.setProcessEnvironment(environment);
     second.setWorkingDirectory(toQtPath(out.path()));
-    second.start(QStringLiteral(KELVARO_EDITOR_PROGRAM), {"second.kelvaro"});
+    second.start(QStringLiteral(KELVARO_EDITOR_PROGRAM), {"handed.kelvaro"});
     ASSERT_TRUE(runEventsUntil([&] { return second.state() == QProcess::NotRunning; }));
     EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(second.exitCode(), 0) << second.readAllStandardError().toStdString();

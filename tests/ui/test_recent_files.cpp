@@ -81,18 +81,13 @@ TEST(RecentFiles, KeptInTheUsersSettingsAndReadBackSafely) {
     EXPECT_EQ(RecentFiles::readFrom(settings).files(), recent.files());
 }
 
-// Opens the window menu, chooses the item of the recent submenu whose text starts with
-// `caption` (none: closes it) and returns the submenu's item texts; "(disabled)" when it is.
+// Opens the window menu and, in its recent submenu, chooses the item whose text starts with
+// `caption` (none: closes the menu); returns the submenu's item texts, or "(disabled)".
 QStringList chooseRecent(EditorFixture& editor, const QString& caption) {
     QStringList items;
     QTimer::singleShot(0, [&] {
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        auto* recent = menu ? menu->findChild<QMenu*>("recentFilesMenu") : nullptr;
-        if (!recent) {
-            if (menu)
-                menu->close();
-            return;
-        }
+        auto* recent = menu->findChild<QMenu*>("recentFilesMenu");
         for (QAction* action : recent->actions())
             items << action->text();
         if (!recent->isEnabled())
