@@ -98,11 +98,14 @@ LockResult InstanceLock::acquire(const std::filesystem::path& lockFile) {
 }
 
 bool claimSingleInstance(InstanceLock& lock, const std::filesystem::path& lockFile,
-                         const std::function<void(const QString&)>& report) {
+                         const std::function<void(const QString&)>& report,
+                         const std::function<bool()>& handOver) {
     switch (lock.acquire(lockFile)) {
         case LockResult::Acquired:
             return true;
         case LockResult::HeldByRunningCopy:
+            if (handOver && handOver())
+                return false;
             report(QCoreApplication::translate("InstanceLock", "すでに起動されています"));
             return false;
         case LockResult::Failed:

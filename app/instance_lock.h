@@ -33,6 +33,9 @@ public:
 
     LockResult acquire(const std::filesystem::path& lockFile);
 
+    // True while this process holds the lock.
+    bool held() const { return m_fd >= 0; }
+
     // After acquire gave Failed: the failure with the system's reason for it.
     const FileResult& failure() const { return m_failure; }
 
@@ -45,10 +48,12 @@ private:
     FileResult m_failure;
 };
 
-// Start-up's use of the lock: false (after the already-running message) while another copy
-// runs; true otherwise, with a warning naming the lock file when it could not be taken, since
-// nothing says a copy is running then.
+// Start-up's use of the lock: false while another copy runs, after `handOver` (when given) handed
+// the work to it or, when it did not, after the already-running message; true otherwise, with a
+// warning naming the lock file when it could not be taken, since nothing says a copy is running
+// then.
 bool claimSingleInstance(InstanceLock& lock, const std::filesystem::path& lockFile,
-                         const std::function<void(const QString&)>& report);
+                         const std::function<void(const QString&)>& report,
+                         const std::function<bool()>& handOver = {});
 
 }  // namespace kelvaro

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/kelvaro_app.h"
 
+#include "app/instance_handover.h"
 #include "io/recovery_folder.h"
 #include "model/part_library.h"
 #include "model/pattern.h"
@@ -23,15 +24,24 @@ CKelvaroApp::CKelvaroApp(int& argc, char** argv, std::filesystem::path document)
 bool CKelvaroApp::initInstance() {
     m_instanceLock = std::make_unique<InstanceLock>();
     const auto lockFile = InstanceLock::pathFor(QApplication::applicationName());
+    const auto socket = handoverSocketFor(lockFile);
     const auto warn = [this](const QString& message) { report(message); };
-    if (!claimSingleInstance(*m_instanceLock, lockFile, warn)) {
-        m_alreadyRunning = true;
+    bool handedOver = false;
+    const auto handOver = [&] { return handedOver = handOverFile(socket, m_document); };
+    if (!claimSingleInstance(*m_instanceLock, lockFile, warn, handOver)) {
+        m_alreadyRunning = !handedOver;
         return false;
     }
     m_settingsFile = currentFolder() / kSettingsFileName;
     CKelvaroDlg editor(m_settingsFile);
     editor.setStartupDocument(m_document);
     editor.setRecoveryFolder(defaultRecoveryFolder());
+    // Only the lock's holder takes files from other copies: without the lock, another editor
+    // may be listening there.
+    HandoverServer handover;
+    if (m_instanceLock->held() && handover.listen(socket))
+        QObject::connect(&handover, &HandoverServer::fileRequested, &editor,
+                         &CKelvaroDlg::openRequested);
     editor.exec();
     return false;
 }

@@ -13,6 +13,7 @@
 #include "ui/companion_placement.h"
 #include "ui/expressions_tab.h"
 #include "ui/parts_tab.h"
+#include "ui/tool_tips.h"
 #include "ui/user_settings.h"
 
 namespace kelvaro {
@@ -22,6 +23,7 @@ constexpr QSize kFirstSize(480, 800);  // inside the frame, before the screen na
 
 const QString kPositionKey = QStringLiteral("companion/position");  // the frame's top left
 const QString kSizeKey = QStringLiteral("companion/size");          // inside the frame
+const QString kTabKey = QStringLiteral("companion/tab");            // the open tab's object name
 
 QList<QRect> availableAreas() {
     QList<QRect> areas;
@@ -61,6 +63,8 @@ CompanionWindow::CompanionWindow(PortraitEditor& portrait, QWidget& editorWindow
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_tabs);
     resize(kFirstSize);
+    applyToolTips(*this);
+    showRememberedTab();
 
     auto* closing = new QAction(this);
     closing->setShortcut(QKeySequence(Qt::Key_Escape));
@@ -138,6 +142,15 @@ void CompanionWindow::rememberPlace() const {
     UserSettings settings;
     settings.setValue(kPositionKey, pos());
     settings.setValue(kSizeKey, size());
+    settings.setValue(kTabKey, m_tabs->currentWidget()->objectName());
+}
+
+void CompanionWindow::showRememberedTab() {
+    const QString name = UserSettings().value(kTabKey).toString();
+    for (int i = 0; i < m_tabs->count(); ++i) {
+        if (!name.isEmpty() && m_tabs->widget(i)->objectName() == name)
+            m_tabs->setCurrentIndex(i);
+    }
 }
 
 }  // namespace kelvaro

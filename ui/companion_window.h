@@ -56,8 +56,10 @@ private:
     void showTexts();
     // Moves and sizes the window before it first shows.
     void placeFirstTime();
-    // Stores where the window's frame lies and its size inside the frame.
+    // Stores where the window's frame lies, its size inside the frame and its open tab.
     void rememberPlace() const;
+    // Brings the tab open when the window last closed to the front.
+    void showRememberedTab();
 
     QWidget& m_editorWindow;
     QTabWidget* m_tabs = nullptr;

@@ -56,15 +56,29 @@ void exportWithDialog(QWidget& window, PortraitEditor& editor) {
     editor.exportPortrait(dialog.chosenFile());
 }
 
-// Only steps made since the start, the last opening or the last save can be lost.
-void openWithDialog(QWidget& window, PortraitEditor& editor) {
+namespace {
+
+// True unless steps would be lost and the user keeps them. Only steps made since the start, the
+// last opening or the last save can be lost.
+bool mayLeavePortrait(QWidget& window, PortraitEditor& editor) {
     editor.endGesture();
-    if (editor.hasUnsavedSteps() &&
-        showWarning(&window, tr(kOpenQuestion), QMessageBox::Ok | QMessageBox::Cancel) !=
-            QMessageBox::Ok)
+    return !editor.hasUnsavedSteps() ||
+           showWarning(&window, tr(kOpenQuestion), QMessageBox::Ok | QMessageBox::Cancel) ==
+               QMessageBox::Ok;
+}
+
+}  // namespace
+
+void openWithDialog(QWidget& window, PortraitEditor& editor) {
+    if (!mayLeavePortrait(window, editor))
         return;
     const auto file = choosePortraitFile(window, QFileDialog::AcceptOpen);
     if (!file.empty())
+        editor.openDocument(file);
+}
+
+void openPortraitFile(QWidget& window, PortraitEditor& editor, const std::filesystem::path& file) {
+    if (mayLeavePortrait(window, editor))
         editor.openDocument(file);
 }
 

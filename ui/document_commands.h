@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QStringList>
+#include <filesystem>
 
 class QWidget;
 
@@ -19,6 +20,9 @@ QStringList portraitFileFilters();
 
 // "Otwórz portret…": asks first when steps would be lost, then opens the file chosen.
 void openWithDialog(QWidget& window, PortraitEditor& editor);
+// Opens `file` as "Otwórz portret…" does once a file is chosen: asks first when steps would be
+// lost; the owner reports a file it cannot open.
+void openPortraitFile(QWidget& window, PortraitEditor& editor, const std::filesystem::path& file);
 // "Zapisz portret": to the document file, or as a file chosen when there is none yet.
 void saveDocument(QWidget& window, PortraitEditor& editor);
 // "Zapisz portret jako…": to a file chosen.

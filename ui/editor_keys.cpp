@@ -139,13 +139,15 @@ bool EditorKeys::runsCommand(QKeyCombination key) const {
     });
 }
 
-void EditorKeys::addMenuItems(QMenu& menu) const {
+void EditorKeys::addMenuItems(QMenu& menu, const std::function<void(QMenu&)>& afterOpening) const {
     const QUndoStack& history = m_editor.editor().history();
     for (std::size_t i = 0; i < kEditorCommands.size(); ++i) {
         const EditorCommand& command = kEditorCommands[i];
         QAction* item = menu.addAction(captionOf(command, history));
         item->setEnabled(canRun(command, history));
         item->setData(menuItemData(i));
+        if (afterOpening && command.run == &CKelvaroDlg::onOpenPortrait)
+            afterOpening(menu);
         if (std::find(kGroupEnds.begin(), kGroupEnds.end(), i + 1) != kGroupEnds.end())
             menu.addSeparator();
     }

@@ -8,6 +8,7 @@
 
 #include <QKeyCombination>
 #include <QObject>
+#include <functional>
 #include <vector>
 
 class QAction;
@@ -27,8 +28,9 @@ public:
     void addTo(QWidget& window);
     // True when `key` runs one of the commands.
     bool runsCommand(QKeyCombination key) const;
-    // The commands as items of the window menu, named after the steps they would undo or redo.
-    void addMenuItems(QMenu& menu) const;
+    // The commands as items of the window menu, named after the steps they would undo or redo;
+    // `afterOpening`, when given, adds its items right after "Otwórz portret…".
+    void addMenuItems(QMenu& menu, const std::function<void(QMenu&)>& afterOpening = {}) const;
     // Runs the command of a menu item addMenuItems made; false for any other item.
     bool runMenuItem(const QAction& item) const;
 

@@ -8,6 +8,7 @@
 #include "ui/editor_keys.h"
 #include "ui/expressions_tab.h"
 #include "ui/kelvaro_dlg.h"
+#include "ui/menu_keys.h"
 #include "ui/parts_tab.h"
 
 namespace kelvaro {
@@ -17,6 +18,7 @@ void CKelvaroDlg::toggleCompanion(QWidget* (*tabOf)(const CompanionWindow&)) {
     if (!m_companion) {
         m_companion = new CompanionWindow(m_editor, *this);
         m_keys->addTo(*m_companion);
+        m_menuKeys->watch(*m_companion);
     }
     QWidget* tab = tabOf(*m_companion);
     if (m_companion->showsTab(tab))

@@ -23,8 +23,11 @@
 #include "ui/editor_keys.h"
 #include "ui/help_window.h"
 #include "ui/icons.h"
+#include "ui/menu_keys.h"
 #include "ui/quit_key.h"
 #include "ui/recovery_offer.h"
+#include "ui/tool_tips.h"
+#include "ui/user_settings.h"
 #include "ui/warning_box.h"
 #include "ui/window_keys.h"
 
@@ -75,10 +78,14 @@ CKelvaroDlg::CKelvaroDlg(std::filesystem::path settingsFile, QWidget* parent)
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
       m_editor(std::move(settingsFile)),
-      m_helpFile(defaultHelpFile()) {
+      m_helpFile(defaultHelpFile()),
+      m_recent(RecentFiles::readFrom(UserSettings())) {
+    setObjectName(QStringLiteral("editorWindow"));
     setWindowIcon(applicationIcon());
+    setAcceptDrops(true);
     m_ui = buildEditorControls(*this, [this](CanvasPixels& out) { m_editor.compose(out); });
     applyAccessibleTexts(this);
+    applyToolTips(*this);
     connectCommands();
     connectEditor();
     m_keys = new EditorKeys(*this);
@@ -134,6 +141,7 @@ void CKelvaroDlg::connectCommands() {
 void CKelvaroDlg::connectEditor() {
     connect(&m_editor, &PortraitEditor::changed, this, &CKelvaroDlg::showChanges);
     connect(&m_editor, &PortraitEditor::problem, this, &CKelvaroDlg::report);
+    connect(&m_editor, &PortraitEditor::changed, this, &CKelvaroDlg::showDocument);
 }
 
 // The controls show what changed; the canvas is drawn again at once when the picture changed.

@@ -8,6 +8,7 @@
 #pragma once
 
 #include <QDialog>
+#include <deque>
 #include <filesystem>
 #include <memory>
 
@@ -15,14 +16,17 @@
 #include "ui/document_commands.h"
 #include "ui/editor_controls.h"
 #include "ui/face_sheet_dialog.h"
+#include "ui/recent_files.h"
 #include "ui/scroll_adapter.h"
 
 class QScrollBar;
+class QTimer;
 
 namespace kelvaro {
 
 class CanvasFrame;
 class EditorKeys;
+class MenuKeys;
 class WindowKeys;
 class CompanionWindow;
 class RecoveryAutosave;
@@ -86,6 +90,15 @@ public:
     void onHelp();
     void onCloseCommand();
     void onSystemCommand(int commandId);
+    // Shows the window menu at `at` (global coordinates) and runs what is chosen in it.
+    void openWindowMenu(QPoint at);
+
+    // Documents arriving from outside (document_arrivals.cpp). `file` is opened as
+    // "Otwórz portret…" opens the file chosen, once no other window of the program is modal,
+    // and the window comes to the front; files asked for meanwhile wait their turn.
+    void openRequested(const std::filesystem::path& file);
+    // The documents opened or saved recently, as the window menu lists them.
+    const RecentFiles& recentFiles() const { return m_recent; }
 
     void accept() override;
     void reject() override;
@@ -96,6 +109,10 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     // A change of language shows every text anew (showTexts).
     void changeEvent(QEvent* event) override;
+    // Takes the drops droppedPortraitFile takes (document_arrivals.cpp).
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     // kelvaro_dlg.cpp
@@ -116,6 +133,16 @@ private:
     // window_chrome.cpp
     void watchKeys();
 
+    // document_arrivals.cpp
+    // Opens the waiting files unless another window of the program is modal or a menu is open.
+    void openWaitingFiles();
+    // Opens the recent document at `place`; one that is gone leaves the list, with a message.
+    void openRecentFile(std::size_t place);
+    // "Wyczyść listę".
+    void clearRecentFiles();
+    // The title and the recent documents follow the owner's document.
+    void showDocument();
+
     // gallery_commands.cpp: opens the companion on the tab `tabOf` gives, or closes it when it
     // shows that tab.
     void toggleCompanion(QWidget* (*tabOf)(const CompanionWindow&));
@@ -128,10 +155,14 @@ private:
     bool m_closing = false;
     EditorKeys* m_keys = nullptr;
     WindowKeys* m_windowKeys = nullptr;
+    MenuKeys* m_menuKeys = nullptr;
     CompanionWindow* m_companion = nullptr;
     EditorControls m_ui;
     std::filesystem::path m_recoveryFolder;
     std::unique_ptr<RecoveryAutosave> m_autosave;  // goes before the portrait's owner
+    RecentFiles m_recent;
+    std::deque<std::filesystem::path> m_waitingFiles;
+    QTimer* m_waitTimer = nullptr;  // runs while files wait for a modal window to close
 };
 
 }  // namespace kelvaro

@@ -11,6 +11,7 @@
 #include "ui/control_ids.h"
 #include "ui/help_window.h"
 #include "ui/kelvaro_dlg.h"
+#include "ui/menu_keys.h"
 #include "ui/warning_box.h"
 #include "ui/window_keys.h"
 #include "ui/window_menu.h"
@@ -46,8 +47,17 @@ void CKelvaroDlg::onSystemCommand(int commandId) {
 }
 
 void CKelvaroDlg::contextMenuEvent(QContextMenuEvent* event) {
-    if (const int command = execWindowMenu(*this, *m_keys, event->globalPos()))
-        onSystemCommand(command);
+    openWindowMenu(event->globalPos());
+}
+
+void CKelvaroDlg::openWindowMenu(QPoint at) {
+    const WindowMenuChoice choice = execWindowMenu(*this, *m_keys, m_recent, at);
+    if (choice.recentFile)
+        openRecentFile(*choice.recentFile);
+    else if (choice.clearRecent)
+        clearRecentFiles();
+    else if (choice.command)
+        onSystemCommand(choice.command);
 }
 
 void CKelvaroDlg::onCloseCommand() {
@@ -79,9 +89,12 @@ void CKelvaroDlg::closeEvent(QCloseEvent* event) {
     onCloseCommand();
 }
 
-// The window keeps its own keys, and plain F1 opens help.
+// The window keeps its own keys, plain F1 opens help, and Shift+F10 and the Menu key the window
+// menu.
 void CKelvaroDlg::watchKeys() {
     m_windowKeys = new WindowKeys(*this, *m_keys, [this] { m_editor.endGesture(); });
+    m_menuKeys = new MenuKeys(this, [this](QPoint at) { openWindowMenu(at); });
+    m_menuKeys->watch(*this);
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
     help->setContext(Qt::WindowShortcut);
     connect(help, &QShortcut::activated, this, &CKelvaroDlg::onHelp);

@@ -230,6 +230,7 @@ TEST(Undo, TheWindowMenuNamesTheStepsAndTheirKeys) {
         {"Cofnij\tCtrl+Z", false},
         {"Ponów\tCtrl+Shift+Z", false},
         {"Otwórz portret…\tCtrl+O", true},
+        {"Ostatnio otwierane", false},
         {"Zapisz portret\tCtrl+S", true},
         {"Zapisz portret jako…\tCtrl+Shift+S", true},
         {"Zapisz arkusz twarzy…\tCtrl+E", true},
