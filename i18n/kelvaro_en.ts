@@ -432,10 +432,6 @@ Do you want to replace it?</source>
         <translation>Print this text and exit.</translation>
     </message>
     <message>
-        <source>The folder that holds picture/ (default: the current folder, as the editor).</source>
-        <translation>The folder that holds picture/ (default: the current folder, as the editor).</translation>
-    </message>
-    <message>
         <source>Edge length in pixels, 16 to 1024 (48, 96, 144, 192 ...). Default: the size the portrait was saved with; 144 for a COLSxROWS sheet.</source>
         <translation>Edge length in pixels, 16 to 1024 (48, 96, 144, 192 ...). Default: the size the portrait was saved with; 144 for a COLSxROWS sheet.</translation>
     </message>
@@ -569,6 +565,18 @@ changed since it was saved; every failure prints one line and the status is 1 (2
 wrong command line). A file that cannot be written is never left half-written.
 </translation>
     </message>
+    <message>
+        <source>Print the version and exit.</source>
+        <translation>Print the version and exit.</translation>
+    </message>
+    <message>
+        <source>The folder that holds picture/ (default: the current folder when it holds picture/, else the user&apos;s library $XDG_DATA_HOME/kelvaro, else the installed sample library).</source>
+        <translation>The folder that holds picture/ (default: the current folder when it holds picture/, else the user&apos;s library $XDG_DATA_HOME/kelvaro, else the installed sample library).</translation>
+    </message>
+    <message>
+        <source>Write the one PORTRAIT (a file name or a file:// URI) as an NxN PNG to the file OUT, as a file manager&apos;s thumbnail: N from 1, sizes above 512 give 512. Missing parts are drawn with the dummy.</source>
+        <translation>Write the one PORTRAIT (a file name or a file:// URI) as an NxN PNG to the file OUT, as a file manager&apos;s thumbnail: N from 1, sizes above 512 give 512. Missing parts are drawn with the dummy.</translation>
+    </message>
 </context>
 <context>
     <name>RenderOptions</name>
@@ -651,6 +659,14 @@ wrong command line). A file that cannot be written is never left half-written.
     <message>
         <source>オプションに値がありません: %1</source>
         <translation>Option without a value: %1</translation>
+    </message>
+    <message>
+        <source>--thumbnail に指定できるのは 1 個のポートレートファイルだけです</source>
+        <translation>--thumbnail takes exactly one portrait file</translation>
+    </message>
+    <message>
+        <source>サムネイルは不透明なPNG形式でのみ保存できます</source>
+        <translation>Thumbnails can only be saved as opaque PNG</translation>
     </message>
 </context>
 <context>
@@ -887,6 +903,14 @@ wrong command line). A file that cannot be written is never left half-written.
         <source>O programie Kelvaro(&amp;A)</source>
         <translation>&amp;About Kelvaro</translation>
     </message>
+    <message>
+        <source>Ostatnio otwierane</source>
+        <translation>Recent files</translation>
+    </message>
+    <message>
+        <source>Wyczyść listę</source>
+        <translation>Clear list</translation>
+    </message>
 </context>
 <context>
     <name>kelvaro::CKelvaroDlg</name>
@@ -901,6 +925,12 @@ wrong command line). A file that cannot be written is never left half-written.
     <message>
         <source>Nie można znaleźć pliku z pomocą.</source>
         <translation>Cannot find the help file.</translation>
+    </message>
+    <message>
+        <source>ファイルが見つからないため、一覧から外しました
+%1</source>
+        <translation>The file was not found and was removed from the list.
+%1</translation>
     </message>
 </context>
 <context>
@@ -1131,6 +1161,101 @@ wrong command line). A file that cannot be written is never left half-written.
         <translation>Cannot write the recovery file. You can go on editing, but if the program stops unexpectedly your work cannot be restored.
 %1
 %2</translation>
+    </message>
+</context>
+<context>
+    <name>kelvaro::ToolTips</name>
+    <message>
+        <source>Ustaw element na środku, bez obrotu</source>
+        <translation>Centre the element, unrotated</translation>
+    </message>
+    <message>
+        <source>Obróć element o 5° w prawo</source>
+        <translation>Rotate the element 5° right</translation>
+    </message>
+    <message>
+        <source>Obróć element o 5° w lewo</source>
+        <translation>Rotate the element 5° left</translation>
+    </message>
+    <message>
+        <source>Wylosuj nowe części twarzy</source>
+        <translation>Pick new face parts at random</translation>
+    </message>
+    <message>
+        <source>Wróć do części zapisanych we wzorze</source>
+        <translation>Go back to the pattern&apos;s parts</translation>
+    </message>
+    <message>
+        <source>Zapamiętaj obecne części jako wzór</source>
+        <translation>Keep the current parts as the pattern</translation>
+    </message>
+    <message>
+        <source>Pokaż informacje o programie</source>
+        <translation>Show information about the program</translation>
+    </message>
+    <message>
+        <source>Otwórz pomoc</source>
+        <translation>Open help</translation>
+    </message>
+    <message>
+        <source>Zapisz portret jako obraz PNG lub BMP</source>
+        <translation>Save the portrait as a PNG or BMP image</translation>
+    </message>
+    <message>
+        <source>Zamknij program</source>
+        <translation>Quit the program</translation>
+    </message>
+    <message>
+        <source>Ten sam kolor dla połączonych elementów</source>
+        <translation>One colour for linked elements</translation>
+    </message>
+    <message>
+        <source>Wybierz dowolny kolor</source>
+        <translation>Choose any colour</translation>
+    </message>
+    <message>
+        <source>Wylosuj kolory portretu</source>
+        <translation>Pick the portrait&apos;s colours at random</translation>
+    </message>
+    <message>
+        <source>Dodaj paletę z pliku GIMP-a (.gpl)</source>
+        <translation>Add a palette from a GIMP file (.gpl)</translation>
+    </message>
+    <message>
+        <source>Dodaj nową minę</source>
+        <translation>Add a new expression</translation>
+    </message>
+    <message>
+        <source>Usuń wybraną minę</source>
+        <translation>Remove the chosen expression</translation>
+    </message>
+    <message>
+        <source>Zmień nazwę wybranej miny</source>
+        <translation>Rename the chosen expression</translation>
+    </message>
+    <message>
+        <source>Pokaż element w tej minie tak jak w neutralnej</source>
+        <translation>Show the element as in the neutral face</translation>
+    </message>
+    <message>
+        <source>Dodaj podstawowy zestaw min</source>
+        <translation>Add the basic set of expressions</translation>
+    </message>
+    <message>
+        <source>Wczytaj miny z innego portretu</source>
+        <translation>Load expressions from another portrait</translation>
+    </message>
+    <message>
+        <source>Pokaż wcześniejsze karty</source>
+        <translation>Show earlier tabs</translation>
+    </message>
+    <message>
+        <source>Pokaż dalsze karty</source>
+        <translation>Show later tabs</translation>
+    </message>
+    <message>
+        <source>Prawy przycisk myszy albo Shift+F10 otwiera menu z dalszymi poleceniami</source>
+        <translation>The right mouse button or Shift+F10 opens a menu with more commands</translation>
     </message>
 </context>
 </TS>

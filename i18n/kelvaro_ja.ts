@@ -429,10 +429,6 @@ Do you want to replace it?</source>
         <translation>この説明を表示して終了します。</translation>
     </message>
     <message>
-        <source>The folder that holds picture/ (default: the current folder, as the editor).</source>
-        <translation>picture/ のあるフォルダー (既定: エディターと同じく現在のフォルダー)。</translation>
-    </message>
-    <message>
         <source>Edge length in pixels, 16 to 1024 (48, 96, 144, 192 ...). Default: the size the portrait was saved with; 144 for a COLSxROWS sheet.</source>
         <translation>一辺のピクセル数、16～1024 (48、96、144、192 など)。既定: 似顔絵を保存したときのサイズ。COLSxROWS のシートでは 144。</translation>
     </message>
@@ -564,6 +560,18 @@ wrong command line). A file that cannot be written is never left half-written.
 (コマンドラインの誤りなら 2) です。書き出せなかったファイルが書きかけのまま残ることはありません。
 </translation>
     </message>
+    <message>
+        <source>Print the version and exit.</source>
+        <translation>バージョンを表示して終了します。</translation>
+    </message>
+    <message>
+        <source>The folder that holds picture/ (default: the current folder when it holds picture/, else the user&apos;s library $XDG_DATA_HOME/kelvaro, else the installed sample library).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write the one PORTRAIT (a file name or a file:// URI) as an NxN PNG to the file OUT, as a file manager&apos;s thumbnail: N from 1, sizes above 512 give 512. Missing parts are drawn with the dummy.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>RenderOptions</name>
@@ -645,6 +653,14 @@ wrong command line). A file that cannot be written is never left half-written.
     </message>
     <message>
         <source>オプションに値がありません: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--thumbnail に指定できるのは 1 個のポートレートファイルだけです</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>サムネイルは不透明なPNG形式でのみ保存できます</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -882,6 +898,14 @@ wrong command line). A file that cannot be written is never left half-written.
         <source>O programie Kelvaro(&amp;A)</source>
         <translation>Kelvaro について(&amp;A)</translation>
     </message>
+    <message>
+        <source>Ostatnio otwierane</source>
+        <translation>最近使ったファイル</translation>
+    </message>
+    <message>
+        <source>Wyczyść listę</source>
+        <translation>一覧を消去</translation>
+    </message>
 </context>
 <context>
     <name>kelvaro::CKelvaroDlg</name>
@@ -896,6 +920,11 @@ wrong command line). A file that cannot be written is never left half-written.
     <message>
         <source>Nie można znaleźć pliku z pomocą.</source>
         <translation>ヘルプ ファイルが見つかりません。</translation>
+    </message>
+    <message>
+        <source>ファイルが見つからないため、一覧から外しました
+%1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1124,6 +1153,101 @@ wrong command line). A file that cannot be written is never left half-written.
 %1
 %2</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kelvaro::ToolTips</name>
+    <message>
+        <source>Ustaw element na środku, bez obrotu</source>
+        <translation>要素を中央に置き、回転を戻す</translation>
+    </message>
+    <message>
+        <source>Obróć element o 5° w prawo</source>
+        <translation>要素を右に5°回転</translation>
+    </message>
+    <message>
+        <source>Obróć element o 5° w lewo</source>
+        <translation>要素を左に5°回転</translation>
+    </message>
+    <message>
+        <source>Wylosuj nowe części twarzy</source>
+        <translation>顔のパーツをランダムに選ぶ</translation>
+    </message>
+    <message>
+        <source>Wróć do części zapisanych we wzorze</source>
+        <translation>パターンのパーツに戻す</translation>
+    </message>
+    <message>
+        <source>Zapamiętaj obecne części jako wzór</source>
+        <translation>今のパーツをパターンとして記憶</translation>
+    </message>
+    <message>
+        <source>Pokaż informacje o programie</source>
+        <translation>プログラムの情報を表示</translation>
+    </message>
+    <message>
+        <source>Otwórz pomoc</source>
+        <translation>ヘルプを開く</translation>
+    </message>
+    <message>
+        <source>Zapisz portret jako obraz PNG lub BMP</source>
+        <translation>ポートレートをPNGまたはBMP画像で保存</translation>
+    </message>
+    <message>
+        <source>Zamknij program</source>
+        <translation>プログラムを終了</translation>
+    </message>
+    <message>
+        <source>Ten sam kolor dla połączonych elementów</source>
+        <translation>リンクした要素に同じ色</translation>
+    </message>
+    <message>
+        <source>Wybierz dowolny kolor</source>
+        <translation>任意の色を選ぶ</translation>
+    </message>
+    <message>
+        <source>Wylosuj kolory portretu</source>
+        <translation>ポートレートの色をランダムに選ぶ</translation>
+    </message>
+    <message>
+        <source>Dodaj paletę z pliku GIMP-a (.gpl)</source>
+        <translation>GIMPのファイル(.gpl)からパレットを追加</translation>
+    </message>
+    <message>
+        <source>Dodaj nową minę</source>
+        <translation>新しい表情を追加</translation>
+    </message>
+    <message>
+        <source>Usuń wybraną minę</source>
+        <translation>選んだ表情を削除</translation>
+    </message>
+    <message>
+        <source>Zmień nazwę wybranej miny</source>
+        <translation>選んだ表情の名前を変更</translation>
+    </message>
+    <message>
+        <source>Pokaż element w tej minie tak jak w neutralnej</source>
+        <translation>この表情でも要素を無表情と同じに表示</translation>
+    </message>
+    <message>
+        <source>Dodaj podstawowy zestaw min</source>
+        <translation>基本の表情セットを追加</translation>
+    </message>
+    <message>
+        <source>Wczytaj miny z innego portretu</source>
+        <translation>別のポートレートから表情を読み込む</translation>
+    </message>
+    <message>
+        <source>Pokaż wcześniejsze karty</source>
+        <translation>前のタブを表示</translation>
+    </message>
+    <message>
+        <source>Pokaż dalsze karty</source>
+        <translation>次のタブを表示</translation>
+    </message>
+    <message>
+        <source>Prawy przycisk myszy albo Shift+F10 otwiera menu z dalszymi poleceniami</source>
+        <translation>右クリックまたはShift+F10で、その他のコマンドのメニューを開きます</translation>
     </message>
 </context>
 </TS>

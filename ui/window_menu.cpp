@@ -28,10 +28,6 @@ constexpr std::array<WindowMenuItem, 4> kWindowMenu = {{
 
 constexpr int kClearRecentItem = -1;  // the data of "Wyczyść listę"; documents carry their place
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("WindowMenu", text);
-}
-
 // "&1 /folder/name.kelvaro": the first nine with their digit as mnemonic, "&" shown as it is.
 QString recentItemText(std::size_t place, const std::filesystem::path& file) {
     QString name = toQtPath(file);
@@ -41,13 +37,13 @@ QString recentItemText(std::size_t place, const std::filesystem::path& file) {
 }
 
 QMenu* addRecentMenu(QMenu& menu, const RecentFiles& recent) {
-    QMenu* submenu = menu.addMenu(tr(QT_TRANSLATE_NOOP("WindowMenu", "Ostatnio otwierane")));
+    QMenu* submenu = menu.addMenu(QCoreApplication::translate("WindowMenu", "Ostatnio otwierane"));
     submenu->setObjectName(QStringLiteral("recentFilesMenu"));
     const auto& files = recent.files();
     for (std::size_t place = 0; place < files.size(); ++place)
         submenu->addAction(recentItemText(place, files[place]))->setData(static_cast<int>(place));
     submenu->addSeparator();
-    submenu->addAction(tr(QT_TRANSLATE_NOOP("WindowMenu", "Wyczyść listę")))
+    submenu->addAction(QCoreApplication::translate("WindowMenu", "Wyczyść listę"))
         ->setData(kClearRecentItem);
     submenu->setEnabled(!files.empty());
     return submenu;
