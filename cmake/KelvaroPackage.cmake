@@ -50,7 +50,7 @@ Kelvaro composes a small square portrait from layered part images: for each
 of fifteen face elements you pick a part from a numbered library, move, rotate
 and tint it, roll a random face, and save the portrait as a 48, 96 or 192
 pixel PNG or BMP image. A sample part library drawn by the program itself is
-included. The window speaks Polish.]])
+included. The window speaks English, Polish or Japanese, as the desktop does.]])
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
