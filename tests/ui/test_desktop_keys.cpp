@@ -17,7 +17,6 @@
 #include "ui/colours_tab.h"
 #include "ui/companion_window.h"
 #include "ui/control_ids.h"
-#include "ui/menu_keys.h"
 
 namespace kelvaro::test {
 namespace {
@@ -70,18 +69,6 @@ TEST(DesktopKeys, ShiftF10AndTheMenuKeyOpenTheWindowMenuInBothWindows) {
     QContextMenuEvent fromKeyboard(QContextMenuEvent::Keyboard, QPoint(2, 2),
                                    edit->mapToGlobal(QPoint(2, 2)));
     EXPECT_EQ(menuOpenedBy([&] { QApplication::sendEvent(edit, &fromKeyboard); }), "");
-}
-
-TEST(DesktopKeys, TheMenuOpensAtTheFocusedControlElseAtTheWindowsCorner) {
-    EditorFixture editor;
-    editor.open();
-    QWidget& window = editor.dialog();
-    QWidget* list = editor.widget<QWidget>(ids::kElementList);
-    activateWindowOf(list);
-    list->setFocus();
-    EXPECT_EQ(MenuKeys::menuPlace(window), list->mapToGlobal(list->rect().center()));
-    list->clearFocus();
-    EXPECT_EQ(MenuKeys::menuPlace(window), window.mapToGlobal(QPoint(0, 0)));
 }
 
 TEST(DesktopKeys, EveryButtonOfBothWindowsHasATooltip) {

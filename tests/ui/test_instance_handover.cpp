@@ -144,21 +144,6 @@ TEST(InstanceHandover, WhatACrashedEditorLeftDoesNotStopTheNext) {
     }
 }
 
-TEST(InstanceHandover, AHandedOverStartEndsWithoutTheRunningMessage) {
-    const TempFolder folder;
-    const fs::path lockFile = folder.path() / "kelvaro.lock";
-    InstanceLock running;
-    ASSERT_EQ(running.acquire(lockFile), LockResult::Acquired);
-    for (const bool handedOver : {true, false}) {
-        QStringList messages;
-        InstanceLock second;
-        EXPECT_FALSE(claimSingleInstance(
-            second, lockFile, [&](const QString& m) { messages << m; },
-            [&] { return handedOver; }));
-        EXPECT_EQ(messages, handedOver ? QStringList() : QStringList{"すでに起動されています"});
-    }
-}
-
 // A document saved by `editor`, which then starts again without it.
 fs::path savedAndLeft(EditorFixture& editor, const TempFolder& folder) {
     editor.open();
