@@ -17,8 +17,8 @@
 
 namespace {
 
-constexpr int kDefaultWidth = 558;
-constexpr int kDefaultHeight = 426;
+constexpr int kDefaultWidth = 495;
+constexpr int kDefaultHeight = 458;
 
 // The size asked for on the command line, else the default; width 0 when it cannot be read.
 QSize requestedSize(int argc, char** argv) {
