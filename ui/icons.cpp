@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/icons.h"
 
+#include <QCoreApplication>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -103,11 +104,31 @@ QPixmap iconPixmap(int number, int size, qreal devicePixelRatio) {
     return QPixmap::fromImage(iconImage(number, size, devicePixelRatio));
 }
 
-QIcon applicationIcon() {
-    QIcon icon;
-    for (int size : kApplicationIconSizes)
-        icon.addPixmap(iconPixmap(kApplicationIcon, size));
+namespace {
+
+// The application icon drawn once per application: the program and its window both show it.
+QIcon*& drawnApplicationIcon() {
+    static QIcon* icon = nullptr;
     return icon;
+}
+
+void forgetApplicationIcon() {
+    delete drawnApplicationIcon();
+    drawnApplicationIcon() = nullptr;
+}
+
+}  // namespace
+
+QIcon applicationIcon() {
+    QIcon*& drawn = drawnApplicationIcon();
+    if (!drawn) {
+        drawn = new QIcon;
+        for (int size : kApplicationIconSizes)
+            drawn->addPixmap(iconPixmap(kApplicationIcon, size));
+        // Its pixmaps go with the application that drew them.
+        qAddPostRoutine(forgetApplicationIcon);
+    }
+    return *drawn;
 }
 
 }  // namespace kelvaro

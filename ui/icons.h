@@ -24,7 +24,8 @@ inline constexpr std::array<int, 6> kApplicationIconSizes = {16, 32, 48, 64, 128
 QImage iconImage(int number, int size = 16, qreal devicePixelRatio = 1.0);
 QPixmap iconPixmap(int number, int size = 16, qreal devicePixelRatio = 1.0);
 
-// The application icon with an image of every size of kApplicationIconSizes.
+// The application icon with an image of every size of kApplicationIconSizes, drawn on the
+// first call and kept until the application ends.
 QIcon applicationIcon();
 
 }  // namespace kelvaro
