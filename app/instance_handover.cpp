@@ -2,15 +2,17 @@
 // SPDX-License-Identifier: MIT
 #include "app/instance_handover.h"
 
+#include <sys/socket.h>
+#include <unistd.h>
+
 #include <QDeadlineTimer>
-#include <QLocalServer>
-#include <QLocalSocket>
+#include <QSocketNotifier>
 #include <QTimer>
 #include <QtEndian>
 #include <algorithm>
 #include <array>
 
-#include "io/file_boundary.h"
+#include "app/local_socket.h"
 
 namespace kelvaro {
 namespace {
@@ -38,14 +40,29 @@ qsizetype announcedLength(const QByteArray& header) {
     return length >= 1 && length <= kMaxPathBytes ? static_cast<qsizetype>(length) : -1;
 }
 
-// What is left of `deadline` as a wait of Qt's sockets.
-int remainingMs(const QDeadlineTimer& deadline) {
-    return static_cast<int>(std::clamp<qint64>(deadline.remainingTime(), 0, kClientWaitMs));
-}
-
 bool isAbsolutePathBytes(const QByteArray& bytes) {
     return bytes.startsWith('/') && !bytes.contains('\0');
 }
+
+// One client's connection: its descriptor, what it sent so far and the watch on it. Closing it
+// drops the connection unanswered unless an answer was sent.
+class Connection : public QObject {
+public:
+    Connection(int fd, QObject* parent)
+        : QObject(parent), m_fd(fd), m_notifier(fd, QSocketNotifier::Read, this) {}
+    ~Connection() override {
+        m_notifier.setEnabled(false);
+        ::close(m_fd);
+    }
+    void close() {
+        m_notifier.setEnabled(false);
+        deleteLater();
+    }
+
+    const int m_fd;
+    QByteArray m_request;
+    QSocketNotifier m_notifier;
+};
 
 }  // namespace
 
@@ -54,53 +71,58 @@ std::filesystem::path handoverSocketFor(const std::filesystem::path& lockFile) {
     return socket.replace_extension(".socket");
 }
 
-HandoverServer::HandoverServer(QObject* parent)
-    : QObject(parent), m_server(new QLocalServer(this)) {
-    m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    connect(m_server, &QLocalServer::newConnection, this, &HandoverServer::takeConnections);
+HandoverServer::HandoverServer(QObject* parent) : QObject(parent) {}
+
+HandoverServer::~HandoverServer() {
+    if (m_listener < 0)
+        return;
+    delete m_notifier;
+    ::close(m_listener);
+    ::unlink(m_socket.c_str());
 }
 
-HandoverServer::~HandoverServer() = default;
-
 bool HandoverServer::listen(const std::filesystem::path& socket) {
-    const QString name = toQtPath(socket);
-    QLocalServer::removeServer(name);
-    return m_server->listen(name);
+    m_listener = listenUserOnly(socket);
+    if (m_listener < 0)
+        return false;
+    m_socket = socket;
+    m_notifier = new QSocketNotifier(m_listener, QSocketNotifier::Read, this);
+    connect(m_notifier, &QSocketNotifier::activated, this, &HandoverServer::takeConnections);
+    return true;
 }
 
 void HandoverServer::takeConnections() {
-    while (QLocalSocket* client = m_server->nextPendingConnection()) {
-        if (m_server->findChildren<QLocalSocket*>().size() > kMaxConnections) {
-            client->abort();
-            client->deleteLater();
+    for (int fd = acceptConnection(m_listener); fd >= 0; fd = acceptConnection(m_listener)) {
+        if (m_connections >= kMaxConnections) {
+            ::close(fd);
             continue;
         }
-        connect(client, &QLocalSocket::readyRead, this, [this, client] { readRequest(client); });
-        connect(client, &QLocalSocket::disconnected, client, &QObject::deleteLater);
-        client->setReadBufferSize(kHeaderBytes + kMaxPathBytes);
-        QTimer::singleShot(kRequestTimeoutMs, client, [client] {
-            client->abort();
-            client->deleteLater();
-        });
+        auto* connection = new Connection(fd, this);
+        ++m_connections;
+        connect(connection, &QObject::destroyed, this, [this] { --m_connections; });
+        connect(&connection->m_notifier, &QSocketNotifier::activated, connection,
+                [this, connection] {
+                    if (!readRequest(connection->m_fd, connection->m_request))
+                        connection->close();
+                });
+        QTimer::singleShot(kRequestTimeoutMs, connection, [connection] { connection->close(); });
     }
 }
 
-void HandoverServer::readRequest(QLocalSocket* client) {
-    if (client->bytesAvailable() < kHeaderBytes)
-        return;
-    const qsizetype length = announcedLength(client->peek(kHeaderBytes));
-    if (length >= 0 && client->bytesAvailable() < kHeaderBytes + length)
-        return;
-    const QByteArray request = client->read(kHeaderBytes + std::max<qsizetype>(length, 0));
-    const QByteArray file = request.mid(kHeaderBytes);
-    if (length < 0 || !isAbsolutePathBytes(file)) {
-        client->abort();
-        client->deleteLater();
-        return;
-    }
-    client->write(kAcknowledgement);
-    client->disconnectFromServer();
+bool HandoverServer::readRequest(int fd, QByteArray& request) {
+    bool closed = false;
+    request += receiveWaiting(fd, kHeaderBytes + kMaxPathBytes - request.size(), closed);
+    const qsizetype length =
+        request.size() < kHeaderBytes ? 0 : announcedLength(request.first(kHeaderBytes));
+    if (length >= 0 && request.size() < kHeaderBytes + length)
+        return !closed;  // more to come
+    const QByteArray file = request.mid(kHeaderBytes, std::max<qsizetype>(length, 0));
+    if (length < 0 || !isAbsolutePathBytes(file))
+        return false;
+    sendAll(fd, kAcknowledgement, QDeadlineTimer(kRequestTimeoutMs));
+    ::shutdown(fd, SHUT_RDWR);
     emit fileRequested(std::filesystem::path(file.toStdString()));
+    return false;
 }
 
 bool handOverFile(const std::filesystem::path& socket, const std::filesystem::path& file) {
@@ -111,17 +133,14 @@ bool handOverFile(const std::filesystem::path& socket, const std::filesystem::pa
     if (error || absolute.size() > static_cast<std::size_t>(kMaxPathBytes))
         return false;
     const QDeadlineTimer deadline(kClientWaitMs);
-    QLocalSocket editor;
-    editor.connectToServer(toQtPath(socket));
-    if (!editor.waitForConnected(remainingMs(deadline)))
+    const int editor = connectTo(socket, deadline);
+    if (editor < 0)
         return false;
-    editor.write(requestFor(absolute));
-    if (!editor.waitForBytesWritten(remainingMs(deadline)))
-        return false;
-    while (editor.bytesAvailable() < kAcknowledgement.size() &&
-           editor.waitForReadyRead(remainingMs(deadline))) {
-    }
-    return editor.read(kAcknowledgement.size()) == kAcknowledgement;
+    const bool acknowledged =
+        sendAll(editor, requestFor(absolute), deadline) &&
+        receive(editor, kAcknowledgement.size(), deadline) == kAcknowledgement;
+    ::close(editor);
+    return acknowledged;
 }
 
 }  // namespace kelvaro

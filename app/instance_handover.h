@@ -13,8 +13,7 @@
 #include <QString>
 #include <filesystem>
 
-class QLocalServer;
-class QLocalSocket;
+class QSocketNotifier;
 
 namespace kelvaro {
 
@@ -30,6 +29,7 @@ class HandoverServer : public QObject {
     Q_OBJECT
 public:
     explicit HandoverServer(QObject* parent = nullptr);
+    // Stops listening and removes the socket it listened on.
     ~HandoverServer() override;
 
     // Listens on `socket`, replacing what a copy that ended left there (only the lock's holder
@@ -42,10 +42,14 @@ signals:
 
 private:
     void takeConnections();
-    // Reads what `client` sent so far; answers and announces a whole request, drops a bad one.
-    void readRequest(QLocalSocket* client);
+    // Reads what the client on `fd` sent so far (`request` holds what came before); answers and
+    // announces a whole request, drops a bad one. True while the connection stays open.
+    bool readRequest(int fd, QByteArray& request);
 
-    QLocalServer* m_server = nullptr;
+    int m_listener = -1;
+    std::filesystem::path m_socket;
+    QSocketNotifier* m_notifier = nullptr;
+    int m_connections = 0;  // open now
 };
 
 // The second copy's side: sends `file` (made absolute against the current folder) to the editor
