@@ -7,9 +7,10 @@
 //
 // Watches the root window's children: each new one gets a Damage at once (before it can draw);
 // the first one mapped is the program's window, and its frame is complete when the damage
-// reported since its creation covers the whole window. Prints "MS ms WIDTHxHEIGHT" and ends the
-// program. Exit status: 0 measured, 2 usage, 3 no display or no Damage/XFixes extension,
-// 4 timeout (the program never drew a whole frame), 5 the program ended or could not start.
+// reported since its creation covers the whole window. Prints "MS ms WIDTHxHEIGHT CPU ms-cpu"
+// (CPU: the processor time the program's threads used until then) and ends the program.
+// Exit status: 0 measured, 2 usage, 3 no display or no Damage/XFixes extension, 4 timeout (the
+// program never drew a whole frame), 5 the program ended or could not start.
 #include <X11/Xlib.h>
 #include <X11/extensions/Xdamage.h>
 #include <X11/extensions/Xfixes.h>
@@ -24,6 +25,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <map>
 #include <string>
 
@@ -188,6 +191,21 @@ double millisecondsSince(Clock::time_point start) {
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
 
+// The processor time all threads of `child` have run so far, in milliseconds (the kernel's
+// scheduler figures, in nanoseconds); less swayed by a busy machine than the wall clock.
+double processorMilliseconds(pid_t child) {
+    const std::filesystem::path tasks = "/proc/" + std::to_string(child) + "/task";
+    std::error_code error;
+    double nanoseconds = 0;
+    for (const auto& task : std::filesystem::directory_iterator(tasks, error)) {
+        std::ifstream schedstat(task.path() / "schedstat");
+        double onCpu = 0;
+        if (schedstat >> onCpu)
+            nanoseconds += onCpu;
+    }
+    return nanoseconds / 1e6;
+}
+
 // Ends the program watched and collects it: asked to end first, so that a profiler it runs
 // under (valgrind, perf) writes its findings, and killed when it has not ended after a while.
 void endChild(pid_t child) {
@@ -226,7 +244,8 @@ int waitForFrame(FrameWatch& watch, pid_t child, Clock::time_point start, int ti
         poll(&server, 1, std::min(static_cast<int>(left) + 1, 50));
     }
     const double elapsed = millisecondsSince(start);
-    std::printf("%.1f ms %dx%d\n", elapsed, watch.width(), watch.height());
+    std::printf("%.1f ms %dx%d %.1f ms-cpu\n", elapsed, watch.width(), watch.height(),
+                processorMilliseconds(child));
     std::fflush(stdout);
     endChild(child);
     return 0;
