@@ -41,7 +41,9 @@ public:
 
 private:
     explicit JsonOut(Kind kind) : m_kind(kind) {}
+    // Appends the value as Qt writes it `indent` levels in (its first line already indented).
     void write(std::string& out, int indent) const;
+    // Appends an array's or object's entries, one line each at `indent` levels.
     void writeItems(std::string& out, int indent) const;
 
     Kind m_kind = Kind::Null;

@@ -84,8 +84,8 @@ TEST(JsonOut, TextIsQtsTextForTheSameValue) {
          }},
     };
     for (const std::string& text : kStrings)
-        rows.push_back(
-            {"a string", [&] { return JsonOut::text(text); }, [&] { return qtText(text); }});
+        rows.push_back({text.c_str(), [text] { return JsonOut::text(text); },
+                        [text] { return qtText(text); }});
     for (const Row& r : rows) {
         const std::string expected =
             QJsonDocument(QJsonObject{{"v", r.qt()}}).toJson(QJsonDocument::Indented).toStdString();
