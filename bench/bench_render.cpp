@@ -7,9 +7,11 @@
 // its pixels from the renderer's.
 //
 // With --sheets, only the rate of RPG Maker MZ face sheets of eight faces and, in the same run,
-// of single portraits at their face size.
+// of single portraits at their face size. With --casts, only the cost per portrait of casts of
+// 10 to 100,000 in process, and through the program for casts up to COUNT (default 10,000).
 //
-// kelvaro-bench-render [--sheets] [COUNT]   (default 1000 portraits; needs /usr/bin/convert)
+// kelvaro-bench-render [--sheets|--casts] [COUNT]   (default 1000 portraits; needs
+// /usr/bin/convert)
 #include <time.h>
 #include <QImage>
 #include <QTemporaryDir>
@@ -23,6 +25,7 @@
 #include <thread>
 #include <vector>
 
+#include "bench/bench_render_casts.h"
 #include "bench/bench_render_sheets.h"
 #include "io/file_boundary.h"
 #include "model/document_file.h"
@@ -224,8 +227,9 @@ int main(int argc, char** argv) {
     using namespace kelvaro;
     using namespace kelvaro::bench;
     const bool sheetsOnly = argc > 1 && std::string(argv[1]) == "--sheets";
-    const int first = sheetsOnly ? 2 : 1;
-    const int count = argc > first ? std::max(1, std::atoi(argv[first])) : 1000;
+    const bool castsOnly = argc > 1 && std::string(argv[1]) == "--casts";
+    const int first = sheetsOnly || castsOnly ? 2 : 1;
+    const int count = argc > first ? std::max(1, std::atoi(argv[first])) : castsOnly ? 10000 : 1000;
     PartCache cache;
     auto opened = render::openLibrary(KELVARO_SAMPLE_DIR, cache);
     if (!std::holds_alternative<Library>(opened)) {
@@ -233,6 +237,11 @@ int main(int argc, char** argv) {
         return 1;
     }
     const Library library = std::get<Library>(opened);
+    if (castsOnly) {
+        QTemporaryDir folder(QStringLiteral("/dev/shm/kelvaro-bench-XXXXXX"));
+        printCastScaling(library, KELVARO_RENDER_PROGRAM, toPath(folder.path()), count);
+        return 0;
+    }
     const std::vector<PortraitDocument> cast = castOf(library, count);
     printSheetRates(library, cast);
     if (sheetsOnly)

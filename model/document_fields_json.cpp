@@ -18,15 +18,15 @@ namespace {
 
 struct PortraitField {
     std::string_view name;  // the key in the root object
-    QJsonValue (*write)(const PortraitValues&);
+    JsonOut (*write)(const PortraitValues&);
     // Takes the entry (undefined when missing); throws BadValue when it is not one.
     void (*read)(const QJsonValue&, PortraitValues&);
 };
 
 // The int member `Member` as a number.
 template <auto Member>
-QJsonValue writeInt(const PortraitValues& values) {
-    return values.*Member;
+JsonOut writeInt(const PortraitValues& values) {
+    return JsonOut::number(values.*Member);
 }
 
 // Sets the int member `Member` from a whole number in Low..High.
@@ -37,7 +37,7 @@ void readInt(const QJsonValue& value, PortraitValues& values) {
 
 // The settings member `Member` as a colour object.
 template <auto Member>
-QJsonValue writeColours(const PortraitValues& values) {
+JsonOut writeColours(const PortraitValues& values) {
     return coloursObject(values.*Member);
 }
 
@@ -48,10 +48,13 @@ void readColours(const QJsonValue& value, PortraitValues& values) {
 }
 
 // {"dx", "dy"}, or null when the iris is not masked.
-QJsonValue writeIrisMask(const PortraitValues& values) {
+JsonOut writeIrisMask(const PortraitValues& values) {
     if (!values.irisMask)
-        return QJsonValue(QJsonValue::Null);
-    return QJsonObject{{"dx", values.irisMask->dx}, {"dy", values.irisMask->dy}};
+        return {};
+    JsonOut mask = JsonOut::object();
+    mask.set("dx", JsonOut::number(values.irisMask->dx));
+    mask.set("dy", JsonOut::number(values.irisMask->dy));
+    return mask;
 }
 
 // The offsets, each within a part's size; null or missing: not masked.
@@ -67,11 +70,11 @@ void readIrisMask(const QJsonValue& value, PortraitValues& values) {
 }
 
 // The linked elements as an array of their indices, ascending.
-QJsonValue writeLinked(const PortraitValues& values) {
-    QJsonArray linked;
+JsonOut writeLinked(const PortraitValues& values) {
+    JsonOut linked = JsonOut::array();
     for (int element = 0; element < kElementCount; ++element) {
         if ((values.linkedElements >> element) & 1u)
-            linked.append(element);
+            linked.append(JsonOut::number(element));
     }
     return linked;
 }
@@ -107,18 +110,18 @@ constexpr std::array<PortraitField, 6> kPortraitFields = {{
 
 // How a kind of layer field is written and read.
 struct KindCodec {
-    QJsonValue (*write)(int);
+    JsonOut (*write)(int);
     int (*read)(const QJsonValue&);  // throws BadValue
 };
 
 // A number.
-QJsonValue intJson(int value) {
-    return value;
+JsonOut intJson(int value) {
+    return JsonOut::number(value);
 }
 
 // true for anything but 0.
-QJsonValue boolJson(int value) {
-    return value != 0;
+JsonOut boolJson(int value) {
+    return JsonOut::boolean(value != 0);
 }
 
 // By FieldKind.
@@ -134,9 +137,9 @@ const KindCodec& codecOf(const LayerField& field) {
 
 }  // namespace
 
-void writePortraitValues(const PortraitValues& values, QJsonObject& root) {
+void writePortraitValues(const PortraitValues& values, JsonOut& root) {
     for (const PortraitField& field : kPortraitFields)
-        root[jsonKey(field.name)] = field.write(values);
+        root.set(field.name, field.write(values));
 }
 
 PortraitValues readPortraitValues(const QJsonObject& root) {
@@ -147,17 +150,18 @@ PortraitValues readPortraitValues(const QJsonObject& root) {
 }
 
 // Fields of a group are gathered first, so that each group object is built once.
-void writeLayerRecord(const LayerRecord& record, QJsonObject& layer) {
-    std::map<std::string_view, QJsonObject> groups;
+void writeLayerRecord(const LayerRecord& record, JsonOut& layer) {
+    std::map<std::string_view, JsonOut> groups;
     for (const LayerField& field : kLayerFields) {
-        const QJsonValue value = codecOf(field).write(field.get(record));
+        JsonOut value = codecOf(field).write(field.get(record));
         if (field.group.empty())
-            layer[jsonKey(field.name)] = value;
+            layer.set(field.name, std::move(value));
         else
-            groups[field.group][jsonKey(field.name)] = value;
+            groups.try_emplace(field.group, JsonOut::object())
+                .first->second.set(field.name, std::move(value));
     }
-    for (const auto& [name, group] : groups)
-        layer[jsonKey(name)] = group;
+    for (auto& [name, group] : groups)
+        layer.set(name, std::move(group));
 }
 
 LayerRecord readLayerRecord(const QJsonObject& layer) {

@@ -7,13 +7,15 @@
 
 #include <QJsonObject>
 
+#include "model/json_out.h"
+
 #include "model/layer_record.h"
 #include "model/portrait_values.h"
 
 namespace kelvaro {
 
 // Adds "element", "size", "colours", "bars", "irisMask" and "linked" to `root`.
-void writePortraitValues(const PortraitValues& values, QJsonObject& root);
+void writePortraitValues(const PortraitValues& values, JsonOut& root);
 
 // Those entries of `root`: element 0..14, size 0..2, colours limited to their ranges, the iris
 // mask an object of offsets within a part's size, or null or missing for none; the linked
@@ -21,7 +23,7 @@ void writePortraitValues(const PortraitValues& values, QJsonObject& root);
 PortraitValues readPortraitValues(const QJsonObject& root);
 
 // Adds the record's fields to the layer's object, those of a group in an object of its own.
-void writeLayerRecord(const LayerRecord& record, QJsonObject& layer);
+void writeLayerRecord(const LayerRecord& record, JsonOut& layer);
 
 // The record of a layer's object, each value as its field takes it from a file.
 LayerRecord readLayerRecord(const QJsonObject& layer);

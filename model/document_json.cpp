@@ -15,13 +15,12 @@ namespace kelvaro {
 namespace {
 
 // Layer `index`'s object: its folder, its record and the part file it shows.
-QJsonObject layerObject(int index, const LayerRecord& layer, const PartFileRecord& part) {
-    QJsonObject object;
-    object["folder"] = qString(layerInfo(index).folder);
+JsonOut layerObject(int index, const LayerRecord& layer, const PartFileRecord& part) {
+    JsonOut object = JsonOut::object();
+    object.set("folder", JsonOut::text(layerInfo(index).folder));
     writeLayerRecord(layer, object);
-    object["file"] = qString(part.path);
-    object["sha256"] =
-        part.sha256 ? QJsonValue(qString(*part.sha256)) : QJsonValue(QJsonValue::Null);
+    object.set("file", JsonOut::text(part.path));
+    object.set("sha256", part.sha256 ? JsonOut::text(*part.sha256) : JsonOut());
     return object;
 }
 
@@ -91,25 +90,24 @@ DocumentFile readFields(const QJsonObject& root) {
 
 std::string writeDocumentJson(const DocumentFile& file) {
     const PortraitDocument& portrait = file.portrait;
-    QJsonArray layers;
+    JsonOut layers = JsonOut::array();
     for (int i = 0; i < kLayerCount; ++i) {
         const auto at = static_cast<std::size_t>(i);
         layers.append(layerObject(i, portrait.layers[at], file.parts[at]));
     }
-    QJsonObject root;
-    root["format"] = qString(kDocumentFormatName);
+    JsonOut root = JsonOut::object();
+    root.set("format", JsonOut::text(kDocumentFormatName));
     const bool withExpressions = keepsExpressions(portrait.expressions);
-    root["version"] =
-        QStringLiteral("%1.%2")
-            .arg(kDocumentMajorVersion)
-            .arg(withExpressions ? kDocumentMinorVersion : kDocumentMinorWithoutExpressions);
+    const int minor = withExpressions ? kDocumentMinorVersion : kDocumentMinorWithoutExpressions;
+    root.set("version",
+             JsonOut::text(std::to_string(kDocumentMajorVersion) + "." + std::to_string(minor)));
     writePortraitValues(portrait, root);
     if (withExpressions)
         writeExpressionSet(portrait.expressions, root);
-    root["layers"] = layers;
+    root.set("layers", std::move(layers));
     if (file.seed)
-        root["seed"] = QString::number(*file.seed);
-    return QJsonDocument(root).toJson(QJsonDocument::Indented).toStdString();
+        root.set("seed", JsonOut::text(std::to_string(*file.seed)));
+    return root.indentedText();
 }
 
 std::variant<DocumentFile, DocumentError> readDocumentJson(std::string_view bytes) {

@@ -18,10 +18,10 @@ constexpr std::array<std::pair<std::string_view, int ElementOverride::*>, 4> kOv
     {"turn", &ElementOverride::turn},
 }};
 
-QJsonObject overrideObject(const ElementOverride& change) {
-    QJsonObject object;
+JsonOut overrideObject(const ElementOverride& change) {
+    JsonOut object = JsonOut::object();
     for (const auto& [name, member] : kOverrideFields)
-        object[jsonKey(name)] = change.*member;
+        object.set(name, JsonOut::number(change.*member));
     return object;
 }
 
@@ -35,13 +35,16 @@ ElementOverride overrideFrom(const QJsonValue& value) {
     return change;
 }
 
-QJsonObject expressionObject(const Expression& expression) {
-    QJsonObject overrides;
+JsonOut expressionObject(const Expression& expression) {
+    JsonOut overrides = JsonOut::object();
     for (int element = 0; element < kElementCount; ++element) {
         if (const auto& change = expression.overrides[static_cast<std::size_t>(element)])
-            overrides[QString::number(element)] = overrideObject(*change);
+            overrides.set(std::to_string(element), overrideObject(*change));
     }
-    return {{"name", qString(expression.name)}, {"overrides", overrides}};
+    JsonOut object = JsonOut::object();
+    object.set("name", JsonOut::text(expression.name));
+    object.set("overrides", std::move(overrides));
+    return object;
 }
 
 // The element an override's key names: "0" to "14", nothing else.
@@ -75,12 +78,12 @@ bool keepsExpressions(const ExpressionSet& set) {
     return !set.expressions.empty() || set.edited != 0;
 }
 
-void writeExpressionSet(const ExpressionSet& set, QJsonObject& root) {
-    QJsonArray expressions;
+void writeExpressionSet(const ExpressionSet& set, JsonOut& root) {
+    JsonOut expressions = JsonOut::array();
     for (const Expression& expression : set.expressions)
         expressions.append(expressionObject(expression));
-    root["expressions"] = expressions;
-    root["editedExpression"] = set.edited;
+    root.set("expressions", std::move(expressions));
+    root.set("editedExpression", JsonOut::number(set.edited));
 }
 
 ExpressionSet readExpressionSet(const QJsonObject& root) {

@@ -10,6 +10,7 @@
 #include <QJsonObject>
 
 #include "model/expression_set.h"
+#include "model/json_out.h"
 
 namespace kelvaro {
 
@@ -17,7 +18,7 @@ namespace kelvaro {
 bool keepsExpressions(const ExpressionSet& set);
 
 // Adds "expressions" and "editedExpression" to `root`.
-void writeExpressionSet(const ExpressionSet& set, QJsonObject& root);
+void writeExpressionSet(const ExpressionSet& set, JsonOut& root);
 
 // Those entries of `root`; both missing: the base alone. At most kMaxExpressions expressions,
 // each with a non-empty name and overrides keyed by element indices 0..14 written in decimal,

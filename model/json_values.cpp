@@ -48,10 +48,10 @@ int boolValue(const QJsonValue& value) {
     return value.toBool() ? 1 : 0;
 }
 
-QJsonObject coloursObject(const ColourSettings& settings) {
-    QJsonObject object;
+JsonOut coloursObject(const ColourSettings& settings) {
+    JsonOut object = JsonOut::object();
     for (const ColourSettingInfo& info : kColourSettingTable)
-        object[jsonKey(info.name)] = settings.*info.field;
+        object.set(info.name, JsonOut::number(settings.*info.field));
     return object;
 }
 

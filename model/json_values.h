@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "imaging/colour_settings.h"
+#include "model/json_out.h"
 
 namespace kelvaro {
 
@@ -40,7 +41,7 @@ int intInRange(const QJsonValue& value, int low, int high);
 int boolValue(const QJsonValue& value);
 
 // {"red", "green", "blue", "brightness", "contrast"}.
-QJsonObject coloursObject(const ColourSettings& settings);
+JsonOut coloursObject(const ColourSettings& settings);
 
 // The settings of such an object, each limited to its range as the controls limit what they
 // take; throws when the value is no object or a setting is missing or no whole number.

@@ -36,24 +36,43 @@ std::shared_ptr<const DecodedPart> decodePartFile(const std::filesystem::path& f
     return part;
 }
 
+std::uint64_t PartCache::fixedSpan() const {
+    return m_filesFixed ? m_span : 0;
+}
+
+std::optional<std::shared_ptr<const DecodedPart>> PartCache::keptPart(
+    const std::string& key, const PartFileVersion* version) {
+    std::lock_guard lock(m_mutex);
+    const auto found = m_index.find(key);
+    if (found == m_index.end())
+        return std::nullopt;
+    Entry& entry = *found->second;
+    if (version ? !(entry.version == *version) : (!m_filesFixed || entry.examinedIn != m_span))
+        return std::nullopt;
+    entry.examinedIn = fixedSpan();
+    m_order.splice(m_order.begin(), m_order, found->second);
+    ++m_hits;
+    return entry.part;
+}
+
 std::shared_ptr<const DecodedPart> PartCache::decode(const std::filesystem::path& file) {
+    std::string key = file.native();
+    if (auto kept = keptPart(key, nullptr))
+        return *kept;
     const auto version = partFileVersion(file);
     if (!version)
         return nullptr;
-    std::string key = file.native();
+    if (auto kept = keptPart(key, &*version))
+        return *kept;
+    std::uint64_t span = 0;
     {
         std::lock_guard lock(m_mutex);
-        const auto found = m_index.find(key);
-        if (found != m_index.end() && found->second->version == *version) {
-            m_order.splice(m_order.begin(), m_order, found->second);
-            ++m_hits;
-            return found->second->part;
-        }
         ++m_decodes;
+        span = fixedSpan();
     }
     // Decoded outside the lock, so that other threads' hits and decodes go on meanwhile.
     std::shared_ptr<const DecodedPart> part = decodePartFile(file);
-    keep(Entry{std::move(key), *version, part});
+    keep(Entry{std::move(key), *version, part, span});
     return part;
 }
 
@@ -78,21 +97,40 @@ void PartCache::trimToBound() {
     }
 }
 
+std::optional<std::string> PartCache::keptHash(const std::string& key,
+                                               const PartFileVersion* version) {
+    std::lock_guard lock(m_mutex);
+    const auto found = m_hashes.find(key);
+    if (found == m_hashes.end())
+        return std::nullopt;
+    KeptHash& kept = found->second;
+    if (version ? !(kept.version == *version) : (!m_filesFixed || kept.examinedIn != m_span))
+        return std::nullopt;
+    kept.examinedIn = fixedSpan();
+    return kept.hash;
+}
+
 std::optional<std::string> PartCache::hashOf(const std::filesystem::path& file,
                                              const FileHash& compute) {
+    if (auto kept = keptHash(file.native(), nullptr))
+        return kept;
     const auto before = partFileVersion(file);
-    if (before) {
-        std::lock_guard lock(m_mutex);
-        const auto found = m_hashes.find(file.native());
-        if (found != m_hashes.end() && found->second.first == *before)
-            return found->second.second;
-    }
+    if (before)
+        if (auto kept = keptHash(file.native(), &*before))
+            return kept;
     auto hash = compute(file);
     if (hash && before && partFileVersion(file) == before) {
         std::lock_guard lock(m_mutex);
-        m_hashes[file.native()] = {*before, *hash};
+        m_hashes[file.native()] = {*before, *hash, fixedSpan()};
     }
     return hash;
+}
+
+void PartCache::setFilesFixed(bool fixed) {
+    std::lock_guard lock(m_mutex);
+    m_filesFixed = fixed;
+    if (fixed)
+        ++m_span;
 }
 
 PartCacheFigures PartCache::figures() const {

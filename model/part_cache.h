@@ -82,6 +82,13 @@ public:
     using FileHash = std::function<std::optional<std::string>(const std::filesystem::path&)>;
     std::optional<std::string> hashOf(const std::filesystem::path& file, const FileHash& compute);
 
+    // Whether the files stay as they are from now on. By default they may change (the editor's
+    // library is the user's to edit) and every look examines the file. A run of the command-line
+    // renderer does not change its library: from setFilesFixed(true) on, a file is examined at
+    // its first look only, and its kept decode or hash is then taken as it is until
+    // setFilesFixed(false). Files examined before the call are examined again once.
+    void setFilesFixed(bool fixed);
+
     PartCacheFigures figures() const;
     void setBound(std::size_t byteBound);
     void clear();
@@ -91,21 +98,37 @@ private:
         std::string key;
         PartFileVersion version;
         std::shared_ptr<const DecodedPart> part;  // null: the file does not decode
+        std::uint64_t examinedIn = 0;             // the fixed-files span it was last examined in
+    };
+    struct KeptHash {
+        PartFileVersion version;
+        std::string hash;
+        std::uint64_t examinedIn = 0;
     };
     using Order = std::list<Entry>;  // most recently used first
 
     static std::size_t costOf(const Entry& entry);
+    // The kept part of `key`, counted as a hit, when its file was examined in this fixed-files
+    // span (version null) or when it was decoded from `version`; nothing otherwise.
+    std::optional<std::shared_ptr<const DecodedPart>> keptPart(const std::string& key,
+                                                               const PartFileVersion* version);
+    // The kept hash of `key`, under the same rule.
+    std::optional<std::string> keptHash(const std::string& key, const PartFileVersion* version);
+    // The current fixed-files span; 0 while files may change.
+    std::uint64_t fixedSpan() const;
     void keep(Entry entry);
     void trimToBound();
 
     mutable std::mutex m_mutex;
     Order m_order;
     std::unordered_map<std::string, Order::iterator> m_index;
-    std::unordered_map<std::string, std::pair<PartFileVersion, std::string>> m_hashes;
+    std::unordered_map<std::string, KeptHash> m_hashes;
     std::size_t m_bytes = 0;
     std::size_t m_bound;
     std::uint64_t m_hits = 0;
     std::uint64_t m_decodes = 0;
+    bool m_filesFixed = false;
+    std::uint64_t m_span = 0;  // counts the calls of setFilesFixed(true)
 };
 
 // The cache every part load of this process goes through.

@@ -31,21 +31,22 @@ std::string compactText(const QJsonObject& object) {
 
 // {"expressions", "editedExpression"} of `set`.
 QJsonObject expressionsObject(const ExpressionSet& set) {
-    QJsonObject object;
+    JsonOut object = JsonOut::object();
     writeExpressionSet(set, object);
-    return object;
+    return object.toQJson().toObject();
 }
 
 // The delta's object, the layer changes as [layer, field, before, after].
 QJsonObject deltaObject(const DocumentDelta& delta) {
-    QJsonObject before;
-    QJsonObject after;
+    JsonOut before = JsonOut::object();
+    JsonOut after = JsonOut::object();
     writePortraitValues(delta.valuesBefore, before);
     writePortraitValues(delta.valuesAfter, after);
     QJsonArray layers;
     for (const LayerFieldChange& change : delta.layerChanges)
         layers.append(QJsonArray{change.layer, change.field, change.before, change.after});
-    QJsonObject object{{"before", before}, {"after", after}, {"layers", layers}};
+    QJsonObject object{
+        {"before", before.toQJson()}, {"after", after.toQJson()}, {"layers", layers}};
     if (delta.expressionsBefore && delta.expressionsAfter) {
         object["expressionsBefore"] = expressionsObject(*delta.expressionsBefore);
         object["expressionsAfter"] = expressionsObject(*delta.expressionsAfter);

@@ -8,6 +8,8 @@
 #include "i18n/message_text.h"
 
 #include "model/document_file.h"
+#include "model/image_files.h"
+#include "model/part_library.h"
 #include "model/portrait_commands.h"
 #include "model/portrait_export.h"
 #include "model/portrait_ops.h"
@@ -45,13 +47,14 @@ std::variant<Library, std::string> openLibrary(const std::filesystem::path& base
         return composeMessage(
             QCoreApplication::translate("Renderer", "部品ライブラリが見つかりません: %1"),
             {(base / "picture").string()});
-    PortraitState probe;
-    probe.baseDirectory = base;
-    probe.partCache = &cache;
-    if (!loadWall(probe, {}))
+    // The wall and the counts without a portrait state: its layer buffers are not needed here.
+    std::shared_ptr<CanvasPixels> wall = makeCanvasPixels();
+    if (!readWallImage(wallPath(base), *wall))
         return wallFailureMessage() + ": " + wallPath(base).string();
-    countAllParts(probe);
-    return Library{base, probe.highestPart, &cache};
+    Library library{base, {}, &cache, std::move(wall)};
+    for (int element = 0; element < kElementCount; ++element)
+        library.highestPart[static_cast<std::size_t>(element)] = countParts(base, element);
+    return library;
 }
 
 PortraitDocument openingDocument(const Library& library) {
@@ -70,7 +73,13 @@ PortraitRenderer::PortraitRenderer(const Library& library)
     m_state->baseDirectory = library.base;
     m_state->partCache = library.cache;
     m_state->highestPart = library.highestPart;
-    loadWall(*m_state, {});
+    // The wall loadWall would decode again, copied from the one the library decoded.
+    if (m_state->wall && library.wall) {
+        *m_state->wall = *library.wall;
+        m_state->hasWall = true;
+    } else {
+        loadWall(*m_state, {});
+    }
 }
 
 bool PortraitRenderer::show(const PortraitDocument& document, std::string& failure) {

@@ -25,15 +25,16 @@ namespace kelvaro::render {
 // encoding time for files a few per cent larger; the pixels are the editor's all the same.
 inline constexpr PngCompression kRendererCompression = PngCompression::Fastest;
 
-// What every worker shares: the library, its part counts, the cache.
+// What every worker shares: the library, its part counts, the cache and the decoded wall.
 struct Library {
     std::filesystem::path base;  // holds picture/
     std::array<int, kElementCount> highestPart{};
     PartCache* cache = nullptr;
+    std::shared_ptr<const CanvasPixels> wall;  // as loadWall decodes it; never null when opened
 };
 
-// The library at `base` with its parts counted; the line to report when it has no picture/
-// folder or no wall that decodes.
+// The library at `base` with its parts counted and its wall decoded once for every worker; the
+// line to report when it has no picture/ folder or no wall that decodes.
 std::variant<Library, std::string> openLibrary(const std::filesystem::path& base, PartCache& cache);
 
 // The portrait the editor shows when it opens on the library with the all-zero pattern: every

@@ -151,8 +151,9 @@ std::string sheetHelp() {
 
 // "Options:" and each option of the table with its help.
 std::string optionsHelp() {
-    std::string text =
-        "\n" + composeMessage(QCoreApplication::translate("RenderHelp", "Options:")) + "\n";
+    // Appended piece by piece: GCC 12 warns (-Wrestrict) on "\n" + a string in a Release build.
+    std::string text = "\n";
+    text.append(composeMessage(QCoreApplication::translate("RenderHelp", "Options:"))).append("\n");
     for (const OptionInfo& info : optionTable()) {
         text.append("  ");
         if (!info.alias.empty())

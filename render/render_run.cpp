@@ -108,9 +108,23 @@ Lines renderOn(const Options& options, Library library) {
     }
 }
 
+// The library's files stay as they are while the renderer runs: each part file is examined at
+// its first look of the run only (the cache is the process's; a later run examines them again).
+class FixedFilesDuringRun {
+public:
+    explicit FixedFilesDuringRun(PartCache& cache) : m_cache(cache) { m_cache.setFilesFixed(true); }
+    ~FixedFilesDuringRun() { m_cache.setFilesFixed(false); }
+    FixedFilesDuringRun(const FixedFilesDuringRun&) = delete;
+    FixedFilesDuringRun& operator=(const FixedFilesDuringRun&) = delete;
+
+private:
+    PartCache& m_cache;
+};
+
 }  // namespace
 
 RenderReport runRender(const Options& options) {
+    const FixedFilesDuringRun fixedFiles(sharedPartCache());
     auto opened =
         openLibrary(options.library ? *options.library : defaultLibrary(), sharedPartCache());
     if (const auto* failure = std::get_if<std::string>(&opened))

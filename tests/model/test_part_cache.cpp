@@ -27,6 +27,7 @@ using test::writeSolidPart;
 
 constexpr Argb kRed = 0xffff0000;
 constexpr Argb kBlue = 0xff0000ff;
+constexpr Argb kGreen = 0xff00ff00;
 
 // Moves the file's modification time, so a rewrite within one clock tick is still a new version.
 void setModified(const fs::path& file, long seconds) {
@@ -233,6 +234,52 @@ TEST(PartCache, LayersShareTheDecodedPartAndItsBox) {
 
     cache.setBound(0);  // the cache lets go; the layers keep what they hold
     EXPECT_EQ((*other.layer(kNose).loaded)[100 * kPartSize + 40], kRed);
+}
+
+TEST(PartCache, FixedFilesAreExaminedOncePerSpan) {
+    // Each row decodes and hashes the file (the hash: its first pixel as decoded without a cache)
+    // at a first and a second look, the file rewritten in blue between them.
+    struct Row {
+        const char* name;
+        bool seenBeforeSpan;  // looked at in red, then rewritten in green, before the span
+        bool fixed;           // both looks inside a fixed-files span
+        Argb first;
+        Argb second;
+        std::uint64_t decodes;
+    };
+    const Row rows[] = {
+        {"files may change", false, false, kRed, kBlue, 2},
+        {"fixed: the kept part and hash are taken", false, true, kRed, kRed, 1},
+        {"fixed: a file seen before is examined once", true, true, kGreen, kGreen, 2},
+    };
+    const auto firstPixel = [](const fs::path& f) -> std::optional<std::string> {
+        return std::to_string(decodePartFile(f)->pixels[0]);
+    };
+    for (const Row& r : rows) {
+        const TempFolder folder;
+        const fs::path file = folder.path() / "part.png";
+        PartCache cache;
+        const auto rewrite = [&](Argb colour, long seconds) {
+            writeSolidPart(file, colour);
+            setModified(file, seconds);
+        };
+        const auto look = [&](Argb expected) {
+            EXPECT_EQ(cache.decode(file)->pixels[0], expected) << r.name;
+            EXPECT_EQ(cache.hashOf(file, firstPixel), std::to_string(expected)) << r.name;
+        };
+        rewrite(kRed, 1000000000);
+        if (r.seenBeforeSpan) {
+            look(kRed);
+            rewrite(kGreen, 1500000000);
+        }
+        cache.setFilesFixed(r.fixed);
+        look(r.first);
+        rewrite(kBlue, 2000000000);
+        look(r.second);
+        EXPECT_EQ(cache.figures().decodes, r.decodes) << r.name;
+        cache.setFilesFixed(false);  // the span ends: the next look examines the file again
+        look(kBlue);
+    }
 }
 
 }  // namespace
