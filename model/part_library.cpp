@@ -69,7 +69,7 @@ void countAllParts(PortraitState& state) {
 
 bool loadLayer(PortraitState& state, int layerIndex, int partNumber, const MessageSink& report) {
     LayerState& layer = state.layer(layerIndex);
-    if (!layer.ownImage || !layer.loaded)
+    if (!layer.loaded)
         return false;  // released portrait
     const auto& base = state.baseDirectory;
     layer.loadedPart = partNumber;

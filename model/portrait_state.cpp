@@ -3,9 +3,20 @@
 #include "model/portrait_state.h"
 
 namespace kelvaro {
+namespace {
+
+// The transparent part every layer shows before its first load; never written.
+const std::shared_ptr<const PartPixels>& blankPart() {
+    static const std::shared_ptr<const PartPixels> blank = makePartPixels();
+    return blank;
+}
+
+}  // namespace
 
 PartPixels& LayerState::writableImage() {
     if (!showsOwnImage) {
+        if (!ownImage)
+            ownImage = std::make_unique_for_overwrite<PartPixels>();
         *ownImage = *loaded;
         showsOwnImage = true;
     }
@@ -16,8 +27,7 @@ PortraitState::PortraitState(const Pattern& initialPattern) : pattern(initialPat
     for (int i = 0; i < kLayerCount; ++i) {
         LayerState& l = layer(i);
         l.partNumber = pattern[static_cast<std::size_t>(i)];
-        l.ownImage = makePartPixels();
-        l.loaded = makePartPixels();
+        l.loaded = blankPart();
     }
     wall = makeCanvasPixels();
 }

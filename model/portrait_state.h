@@ -24,11 +24,11 @@ class PartCache;
 // A layer's document values and the pixels it shows.
 struct LayerState : LayerRecord {
     // The pixels as loaded: the decoded part as the part cache keeps it, shared and never written
-    // (a blank part until the first load).
+    // (the one blank part every layer shares until its first load).
     std::shared_ptr<const PartPixels> loaded;
-    // The layer's own pixels, allocated once with the portrait: what recolouring and the iris mask
-    // write. Until one of them does after a load, the layer shows its loaded pixels themselves,
-    // so that a part shown in its file's colours costs no copy.
+    // The layer's own pixels, allocated when recolouring or the iris mask first writes them (null
+    // until then). Until one of them writes after a load, the layer shows its loaded pixels
+    // themselves, so that a part shown in its file's colours costs no copy.
     std::unique_ptr<PartPixels> ownImage;
     bool showsOwnImage = false;
     // Whether the displayed image holds a usable part.
@@ -37,7 +37,7 @@ struct LayerState : LayerRecord {
     // The displayed image; null for a released portrait.
     const PartPixels* image() const { return showsOwnImage ? ownImage.get() : loaded.get(); }
     // The layer's own pixels, made the displayed image (a copy of the loaded pixels when those were
-    // shown), for recolouring or masking them.
+    // shown, allocated on first use), for recolouring or masking them. Not for a released portrait.
     PartPixels& writableImage();
     // Shows the loaded pixels again, as a load does.
     void showLoaded() { showsOwnImage = false; }
@@ -55,7 +55,8 @@ struct LayerState : LayerRecord {
 
 // The portrait-wide values (those of a document among them) and the layers.
 struct PortraitState : PortraitValues {
-    // Every default, the part numbers taken from the pattern, and the 24 pairs of buffers.
+    // Every default, the part numbers taken from the pattern, and the wall's buffer; every layer
+    // shows the shared blank part and allocates its own pixels only when they are first written.
     explicit PortraitState(const Pattern& pattern = {});
 
     std::array<LayerState, kLayerCount> layers;
@@ -80,7 +81,7 @@ struct PortraitState : PortraitValues {
     // The part number every layer of `element` loads with.
     int elementPart(int element) const { return layer(element).partNumber; }
 
-    // Frees every buffer; the portrait then has no images and no wall.
+    // Frees every buffer; the portrait then has no images and no wall, and loads do nothing.
     void release();
     bool released() const { return !wall; }
 };
