@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "model/portrait_state.h"
 
+#include "model/part_cache.h"
+
 namespace kelvaro {
 namespace {
 
@@ -23,6 +25,18 @@ PartPixels& LayerState::writableImage() {
     return *ownImage;
 }
 
+void LayerState::showPart(const DecodedPart& part) {
+    if (!loadBuffer) {
+        loadBuffer = std::make_shared_for_overwrite<PartPixels>();
+        loadBufferDirty = kWholePart;  // nothing known of a new buffer's contents
+    }
+    part.expandInto(*loadBuffer, loadBufferDirty);
+    loadBufferDirty = part.stored;
+    loaded = loadBuffer;
+    loadedBox = part.box;
+    showLoaded();
+}
+
 PortraitState::PortraitState(const Pattern& initialPattern) : pattern(initialPattern) {
     for (int i = 0; i < kLayerCount; ++i) {
         LayerState& l = layer(i);
@@ -38,6 +52,7 @@ void PortraitState::release() {
         l.ownImage.reset();
         l.showsOwnImage = false;
         l.loaded.reset();
+        l.loadBuffer.reset();
     }
     hasWall = false;
     wall.reset();

@@ -20,12 +20,17 @@
 namespace kelvaro {
 
 class PartCache;
+struct DecodedPart;
 
 // A layer's document values and the pixels it shows.
 struct LayerState : LayerRecord {
-    // The pixels as loaded: the decoded part as the part cache keeps it, shared and never written
-    // (the one blank part every layer shares until its first load).
+    // The pixels as loaded: the layer's load buffer after a load, the one blank part every layer
+    // shares before its first load. Written only by loads.
     std::shared_ptr<const PartPixels> loaded;
+    // What loads expand the decoded part into, allocated by the first load (the part cache keeps
+    // parts as their box alone), and the box outside which it is 0.
+    std::shared_ptr<PartPixels> loadBuffer;
+    PixelBox loadBufferDirty = kWholePart;
     // The layer's own pixels, allocated when recolouring or the iris mask first writes them (null
     // until then). Until one of them writes after a load, the layer shows its loaded pixels
     // themselves, so that a part shown in its file's colours costs no copy.
@@ -41,6 +46,9 @@ struct LayerState : LayerRecord {
     PartPixels& writableImage();
     // Shows the loaded pixels again, as a load does.
     void showLoaded() { showsOwnImage = false; }
+    // Makes `part` the loaded pixels and their box, and shows them: expanded into the load buffer,
+    // clearing only what the previous part left outside the new part's box.
+    void showPart(const DecodedPart& part);
     // Holds every pixel of `loaded` with alpha (worked out by each load, the only time the loaded
     // pixels change). Recolouring keeps the loaded alphas and the iris mask only lowers them, so
     // the displayed image shows nothing outside it either, and outside it `image` equals
