@@ -6,13 +6,16 @@
 // emptied and a second pass with it as the first left it, their ratio and the cache's figures;
 // then, after a pass over every element with the gallery open, the process's resident memory,
 // and the same after giving the allocator's free memory back (what the allocator kept).
-// Meant to run on one core: taskset -c 1.
+// Meant to run on one core: taskset -c 1. An argument sets the cache's bound in MiB, to see what
+// another bound would hold.
 #include <malloc.h>
 
 #include <QApplication>
 #include <QTemporaryDir>
 #include <QThread>
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <string>
 
@@ -95,6 +98,8 @@ int main(int argc, char** argv) {
     const QTemporaryDir userSettings;  // the window opens at its first place
     bench::prepareQt(userSettings);
     QApplication app(argc, argv);
+    if (argc > 1)
+        sharedPartCache().setBound(static_cast<std::size_t>(std::max(0, std::atoi(argv[1]))) << 20);
     const auto library = bench::syntheticLibrary();
     const auto editor = bench::openEditor(library, kFace);
     editor->onGallery();
