@@ -10,10 +10,8 @@
 // follow the CPUs the program may use (taskset), one per CPU.
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QEventLoop>
 #include <QLineEdit>
 #include <QScrollBar>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -25,14 +23,11 @@
 
 #include "bench/editor_bench_support.h"
 #include "bench/stall_watch.h"
-#include "io/file_boundary.h"
 #include "model/part_cache.h"
 #include "model/part_library.h"
-#include "tools/sample_library/sample_library.h"
 #include "ui/companion_window.h"
 #include "ui/control_ids.h"
 #include "ui/gallery_cells.h"
-#include "ui/gallery_renderer.h"
 #include "ui/gallery_view.h"
 #include "ui/kelvaro_dlg.h"
 #include "ui/parts_tab.h"
@@ -40,44 +35,8 @@
 namespace kelvaro::bench {
 namespace {
 
-constexpr int kSyntheticParts = 300;
 constexpr int kScreenful = 20;
 constexpr int kColourChanges = 9;
-
-// Runs the event loop until `done` holds (checked every millisecond); its time in ms.
-double runUntil(const std::function<bool()>& done) {
-    QElapsedTimer clock;
-    clock.start();
-    QEventLoop loop;
-    QTimer poll;
-    poll.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (done() || clock.elapsed() > 120'000)
-            loop.quit();
-    });
-    poll.start(1);
-    if (!done())
-        loop.exec();
-    return static_cast<double>(clock.nsecsElapsed()) / 1e6;
-}
-
-std::filesystem::path syntheticLibrary() {
-    static QTemporaryDir synthetic;
-    const std::filesystem::path base = toPath(synthetic.path());
-    const auto& sample = sampleLibrary();
-    std::filesystem::create_directories(base / "picture");
-    std::filesystem::copy_file(wallPath(sample), wallPath(base));
-    std::filesystem::copy_file(dummyPath(sample), dummyPath(base));
-    for (int layer = 0; layer < kLayerCount; ++layer) {
-        const auto folder = layerInfo(layer).folder;
-        const int count = samples::partCount(layerInfo(layer).element);
-        std::filesystem::create_directories(partPath(base, folder, 0).parent_path());
-        for (int n = 0; n < kSyntheticParts; ++n)
-            std::filesystem::copy_file(partPath(sample, folder, n % count),
-                                       partPath(base, folder, n));
-    }
-    return base;
-}
 
 int readyCells(const GalleryCells& cells, int upTo) {
     int ready = 0;
@@ -93,35 +52,10 @@ void setRed(CKelvaroDlg& editor, char digit) {
     QTest::keyClick(edit, digit);
 }
 
-// Every cell of the current element from a snapshot of the portrait, by a renderer of its own
-// (its worker threads made afresh), with the cache emptied first or as it is; time in ms.
-double drawEveryCell(CKelvaroDlg& editor, int count, bool emptyCache) {
-    if (emptyCache)
-        sharedPartCache().clear();
-    GalleryRenderer renderer(editor.editor().mutableState().baseDirectory, &sharedPartCache());
-    int drawn = 0;
-    QObject::connect(&renderer, &GalleryRenderer::cellReady, [&] { ++drawn; });
-    std::vector<int> all(static_cast<std::size_t>(count));
-    for (int part = 0; part < count; ++part)
-        all[static_cast<std::size_t>(part)] = part;
-    QElapsedTimer clock;
-    clock.start();
-    renderer.setSnapshot(capture(editor.editor().mutableState()));
-    renderer.request(all);
-    runUntil([&] { return drawn == count; });
-    return static_cast<double>(clock.nsecsElapsed()) / 1e6;
-}
-
 void measure(const char* name, const std::filesystem::path& library, int element) {
     sharedPartCache().clear();
-    const auto previous = std::filesystem::current_path();
-    std::filesystem::current_path(library);
-    CKelvaroDlg editor(library / "Kelvaro.ini");
-    editor.show();
-    std::filesystem::current_path(previous);
-    editor.editor().mutableState().currentElement = element;
-    editor.writeControls();
-    editor.onSelectElement();
+    const auto opened = openEditor(library, element);
+    CKelvaroDlg& editor = *opened;
     StallWatch stalls;
     stalls.start();
     QTest::qWait(1000);  // nothing drawn: what the machine itself costs the event loop
@@ -198,10 +132,8 @@ void measure(const char* name, const std::filesystem::path& library, int element
 
 int main(int argc, char** argv) {
     using namespace kelvaro;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
     const QTemporaryDir userSettings;  // every case opens the window at its first place
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, userSettings.path());
+    bench::prepareQt(userSettings);
     QApplication app(argc, argv);
     bench::measure("sample library, front hair", bench::sampleLibrary(), kFrontHair);
     const auto synthetic = bench::syntheticLibrary();

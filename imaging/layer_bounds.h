@@ -33,4 +33,8 @@ constexpr PixelBox intersection(const PixelBox& a, const PixelBox& b) {
 // image); empty when every alpha there is 0. Pixels outside `within` are never read.
 PixelBox visibleBounds(const PartPixels& image, const PixelBox& within = kWholePart);
 
+// The bounding box of the pixels that are not 0 (transparent pixels with colour bytes count
+// too); it holds visibleBounds. Empty when every pixel is 0.
+PixelBox nonZeroBounds(const PartPixels& image);
+
 }  // namespace kelvaro

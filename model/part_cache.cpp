@@ -4,6 +4,7 @@
 
 #include <sys/stat.h>
 
+#include "imaging/part_box.h"
 #include "model/image_files.h"
 
 namespace kelvaro {
@@ -23,16 +24,34 @@ std::optional<PartFileVersion> partFileVersion(const std::filesystem::path& file
 
 PartCache::PartCache(std::size_t byteBound) : m_bound(byteBound) {}
 
-std::size_t PartCache::costOf(const Entry& entry) {
-    return sizeof(Entry) + entry.key.size() + (entry.part ? sizeof(DecodedPart) : 0);
+std::size_t PartCache::costOf(std::size_t keyLength, const DecodedPart* part) {
+    const std::size_t partBytes =
+        part ? sizeof(DecodedPart) + part->pixels.size() * sizeof(Argb) : 0;
+    return sizeof(Entry) + keyLength + partBytes;
+}
+
+Argb DecodedPart::at(int x, int y) const {
+    if (x < stored.left || x >= stored.right || y < stored.top || y >= stored.bottom)
+        return 0;
+    return pixels[static_cast<std::size_t>(y - stored.top) *
+                      static_cast<std::size_t>(stored.width()) +
+                  static_cast<std::size_t>(x - stored.left)];
+}
+
+void DecodedPart::expandInto(PartPixels& image, const PixelBox& dirty) const {
+    expandBox(pixels, stored, dirty, image);
 }
 
 std::shared_ptr<const DecodedPart> decodePartFile(const std::filesystem::path& file) {
-    auto part = std::make_shared<DecodedPart>();
-    if (!readPartImage(file, part->pixels))
+    // Decoded into a whole image first; one per thread, as every decode overwrites all of it.
+    thread_local const auto image = std::make_unique_for_overwrite<PartPixels>();
+    if (!readPartImage(file, *image))
         return nullptr;
-    part->box = visibleBounds(part->pixels);
-    part->tone = mainTone(part->pixels, part->box);
+    auto part = std::make_shared<DecodedPart>();
+    part->box = visibleBounds(*image);
+    part->tone = mainTone(*image, part->box);
+    part->stored = nonZeroBounds(*image);
+    part->pixels = copyBox(*image, part->stored);
     return part;
 }
 

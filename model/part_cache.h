@@ -20,6 +20,7 @@
 #include <optional>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "imaging/layer_bounds.h"
 #include "imaging/main_tone.h"
@@ -51,12 +52,20 @@ struct PartFileVersion {
 std::optional<PartFileVersion> partFileVersion(const std::filesystem::path& file);
 
 // A part file as decoded, never changed afterwards, so that any number of portraits and threads
-// may share it: its pixels (see decodePart), the box holding every pixel with alpha and its main
-// tone (mainTone), worked out once here so that choosing a colour never scans the pixels.
+// may share it: its pixels (see decodePart) kept as the box of those that are not 0 (copyBox),
+// the box holding every pixel with alpha and its main tone (mainTone), worked out once here so
+// that choosing a colour never scans the pixels.
 struct DecodedPart {
-    PartPixels pixels;
+    std::vector<Argb> pixels;  // the pixels inside `stored`, stored.width() a row
+    PixelBox stored;           // every pixel outside it is 0; holds `box`
     PixelBox box;
     Rgb tone;
+
+    // The decoded image's pixel at (x, y), which must lie inside the part image.
+    Argb at(int x, int y) const;
+    // Expands the pixels into `image`, which must be 0 outside `dirty`: afterwards it holds the
+    // decoded image exactly (expandBox).
+    void expandInto(PartPixels& image, const PixelBox& dirty) const;
 };
 
 // Decodes `file` without any cache; null when it does not decode.
@@ -64,7 +73,9 @@ std::shared_ptr<const DecodedPart> decodePartFile(const std::filesystem::path& f
 
 class PartCache {
 public:
-    static constexpr std::size_t kDefaultBound = std::size_t{128} << 20;  // about 630 parts
+    // Parts are counted by the bytes of their stored box: 630 parts covering the whole image, or
+    // several times more of the usual parts, which cover a small share of it.
+    static constexpr std::size_t kDefaultBound = std::size_t{128} << 20;
 
     explicit PartCache(std::size_t byteBound = kDefaultBound);
     PartCache(const PartCache&) = delete;
@@ -88,6 +99,9 @@ public:
     // its first look only, and its kept decode or hash is then taken as it is until
     // setFilesFixed(false). Files examined before the call are examined again once.
     void setFilesFixed(bool fixed);
+    // The bytes an entry of `part` (null: a failure) with a key of `keyLength` characters counts
+    // against the bound: its bookkeeping and the part's stored pixels.
+    static std::size_t costOf(std::size_t keyLength, const DecodedPart* part);
 
     PartCacheFigures figures() const;
     void setBound(std::size_t byteBound);
@@ -107,7 +121,6 @@ private:
     };
     using Order = std::list<Entry>;  // most recently used first
 
-    static std::size_t costOf(const Entry& entry);
     // The kept part of `key`, counted as a hit, when its file was examined in this fixed-files
     // span (version null) or when it was decoded from `version`; nothing otherwise.
     std::optional<std::shared_ptr<const DecodedPart>> keptPart(const std::string& key,
@@ -116,6 +129,9 @@ private:
     std::optional<std::string> keptHash(const std::string& key, const PartFileVersion* version);
     // The current fixed-files span; 0 while files may change.
     std::uint64_t fixedSpan() const;
+    static std::size_t costOf(const Entry& entry) {
+        return costOf(entry.key.size(), entry.part.get());
+    }
     void keep(Entry entry);
     void trimToBound();
 

@@ -69,7 +69,7 @@ void countAllParts(PortraitState& state) {
 
 bool loadLayer(PortraitState& state, int layerIndex, int partNumber, const MessageSink& report) {
     LayerState& layer = state.layer(layerIndex);
-    if (!layer.ownImage || !layer.loaded)
+    if (!layer.loaded)
         return false;  // released portrait
     const auto& base = state.baseDirectory;
     layer.loadedPart = partNumber;
@@ -89,11 +89,8 @@ bool loadLayer(PortraitState& state, int layerIndex, int partNumber, const Messa
             report(partFailureMessage(dummyPath(base)));
         return false;
     }
-    // The loaded pixels are the decoded part itself, shared and never written, and the layer
-    // shows them until recolouring or the iris mask writes its own copy.
-    layer.loaded = std::shared_ptr<const PartPixels>(part, &part->pixels);
-    layer.showLoaded();
-    layer.loadedBox = part->box;
+    // The layer shows the loaded pixels until recolouring or the iris mask writes its own copy.
+    layer.showPart(*part);
     return true;
 }
 

@@ -20,15 +20,20 @@
 namespace kelvaro {
 
 class PartCache;
+struct DecodedPart;
 
 // A layer's document values and the pixels it shows.
 struct LayerState : LayerRecord {
-    // The pixels as loaded: the decoded part as the part cache keeps it, shared and never written
-    // (a blank part until the first load).
+    // The pixels as loaded: the layer's load buffer after a load, the one blank part every layer
+    // shares before its first load. Written only by loads.
     std::shared_ptr<const PartPixels> loaded;
-    // The layer's own pixels, allocated once with the portrait: what recolouring and the iris mask
-    // write. Until one of them does after a load, the layer shows its loaded pixels themselves,
-    // so that a part shown in its file's colours costs no copy.
+    // What loads expand the decoded part into, allocated by the first load (the part cache keeps
+    // parts as their box alone), and the box outside which it is 0.
+    std::shared_ptr<PartPixels> loadBuffer;
+    PixelBox loadBufferDirty = kWholePart;
+    // The layer's own pixels, allocated when recolouring or the iris mask first writes them (null
+    // until then). Until one of them writes after a load, the layer shows its loaded pixels
+    // themselves, so that a part shown in its file's colours costs no copy.
     std::unique_ptr<PartPixels> ownImage;
     bool showsOwnImage = false;
     // Whether the displayed image holds a usable part.
@@ -37,10 +42,13 @@ struct LayerState : LayerRecord {
     // The displayed image; null for a released portrait.
     const PartPixels* image() const { return showsOwnImage ? ownImage.get() : loaded.get(); }
     // The layer's own pixels, made the displayed image (a copy of the loaded pixels when those were
-    // shown), for recolouring or masking them.
+    // shown, allocated on first use), for recolouring or masking them. Not for a released portrait.
     PartPixels& writableImage();
     // Shows the loaded pixels again, as a load does.
     void showLoaded() { showsOwnImage = false; }
+    // Makes `part` the loaded pixels and their box, and shows them: expanded into the load buffer,
+    // clearing only what the previous part left outside the new part's box.
+    void showPart(const DecodedPart& part);
     // Holds every pixel of `loaded` with alpha (worked out by each load, the only time the loaded
     // pixels change). Recolouring keeps the loaded alphas and the iris mask only lowers them, so
     // the displayed image shows nothing outside it either, and outside it `image` equals
@@ -55,7 +63,8 @@ struct LayerState : LayerRecord {
 
 // The portrait-wide values (those of a document among them) and the layers.
 struct PortraitState : PortraitValues {
-    // Every default, the part numbers taken from the pattern, and the 24 pairs of buffers.
+    // Every default, the part numbers taken from the pattern, and the wall's buffer; every layer
+    // shows the shared blank part and allocates its own pixels only when they are first written.
     explicit PortraitState(const Pattern& pattern = {});
 
     std::array<LayerState, kLayerCount> layers;
@@ -80,7 +89,7 @@ struct PortraitState : PortraitValues {
     // The part number every layer of `element` loads with.
     int elementPart(int element) const { return layer(element).partNumber; }
 
-    // Frees every buffer; the portrait then has no images and no wall.
+    // Frees every buffer; the portrait then has no images and no wall, and loads do nothing.
     void release();
     bool released() const { return !wall; }
 };

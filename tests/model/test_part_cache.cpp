@@ -78,11 +78,11 @@ TEST(PartCache, KeptPixelsServeOnlyTheSameVersionOfTheFile) {
         PartCache cache;
         const auto first = cache.decode(file);
         ASSERT_TRUE(first) << r.name;
-        EXPECT_EQ(first->pixels[0], kRed) << r.name;
+        EXPECT_EQ(first->at(0, 0), kRed) << r.name;
         r.change(file);
         const auto second = cache.decode(file);
         ASSERT_TRUE(second) << r.name;
-        EXPECT_EQ(second->pixels[115 * kPartSize + 115], r.expected) << r.name;
+        EXPECT_EQ(second->at(115, 115), r.expected) << r.name;
         EXPECT_EQ(cache.figures().decodes, r.decodes) << r.name;
         EXPECT_EQ(cache.figures().hits, 2 - r.decodes) << r.name;
         EXPECT_EQ(cache.figures().entries, 1u) << r.name;
@@ -169,7 +169,8 @@ TEST(PartCache, ThreadsShareOneCacheWithoutLosingPixels) {
             for (int round = 0; round < 50; ++round) {
                 const auto i = static_cast<std::size_t>((round * 3 + t) % 8);
                 const auto pixels = cache.decode(files[i]);
-                if (!pixels || pixels->pixels[1000] != (0xff000000u | static_cast<Argb>(i * 17)))
+                if (!pixels || pixels->at(1000 % kPartSize, 1000 / kPartSize) !=
+                                   (0xff000000u | static_cast<Argb>(i * 17)))
                     ++wrong[static_cast<std::size_t>(t)];
             }
         });
@@ -197,7 +198,7 @@ TEST(PartCache, PortraitLoadsTakeTheirPixelsFromTheCache) {
     EXPECT_EQ(cache.figures().hits, 1u);
 }
 
-TEST(PartCache, LayersShareTheDecodedPartAndItsBox) {
+TEST(PartCache, LayersShowTheDecodedPartAndItsBox) {
     const TempFolder folder;
     const fs::path file = folder.path() / partPath("", "nose", 0);
     // Opaque only in columns 40..59 of rows 100..109.
@@ -214,21 +215,23 @@ TEST(PartCache, LayersShareTheDecodedPartAndItsBox) {
     }
     const auto part = cache.decode(file);
     ASSERT_TRUE(part);
-    EXPECT_EQ(state.layer(kNose).loaded.get(), &part->pixels);
-    EXPECT_EQ(other.layer(kNose).loaded.get(), &part->pixels);
+    EXPECT_EQ(cache.figures().decodes, 1u);     // both portraits took the kept part
+    EXPECT_EQ(part->pixels.size(), 20u * 10u);  // the box alone is kept
+    EXPECT_EQ(*state.layer(kNose).loaded, *other.layer(kNose).loaded);
     EXPECT_EQ(state.layer(kNose).loadedBox, part->box);
-    EXPECT_EQ(part->box, visibleBounds(part->pixels));
+    EXPECT_EQ(part->box, visibleBounds(*state.layer(kNose).loaded));
     EXPECT_EQ(part->box, (PixelBox{40, 100, 60, 110}));
     EXPECT_EQ(part->tone, (Rgb{255, 0, 0}));
     EXPECT_EQ(other.layer(kNose).loadedTone, part->tone);
-    // The layer shows the shared part itself until its pixels are written; writing them makes a
-    // copy of its own and leaves the shared part as it was.
-    EXPECT_EQ(state.layer(kNose).image(), &part->pixels);
+    // The layer shows its loaded pixels themselves until they are written; writing them makes a
+    // copy of its own and leaves the loaded pixels as they were.
+    EXPECT_EQ(state.layer(kNose).image(), state.layer(kNose).loaded.get());
     state.layer(kNose).writableImage()[100 * kPartSize + 40] = kBlue;
-    EXPECT_NE(state.layer(kNose).image(), &part->pixels);
+    EXPECT_NE(state.layer(kNose).image(), state.layer(kNose).loaded.get());
     EXPECT_EQ((*state.layer(kNose).image())[100 * kPartSize + 40], kBlue);
     EXPECT_EQ((*state.layer(kNose).image())[100 * kPartSize + 41], kRed);
-    EXPECT_EQ(part->pixels[100 * kPartSize + 40], kRed);
+    EXPECT_EQ((*state.layer(kNose).loaded)[100 * kPartSize + 40], kRed);
+    EXPECT_EQ(part->at(40, 100), kRed);
     state.layer(kNose).showLoaded();
     EXPECT_EQ((*state.layer(kNose).image())[100 * kPartSize + 40], kRed);
 
@@ -253,7 +256,7 @@ TEST(PartCache, FixedFilesAreExaminedOncePerSpan) {
         {"fixed: a file seen before is examined once", true, true, kGreen, kGreen, 2},
     };
     const auto firstPixel = [](const fs::path& f) -> std::optional<std::string> {
-        return std::to_string(decodePartFile(f)->pixels[0]);
+        return std::to_string(decodePartFile(f)->at(0, 0));
     };
     for (const Row& r : rows) {
         const TempFolder folder;
@@ -264,7 +267,7 @@ TEST(PartCache, FixedFilesAreExaminedOncePerSpan) {
             setModified(file, seconds);
         };
         const auto look = [&](Argb expected) {
-            EXPECT_EQ(cache.decode(file)->pixels[0], expected) << r.name;
+            EXPECT_EQ(cache.decode(file)->at(0, 0), expected) << r.name;
             EXPECT_EQ(cache.hashOf(file, firstPixel), std::to_string(expected)) << r.name;
         };
         rewrite(kRed, 1000000000);
@@ -280,6 +283,43 @@ TEST(PartCache, FixedFilesAreExaminedOncePerSpan) {
         cache.setFilesFixed(false);  // the span ends: the next look examines the file again
         look(kBlue);
     }
+}
+
+TEST(PartCache, TheBoundCountsTheBytesOfEachStoredBox) {
+    const TempFolder folder;
+    // Opaque squares of these sides at the top left: entries of very different sizes.
+    const int sides[] = {2, 200, 10, 30};
+    std::vector<fs::path> files;
+    for (int side : sides) {
+        files.push_back(folder.path() / (std::to_string(side) + ".png"));
+        test::writeArgbPng(files.back(), kPartSize, kPartSize,
+                           [side](int x, int y) { return x < side && y < side ? kRed : 0u; });
+    }
+    PartCache cache;
+    std::vector<std::size_t> costs;
+    for (const fs::path& file : files) {
+        const auto part = cache.decode(file);
+        ASSERT_TRUE(part);
+        costs.push_back(PartCache::costOf(file.native().size(), part.get()));
+    }
+    const std::size_t side200 = 200 * 200 * sizeof(Argb);
+    EXPECT_GT(costs[1], side200);
+    EXPECT_LT(costs[1], side200 + 1000);
+    EXPECT_EQ(cache.figures().bytes, costs[0] + costs[1] + costs[2] + costs[3]);
+    cache.decode(files[0]);  // most recent first: 2, 30, 10, 200
+    // One byte short of all four: the big one, least recently used, goes alone.
+    cache.setBound(cache.figures().bytes - 1);
+    EXPECT_EQ(cache.figures().entries, 3u);
+    EXPECT_EQ(cache.figures().bytes, costs[0] + costs[2] + costs[3]);
+    // Room for the two most recent: 10 goes, though 2 is smaller.
+    cache.setBound(costs[0] + costs[3]);
+    EXPECT_EQ(cache.figures().bytes, costs[0] + costs[3]);
+    const auto decodesBefore = cache.figures().decodes;
+    cache.decode(files[0]);
+    cache.decode(files[3]);
+    EXPECT_EQ(cache.figures().decodes, decodesBefore);
+    cache.decode(files[2]);
+    EXPECT_EQ(cache.figures().decodes, decodesBefore + 1);
 }
 
 }  // namespace

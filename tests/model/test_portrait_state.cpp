@@ -20,6 +20,7 @@ TEST(PortraitState, NewPortraitHasEveryDefault) {
         EXPECT_EQ(l.stored, neutral) << i;
         EXPECT_FALSE(l.hasImage) << i;
         EXPECT_TRUE(l.image() && l.loaded) << i;
+        EXPECT_FALSE(l.ownImage) << i;  // allocated only when first written
     }
     EXPECT_EQ(state.current, neutral);
     EXPECT_EQ(state.scroll, neutral);
