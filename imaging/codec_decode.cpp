@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "imaging/codec.h"
+#include "imaging/png_quick_reader.h"
 
 namespace kelvaro {
 namespace {
@@ -64,6 +65,20 @@ bool pngChunksIntact(QIODevice& device) {
     return device.seek(0) && complete;
 }
 
+// Files up to this size are read whole and tried with the direct decoder first.
+constexpr qint64 kQuickReadLimit = qint64{16} << 20;
+
+// Decodes `device` with the direct decoder when the file is of its kind; the device stays at its
+// start either way.
+bool decodeSimplePart(QIODevice& device, PartPixels& out) {
+    const qint64 size = device.size();
+    if (size <= 0 || size > kQuickReadLimit)
+        return false;
+    const QByteArray bytes = device.peek(size);
+    return decodeSimplePng(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                           static_cast<std::size_t>(bytes.size()), out);
+}
+
 bool withinSideLimit(QSize size) {
     return size.width() <= kDecodeSideLimit && size.height() <= kDecodeSideLimit;
 }
@@ -88,6 +103,8 @@ std::optional<QImage> readImage(QIODevice& device, QImage::Format format) {
 }  // namespace
 
 bool decodePart(QIODevice& device, PartPixels& out) {
+    if (decodeSimplePart(device, out))
+        return true;
     const auto image = readImage(device, QImage::Format_ARGB32);
     if (!image)
         return false;

@@ -1,0 +1,192 @@
+// SPDX-FileCopyrightText: 2026 Zespół Kelvaro
+// SPDX-License-Identifier: MIT
+#include "imaging/png_quick_reader.h"
+
+#include <libdeflate.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "imaging/codec.h"
+
+namespace kelvaro {
+namespace {
+
+constexpr std::array<std::uint8_t, 8> kSignature{0x89, 'P', 'N', 'G', '\r', '\n', 0x1a, '\n'};
+constexpr std::size_t kChunkOverhead = 12;  // length, type and checksum
+
+// Ancillary chunks that never change the pixels Qt's reader gives; any other chunk sends the file
+// to the general decoder.
+constexpr std::array<std::string_view, 5> kHarmlessChunks{"pHYs", "tEXt", "zTXt", "iTXt", "tIME"};
+
+struct Header {
+    std::uint32_t width = 0;
+    std::uint32_t height = 0;
+    int channels = 0;  // 3: RGB, 4: RGBA
+};
+
+std::uint32_t bigEndian(const std::uint8_t* p) {
+    return (std::uint32_t{p[0]} << 24) | (std::uint32_t{p[1]} << 16) | (std::uint32_t{p[2]} << 8) |
+           std::uint32_t{p[3]};
+}
+
+// The header's values when they describe the simple kind within the decoder's limits.
+std::optional<Header> simpleHeader(const std::uint8_t* data, std::uint32_t length) {
+    if (length != 13)
+        return std::nullopt;
+    const Header header{bigEndian(data), bigEndian(data + 4), data[9] == 6 ? 4 : 3};
+    const bool simpleKind = data[8] == 8 && (data[9] == 6 || data[9] == 2) && data[10] == 0 &&
+                            data[11] == 0 && data[12] == 0;
+    const std::uint64_t pixelBytes = std::uint64_t{header.width} * header.height * 4;
+    if (!simpleKind || header.width == 0 || header.height == 0 || header.width > kDecodeSideLimit ||
+        header.height > kDecodeSideLimit ||
+        pixelBytes > (std::uint64_t{kDecodeAllocationLimitMiB} << 20))
+        return std::nullopt;
+    return header;
+}
+
+// The header and the image data (the IDAT chunks joined) of a well-formed simple file.
+struct Layout {
+    Header header;
+    std::vector<std::uint8_t> compressed;
+};
+
+std::optional<Layout> readLayout(const std::uint8_t* bytes, std::size_t size) {
+    if (size < kSignature.size() || !std::equal(kSignature.begin(), kSignature.end(), bytes))
+        return std::nullopt;
+    std::optional<Layout> layout;
+    std::size_t at = kSignature.size();
+    bool dataSeen = false;
+    bool dataEnded = false;
+    while (size - at >= kChunkOverhead) {
+        const std::uint32_t length = bigEndian(bytes + at);
+        if (length > size - at - kChunkOverhead)
+            return std::nullopt;
+        const std::string_view type(reinterpret_cast<const char*>(bytes + at + 4), 4);
+        const std::uint8_t* data = bytes + at + 8;
+        const bool critical = (type[0] & 0x20) == 0;
+        if (critical && libdeflate_crc32(0, bytes + at + 4, length + 4) != bigEndian(data + length))
+            return std::nullopt;
+        at += kChunkOverhead + length;
+        if (type == "IHDR") {
+            if (layout)
+                return std::nullopt;
+            const auto header = simpleHeader(data, length);
+            if (!header)
+                return std::nullopt;
+            layout = Layout{*header, {}};
+        } else if (!layout) {
+            return std::nullopt;
+        } else if (type == "IDAT") {
+            if (dataEnded)
+                return std::nullopt;
+            dataSeen = true;
+            layout->compressed.insert(layout->compressed.end(), data, data + length);
+        } else if (type == "IEND") {
+            return dataSeen ? layout : std::nullopt;
+        } else if (std::find(kHarmlessChunks.begin(), kHarmlessChunks.end(), type) ==
+                   kHarmlessChunks.end()) {
+            return std::nullopt;
+        } else {
+            dataEnded = dataSeen;
+        }
+    }
+    return std::nullopt;
+}
+
+int paeth(int a, int b, int c) {
+    const int p = a + b - c;
+    const int pa = std::abs(p - a);
+    const int pb = std::abs(p - b);
+    const int pc = std::abs(p - c);
+    return pa <= pb && pa <= pc ? a : (pb <= pc ? b : c);
+}
+
+// Undoes one row's filter in place; `previous` is the row above, already undone (zeros for the
+// first). False for an unknown filter.
+bool unfilterRow(std::uint8_t filter, std::uint8_t* row, const std::uint8_t* previous,
+                 std::size_t length, int bpp) {
+    const auto left = [&](std::size_t i) { return i >= std::size_t(bpp) ? row[i - bpp] : 0; };
+    const auto upLeft = [&](std::size_t i) {
+        return i >= std::size_t(bpp) ? previous[i - bpp] : 0;
+    };
+    switch (filter) {
+        case 0:
+            return true;
+        case 1:
+            for (std::size_t i = bpp; i < length; ++i)
+                row[i] = std::uint8_t(row[i] + row[i - bpp]);
+            return true;
+        case 2:
+            for (std::size_t i = 0; i < length; ++i)
+                row[i] = std::uint8_t(row[i] + previous[i]);
+            return true;
+        case 3:
+            for (std::size_t i = 0; i < length; ++i)
+                row[i] = std::uint8_t(row[i] + ((left(i) + previous[i]) >> 1));
+            return true;
+        case 4:
+            for (std::size_t i = 0; i < length; ++i)
+                row[i] = std::uint8_t(row[i] + paeth(left(i), previous[i], upLeft(i)));
+            return true;
+        default:
+            return false;
+    }
+}
+
+// The inflated image data, every row's filter undone in place; nothing when the data is not
+// exactly the rows the header declares or a row's filter is unknown.
+std::optional<std::vector<std::uint8_t>> inflateRows(const Layout& layout) {
+    const Header& h = layout.header;
+    const std::size_t rowBytes = std::size_t{h.width} * h.channels;
+    std::vector<std::uint8_t> rows(std::size_t{h.height} * (rowBytes + 1));
+    thread_local const std::unique_ptr<libdeflate_decompressor, void (*)(libdeflate_decompressor*)>
+        decompressor(libdeflate_alloc_decompressor(), libdeflate_free_decompressor);
+    std::size_t produced = 0;
+    if (!decompressor ||
+        libdeflate_zlib_decompress(decompressor.get(), layout.compressed.data(),
+                                   layout.compressed.size(), rows.data(), rows.size(),
+                                   &produced) != LIBDEFLATE_SUCCESS ||
+        produced != rows.size())
+        return std::nullopt;
+    const std::vector<std::uint8_t> zeros(rowBytes, 0);
+    const std::uint8_t* previous = zeros.data();
+    for (std::size_t y = 0; y < h.height; ++y) {
+        std::uint8_t* row = rows.data() + y * (rowBytes + 1);
+        if (!unfilterRow(row[0], row + 1, previous, rowBytes, h.channels))
+            return std::nullopt;
+        previous = row + 1;
+    }
+    return rows;
+}
+
+}  // namespace
+
+bool decodeSimplePng(const std::uint8_t* bytes, std::size_t size, PartPixels& out) {
+    const auto layout = readLayout(bytes, size);
+    if (!layout)
+        return false;
+    const auto rows = inflateRows(*layout);
+    if (!rows)
+        return false;
+    const Header& h = layout->header;
+    const std::size_t rowBytes = std::size_t{h.width} * h.channels;
+    const int width = std::min<int>(int(h.width), kPartSize);
+    const int height = std::min<int>(int(h.height), kPartSize);
+    out.fill(0);
+    for (int y = 0; y < height; ++y) {
+        const std::uint8_t* in = rows->data() + std::size_t(y) * (rowBytes + 1) + 1;
+        Argb* to = out.data() + y * kPartSize;
+        for (int x = 0; x < width; ++x, in += h.channels)
+            to[x] = makeArgb(h.channels == 4 ? in[3] : 0xffu, in[0], in[1], in[2]);
+    }
+    return true;
+}
+
+}  // namespace kelvaro
