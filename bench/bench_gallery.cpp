@@ -7,7 +7,8 @@
 // until every cell in view is; every cell of the element; a colour change until the cells in
 // view are drawn again; a scroll through the whole grid; the longest stall of the
 // user-interface thread's event loop meanwhile; and the decoded-part cache. The worker threads
-// follow the CPUs the program may use (taskset), one per CPU.
+// follow the CPUs the program may use (taskset), one per CPU. With --load every case is measured
+// twice, as the machine is and then with a busy process on every online CPU.
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLineEdit>
@@ -17,10 +18,13 @@
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
+#include <ctime>
 #include <filesystem>
 #include <functional>
+#include <string>
 #include <vector>
 
+#include "bench/busy_neighbours.h"
 #include "bench/editor_bench_support.h"
 #include "bench/stall_watch.h"
 #include "model/part_cache.h"
@@ -28,6 +32,7 @@
 #include "ui/companion_window.h"
 #include "ui/control_ids.h"
 #include "ui/gallery_cells.h"
+#include "ui/gallery_renderer.h"
 #include "ui/gallery_view.h"
 #include "ui/kelvaro_dlg.h"
 #include "ui/parts_tab.h"
@@ -37,6 +42,13 @@ namespace {
 
 constexpr int kScreenful = 20;
 constexpr int kColourChanges = 9;
+
+// CPU time the calling thread has used, in ms.
+double threadCpuMs() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
+}
 
 int readyCells(const GalleryCells& cells, int upTo) {
     int ready = 0;
@@ -52,79 +64,149 @@ void setRed(CKelvaroDlg& editor, char digit) {
     QTest::keyClick(edit, digit);
 }
 
-void measure(const char* name, const std::filesystem::path& library, int element) {
+// What one case measures, in ms unless said otherwise.
+struct Figures {
+    int count = 0;
+    int screenful = 0;
+    double openCall = 0, first = 0, inView = 0, everyCold = 0, everyWarm = 0;
+    std::vector<double> changes;                  // sorted; until the cells in view are drawn
+    std::vector<double> changesAround;            // sorted; until the row around them is too
+    double uiCpuPerChange = 0, uiCpuPerCell = 0;  // UI thread's CPU: ms per change, µs per cell
+    double scrollTotal = 0, scrollSettle = 0;
+    double idleStall = 0, renderStall = 0, worstStall = 0;
+};
+
+// Whether every cell showing in the grid's viewport is drawn (the rows around it aside).
+bool cellsInViewReady(const PartsTab& gallery) {
+    const GalleryView& view = *gallery.view();
+    const QRect shown = view.viewport()->rect();
+    for (int part = 0; part < gallery.cells().count(); ++part) {
+        if (!gallery.cells().isReady(part) &&
+            view.visualRect(gallery.cells().index(part)).intersects(shown))
+            return false;
+    }
+    return true;
+}
+
+// Nine colour changes, each timed until the cells in view are drawn and the row around them.
+void changeColours(CKelvaroDlg& editor, const PartsTab& gallery, Figures& figures) {
+    QElapsedTimer clock;
+    const double cpuBefore = threadCpuMs();
+    for (int i = 0; i < kColourChanges; ++i) {
+        const std::uint64_t generation = gallery.renderer().generation();
+        clock.start();
+        setRed(editor, static_cast<char>('1' + i));
+        runUntil([&] {
+            return gallery.renderer().generation() > generation && cellsInViewReady(gallery);
+        });
+        figures.changes.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
+        runUntil([&] { return gallery.upToDate(); });
+        figures.changesAround.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
+    }
+    figures.uiCpuPerChange = (threadCpuMs() - cpuBefore) / kColourChanges;
+    std::sort(figures.changes.begin(), figures.changes.end());
+    std::sort(figures.changesAround.begin(), figures.changesAround.end());
+}
+
+// A row of cells every 16 ms from top to bottom; the whole scroll and the time after its last
+// step until the last screenful is drawn.
+void scrollThrough(const PartsTab& gallery, Figures& figures) {
+    QScrollBar* bar = gallery.view()->verticalScrollBar();
+    const int rowStep = gallery.view()->sizeHintForRow(0);
+    QElapsedTimer clock;
+    clock.start();
+    for (int value = 0; value <= bar->maximum(); value += rowStep) {
+        bar->setValue(value);
+        QTest::qWait(16);
+    }
+    bar->setValue(bar->maximum());
+    figures.scrollSettle = runUntil([&] { return gallery.upToDate(); });
+    figures.scrollTotal = static_cast<double>(clock.nsecsElapsed()) / 1e6;
+}
+
+Figures measure(const std::filesystem::path& library, int element) {
+    Figures figures;
     sharedPartCache().clear();
     const auto opened = openEditor(library, element);
     CKelvaroDlg& editor = *opened;
     StallWatch stalls;
     stalls.start();
     QTest::qWait(1000);  // nothing drawn: what the machine itself costs the event loop
-    const double idleStall = stalls.worstMs();
+    figures.idleStall = stalls.worstMs();
     stalls.start();
 
     QElapsedTimer opening;
     opening.start();
     editor.onGallery();
-    const double openCall = static_cast<double>(opening.nsecsElapsed()) / 1e6;
+    figures.openCall = static_cast<double>(opening.nsecsElapsed()) / 1e6;
     PartsTab& gallery = *editor.companion()->partsTab();
-    const int count = gallery.cells().count();
-    const int screenful = std::min(kScreenful, count);
-    const double first =
-        openCall + runUntil([&] { return readyCells(gallery.cells(), screenful) == screenful; });
-    const double inView = first + runUntil([&] { return gallery.upToDate(); });
+    figures.count = gallery.cells().count();
+    figures.screenful = std::min(kScreenful, figures.count);
+    figures.first = figures.openCall + runUntil([&] {
+                        return readyCells(gallery.cells(), figures.screenful) == figures.screenful;
+                    });
+    figures.inView = figures.first + runUntil([&] { return gallery.upToDate(); });
 
-    const double everyCold = drawEveryCell(editor, count, true);
-    const double everyWarm = drawEveryCell(editor, count, false);
-    const double renderStall = stalls.worstMs();
+    figures.everyCold = drawEveryCell(editor, figures.count, true);
+    const double cpuBefore = threadCpuMs();
+    figures.everyWarm = drawEveryCell(editor, figures.count, false);
+    figures.uiCpuPerCell = (threadCpuMs() - cpuBefore) * 1e3 / figures.count;
+    figures.renderStall = stalls.worstMs();
+    changeColours(editor, gallery, figures);
+    scrollThrough(gallery, figures);
+    figures.worstStall = stalls.worstMs();
+    editor.editor().mutableState().saved = true;
+    return figures;
+}
 
-    QElapsedTimer clock;
-    std::vector<double> changes;
-    for (int i = 0; i < kColourChanges; ++i) {
-        clock.start();
-        setRed(editor, static_cast<char>('1' + i));
-        runUntil([&] { return gallery.upToDate(); });
-        changes.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
-    }
-    std::sort(changes.begin(), changes.end());
-
-    // A row of cells every 16 ms from top to bottom, then until the last screenful is drawn.
-    QScrollBar* bar = gallery.view()->verticalScrollBar();
-    const int rowStep = gallery.view()->sizeHintForRow(0);
-    clock.restart();
-    for (int value = 0; value <= bar->maximum(); value += rowStep) {
-        bar->setValue(value);
-        QTest::qWait(16);
-    }
-    bar->setValue(bar->maximum());
-    const double scrollSettle = runUntil([&] { return gallery.upToDate(); });
-    const double scrollTotal = static_cast<double>(clock.nsecsElapsed()) / 1e6;
-    const double worstStall = stalls.worstMs();
-
+void print(const char* name, const char* load, const Figures& f) {
     const PartCacheFigures cache = sharedPartCache().figures();
-    std::printf("%s (%d parts, %d worker threads)\n", name, count, QThread::idealThreadCount());
-    std::printf("  opening the gallery (the call itself)       %8.1f ms\n", openCall);
-    std::printf("  first %2d cells drawn after opening          %8.1f ms\n", screenful, first);
-    std::printf("  every cell in view (+1 row) drawn            %8.1f ms\n", inView);
-    std::printf("  all %3d cells, cache emptied first           %8.1f ms\n", count, everyCold);
-    std::printf("  all %3d cells again, parts in the cache      %8.1f ms\n", count, everyWarm);
+    std::printf("%s (%d parts, %d worker threads), %s\n", name, f.count,
+                QThread::idealThreadCount(), load);
+    std::printf("  opening the gallery (the call itself)       %8.1f ms\n", f.openCall);
+    std::printf("  first %2d cells drawn after opening          %8.1f ms\n", f.screenful, f.first);
+    std::printf("  every cell in view (+1 row) drawn            %8.1f ms\n", f.inView);
+    std::printf("  all %3d cells, cache emptied first           %8.1f ms\n", f.count, f.everyCold);
+    std::printf("  all %3d cells again, parts in the cache      %8.1f ms\n", f.count, f.everyWarm);
     std::printf("  colour change to cells in view redrawn       %8.1f ms median, %.1f ms worst\n",
-                changes[changes.size() / 2], changes.back());
+                f.changes[f.changes.size() / 2], f.changes.back());
+    std::printf("  colour change to the row around them too     %8.1f ms median, %.1f ms worst\n",
+                f.changesAround[f.changesAround.size() / 2], f.changesAround.back());
+    std::printf("  UI thread's CPU per colour change            %8.2f ms, per cell drawn %.0f µs\n",
+                f.uiCpuPerChange, f.uiCpuPerCell);
     std::printf(
         "  scroll top to bottom (a row per 16 ms)       %8.1f ms, last cells %.1f ms after\n",
-        scrollTotal, scrollSettle);
+        f.scrollTotal, f.scrollSettle);
     std::printf("  longest event-loop stall, 1 s of nothing     %8.1f ms (the machine's share)\n",
-                idleStall);
+                f.idleStall);
     std::printf("  longest event-loop stall while cells drawn   %8.1f ms (opening, all cells)\n",
-                renderStall);
+                f.renderStall);
     std::printf("  longest event-loop stall (whole run)         %8.1f ms (also colour, scroll)\n",
-                worstStall);
+                f.worstStall);
     std::printf("  part cache: %zu entries, %.1f MiB of %.0f MiB, %llu hits, %llu decodes\n",
                 cache.entries, static_cast<double>(cache.bytes) / (1 << 20),
                 static_cast<double>(cache.bound) / (1 << 20),
                 static_cast<unsigned long long>(cache.hits),
                 static_cast<unsigned long long>(cache.decodes));
     std::fflush(stdout);
-    editor.editor().mutableState().saved = true;
+}
+
+// One case on an idle machine and, when `loaded`, again with a busy process on every CPU;
+// false when the busy processes cannot be started.
+bool measureCase(const char* name, const std::filesystem::path& library, int element, bool loaded) {
+    print(name, "no load", measure(library, element));
+    if (!loaded)
+        return true;
+    BusyNeighbours neighbours;
+    if (!neighbours.start()) {
+        std::fprintf(stderr, "kelvaro-bench-gallery: cannot start the busy processes\n");
+        return false;
+    }
+    const Figures figures = measure(library, element);
+    const std::string load = std::to_string(neighbours.count()) + " busy processes";
+    neighbours.stop();
+    print(name, load.c_str(), figures);
+    return true;
 }
 
 }  // namespace
@@ -135,9 +217,17 @@ int main(int argc, char** argv) {
     const QTemporaryDir userSettings;  // every case opens the window at its first place
     bench::prepareQt(userSettings);
     QApplication app(argc, argv);
-    bench::measure("sample library, front hair", bench::sampleLibrary(), kFrontHair);
+    const QStringList arguments = QApplication::arguments();
+    const bool loaded = arguments.contains(QStringLiteral("--load"));
+    if (arguments.size() > (loaded ? 2 : 1)) {
+        std::fprintf(stderr, "usage: kelvaro-bench-gallery [--load]\n");
+        return 2;
+    }
     const auto synthetic = bench::syntheticLibrary();
-    bench::measure("synthetic library, face", synthetic, kFace);
-    bench::measure("synthetic library, front hair (3 layers)", synthetic, kFrontHair);
-    return 0;
+    const bool measured = bench::measureCase("sample library, front hair", bench::sampleLibrary(),
+                                             kFrontHair, loaded) &&
+                          bench::measureCase("synthetic library, face", synthetic, kFace, loaded) &&
+                          bench::measureCase("synthetic library, front hair (3 layers)", synthetic,
+                                             kFrontHair, loaded);
+    return measured ? 0 : 1;
 }

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 
 #include "imaging/export_image.h"
 #include "model/part_preview.h"
@@ -13,14 +14,20 @@
 namespace kelvaro {
 namespace {
 
-// Workers yield to the user-interface thread where they share a CPU with it: a nicer thread
-// (Linux gives each thread its own niceness) is preempted as soon as the window has work.
-constexpr int kWorkerNiceness = 5;
+// How much nicer than the window each lane's workers run (Linux gives each thread a niceness of
+// its own). The cells in view are drawn at the window's own priority: a nicer worker gets a
+// fraction of a CPU it shares with a busy program (a quarter at 5), and a colour change then
+// waits for the cells in view far longer than the window takes for its own part. The cells
+// beyond the view are drawn much nicer, so that they never take time from the window or from
+// the cells in view.
+constexpr std::array<int, 2> kLaneNiceness = {0, 10};
 
-void lowerThisThreadsPriority() {
-    thread_local const bool lowered =
-        setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), kWorkerNiceness) == 0;
-    (void)lowered;
+void setThisThreadsNiceness(int above) {
+    const auto thread = static_cast<id_t>(gettid());
+    thread_local const bool niced =
+        above == 0 ||
+        setpriority(PRIO_PROCESS, thread, getpriority(PRIO_PROCESS, thread) + above) == 0;
+    (void)niced;
 }
 
 }  // namespace
@@ -44,44 +51,54 @@ void drawPartCell(PartPreview& preview, const PortraitDocument& document, bool f
 GalleryRenderer::GalleryRenderer(std::filesystem::path base, PartCache* cache, QObject* parent,
                                  CellDrawer drawer)
     : QObject(parent), m_base(std::move(base)), m_cache(cache), m_drawer(drawer) {
-    m_pool.setMaxThreadCount(std::max(1, QThread::idealThreadCount()));
+    setThreadCount(QThread::idealThreadCount());
 }
 
 GalleryRenderer::~GalleryRenderer() {
     {
         std::lock_guard lock(m_mutex);
-        m_queue.clear();
+        for (auto& queue : m_queues)
+            queue.clear();
         ++m_generation;
     }
-    m_pool.waitForDone();
+    for (QThreadPool& pool : m_pools)
+        pool.waitForDone();
 }
 
 void GalleryRenderer::setThreadCount(int threads) {
-    m_pool.setMaxThreadCount(std::max(1, threads));
+    for (QThreadPool& pool : m_pools)
+        pool.setMaxThreadCount(std::max(1, threads));
 }
 
 std::uint64_t GalleryRenderer::setSnapshot(const PortraitDocument& document) {
     std::lock_guard lock(m_mutex);
     m_snapshot = document;
-    m_queue.clear();
+    for (auto& queue : m_queues)
+        queue.clear();
     return ++m_generation;
 }
 
-void GalleryRenderer::request(const std::vector<int>& parts) {
+void GalleryRenderer::request(const std::vector<int>& parts, std::size_t inView) {
     {
         std::lock_guard lock(m_mutex);
-        m_queue.assign(parts.begin(), parts.end());
+        const auto split =
+            parts.begin() + static_cast<std::ptrdiff_t>(std::min(inView, parts.size()));
+        m_queues[kInView].assign(parts.begin(), split);
+        m_queues[kBeyond].assign(split, parts.end());
     }
     startWorkers();
 }
 
 void GalleryRenderer::startWorkers() {
     std::lock_guard lock(m_mutex);
-    const auto wanted =
-        std::min<std::size_t>(m_queue.size(), static_cast<std::size_t>(m_pool.maxThreadCount()));
-    while (static_cast<std::size_t>(m_running) < wanted) {
-        ++m_running;
-        m_pool.start([this] { work(); });
+    for (const Lane lane : {kInView, kBeyond}) {
+        QThreadPool& pool = m_pools[lane];
+        const auto wanted = std::min<std::size_t>(m_queues[lane].size(),
+                                                  static_cast<std::size_t>(pool.maxThreadCount()));
+        while (static_cast<std::size_t>(m_running[lane]) < wanted) {
+            ++m_running[lane];
+            pool.start([this, lane] { work(lane); });
+        }
     }
 }
 
@@ -97,46 +114,64 @@ std::unique_ptr<GalleryRenderer::Worker> GalleryRenderer::takeWorker() {
     return std::make_unique<Worker>(m_base, m_cache);
 }
 
-// Runs on a worker thread until nothing is queued.
-void GalleryRenderer::work() {
-    lowerThisThreadsPriority();
+// Runs on a worker thread of `lane`'s pool until nothing is queued in that lane. A cell whose
+// generation passed while it was drawn is neither scaled nor delivered.
+void GalleryRenderer::work(Lane lane) {
+    setThisThreadsNiceness(kLaneNiceness[lane]);
     std::unique_ptr<Worker> worker = takeWorker();
     Job job{};
     PortraitDocument document;
-    while (takeJob(worker, job, document)) {
+    while (takeJob(lane, worker, job, document)) {
         const bool fresh = worker->generation != job.generation;
         worker->generation = job.generation;
         m_drawer(worker->preview, document, fresh, job.part, *worker->canvas);
-        deliver(job.generation, job.part, exportedImage(*worker->canvas, kCellEdge));
+        if (job.generation == m_generation)
+            deliver(job.generation, job.part, exportedImage(*worker->canvas, kCellEdge));
     }
 }
 
-// The next queued part, with the snapshot when the worker has not shown this generation yet.
-// When nothing is queued the worker is put aside and false returned, under the same lock as
-// queueing, so that no queued part is ever left without a running worker.
-bool GalleryRenderer::takeJob(std::unique_ptr<Worker>& worker, Job& job,
+// The next part queued in `lane`, with the snapshot when the worker has not shown this
+// generation yet. When nothing is queued the worker is put aside and false returned, under the
+// same lock as queueing, so that no queued part is ever left without a running worker.
+bool GalleryRenderer::takeJob(Lane lane, std::unique_ptr<Worker>& worker, Job& job,
                               PortraitDocument& document) {
     std::lock_guard lock(m_mutex);
-    if (m_queue.empty()) {
+    std::deque<int>& queue = m_queues[lane];
+    if (queue.empty()) {
         m_idleWorkers.push_back(std::move(worker));
-        --m_running;
+        --m_running[lane];
         return false;
     }
-    job = {m_generation, m_queue.front()};
-    m_queue.pop_front();
+    job = {m_generation, queue.front()};
+    queue.pop_front();
     if (worker->generation != m_generation)
         document = m_snapshot;
     return true;
 }
 
+// Adds a finished cell to those waiting; the first one waiting posts the event that takes them
+// all in.
 void GalleryRenderer::deliver(std::uint64_t generation, int part, QImage image) {
-    QMetaObject::invokeMethod(
-        this,
-        [this, generation, part, image = std::move(image)] {
-            if (generation == m_generation)
-                emit cellReady(generation, part, image);
-        },
-        Qt::QueuedConnection);
+    bool first = false;
+    {
+        std::lock_guard lock(m_mutex);
+        first = m_finished.empty();
+        m_finished.push_back({generation, part, std::move(image)});
+    }
+    if (first)
+        QMetaObject::invokeMethod(this, &GalleryRenderer::takeFinished, Qt::QueuedConnection);
+}
+
+void GalleryRenderer::takeFinished() {
+    std::vector<Finished> finished;
+    {
+        std::lock_guard lock(m_mutex);
+        finished.swap(m_finished);
+    }
+    for (const Finished& cell : finished) {
+        if (cell.generation == m_generation)
+            emit cellReady(cell.generation, cell.part, cell.image);
+    }
 }
 
 }  // namespace kelvaro

@@ -5,12 +5,20 @@
 // of its own draw them, each with a PartPreview of its own, and hand every finished cell back to
 // the user-interface thread as a signal. Every new snapshot starts a new generation: parts still
 // queued for an older one are dropped, and a cell finished for an older one is never delivered,
-// so no stale picture overwrites a newer one. Nothing here waits for a worker but the destructor.
+// so no stale picture overwrites a newer one; a worker that finds its cell outdated once drawn
+// does not scale it. The cells in view are drawn by workers at the window's own priority, so that
+// a busy program beside the editor cannot hold them back for long; the cells asked for beyond
+// them by workers at a lower one, which give way to the window and to the cells in view.
+// Finished cells are handed over in batches: one event takes in every cell finished since the
+// last, so that a burst of cells costs the user-interface thread one pass, not one per cell.
+// Nothing here waits for a worker but the destructor.
 #pragma once
 
 #include <QImage>
 #include <QObject>
 #include <QThreadPool>
+#include <array>
+#include <atomic>
 #include <cstdint>
 #include <deque>
 #include <filesystem>
@@ -45,7 +53,7 @@ public:
                     CellDrawer drawer = &drawPartCell);
     ~GalleryRenderer() override;
 
-    // Worker threads drawing at once; at least 1.
+    // Worker threads drawing at once for each priority; at least 1.
     void setThreadCount(int threads);
 
     // A new portrait to draw cells of; drops every queued part. Returns the new generation.
@@ -53,37 +61,47 @@ public:
     std::uint64_t generation() const { return m_generation; }
 
     // The parts to draw for the current generation, the most wanted first; replaces the parts
-    // still queued.
-    void request(const std::vector<int>& parts);
+    // still queued. The first `inView` of them are drawn at the window's priority, the others at
+    // a lower one.
+    void request(const std::vector<int>& parts, std::size_t inView = SIZE_MAX);
 
 signals:
     // A finished cell: part `part` drawn for snapshot `generation` (only the current one).
     void cellReady(quint64 generation, int part, const QImage& image);
 
 private:
+    // The two priorities parts are drawn at: the cells in view, and those asked for beyond them.
+    enum Lane { kInView, kBeyond, kLaneCount };
     struct Job {
         std::uint64_t generation;
         int part;
     };
+    struct Finished {
+        std::uint64_t generation;
+        int part;
+        QImage image;
+    };
     struct Worker;
 
     void startWorkers();
-    void work();
-    bool takeJob(std::unique_ptr<Worker>& worker, Job& job, PortraitDocument& document);
+    void work(Lane lane);
+    bool takeJob(Lane lane, std::unique_ptr<Worker>& worker, Job& job, PortraitDocument& document);
     std::unique_ptr<Worker> takeWorker();
     void deliver(std::uint64_t generation, int part, QImage image);
+    void takeFinished();
 
     const std::filesystem::path m_base;
     PartCache* const m_cache;
     const CellDrawer m_drawer;
-    QThreadPool m_pool;
+    std::array<QThreadPool, kLaneCount> m_pools;
 
-    std::mutex m_mutex;  // guards what follows
-    std::uint64_t m_generation = 0;
+    std::mutex m_mutex;                           // guards what follows
+    std::atomic<std::uint64_t> m_generation = 0;  // written under the lock, read anywhere
     PortraitDocument m_snapshot;
-    std::deque<int> m_queue;
-    int m_running = 0;
+    std::array<std::deque<int>, kLaneCount> m_queues;
+    std::array<int, kLaneCount> m_running{};
     std::vector<std::unique_ptr<Worker>> m_idleWorkers;
+    std::vector<Finished> m_finished;  // waiting for the user-interface thread to take them in
 };
 
 }  // namespace kelvaro

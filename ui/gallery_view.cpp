@@ -72,7 +72,7 @@ GalleryView::GalleryView(QWidget* parent) : QListView(parent) {
     });
 }
 
-std::vector<int> GalleryView::visibleRows(int marginRows) const {
+GalleryView::Rows GalleryView::visibleRows(int marginRows) const {
     std::vector<int> shown, nearby;
     const QRect view = viewport()->rect();
     const int rowHeight = sizeHintForRow(0) + kSpacing;
@@ -85,8 +85,9 @@ std::vector<int> GalleryView::visibleRows(int marginRows) const {
         else if (rect.intersects(near))
             nearby.push_back(row);
     }
+    const std::size_t count = shown.size();
     shown.insert(shown.end(), nearby.begin(), nearby.end());
-    return shown;
+    return {std::move(shown), count};
 }
 
 // The grid lays cells out from its left edge, each followed by the spacing, and wraps a cell

@@ -16,8 +16,12 @@ public:
     explicit GalleryView(QWidget* parent = nullptr);
 
     // Rows whose cell shows in the viewport, then those within `marginRows` rows of cells above
-    // and below it, in reading order.
-    std::vector<int> visibleRows(int marginRows) const;
+    // and below it, each in reading order; `shown` counts the first.
+    struct Rows {
+        std::vector<int> rows;
+        std::size_t shown = 0;
+    };
+    Rows visibleRows(int marginRows) const;
 
     // The narrowest width showing `columns` columns of cells side by side, with the frame and
     // the vertical scroll bar.

@@ -114,7 +114,7 @@ void PartsTab::refresh() {
         return;
     m_drawn = drawnFor;
     m_renderer->setSnapshot(document);
-    const std::vector<int> rows = m_view->visibleRows(kMarginRows);
+    const std::vector<int> rows = m_view->visibleRows(kMarginRows).rows;
     const auto [first, last] = std::minmax_element(rows.begin(), rows.end());
     m_cells->invalidate(rows.empty() ? 0 : *first, rows.empty() ? -1 : *last);
     requestWanted();
@@ -141,17 +141,25 @@ void PartsTab::followElement(int element, int count) {
     m_view->scrollToTop();
 }
 
+// The cells in view that are missing are drawn first, at the window's priority; those in the
+// rows around them after, at a lower one.
 void PartsTab::requestWanted() {
-    m_wanted = m_view->visibleRows(kMarginRows);
+    const GalleryView::Rows visible = m_view->visibleRows(kMarginRows);
+    m_wanted = visible.rows;
     if (!m_wanted.empty()) {
         const auto [first, last] = std::minmax_element(m_wanted.begin(), m_wanted.end());
         const int slack = kKeptScreens * static_cast<int>(m_wanted.size());
         m_cells->forgetOutside(*first - slack, *last + slack);
     }
     std::vector<int> missing;
-    std::copy_if(m_wanted.begin(), m_wanted.end(), std::back_inserter(missing),
-                 [this](int part) { return !m_cells->isReady(part); });
-    m_renderer->request(missing);
+    std::size_t missingInView = 0;
+    for (std::size_t i = 0; i < m_wanted.size(); ++i) {
+        if (m_cells->isReady(m_wanted[i]))
+            continue;
+        missing.push_back(m_wanted[i]);
+        missingInView += i < visible.shown ? 1 : 0;
+    }
+    m_renderer->request(missing, missingInView);
 }
 
 void PartsTab::onCellReady(quint64, int part, const QImage& picture) {

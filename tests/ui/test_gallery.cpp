@@ -177,6 +177,37 @@ TEST(Gallery, FollowsTheElementList) {
     EXPECT_FALSE(empty->isVisible());
 }
 
+// A renderer of its own draws the face's parts for an older portrait, then, once the first of
+// them has arrived, for the portrait as it is, the first `inView` parts as the cells in view:
+// every part arrives once, drawn for the newer portrait only.
+void expectOnlyNewestCellsArrive(EditorFixture& editor, PartsTab& gallery, std::size_t inView) {
+    GalleryRenderer renderer(editor.state().baseDirectory, &sharedPartCache());
+    renderer.setThreadCount(1);
+    QSignalSpy spy(&renderer, &GalleryRenderer::cellReady);
+    std::vector<int> parts;
+    for (int part = 0; part < kFaceParts; ++part)
+        parts.push_back(part);
+    PortraitDocument older = capture(editor.state());
+    older.current.red = 30;
+    renderer.setSnapshot(older);
+    renderer.request(parts, inView);
+    // The first older cell has arrived; others are being drawn or wait to be delivered.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return spy.count() > 0; }, 30000)) << inView;
+    spy.clear();
+    const std::uint64_t newest = renderer.setSnapshot(capture(editor.state()));
+    renderer.request(parts, inView);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return spy.count() >= kFaceParts; }, 30000)) << inView;
+    QTest::qWait(50);
+    std::set<int> delivered;
+    for (const QList<QVariant>& signal : spy) {
+        EXPECT_EQ(signal.at(0).toULongLong(), newest) << inView;
+        const int part = signal.at(1).toInt();
+        EXPECT_TRUE(delivered.insert(part).second) << "part " << part << " twice, " << inView;
+        EXPECT_EQ(signal.at(2).value<QImage>(), cellPicture(gallery, part)) << part;
+    }
+    EXPECT_EQ(delivered.size(), static_cast<std::size_t>(kFaceParts)) << inView;
+}
+
 TEST(Gallery, StaleRendersNeverOverwriteNewerOnes) {
     EditorFixture editor;
     editor.open();
@@ -194,31 +225,10 @@ TEST(Gallery, StaleRendersNeverOverwriteNewerOnes) {
     EXPECT_GT(gallery->renderer().generation(), before + 1);
     expectCellsEqualStepping(editor, *gallery, "after quick changes");
 
-    // The renderer alone: after a second snapshot only cells of that one arrive, each once.
-    GalleryRenderer renderer(editor.state().baseDirectory, &sharedPartCache());
-    QSignalSpy spy(&renderer, &GalleryRenderer::cellReady);
-    std::vector<int> parts;
-    for (int part = 0; part < kFaceParts; ++part)
-        parts.push_back(part);
-    PortraitDocument older = capture(editor.state());
-    older.current.red = 30;
-    renderer.setSnapshot(older);
-    renderer.request(parts);
-    // The first older cell has arrived; others are being drawn or wait to be delivered.
-    ASSERT_TRUE(QTest::qWaitFor([&] { return spy.count() > 0; }, 30000));
-    spy.clear();
-    const std::uint64_t newest = renderer.setSnapshot(capture(editor.state()));
-    renderer.request(parts);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return spy.count() >= kFaceParts; }, 30000));
-    QTest::qWait(50);
-    std::set<int> delivered;
-    for (const QList<QVariant>& signal : spy) {
-        EXPECT_EQ(signal.at(0).toULongLong(), newest);
-        const int part = signal.at(1).toInt();
-        EXPECT_TRUE(delivered.insert(part).second) << "part " << part << " twice";
-        EXPECT_EQ(signal.at(2).value<QImage>(), cellPicture(*gallery, part)) << part;
-    }
-    EXPECT_EQ(delivered.size(), static_cast<std::size_t>(kFaceParts));
+    // The renderer alone, with the parts split between the cells in view and those beyond at
+    // several points: after a second snapshot only cells of that one arrive, each once.
+    for (const std::size_t inView : {std::size_t{kFaceParts}, std::size_t{2}, std::size_t{0}})
+        expectOnlyNewestCellsArrive(editor, *gallery, inView);
 }
 
 // A thousand parts: only the cells in view (and a row around them) are drawn; the last one is
