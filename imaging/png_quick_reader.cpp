@@ -109,13 +109,11 @@ int paeth(int a, int b, int c) {
 }
 
 // Undoes one row's filter in place; `previous` is the row above, already undone (zeros for the
-// first). False for an unknown filter.
+// first). The first pixel's bytes have no left neighbour, which counts as 0. False for an
+// unknown filter.
 bool unfilterRow(std::uint8_t filter, std::uint8_t* row, const std::uint8_t* previous,
-                 std::size_t length, int bpp) {
-    const auto left = [&](std::size_t i) { return i >= std::size_t(bpp) ? row[i - bpp] : 0; };
-    const auto upLeft = [&](std::size_t i) {
-        return i >= std::size_t(bpp) ? previous[i - bpp] : 0;
-    };
+                 std::size_t length, std::size_t bpp) {
+    const std::size_t first = std::min(bpp, length);
     switch (filter) {
         case 0:
             return true;
@@ -128,42 +126,67 @@ bool unfilterRow(std::uint8_t filter, std::uint8_t* row, const std::uint8_t* pre
                 row[i] = std::uint8_t(row[i] + previous[i]);
             return true;
         case 3:
-            for (std::size_t i = 0; i < length; ++i)
-                row[i] = std::uint8_t(row[i] + ((left(i) + previous[i]) >> 1));
+            for (std::size_t i = 0; i < first; ++i)
+                row[i] = std::uint8_t(row[i] + (previous[i] >> 1));
+            for (std::size_t i = bpp; i < length; ++i)
+                row[i] = std::uint8_t(row[i] + ((row[i - bpp] + previous[i]) >> 1));
             return true;
         case 4:
-            for (std::size_t i = 0; i < length; ++i)
-                row[i] = std::uint8_t(row[i] + paeth(left(i), previous[i], upLeft(i)));
+            for (std::size_t i = 0; i < first; ++i)
+                row[i] = std::uint8_t(row[i] + previous[i]);  // Paeth of (0, up, 0) is up
+            for (std::size_t i = bpp; i < length; ++i)
+                row[i] = std::uint8_t(row[i] + paeth(row[i - bpp], previous[i], previous[i - bpp]));
             return true;
         default:
             return false;
     }
 }
 
-// The inflated image data, every row's filter undone in place; nothing when the data is not
-// exactly the rows the header declares or a row's filter is unknown.
-std::optional<std::vector<std::uint8_t>> inflateRows(const Layout& layout) {
+// The inflated image data, every row's filter undone in place, in a buffer of the calling
+// thread's (valid until its next call); null when the data is not exactly the rows the header
+// declares or a row's filter is unknown.
+const std::uint8_t* inflateRows(const Layout& layout) {
     const Header& h = layout.header;
-    const std::size_t rowBytes = std::size_t{h.width} * h.channels;
-    std::vector<std::uint8_t> rows(std::size_t{h.height} * (rowBytes + 1));
+    const std::size_t rowBytes = std::size_t{h.width} * std::size_t(h.channels);
+    const std::size_t total = std::size_t{h.height} * (rowBytes + 1);
+    thread_local std::vector<std::uint8_t> rows;
+    thread_local std::vector<std::uint8_t> zeros;
+    if (rows.size() < total)
+        rows.resize(total);
+    if (zeros.size() < rowBytes)
+        zeros.resize(rowBytes);
     thread_local const std::unique_ptr<libdeflate_decompressor, void (*)(libdeflate_decompressor*)>
         decompressor(libdeflate_alloc_decompressor(), libdeflate_free_decompressor);
     std::size_t produced = 0;
     if (!decompressor ||
         libdeflate_zlib_decompress(decompressor.get(), layout.compressed.data(),
-                                   layout.compressed.size(), rows.data(), rows.size(),
+                                   layout.compressed.size(), rows.data(), total,
                                    &produced) != LIBDEFLATE_SUCCESS ||
-        produced != rows.size())
-        return std::nullopt;
-    const std::vector<std::uint8_t> zeros(rowBytes, 0);
+        produced != total)
+        return nullptr;
     const std::uint8_t* previous = zeros.data();
     for (std::size_t y = 0; y < h.height; ++y) {
         std::uint8_t* row = rows.data() + y * (rowBytes + 1);
-        if (!unfilterRow(row[0], row + 1, previous, rowBytes, h.channels))
-            return std::nullopt;
+        if (!unfilterRow(row[0], row + 1, previous, rowBytes, std::size_t(h.channels)))
+            return nullptr;
         previous = row + 1;
     }
-    return rows;
+    return rows.data();
+}
+
+// One row of RGBA bytes as pixels (bytes blue, green, red, alpha in memory).
+void convertRgba(const std::uint8_t* in, Argb* out, int width) {
+    for (int x = 0; x < width; ++x) {
+        std::uint32_t v;
+        std::memcpy(&v, in + 4 * x, sizeof v);  // bytes R G B A: 0xAABBGGRR
+        out[x] = (v & 0xff00ff00u) | ((v >> 16) & 0xffu) | ((v & 0xffu) << 16);
+    }
+}
+
+// One row of RGB bytes as opaque pixels.
+void convertRgb(const std::uint8_t* in, Argb* out, int width) {
+    for (int x = 0; x < width; ++x, in += 3)
+        out[x] = makeArgb(0xffu, in[0], in[1], in[2]);
 }
 
 }  // namespace
@@ -172,7 +195,7 @@ bool decodeSimplePng(const std::uint8_t* bytes, std::size_t size, PartPixels& ou
     const auto layout = readLayout(bytes, size);
     if (!layout)
         return false;
-    const auto rows = inflateRows(*layout);
+    const std::uint8_t* rows = inflateRows(*layout);
     if (!rows)
         return false;
     const Header& h = layout->header;
@@ -181,10 +204,8 @@ bool decodeSimplePng(const std::uint8_t* bytes, std::size_t size, PartPixels& ou
     const int height = std::min<int>(int(h.height), kPartSize);
     out.fill(0);
     for (int y = 0; y < height; ++y) {
-        const std::uint8_t* in = rows->data() + std::size_t(y) * (rowBytes + 1) + 1;
-        Argb* to = out.data() + y * kPartSize;
-        for (int x = 0; x < width; ++x, in += h.channels)
-            to[x] = makeArgb(h.channels == 4 ? in[3] : 0xffu, in[0], in[1], in[2]);
+        const std::uint8_t* in = rows + std::size_t(y) * (rowBytes + 1) + 1;
+        (h.channels == 4 ? convertRgba : convertRgb)(in, out.data() + y * kPartSize, width);
     }
     return true;
 }

@@ -75,7 +75,9 @@ class PartCache {
 public:
     // Parts are counted by the bytes of their stored box: 630 parts covering the whole image, or
     // several times more of the usual parts, which cover a small share of it.
-    static constexpr std::size_t kDefaultBound = std::size_t{128} << 20;
+    // Parts are kept as their boxes, so 64 MiB hold some 4000 typical parts (a whole library of
+    // 300 parts an element is about 100 MiB), and the editor stays within about 120 MB.
+    static constexpr std::size_t kDefaultBound = std::size_t{64} << 20;
 
     explicit PartCache(std::size_t byteBound = kDefaultBound);
     PartCache(const PartCache&) = delete;

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/gallery_renderer.h"
 
+#include <malloc.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -128,6 +129,24 @@ void GalleryRenderer::work(Lane lane) {
         if (job.generation == m_generation)
             deliver(job.generation, job.part, exportedImage(*worker->canvas, kCellEdge));
     }
+    releaseWhenAllIdle();
+}
+
+// When no worker of either lane runs any more (a pass over the cells has ended), lets the idle
+// workers go with their portraits' buffers and hands the memory the pass freed back to the
+// system: the workers' decodes leave freed blocks in their threads' heaps, which would otherwise
+// stay resident. The next request makes its workers afresh, as each of them shows its snapshot
+// again anyway.
+void GalleryRenderer::releaseWhenAllIdle() {
+    std::vector<std::unique_ptr<Worker>> idle;
+    {
+        std::lock_guard lock(m_mutex);
+        if (std::any_of(m_running.begin(), m_running.end(), [](int n) { return n > 0; }))
+            return;
+        idle.swap(m_idleWorkers);
+    }
+    idle.clear();
+    malloc_trim(0);
 }
 
 // The next part queued in `lane`, with the snapshot when the worker has not shown this

@@ -86,6 +86,7 @@ private:
     void startWorkers();
     void work(Lane lane);
     bool takeJob(Lane lane, std::unique_ptr<Worker>& worker, Job& job, PortraitDocument& document);
+    void releaseWhenAllIdle();
     std::unique_ptr<Worker> takeWorker();
     void deliver(std::uint64_t generation, int part, QImage image);
     void takeFinished();
