@@ -47,7 +47,16 @@ void PortraitEditor::countParts(const std::filesystem::path& baseDirectory) {
     emit changed(Change::Parts);
 }
 
+void PortraitEditor::prefetchParts(const std::filesystem::path& baseDirectory) {
+    m_prefetch = std::async(std::launch::async, [files = layerPartFiles(m_state, baseDirectory)] {
+        for (const std::filesystem::path& file : files)
+            sharedPartCache().decode(file);
+    });
+}
+
 bool PortraitEditor::loadImages() {
+    if (m_prefetch.valid())
+        m_prefetch.get();
     const MessageSink report = reporter();
     if (!loadWall(m_state, report))
         return false;

@@ -17,6 +17,7 @@
 #include <ctime>
 #include <filesystem>
 #include <functional>
+#include <future>
 #include <memory>
 #include <optional>
 
@@ -74,6 +75,10 @@ public:
     // --- Opening (portrait_editor.cpp) ---
     // Takes `baseDirectory` as the part library's folder and counts the parts of every element.
     void countParts(const std::filesystem::path& baseDirectory);
+    // Starts decoding the part files the opening will load from `baseDirectory` into the shared
+    // part cache on a thread of its own, so that the decoding overlaps building the window;
+    // loadImages waits for it and then finds them decoded.
+    void prefetchParts(const std::filesystem::path& baseDirectory);
     // Loads the wall and every layer, recolours them and masks the iris; stops at the first
     // failure, reported, and returns false.
     bool loadImages();
@@ -227,6 +232,7 @@ private:
     void move(Step step, int dx, int dy);
 
     PortraitState m_state;
+    std::future<void> m_prefetch;  // the opening's part decodes, while they run
     std::filesystem::path m_settingsFile;
     std::filesystem::path m_documentFile;
     Clock m_clock;

@@ -94,6 +94,17 @@ bool loadLayer(PortraitState& state, int layerIndex, int partNumber, const Messa
     return true;
 }
 
+std::vector<std::filesystem::path> layerPartFiles(const PortraitState& state,
+                                                  const std::filesystem::path& base) {
+    std::vector<std::filesystem::path> files;
+    files.reserve(kLayerCount);
+    for (int layer = 0; layer < kLayerCount; ++layer) {
+        const LayerInfo& info = layerInfo(layer);
+        files.push_back(partPath(base, info.folder, state.elementPart(info.element)));
+    }
+    return files;
+}
+
 bool loadLayerOfElement(PortraitState& state, int layerIndex, const MessageSink& report) {
     return loadLayer(state, layerIndex, state.elementPart(layerInfo(layerIndex).element), report);
 }

@@ -9,6 +9,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "model/portrait_state.h"
 
@@ -45,6 +46,11 @@ void countAllParts(PortraitState& state);
 // when both fail the message is reported, the layer has no image and false is returned.
 // A successful load copies the part into the layer's loaded pixels and does not recolour.
 bool loadLayer(PortraitState& state, int layer, int partNumber, const MessageSink& report);
+
+// The part file each layer of `state` loads from the library at `base`, as loadLayerOfElement
+// names it, in layer order.
+std::vector<std::filesystem::path> layerPartFiles(const PortraitState& state,
+                                                  const std::filesystem::path& base);
 
 // Loads `layer` with its element's current part number.
 bool loadLayerOfElement(PortraitState& state, int layer, const MessageSink& report);

@@ -80,6 +80,7 @@ CKelvaroDlg::CKelvaroDlg(std::filesystem::path settingsFile, QWidget* parent)
       m_editor(std::move(settingsFile)),
       m_helpFile(defaultHelpFile()),
       m_recent(RecentFiles::readFrom(UserSettings())) {
+    m_editor.prefetchParts(currentFolder());
     setObjectName(QStringLiteral("editorWindow"));
     setWindowIcon(applicationIcon());
     setAcceptDrops(true);
