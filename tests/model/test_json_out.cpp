@@ -33,12 +33,14 @@ QJsonValue qtText(const std::string& utf8) {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
+using namespace std::string_literals;  // the text as written, NUL included
+
 const std::string kStrings[] = {
     "",
     "picture/face/001.png",
     "quote \" backslash \\ slash /",
-    std::string("controls \b\f\n\r\t \x01\x1f\x7f end", 25),
-    std::string("nul \0 inside", 12),
+    "controls \b\f\n\r\t \x01\x1f\x7f end"s,
+    "nul \0 inside"s,
     "Radość, Śmiech, Złość",
     "笑顔 😀",
     "invalid \xff\xfe and cut \xc5",
