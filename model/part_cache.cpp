@@ -48,9 +48,10 @@ std::shared_ptr<const DecodedPart> decodePartFile(const std::filesystem::path& f
     if (!readPartImage(file, *image))
         return nullptr;
     auto part = std::make_shared<DecodedPart>();
-    part->box = visibleBounds(*image);
-    part->tone = mainTone(*image, part->box);
+    // Every pixel with alpha is non-zero, so the visible box lies within the stored one.
     part->stored = nonZeroBounds(*image);
+    part->box = visibleBounds(*image, part->stored);
+    part->tone = mainTone(*image, part->box);
     part->pixels = copyBox(*image, part->stored);
     return part;
 }
