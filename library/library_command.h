@@ -16,7 +16,8 @@ struct CommandResult {
     std::string err;  // for standard error
 };
 
-// `check [DIR] [--json]`: the problems of the part library below DIR.
+// `check [DIR] [--json] [--decode]`: the problems of the part library below DIR (by default the
+// library defaultLibrary() finds); the speed of decoding on standard error with --decode.
 CommandResult runCheck(std::span<const std::string> arguments);
 
 // `add ELEMENT PICTURE... [--library DIR]`: the pictures appended as the element's next parts.

@@ -6,8 +6,16 @@
 #include <cstdlib>
 
 #include "io/file_boundary.h"
+#include "model/part_library.h"
 
 namespace kelvaro {
+namespace {
+
+bool holdsLibrary(const std::filesystem::path& folder) {
+    return !folder.empty() && entryExists(folder / "picture");
+}
+
+}  // namespace
 
 std::filesystem::path userKelvaroFolder() {
     const char* dataHome = std::getenv("XDG_DATA_HOME");
@@ -18,6 +26,19 @@ std::filesystem::path userKelvaroFolder() {
 
 std::filesystem::path installedDataFolderFor(const std::filesystem::path& programFile) {
     return (programFile.parent_path() / KELVARO_BIN_TO_DATA).lexically_normal();
+}
+
+std::filesystem::path defaultLibrary(const std::filesystem::path& current,
+                                     const std::filesystem::path& installed) {
+    for (const std::filesystem::path& folder : {current, userKelvaroFolder(), installed}) {
+        if (holdsLibrary(folder))
+            return folder;
+    }
+    return current;
+}
+
+std::filesystem::path defaultLibrary() {
+    return defaultLibrary(currentFolder(), installedDataFolderFor(runningProgramFile()));
 }
 
 }  // namespace kelvaro

@@ -16,4 +16,16 @@ std::filesystem::path userKelvaroFolder();
 // exists or not.
 std::filesystem::path installedDataFolderFor(const std::filesystem::path& programFile);
 
+// The part library a command-line program reads when its command line names none: the first of
+// these that holds a library (has a picture/ entry, a link included, as the launcher tests it):
+// `current` (the editor's own rule), the user's library userKelvaroFolder() (where
+// kelvaro-launcher starts the editor), then the sample library `installed`. `current` when none
+// does, so that the failure to open it names the folder the user is in.
+std::filesystem::path defaultLibrary(const std::filesystem::path& current,
+                                     const std::filesystem::path& installed);
+
+// defaultLibrary() for the running program: its current folder, and the sample library installed
+// with it.
+std::filesystem::path defaultLibrary();
+
 }  // namespace kelvaro

@@ -6,10 +6,9 @@
 #include <set>
 
 #include "i18n/message_text.h"
-
+#include "model/data_folders.h"
 #include "model/sheet_layouts.h"
 #include "render/cast_plan.h"
-#include "render/default_library.h"
 #include "render/expression_run.h"
 #include "render/library_changes.h"
 #include "render/render_jobs.h"

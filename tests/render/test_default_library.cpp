@@ -4,7 +4,7 @@
 // kelvaro-launcher chooses it from XDG_DATA_HOME and HOME), then the installed sample library.
 #include <gtest/gtest.h>
 
-#include "render/default_library.h"
+#include "model/data_folders.h"
 #include "tests/support/environment_value.h"
 #include "tests/support/fixtures.h"
 
