@@ -1,13 +1,20 @@
 # SPDX-FileCopyrightText: 2026 Zespół Kelvaro
 # SPDX-License-Identifier: MIT
 #
-# The command-line renderer, when the tree has one, and the Debian package (cpack -G DEB).
+# The command-line programs, when the tree has them, and the Debian package (cpack -G DEB).
 # Included at the end of the top-level list, when every program is known.
 if(TARGET kelvaro-render)
   install(TARGETS kelvaro-render RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
   # File managers draw thumbnails of portrait documents with it.
   install(FILES ${PROJECT_SOURCE_DIR}/data/kelvaro.thumbnailer
           DESTINATION ${CMAKE_INSTALL_DATADIR}/thumbnailers)
+  install(FILES ${PROJECT_SOURCE_DIR}/data/completions/kelvaro-render
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
+endif()
+if(TARGET kelvaro-library)
+  install(TARGETS kelvaro-library RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  install(FILES ${PROJECT_SOURCE_DIR}/data/completions/kelvaro-library
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
 endif()
 
 set(KELVARO_MAINTAINER "Zespół Kelvaro <kelvaro@kelvaro.org>" CACHE STRING

@@ -23,6 +23,7 @@ namespace {
 const std::filesystem::path kSource = KELVARO_SOURCE_DIR;
 const QString kAppId = QStringLiteral(KELVARO_APP_ID);
 constexpr bool kHaveRenderer = KELVARO_HAVE_RENDER;
+constexpr bool kHaveLibraryTool = KELVARO_HAVE_LIBRARY;
 
 // The package's control fields; continuation lines belong to the field before them.
 std::map<std::string, std::string> controlFields() {
@@ -124,6 +125,8 @@ TEST(Package, InstallsEveryFileADesktopExpectsAndNoOtherProgram) {
     std::set<std::string> programs = {"kelvaro", "kelvaro-launcher"};
     if (kHaveRenderer)
         programs.insert("kelvaro-render");
+    if (kHaveLibraryTool)
+        programs.insert("kelvaro-library");
     std::set<std::string> found;
     for (const auto& entry : std::filesystem::directory_iterator(usr / "bin")) {
         found.insert(entry.path().filename().string());
@@ -153,6 +156,11 @@ TEST(Package, InstallsEveryFileADesktopExpectsAndNoOtherProgram) {
     if (kHaveRenderer) {
         files.push_back("share/man/man1/kelvaro-render.1.gz");
         files.push_back("share/thumbnailers/kelvaro.thumbnailer");
+        files.push_back("share/bash-completion/completions/kelvaro-render");
+    }
+    if (kHaveLibraryTool) {
+        files.push_back("share/man/man1/kelvaro-library.1.gz");
+        files.push_back("share/bash-completion/completions/kelvaro-library");
     }
     for (const std::string& file : files)
         EXPECT_TRUE(std::filesystem::is_regular_file(usr / file)) << file;
@@ -247,6 +255,8 @@ TEST(Package, HelpPageAndManPagesAreTheSources) {
     std::vector<std::string> pages = {"kelvaro.1", "kelvaro-launcher.1"};
     if (kHaveRenderer)
         pages.push_back("kelvaro-render.1");
+    if (kHaveLibraryTool)
+        pages.push_back("kelvaro-library.1");
     for (const std::string& page : pages) {
         EXPECT_EQ(gunzip(stagedShare() / "man" / "man1" / (page + ".gz")),
                   readBytes(kSource / "data" / page))

@@ -37,6 +37,8 @@ TEST(ProgramOptions, HelpAndVersionOnStandardOutputWithoutADisplay) {
     std::vector<std::string> programs = {"kelvaro"};
     if (KELVARO_HAVE_RENDER)
         programs.push_back("kelvaro-render");
+    if (KELVARO_HAVE_LIBRARY)
+        programs.push_back("kelvaro-library");
     for (const std::string& program : programs) {
         const QString name = QString::fromStdString(program);
         const Answer version = answerOf(program, "--version");
