@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <memory>
+#include <optional>
 
 #include "io/file_boundary.h"
 #include "model/image_files.h"
@@ -86,12 +87,31 @@ void addNumberFindings(const FolderCheck& check, const PartFolderListing& primar
     }
 }
 
+// Decodes the parts `numbers` of the folder and appends Undecodable for those that fail and, for
+// part 000 of an optional element, NotTransparent when it shows.
+void addDecodeFindings(const FolderCheck& check, const std::filesystem::path& base,
+                       const std::vector<int>& numbers, int threads, LibraryReport& report,
+                       std::vector<Finding>& found) {
+    std::vector<std::filesystem::path> files;
+    for (const int n : numbers)
+        files.push_back(partPath(base, check.folder, n));
+    const auto parts = decodeInParallel(files, threads);
+    report.partsDecoded += static_cast<int>(parts.size());
+    const bool optional = isOptionalElement(check.element);
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        const bool shows = parts[i] && optional && numbers[i] == 0 && !parts[i]->box.empty();
+        if (!parts[i] || shows) {
+            found.push_back(aboutPart(check, base, numbers[i]));
+            found.back().kind = parts[i] ? FindingKind::NotTransparent : FindingKind::Undecodable;
+        }
+    }
+}
+
 // The findings of each part file of the folder, by number.
 void addFileFindings(const FolderCheck& check, const std::filesystem::path& base,
                      const CheckOptions& options, LibraryReport& report) {
     std::vector<Finding> found;
-    std::vector<int> decoded;
-    std::vector<std::filesystem::path> files;
+    std::vector<int> toDecode;
     const bool optional = isOptionalElement(check.element);
     for (const int n : check.listing.present()) {
         const Finding about = aboutPart(check, base, n);
@@ -102,20 +122,10 @@ void addFileFindings(const FolderCheck& check, const std::filesystem::path& base
         }
         ++report.filesExamined;
         if (addHeaderFindings(about, PictureRole::Part, found) &&
-            (options.decode || (optional && n == 0))) {
-            decoded.push_back(n);
-            files.push_back(about.path);
-        }
+            (options.decode || (optional && n == 0)))
+            toDecode.push_back(n);
     }
-    const auto parts = decodeInParallel(files, options.threads);
-    report.partsDecoded += static_cast<int>(parts.size());
-    for (std::size_t i = 0; i < parts.size(); ++i) {
-        const bool shows = parts[i] && optional && decoded[i] == 0 && !parts[i]->box.empty();
-        if (!parts[i] || shows) {
-            found.push_back(aboutPart(check, base, decoded[i]));
-            found.back().kind = parts[i] ? FindingKind::NotTransparent : FindingKind::Undecodable;
-        }
-    }
+    addDecodeFindings(check, base, toDecode, options.threads, report, found);
     std::ranges::stable_sort(found, {}, &Finding::number);
     std::ranges::move(found, std::back_inserter(report.findings));
 }
@@ -146,36 +156,34 @@ void checkElement(int element, const std::filesystem::path& base, const CheckOpt
     report.elements.push_back(std::move(summary));
 }
 
+// What decoding wall.png or dummy.png finds: Undecodable, or NotTransparent for a dummy that
+// shows.
+std::optional<FindingKind> decodedProblem(const std::filesystem::path& file, PictureRole role) {
+    if (role == PictureRole::Wall) {
+        const auto wall = std::make_unique<CanvasPixels>();
+        return readWallImage(file, *wall) ? std::nullopt : std::optional(FindingKind::Undecodable);
+    }
+    const auto dummy = decodePartFile(file);
+    if (!dummy)
+        return FindingKind::Undecodable;
+    return dummy->box.empty() ? std::nullopt : std::optional(FindingKind::NotTransparent);
+}
+
 // The findings of wall.png or dummy.png, which are decoded whatever the options say.
 void checkSpecialFile(const std::filesystem::path& file, PictureRole role, LibraryReport& report) {
     Finding about;
-    about.kind = FindingKind::MissingFile;
     about.path = file;
-    if (!entryExists(file)) {
-        report.findings.push_back(about);
+    std::optional<FindingKind> problem;
+    if (!entryExists(file))
+        problem = FindingKind::MissingFile;
+    else if (!isRegularFile(file))
+        problem = FindingKind::NotRegularFile;
+    else if (addHeaderFindings(about, role, report.findings))
+        problem = decodedProblem(file, role);
+    if (!problem)
         return;
-    }
-    if (!isRegularFile(file)) {
-        about.kind = FindingKind::NotRegularFile;
-        report.findings.push_back(about);
-        return;
-    }
-    if (!addHeaderFindings(about, role, report.findings))
-        return;
-    bool decodes = false;
-    if (role == PictureRole::Wall) {
-        const auto wall = std::make_unique<CanvasPixels>();
-        decodes = readWallImage(file, *wall);
-    } else {
-        const auto dummy = decodePartFile(file);
-        decodes = dummy != nullptr;
-        about.kind = FindingKind::NotTransparent;
-        if (dummy && !dummy->box.empty())
-            report.findings.push_back(about);
-    }
-    about.kind = FindingKind::Undecodable;
-    if (!decodes)
-        report.findings.push_back(about);
+    about.kind = *problem;
+    report.findings.push_back(about);
 }
 
 }  // namespace
