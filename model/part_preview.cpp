@@ -26,6 +26,10 @@ void PartPreview::composeWithPart(int part, CanvasPixels& out) {
     composePortrait(m_state, out);
 }
 
+PartFaults PartPreview::faultsOfPart(int part) const {
+    return partFaults(m_state.baseDirectory, m_state.currentElement, part, m_state.partCache);
+}
+
 void PartPreview::compose(CanvasPixels& out, Backdrop backdrop) const {
     if (backdrop == Backdrop::Opaque)
         composePortrait(m_state, out);

@@ -13,6 +13,7 @@
 
 #include "imaging/export.h"
 #include "imaging/pixels.h"
+#include "model/part_status.h"
 #include "model/portrait_document.h"
 #include "model/portrait_state.h"
 
@@ -33,6 +34,11 @@ public:
     // Composes the portrait with part `part` of the document's current element, as the canvas
     // would show it after stepping to that part.
     void composeWithPart(int part, CanvasPixels& out);
+
+    // The files of part `part` of the document's current element that do not load (and so show
+    // dummy.png), as the decoded-part cache knows them: right after composeWithPart(part) this
+    // decodes nothing.
+    PartFaults faultsOfPart(int part) const;
 
     // Composes the document shown, as the canvas shows it (Opaque) or its layers alone
     // (Transparent).

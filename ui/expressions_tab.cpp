@@ -45,13 +45,14 @@ const std::array<ButtonText, 8> kButtonTexts = {{
      nullptr},
 }};
 
-// Card `face` of the snapshot: the portrait with that face shown.
-void drawFaceCard(PartPreview& preview, const PortraitDocument& document, bool, int face,
-                  CanvasPixels& out) {
+// Card `face` of the snapshot: the portrait with that face shown; no part files are told of.
+PartFaults drawFaceCard(PartPreview& preview, const PortraitDocument& document, bool, int face,
+                        CanvasPixels& out) {
     PortraitDocument shown = document;
     shown.expressions.edited = face;
     preview.show(shown);
     preview.compose(out);
+    return {};
 }
 
 // The cards' captions: the base, then each expression's name.

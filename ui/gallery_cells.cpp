@@ -3,8 +3,23 @@
 #include "ui/gallery_cells.h"
 
 #include <algorithm>
+#include <array>
 
 namespace kelvaro {
+namespace {
+
+// What the tooltip says of a file, by its status (Loads has no line).
+constexpr std::array<const char*, 4> kFaultTexts = {
+    nullptr,
+    QT_TRANSLATE_NOOP("kelvaro::GalleryCells",
+                      "Brak pliku części: %1 — w zamian pokazano dummy.png"),
+    QT_TRANSLATE_NOOP("kelvaro::GalleryCells",
+                      "To nie jest zwykły plik: %1 — w zamian pokazano dummy.png"),
+    QT_TRANSLATE_NOOP("kelvaro::GalleryCells",
+                      "Nie można odczytać pliku części: %1 — w zamian pokazano dummy.png"),
+};
+
+}  // namespace
 
 void GalleryCells::reset(int count) {
     beginResetModel();
@@ -39,10 +54,10 @@ void GalleryCells::invalidate(int keepFirst, int keepLast) {
         emit dataChanged(index(0), index(count() - 1), {ReadyRole, Qt::DecorationRole});
 }
 
-void GalleryCells::setPicture(int part, const QImage& picture) {
+void GalleryCells::setPicture(int part, const QImage& picture, const PartFaults& faults) {
     if (!hasCell(part))
         return;
-    m_cells[static_cast<std::size_t>(part)] = {picture, true};
+    m_cells[static_cast<std::size_t>(part)] = {picture, true, faults};
     changed(part);
 }
 
@@ -64,6 +79,19 @@ QImage GalleryCells::picture(int part) const {
     return hasCell(part) ? m_cells[static_cast<std::size_t>(part)].picture : QImage();
 }
 
+PartFaults GalleryCells::faults(int part) const {
+    return hasCell(part) ? m_cells[static_cast<std::size_t>(part)].faults : PartFaults();
+}
+
+QString GalleryCells::faultText(int part) const {
+    QStringList lines;
+    for (const PartFault& fault : faults(part)) {
+        const char* text = kFaultTexts.at(static_cast<std::size_t>(fault.status));
+        lines << tr(text).arg(QString::fromStdString(fault.file));
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
 int GalleryCells::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : count();
 }
@@ -83,6 +111,10 @@ QVariant GalleryCells::data(const QModelIndex& index, int role) const {
             return part == m_currentPart;
         case ReadyRole:
             return isReady(part);
+        case ShowsDummyRole:
+            return !faults(part).empty();
+        case Qt::ToolTipRole:
+            return faults(part).empty() ? QVariant() : QVariant(faultText(part));
         default:
             return {};
     }

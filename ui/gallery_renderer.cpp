@@ -42,11 +42,12 @@ struct GalleryRenderer::Worker {
     std::uint64_t generation = 0;  // 0: no snapshot shown yet
 };
 
-void drawPartCell(PartPreview& preview, const PortraitDocument& document, bool fresh, int part,
-                  CanvasPixels& out) {
+PartFaults drawPartCell(PartPreview& preview, const PortraitDocument& document, bool fresh,
+                        int part, CanvasPixels& out) {
     if (fresh)
         preview.show(document);
     preview.composeWithPart(part, out);
+    return preview.faultsOfPart(part);
 }
 
 GalleryRenderer::GalleryRenderer(std::filesystem::path base, PartCache* cache, QObject* parent,
@@ -125,9 +126,10 @@ void GalleryRenderer::work(Lane lane) {
     while (takeJob(lane, worker, job, document)) {
         const bool fresh = worker->generation != job.generation;
         worker->generation = job.generation;
-        m_drawer(worker->preview, document, fresh, job.part, *worker->canvas);
+        PartFaults faults = m_drawer(worker->preview, document, fresh, job.part, *worker->canvas);
         if (job.generation == m_generation)
-            deliver(job.generation, job.part, exportedImage(*worker->canvas, kCellEdge));
+            deliver(job.generation, job.part, exportedImage(*worker->canvas, kCellEdge),
+                    std::move(faults));
     }
     releaseWhenAllIdle();
 }
@@ -170,12 +172,12 @@ bool GalleryRenderer::takeJob(Lane lane, std::unique_ptr<Worker>& worker, Job& j
 
 // Adds a finished cell to those waiting; the first one waiting posts the event that takes them
 // all in.
-void GalleryRenderer::deliver(std::uint64_t generation, int part, QImage image) {
+void GalleryRenderer::deliver(std::uint64_t generation, int part, QImage image, PartFaults faults) {
     bool first = false;
     {
         std::lock_guard lock(m_mutex);
         first = m_finished.empty();
-        m_finished.push_back({generation, part, std::move(image)});
+        m_finished.push_back({generation, part, std::move(image), std::move(faults)});
     }
     if (first)
         QMetaObject::invokeMethod(this, &GalleryRenderer::takeFinished, Qt::QueuedConnection);
@@ -189,7 +191,7 @@ void GalleryRenderer::takeFinished() {
     }
     for (const Finished& cell : finished) {
         if (cell.generation == m_generation)
-            emit cellReady(cell.generation, cell.part, cell.image);
+            emit cellReady(cell.generation, cell.part, cell.image, cell.faults);
     }
 }
 

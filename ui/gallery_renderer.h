@@ -27,6 +27,7 @@
 #include <vector>
 
 #include "imaging/pixels.h"
+#include "model/part_status.h"
 #include "model/portrait_document.h"
 
 namespace kelvaro {
@@ -35,13 +36,15 @@ class PartCache;
 class PartPreview;
 
 // How a worker draws cell `cell` of the snapshot `document` into `out` with a preview of its own,
-// which shows the worker's previous document unless `fresh` is false (it shows `document` then).
-using CellDrawer = void (*)(PartPreview& preview, const PortraitDocument& document, bool fresh,
-                            int cell, CanvasPixels& out);
+// which shows the worker's previous document unless `fresh` is false (it shows `document` then);
+// returns the files of the cell's part that show dummy.png instead (none for other cells).
+using CellDrawer = PartFaults (*)(PartPreview& preview, const PortraitDocument& document,
+                                  bool fresh, int cell, CanvasPixels& out);
 
-// The gallery's cells: cell n is the portrait with part n of its current element.
-void drawPartCell(PartPreview& preview, const PortraitDocument& document, bool fresh, int part,
-                  CanvasPixels& out);
+// The gallery's cells: cell n is the portrait with part n of its current element; the faults
+// are those of part n's files.
+PartFaults drawPartCell(PartPreview& preview, const PortraitDocument& document, bool fresh,
+                        int part, CanvasPixels& out);
 
 class GalleryRenderer : public QObject {
     Q_OBJECT
@@ -66,8 +69,10 @@ public:
     void request(const std::vector<int>& parts, std::size_t inView = SIZE_MAX);
 
 signals:
-    // A finished cell: part `part` drawn for snapshot `generation` (only the current one).
-    void cellReady(quint64 generation, int part, const QImage& image);
+    // A finished cell: part `part` drawn for snapshot `generation` (only the current one), with
+    // the files of the part that do not load.
+    void cellReady(quint64 generation, int part, const QImage& image,
+                   const kelvaro::PartFaults& faults);
 
 private:
     // The two priorities parts are drawn at: the cells in view, and those asked for beyond them.
@@ -80,6 +85,7 @@ private:
         std::uint64_t generation;
         int part;
         QImage image;
+        PartFaults faults;
     };
     struct Worker;
 
@@ -88,7 +94,7 @@ private:
     bool takeJob(Lane lane, std::unique_ptr<Worker>& worker, Job& job, PortraitDocument& document);
     void releaseWhenAllIdle();
     std::unique_ptr<Worker> takeWorker();
-    void deliver(std::uint64_t generation, int part, QImage image);
+    void deliver(std::uint64_t generation, int part, QImage image, PartFaults faults);
     void takeFinished();
 
     const std::filesystem::path m_base;

@@ -7,6 +7,7 @@
 #include <QStyledItemDelegate>
 
 #include "ui/choice_grid.h"
+#include "ui/fault_mark.h"
 #include "ui/gallery_cells.h"
 #include "ui/gallery_renderer.h"
 
@@ -19,6 +20,11 @@ constexpr int kCurrentFrame = 3;  // width of the frame around the current part'
 constexpr int kSpacing = 6;       // between cells
 constexpr int kCellWidth = kEdge + 2 * kPadding;
 constexpr int kMinimumColumns = 2;
+
+// Where the picture of a cell lies within the cell's rectangle.
+QRect pictureRectIn(const QRect& cell) {
+    return {cell.left() + (cell.width() - kEdge) / 2, cell.top() + kPadding, kEdge, kEdge};
+}
 
 class CellDelegate : public QStyledItemDelegate {
 public:
@@ -35,8 +41,7 @@ public:
         painter->save();
         if (option.state & QStyle::State_Selected)
             painter->fillRect(cell, palette.highlight());
-        const QRect pictureRect(cell.left() + (cell.width() - kEdge) / 2, cell.top() + kPadding,
-                                kEdge, kEdge);
+        const QRect pictureRect = pictureRectIn(cell);
         if (index.data(GalleryCells::CurrentPartRole).toBool()) {
             painter->fillRect(
                 pictureRect.adjusted(-kCurrentFrame, -kCurrentFrame, kCurrentFrame, kCurrentFrame),
@@ -49,6 +54,8 @@ public:
             painter->setRenderHint(QPainter::SmoothPixmapTransform, false);
             painter->drawImage(pictureRect, picture);
         }
+        if (index.data(GalleryCells::ShowsDummyRole).toBool())
+            drawFaultMark(*painter, faultMarkRect(pictureRect));
         const QRect textRect(cell.left(), pictureRect.bottom() + 1 + kPadding / 2, cell.width(),
                              option.fontMetrics.height());
         painter->setPen(palette.color(
@@ -97,6 +104,10 @@ int GalleryView::widthForColumns(int columns) const {
     const int cells = spacing() + columns * (kCellWidth + spacing()) + 1;
     const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
     return cells + scrollBar + 2 * frameWidth();
+}
+
+QRect GalleryView::faultMarkRect(const QModelIndex& index) const {
+    return kelvaro::faultMarkRect(pictureRectIn(visualRect(index)));
 }
 
 QSize GalleryView::minimumSizeHint() const {

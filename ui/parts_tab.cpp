@@ -162,8 +162,8 @@ void PartsTab::requestWanted() {
     m_renderer->request(missing, missingInView);
 }
 
-void PartsTab::onCellReady(quint64, int part, const QImage& picture) {
-    m_cells->setPicture(part, picture);
+void PartsTab::onCellReady(quint64, int part, const QImage& picture, const PartFaults& faults) {
+    m_cells->setPicture(part, picture, faults);
 }
 
 bool PartsTab::wantedCellsReady() const {

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "editing/portrait_editor.h"
+#include "model/part_status.h"
 #include "model/portrait_document.h"
 
 class QLabel;
@@ -65,8 +66,8 @@ private:
     void followElement(int element, int count);
     // Asks the renderer for the cells in view that are not drawn yet.
     void requestWanted();
-    // A cell drawn for the portrait as it is now.
-    void onCellReady(quint64 generation, int part, const QImage& picture);
+    // A cell drawn for the portrait as it is now, with the files of its part that do not load.
+    void onCellReady(quint64 generation, int part, const QImage& picture, const PartFaults& faults);
 
     PortraitEditor& m_editor;
     GalleryRenderer* m_renderer = nullptr;
