@@ -3,6 +3,7 @@
 #include "model/picture_parts.h"
 
 #include <QCoreApplication>
+#include <cerrno>
 
 #include "i18n/message_text.h"
 #include "imaging/part_fit.h"
