@@ -12,6 +12,7 @@
 #include "io/file_boundary.h"
 #include "model/part_library.h"
 #include "tests/ui/gallery_driving.h"
+#include "ui/dropped_file.h"
 #include "ui/gallery_cells.h"
 #include "ui/gallery_view.h"
 
@@ -28,6 +29,30 @@ bool dropOn(QWidget& tab, const std::filesystem::path& file) {
     QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, {});
     QApplication::sendEvent(&tab, &drop);
     return enter.isAccepted() && drop.isAccepted();
+}
+
+TEST(PartsDrop, LocalPicturesAreTakenAndNothingElse) {
+    const struct {
+        QStringList urls;
+        std::vector<std::filesystem::path> taken;
+    } rows[] = {
+        {{"file:///a/b.jpg", "file:///a/c.PNG"}, {"/a/b.jpg", "/a/c.PNG"}},
+        {{"file:///a/b.bmp"}, {"/a/b.bmp"}},
+        {{"file:///a/x.kelvaro"}, {}},
+        {{"file:///a/b.jpg", "file:///a/x.KELVARO"}, {}},
+        {{"https://example.org/a.png"}, {}},
+        {{"file:///a/notes.txt"}, {}},
+        {{"file:///a/png"}, {}},
+        {{}, {}},
+    };
+    for (const auto& row : rows) {
+        QMimeData data;
+        QList<QUrl> urls;
+        for (const QString& url : row.urls)
+            urls << QUrl(url);
+        data.setUrls(urls);
+        EXPECT_EQ(droppedPictureFiles(data), row.taken) << row.urls.join(' ').toStdString();
+    }
 }
 
 TEST(PartsDrop, ADroppedPictureIsAddedAndChosenOnYes) {
