@@ -37,13 +37,10 @@ TEST(PartsDrop, LocalPicturesAreTakenAndNothingElse) {
         std::vector<std::filesystem::path> taken;
     } rows[] = {
         {{"file:///a/b.jpg", "file:///a/c.PNG"}, {"/a/b.jpg", "/a/c.PNG"}},
-        {{"file:///a/b.bmp"}, {"/a/b.bmp"}},
-        {{"file:///a/x.kelvaro"}, {}},
         {{"file:///a/b.jpg", "file:///a/x.KELVARO"}, {}},
         {{"https://example.org/a.png"}, {}},
         {{"file:///a/notes.txt"}, {}},
         {{"file:///a/png"}, {}},
-        {{}, {}},
     };
     for (const auto& row : rows) {
         QMimeData data;
