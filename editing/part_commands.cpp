@@ -1,8 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Zespół Kelvaro
 // SPDX-License-Identifier: MIT
 // The commands that choose which parts the portrait shows: select element, previous and next
-// part, a part chosen in the gallery, Generate, Reset and Set pattern.
+// part, a part chosen in the gallery, Generate, Reset, Set pattern and pictures added as parts.
 #include "editing/portrait_editor.h"
+#include "model/part_import.h"
 #include "model/pattern.h"
 #include "model/portrait_commands.h"
 
@@ -77,6 +78,25 @@ void PortraitEditor::setPattern() {
             tr("設定ファイルの書き込みに失敗しました").toStdString(), m_settingsFile, written)));
     }
     m_state.pattern = parts;
+}
+
+bool PortraitEditor::addPictures(std::span<const std::filesystem::path> pictures) {
+    endGesture();
+    const int element = m_state.currentElement;
+    if (!isValidElement(element) || pictures.empty())
+        return false;
+    const PartImport added = importParts(m_state.baseDirectory, element, pictures);
+    if (!added.ok()) {
+        report(QString::fromStdString(added.failure));
+        return false;
+    }
+    m_state.highestPart[static_cast<std::size_t>(element)] =
+        kelvaro::countParts(m_state.baseDirectory, element);
+    emit changed(Change::Parts);
+    if (!added.skipped.empty())
+        report(QString::fromStdString(skippedNumbersNote(added.skipped)));
+    choosePart(added.numbers.front());
+    return true;
 }
 
 }  // namespace kelvaro

@@ -20,6 +20,7 @@
 #include <future>
 #include <memory>
 #include <optional>
+#include <span>
 
 #include "editing/changes.h"
 #include "editing/control_values.h"
@@ -97,6 +98,11 @@ public:
     void generate();
     void reset();
     void setPattern();
+    // Adds `pictures` to the library as the current element's next parts (model/part_import.h),
+    // counts the element's parts again and chooses the first new one as a click on its cell
+    // does: one step, which undoes to the part before while the files stay. False, reported,
+    // when nothing was added; numbers passed over on the way are reported too.
+    bool addPictures(std::span<const std::filesystem::path> pictures);
 
     // --- Placement (placement_commands.cpp) ---
     void moveUp();

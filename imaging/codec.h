@@ -23,6 +23,15 @@ inline constexpr int kDecodeAllocationLimitMiB = 64;
 // stall the editor; no part or wall comes near this.
 inline constexpr int kDecodeSideLimit = 16384;
 
+// True unless `device` holds a PNG file whose chunk sequence breaks off before IEND (a chunk
+// whose length runs past the end of the file, or no IEND at all) or whose critical chunk does
+// not match its checksum. The PNG decoder fills the rows of a file cut short that it could read
+// and leaves the rest transparent, so a part cut off by an interrupted copy would show half of
+// itself; it counts as broken instead. A damaged file is turned away here, before the decoder's
+// library, which would print its own complaints on standard error. The device is left at the
+// start.
+bool pngChunksIntact(QIODevice& device);
+
 // Decodes the image in `device` as a part image with straight alpha. An image of another size
 // than 230x230 is placed at the top left of a transparent 230x230 image, cropped or padded.
 bool decodePart(QIODevice& device, PartPixels& out);

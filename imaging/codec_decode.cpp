@@ -35,13 +35,8 @@ bool criticalChunkIntact(QIODevice& device, qint64 at, qint64 length) {
     return libdeflate_crc32(0, chunk.constData(), static_cast<std::size_t>(end)) == recorded;
 }
 
-// True unless `device` holds a PNG file whose chunk sequence breaks off before IEND (a chunk
-// whose length runs past the end of the file, or no IEND at all) or whose critical chunk does
-// not match its checksum. The PNG decoder fills the rows of a file cut short that it could read
-// and leaves the rest transparent, so a part cut off by an interrupted copy would show half of
-// itself; it counts as broken instead. A damaged file is turned away here, before the decoder's
-// library, which would print its own complaints on standard error. The device is left at the
-// start.
+}  // namespace
+
 bool pngChunksIntact(QIODevice& device) {
     const QByteArray signature = device.peek(kPngSignatureSize);
     if (signature != QByteArray(kPngSignature, kPngSignatureSize))
@@ -64,6 +59,8 @@ bool pngChunksIntact(QIODevice& device) {
     }
     return device.seek(0) && complete;
 }
+
+namespace {
 
 // Files up to this size are read whole and tried with the direct decoder first.
 constexpr qint64 kQuickReadLimit = qint64{16} << 20;

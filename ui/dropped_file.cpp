@@ -2,10 +2,13 @@
 // SPDX-License-Identifier: MIT
 #include "ui/dropped_file.h"
 
+#include <QFileInfo>
+#include <QImageReader>
 #include <QMimeData>
 #include <QUrl>
 #include <array>
 
+#include "io/document_io.h"
 #include "io/file_boundary.h"
 
 namespace kelvaro {
@@ -21,6 +24,13 @@ bool namedLikePortrait(const QString& file) {
     return false;
 }
 
+bool namedLikePicture(const QString& file) {
+    if (file.endsWith(QLatin1String(kPortraitSuffixes.front()), Qt::CaseInsensitive))
+        return false;
+    const QByteArray suffix = QFileInfo(file).suffix().toLower().toUtf8();
+    return !suffix.isEmpty() && QImageReader::supportedImageFormats().contains(suffix);
+}
+
 }  // namespace
 
 std::optional<std::filesystem::path> droppedPortraitFile(const QMimeData& data) {
@@ -33,6 +43,25 @@ std::optional<std::filesystem::path> droppedPortraitFile(const QMimeData& data) 
     if (file.isEmpty() || !namedLikePortrait(file))
         return std::nullopt;
     return toPath(file);
+}
+
+std::vector<std::filesystem::path> droppedPictureFiles(const QMimeData& data) {
+    std::vector<std::filesystem::path> files;
+    const QList<QUrl> urls = data.hasUrls() ? data.urls() : QList<QUrl>();
+    for (const QUrl& url : urls) {
+        const QString file = url.isLocalFile() ? url.toLocalFile() : QString();
+        if (!namedLikePicture(file))
+            return {};
+        files.push_back(toPath(file));
+    }
+    return files;
+}
+
+bool opensAsPortrait(const std::filesystem::path& file) {
+    if (!toQtPath(file).endsWith(QLatin1String(".png"), Qt::CaseInsensitive))
+        return true;
+    const DocumentText read = readDocumentText(file);
+    return read.file && !read.recipeMissing;
 }
 
 }  // namespace kelvaro

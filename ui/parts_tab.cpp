@@ -12,6 +12,7 @@
 #include "ui/gallery_cells.h"
 #include "ui/gallery_renderer.h"
 #include "ui/gallery_view.h"
+#include "ui/parts_drop.h"
 #include "ui/preview_strip.h"
 
 namespace kelvaro {
@@ -49,6 +50,7 @@ PartsTab::PartsTab(PortraitEditor& editor, QWidget* parent) : QWidget(parent), m
     layout->addWidget(m_view, 1);
     layout->addWidget(m_empty, 1);
     setFocusProxy(m_view);
+    new PartsDrop(editor, *this);
     showTexts();
 
     m_refreshTimer.setSingleShot(true);

@@ -4,7 +4,8 @@
 // element's parts, each drawn on the portrait being edited. It follows the editor: every change
 // of the portrait redraws the previews and, when the cells' pictures change with it, starts a
 // new generation of cells for the cells in view; another element in the list brings that
-// element's cells. Choosing a cell or a preview runs the portrait owner's own command.
+// element's cells. Choosing a cell or a preview runs the portrait owner's own command; files
+// dropped on the tab are PartsDrop's.
 #pragma once
 
 #include <QTimer>
