@@ -10,6 +10,7 @@
 
 #include "i18n/message_text.h"
 #include "library/library_command.h"
+#include "model/data_folders.h"
 #include "model/element_names.h"
 #include "model/part_import.h"
 #include "model/part_library.h"
@@ -66,10 +67,12 @@ std::optional<std::string> sortArguments(std::span<const std::string> arguments,
 
 // The request, or the message saying what is wrong with the command line.
 std::variant<AddRequest, std::string> readRequest(std::span<const std::string> arguments) {
-    AddRequest request{0, {}, currentFolder()};
+    AddRequest request{0, {}, {}};
     std::vector<std::string> words;
     if (auto wrong = sortArguments(arguments, words, request.library))
         return std::move(*wrong);
+    if (request.library.empty())  // the library `check` looks at, the one the editor reads
+        request.library = defaultLibrary();
     if (words.empty())
         return commandText("要素が指定されていません");
     const auto element = elementNamed(words.front());
