@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "model/document_file.h"
-#include "render/portrait_renderer.h"
+#include "render/render_jobs.h"
 
 namespace kelvaro::render {
 namespace {
@@ -28,25 +28,24 @@ std::vector<fs::path> documentsOf(const Options& options) {
     return documents;
 }
 
-// The line for `file` when its parts changed; nothing when they did not or it cannot be read.
-std::optional<std::string> changeLine(const fs::path& file, const fs::path& base) {
-    const auto read = readDocumentFile(file);
-    const auto* document = std::get_if<DocumentFile>(&read);
-    if (document == nullptr)
+// The line for `file` when its parts changed or were renumbered; nothing when they were not or
+// it cannot be read.
+std::optional<std::string> changeLine(const fs::path& file, const Library& library) {
+    const auto opened = openPortrait(file, library.base, *library.cache);
+    const auto* portrait = std::get_if<OpenedPortrait>(&opened);
+    if (portrait == nullptr || !portrait->changes.any())
         return std::nullopt;
-    std::vector<std::string> listed = changedPartFiles(*document, base);
-    if (listed.empty())
-        return std::nullopt;
+    std::vector<std::string> listed = listedChanges(portrait->changes);
     listed.insert(listed.begin(), file.string());
     return failureLine(libraryChangedMessage(listed));
 }
 
 }  // namespace
 
-std::vector<std::string> libraryChangeLines(const Options& options, const fs::path& base) {
+std::vector<std::string> libraryChangeLines(const Options& options, const Library& library) {
     std::vector<std::string> lines;
     for (const fs::path& file : documentsOf(options)) {
-        if (auto line = changeLine(file, base))
+        if (auto line = changeLine(file, library))
             lines.push_back(std::move(*line));
     }
     return lines;

@@ -15,6 +15,18 @@ namespace kelvaro::render {
 
 namespace fs = std::filesystem;
 
+namespace {
+
+// The opened portrait's document, or the line that says why it could not be read.
+std::variant<DocumentFile, std::string> portraitDocument(
+    std::variant<OpenedPortrait, std::string> opened) {
+    if (auto* failure = std::get_if<std::string>(&opened))
+        return std::move(*failure);
+    return std::get<OpenedPortrait>(std::move(opened)).document;
+}
+
+}  // namespace
+
 std::string saveFailure(const fs::path& file, const FileResult& failure) {
     return failureLine(fileFailureMessage(
         composeMessage(QCoreApplication::translate("Renderer", "画像ファイルの保存に失敗しました")),
@@ -33,16 +45,24 @@ int edgeFor(const Options& options, const PortraitDocument& document) {
     return options.size.value_or(exportEdgeLength(document.sizeChoice));
 }
 
-std::variant<DocumentFile, std::string> readPortrait(const fs::path& file) {
+std::variant<OpenedPortrait, std::string> openPortrait(const fs::path& file, const fs::path& base,
+                                                       PartCache& cache) {
     auto read = readDocumentFile(file);
     if (const auto* failure = std::get_if<OpenFailure>(&read))
         return failureLine(openErrorMessage(*failure, file));
-    return std::get<DocumentFile>(std::move(read));
+    OpenedPortrait opened{std::get<DocumentFile>(std::move(read)), {}};
+    opened.changes = followLibrary(opened.document, base, cache);
+    return opened;
+}
+
+std::variant<DocumentFile, std::string> readPortrait(const fs::path& file, const Library& library) {
+    return portraitDocument(openPortrait(file, library.base, *library.cache));
 }
 
 std::variant<DocumentFile, std::string> showPortraitFile(PortraitRenderer& renderer,
                                                          const fs::path& file) {
-    auto read = readPortrait(file);
+    const PortraitState& state = renderer.state();
+    auto read = portraitDocument(openPortrait(file, state.baseDirectory, *state.partCache));
     if (const auto* document = std::get_if<DocumentFile>(&read)) {
         std::string failure;
         if (!renderer.show(document->portrait, failure))

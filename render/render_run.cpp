@@ -131,7 +131,7 @@ RenderReport runRender(const Options& options) {
         return {{}, {*failure}};
     Library library = std::get<Library>(std::move(opened));
     // A thumbnail shows what the library holds now; the file manager shows no notes.
-    Lines notes = options.thumbnail ? Lines{} : libraryChangeLines(options, library.base);
+    Lines notes = options.thumbnail ? Lines{} : libraryChangeLines(options, library);
     return {std::move(notes), renderOn(options, std::move(library))};
 }
 
