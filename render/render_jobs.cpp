@@ -9,23 +9,12 @@
 #include "i18n/message_text.h"
 #include "model/portrait_export.h"
 #include "render/job_runner.h"
+#include "render/library_changes.h"
 #include "render/progress_bar.h"
 
 namespace kelvaro::render {
 
 namespace fs = std::filesystem;
-
-namespace {
-
-// The opened portrait's document, or the line that says why it could not be read.
-std::variant<DocumentFile, std::string> portraitDocument(
-    std::variant<OpenedPortrait, std::string> opened) {
-    if (auto* failure = std::get_if<std::string>(&opened))
-        return std::move(*failure);
-    return std::get<OpenedPortrait>(std::move(opened)).document;
-}
-
-}  // namespace
 
 std::string saveFailure(const fs::path& file, const FileResult& failure) {
     return failureLine(fileFailureMessage(
@@ -56,13 +45,19 @@ std::variant<OpenedPortrait, std::string> openPortrait(const fs::path& file, con
 }
 
 std::variant<DocumentFile, std::string> readPortrait(const fs::path& file, const Library& library) {
-    return portraitDocument(openPortrait(file, library.base, *library.cache));
+    auto opened = openPortrait(file, library.base, *library.cache);
+    if (auto* failure = std::get_if<std::string>(&opened))
+        return std::move(*failure);
+    auto& portrait = std::get<OpenedPortrait>(opened);
+    if (library.notes)
+        library.notes->note(file, portrait.changes);
+    return std::move(portrait.document);
 }
 
 std::variant<DocumentFile, std::string> showPortraitFile(PortraitRenderer& renderer,
-                                                         const fs::path& file) {
-    const PortraitState& state = renderer.state();
-    auto read = portraitDocument(openPortrait(file, state.baseDirectory, *state.partCache));
+                                                         const fs::path& file,
+                                                         const Library& library) {
+    auto read = readPortrait(file, library);
     if (const auto* document = std::get_if<DocumentFile>(&read)) {
         std::string failure;
         if (!renderer.show(document->portrait, failure))
