@@ -12,7 +12,6 @@
 #include <vector>
 
 #include "model/renumbered_parts.h"
-
 #include "render/portrait_renderer.h"
 #include "render/render_options.h"
 
