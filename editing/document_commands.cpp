@@ -10,6 +10,7 @@
 #include "model/face_sheet.h"
 #include "model/part_preview.h"
 #include "model/portrait_export.h"
+#include "model/renumbered_parts.h"
 
 namespace kelvaro {
 namespace {
@@ -30,7 +31,12 @@ bool PortraitEditor::openDocument(const std::filesystem::path& file) {
         report(QString::fromStdString(openErrorMessage(*failure, file)));
         return false;
     }
-    const DocumentFile& document = std::get<DocumentFile>(read);
+    DocumentFile& document = std::get<DocumentFile>(read);
+    // Parts renumbered since the save are found before the portrait is shown, so that it shows
+    // them from the first load.
+    const LibraryChanges library =
+        followLibrary(document, m_state.baseDirectory,
+                      m_state.partCache ? *m_state.partCache : sharedPartCache());
     recordStep(stepKind(Step::OpenPortrait), [&] {
         apply(document.portrait, m_state, reporter(), ApplyScope::Everything);
         emit changed(kWholePortrait);
@@ -38,9 +44,8 @@ bool PortraitEditor::openDocument(const std::filesystem::path& file) {
     // A picture is no document to write back to: "Zapisz portret" asks for a name then.
     m_documentFile = isDocumentFile(file) ? file : std::filesystem::path();
     markSaved();
-    const auto changedFiles = changedPartFiles(document, m_state.baseDirectory);
-    if (!changedFiles.empty())
-        report(QString::fromStdString(libraryChangedMessage(changedFiles)));
+    if (library.any())
+        report(QString::fromStdString(libraryChangedMessage(listedChanges(library))));
     return true;
 }
 

@@ -3,29 +3,17 @@
 #include "model/document_file.h"
 
 #include <QCoreApplication>
-#include <QCryptographicHash>
 #include <algorithm>
 #include <array>
 #include <iterator>
 
 #include "i18n/message_text.h"
-#include "io/file_boundary.h"
-#include "model/part_cache.h"
+#include "model/part_hash.h"
 
 namespace kelvaro {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::optional<std::string> sha256Of(const fs::path& file) {
-    const FileBytes read = readRegularFile(file, kLargestDocumentFile * 4);
-    if (!read.result)
-        return std::nullopt;
-    const QByteArray hash = QCryptographicHash::hash(
-        QByteArray::fromRawData(read.bytes.data(), static_cast<qsizetype>(read.bytes.size())),
-        QCryptographicHash::Sha256);
-    return hash.toHex().toStdString();
-}
 
 // The part file `layer` of the portrait's base loads (the base also while an expression is
 // edited: the document's layers are the base's), relative to the base folder.
@@ -103,18 +91,22 @@ DocumentFile documentOf(const PortraitState& state) {
         const fs::path relative = basePartPath(document.portrait, layer);
         document.parts[static_cast<std::size_t>(layer)] = {
             relative.generic_string(),
-            state.partCache ? state.partCache->hashOf(state.baseDirectory / relative, sha256Of)
-                            : sha256Of(state.baseDirectory / relative)};
+            partFileHash(state.baseDirectory / relative,
+                         state.partCache ? *state.partCache : sharedPartCache())};
     }
     return document;
 }
 
-std::vector<std::string> changedPartFiles(const DocumentFile& document, const fs::path& base) {
+std::vector<std::string> changedPartFiles(const DocumentFile& document, const fs::path& base,
+                                          PartCache& cache) {
     std::vector<std::string> changed;
     for (int layer = 0; layer < kLayerCount; ++layer) {
         const std::string path = basePartPath(document.portrait, layer).generic_string();
         const PartFileRecord& recorded = document.parts[static_cast<std::size_t>(layer)];
-        const bool same = recorded.path == path && recorded.sha256 == sha256Of(base / path);
+        if (!recorded.sha256)
+            continue;  // missing when the portrait was saved: nothing to compare with
+        const bool same =
+            recorded.path == path && recorded.sha256 == partFileHash(base / path, cache);
         if (!same && std::find(changed.begin(), changed.end(), path) == changed.end())
             changed.push_back(path);
     }

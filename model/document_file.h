@@ -11,6 +11,7 @@
 #include "io/document_io.h"
 #include "io/file_result.h"
 #include "model/document_json.h"
+#include "model/part_cache.h"
 
 namespace kelvaro {
 
@@ -50,9 +51,11 @@ FileResult writeDocumentFile(const std::filesystem::path& file, const DocumentFi
 DocumentFile documentOf(const PortraitState& state);
 
 // The relative paths of the part files whose bytes differ from what the document recorded (or
-// that are missing now), each once, in layer order.
+// that are missing now), each once, in layer order; hashed through `cache`. A record without a
+// hash (the file was missing when the portrait was saved) is never listed.
 std::vector<std::string> changedPartFiles(const DocumentFile& document,
-                                          const std::filesystem::path& base);
+                                          const std::filesystem::path& base,
+                                          PartCache& cache = sharedPartCache());
 
 // "the library changed since this portrait was saved", with the changed files listed.
 std::string libraryChangedMessage(const std::vector<std::string>& files);

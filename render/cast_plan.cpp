@@ -67,7 +67,7 @@ std::variant<CastPlan, Lines> planCast(const Options& options, const Library& li
         plan.base = openingDocument(library);
         return plan;
     }
-    auto read = readPortrait(*options.base);
+    auto read = readPortrait(*options.base, library);
     if (const auto* failure = std::get_if<std::string>(&read))
         return Lines{*failure};
     plan.base = std::get<DocumentFile>(read).portrait;

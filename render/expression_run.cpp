@@ -44,7 +44,7 @@ std::optional<std::string> sheetBytes(const SheetLayout& layout, int cell,
 }  // namespace
 
 Lines renderFaces(const Options& options, Library library) {
-    const auto read = readPortrait(options.portraits.front());
+    const auto read = readPortrait(options.portraits.front(), library);
     if (const auto* failure = std::get_if<std::string>(&read))
         return {*failure};
     const DocumentFile& file = std::get<DocumentFile>(read);
@@ -64,7 +64,7 @@ Lines renderFaces(const Options& options, Library library) {
 }
 
 Lines renderFaceSheet(const Options& options, Library library) {
-    const auto read = readPortrait(options.portraits.front());
+    const auto read = readPortrait(options.portraits.front(), library);
     if (const auto* failure = std::get_if<std::string>(&read))
         return {*failure};
     const PortraitDocument& document = std::get<DocumentFile>(read).portrait;
@@ -94,7 +94,7 @@ Lines renderCastSheets(const Options& options, Library library) {
     auto planned = planCast(options, library);
     if (auto* failures = std::get_if<Lines>(&planned))
         return *failures;
-    const auto read = readPortrait(*options.expressionsFrom);
+    const auto read = readPortrait(*options.expressionsFrom, library);
     if (const auto* failure = std::get_if<std::string>(&read))
         return {*failure};
     CastPlan& plan = std::get<CastPlan>(planned);

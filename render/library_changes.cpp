@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "model/document_file.h"
-#include "render/portrait_renderer.h"
+#include "render/render_jobs.h"
 
 namespace kelvaro::render {
 namespace {
@@ -28,26 +28,46 @@ std::vector<fs::path> documentsOf(const Options& options) {
     return documents;
 }
 
-// The line for `file` when its parts changed; nothing when they did not or it cannot be read.
-std::optional<std::string> changeLine(const fs::path& file, const fs::path& base) {
-    const auto read = readDocumentFile(file);
-    const auto* document = std::get_if<DocumentFile>(&read);
-    if (document == nullptr)
-        return std::nullopt;
-    std::vector<std::string> listed = changedPartFiles(*document, base);
-    if (listed.empty())
-        return std::nullopt;
-    listed.insert(listed.begin(), file.string());
-    return failureLine(libraryChangedMessage(listed));
+// The line for `file`, as noted or read now; empty when nothing changed or it cannot be read.
+std::string lineOf(const fs::path& file, const Library& library) {
+    if (library.notes) {
+        if (auto noted = library.notes->noted(file))
+            return *noted;
+    }
+    const auto opened = openPortrait(file, library.base, *library.cache);
+    const auto* portrait = std::get_if<OpenedPortrait>(&opened);
+    return portrait ? changeLine(file, portrait->changes) : std::string();
 }
 
 }  // namespace
 
-std::vector<std::string> libraryChangeLines(const Options& options, const fs::path& base) {
+void ChangeNotes::note(const fs::path& file, const LibraryChanges& changes) {
+    std::string line = changeLine(file, changes);
+    std::lock_guard lock(m_mutex);
+    m_lines.insert_or_assign(file.native(), std::move(line));
+}
+
+std::optional<std::string> ChangeNotes::noted(const fs::path& file) const {
+    std::lock_guard lock(m_mutex);
+    const auto found = m_lines.find(file.native());
+    if (found == m_lines.end())
+        return std::nullopt;
+    return found->second;
+}
+
+std::string changeLine(const fs::path& file, const LibraryChanges& changes) {
+    if (!changes.any())
+        return {};
+    std::vector<std::string> listed = listedChanges(changes);
+    listed.insert(listed.begin(), file.string());
+    return failureLine(libraryChangedMessage(listed));
+}
+
+std::vector<std::string> libraryChangeLines(const Options& options, const Library& library) {
     std::vector<std::string> lines;
     for (const fs::path& file : documentsOf(options)) {
-        if (auto line = changeLine(file, base))
-            lines.push_back(std::move(*line));
+        if (std::string line = lineOf(file, library); !line.empty())
+            lines.push_back(std::move(line));
     }
     return lines;
 }

@@ -51,7 +51,7 @@ std::variant<Library, std::string> openLibrary(const std::filesystem::path& base
     std::shared_ptr<CanvasPixels> wall = makeCanvasPixels();
     if (!readWallImage(wallPath(base), *wall))
         return wallFailureMessage() + ": " + wallPath(base).string();
-    Library library{base, {}, &cache, std::move(wall)};
+    Library library{base, {}, &cache, std::move(wall), {}};
     for (int element = 0; element < kElementCount; ++element)
         library.highestPart[static_cast<std::size_t>(element)] = countParts(base, element);
     return library;

@@ -25,12 +25,16 @@ namespace kelvaro::render {
 // encoding time for files a few per cent larger; the pixels are the editor's all the same.
 inline constexpr PngCompression kRendererCompression = PngCompression::Fastest;
 
+class ChangeNotes;
+
 // What every worker shares: the library, its part counts, the cache and the decoded wall.
 struct Library {
     std::filesystem::path base;  // holds picture/
     std::array<int, kElementCount> highestPart{};
     PartCache* cache = nullptr;
     std::shared_ptr<const CanvasPixels> wall;  // as loadWall decodes it; never null when opened
+    // Where the run notes what the library changed for each document it opens; none: not noted.
+    std::shared_ptr<ChangeNotes> notes;
 };
 
 // The library at `base` with its parts counted and its wall decoded once for every worker; the

@@ -9,6 +9,7 @@
 #include "i18n/message_text.h"
 #include "model/portrait_export.h"
 #include "render/job_runner.h"
+#include "render/library_changes.h"
 #include "render/progress_bar.h"
 
 namespace kelvaro::render {
@@ -33,16 +34,30 @@ int edgeFor(const Options& options, const PortraitDocument& document) {
     return options.size.value_or(exportEdgeLength(document.sizeChoice));
 }
 
-std::variant<DocumentFile, std::string> readPortrait(const fs::path& file) {
+std::variant<OpenedPortrait, std::string> openPortrait(const fs::path& file, const fs::path& base,
+                                                       PartCache& cache) {
     auto read = readDocumentFile(file);
     if (const auto* failure = std::get_if<OpenFailure>(&read))
         return failureLine(openErrorMessage(*failure, file));
-    return std::get<DocumentFile>(std::move(read));
+    OpenedPortrait opened{std::get<DocumentFile>(std::move(read)), {}};
+    opened.changes = followLibrary(opened.document, base, cache);
+    return opened;
+}
+
+std::variant<DocumentFile, std::string> readPortrait(const fs::path& file, const Library& library) {
+    auto opened = openPortrait(file, library.base, *library.cache);
+    if (auto* failure = std::get_if<std::string>(&opened))
+        return std::move(*failure);
+    auto& portrait = std::get<OpenedPortrait>(opened);
+    if (library.notes)
+        library.notes->note(file, portrait.changes);
+    return std::move(portrait.document);
 }
 
 std::variant<DocumentFile, std::string> showPortraitFile(PortraitRenderer& renderer,
-                                                         const fs::path& file) {
-    auto read = readPortrait(file);
+                                                         const fs::path& file,
+                                                         const Library& library) {
+    auto read = readPortrait(file, library);
     if (const auto* document = std::get_if<DocumentFile>(&read)) {
         std::string failure;
         if (!renderer.show(document->portrait, failure))

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "model/document_file.h"
+#include "model/renumbered_parts.h"
 #include "render/portrait_renderer.h"
 #include "render/render_options.h"
 
@@ -33,13 +34,28 @@ Backdrop backdropOf(const Options& options);
 // The edge length a portrait is written at: --size, or the size the document was saved with.
 int edgeFor(const Options& options, const PortraitDocument& document);
 
-// The document of a portrait file, or the line that says why it cannot be read.
-std::variant<DocumentFile, std::string> readPortrait(const std::filesystem::path& file);
+// The document of a portrait file with the parts renumbered in the library at `base` followed,
+// and what the library changed since it was saved (followLibrary, hashed through `cache`).
+struct OpenedPortrait {
+    DocumentFile document;
+    LibraryChanges changes;
+};
 
-// Reads the portrait file and makes `renderer` show it: its document, or the line that says why
-// it cannot be shown.
+// The portrait file opened on the library, or the line that says why it cannot be read.
+std::variant<OpenedPortrait, std::string> openPortrait(const std::filesystem::path& file,
+                                                       const std::filesystem::path& base,
+                                                       PartCache& cache);
+
+// The document of a portrait file as openPortrait gives it on `library`, or the line that says
+// why it cannot be read; what the library changed is noted in library.notes when it has them.
+std::variant<DocumentFile, std::string> readPortrait(const std::filesystem::path& file,
+                                                     const Library& library);
+
+// Reads the portrait file (readPortrait on `library`, the renderer's) and makes `renderer` show
+// it: its document, or the line that says why it cannot be shown.
 std::variant<DocumentFile, std::string> showPortraitFile(PortraitRenderer& renderer,
-                                                         const std::filesystem::path& file);
+                                                         const std::filesystem::path& file,
+                                                         const Library& library);
 
 // The folder made (with the folders above it) or found; the line that says why not otherwise.
 std::optional<std::string> makeFolder(const std::filesystem::path& folder);
@@ -60,6 +76,8 @@ public:
     // Runs job(index, renderer) for every job, with the progress bar; a job returns its failure
     // line or an empty one. The lines of the failed jobs, in job order.
     Lines each(const std::function<std::string(int, PortraitRenderer&)>& job);
+
+    const Library& library() const { return m_library; }
 
     // Writes the portrait the renderer shows at `edge` to `file`; the failure line or "".
     std::string write(PortraitRenderer& renderer, int edge, ExportFormat format,

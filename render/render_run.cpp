@@ -36,8 +36,8 @@ Lines renderPortraits(const Options& options, Library library) {
         return {*failure};
     Run run(options, std::move(library), static_cast<int>(outputs.size()));
     return run.each([&](int index, PortraitRenderer& renderer) -> std::string {
-        const auto shown =
-            showPortraitFile(renderer, options.portraits[static_cast<std::size_t>(index)]);
+        const auto shown = showPortraitFile(
+            renderer, options.portraits[static_cast<std::size_t>(index)], run.library());
         if (const auto* failure = std::get_if<std::string>(&shown))
             return *failure;
         const DocumentFile& document = std::get<DocumentFile>(shown);
@@ -73,8 +73,8 @@ Lines renderSheet(const Options& options, Library library) {
     std::vector<PortraitImage> cells(static_cast<std::size_t>(count));
     Run run(options, std::move(library), count);
     Lines failures = run.each([&](int index, PortraitRenderer& renderer) -> std::string {
-        const auto shown =
-            showPortraitFile(renderer, options.portraits[static_cast<std::size_t>(index)]);
+        const auto shown = showPortraitFile(
+            renderer, options.portraits[static_cast<std::size_t>(index)], run.library());
         if (const auto* failure = std::get_if<std::string>(&shown))
             return *failure;
         cells[static_cast<std::size_t>(index)] = renderer.picture(cell, backdropOf(options));
@@ -129,9 +129,14 @@ RenderReport runRender(const Options& options) {
     if (const auto* failure = std::get_if<std::string>(&opened))
         return {{}, {*failure}};
     Library library = std::get<Library>(std::move(opened));
-    // A thumbnail shows what the library holds now; the file manager shows no notes.
-    Lines notes = options.thumbnail ? Lines{} : libraryChangeLines(options, library.base);
-    return {std::move(notes), renderOn(options, std::move(library))};
+    // A thumbnail's notes are not shown (the file manager shows none).
+    if (options.thumbnail)
+        return {{}, renderOn(options, std::move(library))};
+    // Each document's line is noted while it is opened for rendering; only those the run did
+    // not open are read again for their lines.
+    library.notes = std::make_shared<ChangeNotes>();
+    Lines failures = renderOn(options, library);
+    return {libraryChangeLines(options, library), std::move(failures)};
 }
 
 }  // namespace kelvaro::render

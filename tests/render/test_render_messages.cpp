@@ -7,6 +7,7 @@
 
 #include <functional>
 
+#include "model/document_file.h"
 #include "tests/render/render_fixture.h"
 #include "tests/support/fixtures.h"
 #include "tests/support/render_process.h"
@@ -74,6 +75,32 @@ TEST(RenderMessages, EachDocumentWhosePartsChangedIsNamedOnceAndTheRunSucceeds) 
         EXPECT_EQ(result.err, row.err) << row.written;
         EXPECT_TRUE(fs::is_regular_file(folder.path() / row.written)) << row.written;
     }
+}
+
+TEST(RenderMessages, ARenumberedPartIsDrawnFromItsNewNumberAndNamed) {
+    TempFolder folder;
+    const fs::path library = copiedLibrary(folder);
+    const fs::path saved = folder.path() / "saved.kelvaro";
+    writePortrait(saved, 2);  // clothes 002, whose files then become 001 and 001 002
+    for (const char* clothes : {"picture/cloth1/", "picture/cloth2/"}) {
+        const fs::path part = library / clothes;
+        fs::rename(part / "002.png", part / "moved.png");
+        fs::rename(part / "001.png", part / "002.png");
+        fs::rename(part / "moved.png", part / "001.png");
+    }
+    DocumentFile expected{variedPortrait(2), {}, std::nullopt};  // no records: nothing to follow
+    expected.portrait.layers[kClothes].partNumber = 1;
+    ASSERT_TRUE(writeDocumentFile(folder.path() / "expected.kelvaro", expected));
+
+    const auto result = runRenderer({"--library", q(library), "-o", q(folder.path() / "out"),
+                                     q(saved), q(folder.path() / "expected.kelvaro")});
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.err,
+              "kelvaro-render: ポートレートを保存した後に部品ライブラリが変更されました: " +
+                  saved.string() + ": cloth1: 002 \u2192 001\n");
+    const QImage drawn = argbImage(folder.path() / "out/saved.png");
+    EXPECT_FALSE(drawn.isNull());
+    EXPECT_TRUE(drawn == argbImage(folder.path() / "out/expected.png"));
 }
 
 TEST(RenderMessages, BrokenPartFilesGiveOurOwnLinesOnly) {

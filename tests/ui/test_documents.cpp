@@ -186,6 +186,36 @@ TEST(Documents, ChangedLibraryIsReportedAndThePortraitOpensAllTheSame) {
     EXPECT_EQ(second.canvasPixel(blockCentre(kFace)), 0xff00ff00u & 0xfffefefe);
 }
 
+TEST(Documents, RenumberedPartIsShownAtItsNewNumberInOneStepWithOneMessage) {
+    TempFolder out;
+    EditorFixture first;
+    first.open();
+    first.click(ids::kNext);
+    first.click(ids::kNext);  // face 002
+    ASSERT_TRUE(writeDocumentFile(out.path() / "a.kelvaro", documentOf(first.state())));
+
+    EditorFixture second([](const std::filesystem::path& base) {
+        const auto face = [&](const char* name) { return base / "picture/face" / name; };
+        std::filesystem::rename(face("002.png"), face("tmp.png"));
+        std::filesystem::rename(face("005.png"), face("002.png"));
+        std::filesystem::rename(face("tmp.png"), face("005.png"));
+    });
+    second.open();
+    const int stepsBefore = second.portrait().history().count();
+    second.modals().answerMessageBox();
+    EXPECT_TRUE(second.portrait().openDocument(out.path() / "a.kelvaro"));
+    expectNoSurprises(second);
+    EXPECT_EQ(second.modals().messages,
+              QStringList{"ポートレートを保存した後に部品ライブラリが変更されました\n"
+                          "face: 002 → 005"});
+    EXPECT_EQ(second.state().layer(kFace).partNumber, 5);
+    EXPECT_EQ(second.canvasPixel(blockCentre(kFace)), defaultTint(blockColour(kFace, 2)));
+    EXPECT_EQ(second.portrait().history().count(), stepsBefore + 1);
+    EXPECT_TRUE(second.state().saved);
+    second.press(Qt::CTRL | Qt::Key_Z);
+    EXPECT_EQ(second.state().layer(kFace).partNumber, 0);
+}
+
 TEST(Documents, BadFilesLeaveThePortraitAndTheSavedFlagAsTheyWere) {
     TempFolder out;
     const std::string good = writeDocumentJson(DocumentFile{});
