@@ -325,6 +325,245 @@ Qt&apos;s own options are accepted too, e.g. -platform NAME and -style NAME.
     </message>
 </context>
 <context>
+    <name>LibraryCheck</name>
+    <message>
+        <source>不明なオプションです: %1</source>
+        <translation>Unknown option: %1</translation>
+    </message>
+    <message>
+        <source>調べるフォルダは1つだけ指定してください: %1</source>
+        <translation>Name only one folder to check: %1</translation>
+    </message>
+    <message>
+        <source>%1 個の部品を %2 秒でデコードしました（毎秒 %3 個）</source>
+        <translation>Decoded %1 parts in %2 s (%3 parts per second)</translation>
+    </message>
+    <message>
+        <source>picture フォルダがありません: %1</source>
+        <translation>There is no picture folder: %1</translation>
+    </message>
+    <message>
+        <source>ELEMENT</source>
+        <translation>ELEMENT</translation>
+    </message>
+    <message>
+        <source>FOLDER</source>
+        <translation>FOLDER</translation>
+    </message>
+    <message>
+        <source>PARTS</source>
+        <translation>PARTS</translation>
+    </message>
+    <message>
+        <source>HIGHEST</source>
+        <translation>HIGHEST</translation>
+    </message>
+    <message>
+        <source>PROBLEMS</source>
+        <translation>PROBLEMS</translation>
+    </message>
+    <message>
+        <source>Part library: %1</source>
+        <translation>Part library: %1</translation>
+    </message>
+    <message>
+        <source>No problems found.</source>
+        <translation>No problems found.</translation>
+    </message>
+    <message>
+        <source>Problems found: %1</source>
+        <translation>Problems found: %1</translation>
+    </message>
+    <message>
+        <source>部品が1つもありません（000.png がありません）</source>
+        <translation>No parts at all (000.png is missing)</translation>
+    </message>
+    <message>
+        <source>%1 がないため、それより上の番号の部品 %2 は数えられません</source>
+        <translation>%1 is missing, so the parts above it, %2, are not counted</translation>
+    </message>
+    <message>
+        <source>通常のファイルではありません（dummy.png が表示されます）</source>
+        <translation>Not a regular file (dummy.png is shown)</translation>
+    </message>
+    <message>
+        <source>画像を読み込めません（dummy.png が表示されます）</source>
+        <translation>The picture cannot be read (dummy.png is shown)</translation>
+    </message>
+    <message>
+        <source>PNG ファイルではありません（%1 として読み込まれます）</source>
+        <translation>Not a PNG file (read as %1)</translation>
+    </message>
+    <message>
+        <source>%1 番の部品がありません（dummy.png が表示されます）</source>
+        <translation>Parts %1 are missing (dummy.png is shown)</translation>
+    </message>
+    <message>
+        <source>%1 番の部品は主フォルダにありません</source>
+        <translation>Parts %1 are not in the primary folder</translation>
+    </message>
+    <message>
+        <source>透明ではありません（「なし」のはずの部品が見えます）</source>
+        <translation>Not transparent (the part meant as none shows)</translation>
+    </message>
+    <message>
+        <source>画像の大きさが %1x%2 です（左上から 230x230 に切り取られます）</source>
+        <translation>The picture is %1x%2 (cut to 230x230 from the top left)</translation>
+    </message>
+    <message>
+        <source>画像の大きさが %1x%2 です（左上に置かれ、残りは透明になります）</source>
+        <translation>The picture is %1x%2 (placed at the top left, the rest transparent)</translation>
+    </message>
+    <message>
+        <source>画像の大きさが %1x%2 です（左上に置かれ、はみ出す部分は切り取られ、足りない部分は透明になります）</source>
+        <translation>The picture is %1x%2 (placed at the top left, cut where it is larger, transparent where it is smaller)</translation>
+    </message>
+    <message>
+        <source>画像の大きさが %1x%2 です（192x192 に伸縮されます）</source>
+        <translation>The picture is %1x%2 (stretched to 192x192)</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryCommand</name>
+    <message>
+        <source>不明なオプションです: %1</source>
+        <translation>Unknown option: %1</translation>
+    </message>
+    <message>
+        <source>オプションに値がありません: %1</source>
+        <translation>Option without a value: %1</translation>
+    </message>
+    <message>
+        <source>要素が指定されていません</source>
+        <translation>No element given</translation>
+    </message>
+    <message>
+        <source>不明な要素です: %1</source>
+        <translation>Unknown element: %1</translation>
+    </message>
+    <message>
+        <source>画像ファイルが指定されていません</source>
+        <translation>No picture files given</translation>
+    </message>
+    <message>
+        <source>%1 -&gt; %2</source>
+        <translation>%1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>コマンドを指定してください: check または add（使い方は --help）</source>
+        <translation>Name a command: check or add (see --help)</translation>
+    </message>
+    <message>
+        <source>不明なコマンドです: %1（使い方は --help）</source>
+        <translation>Unknown command: %1 (see --help)</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryHelp</name>
+    <message>
+        <source>Usage:
+  kelvaro-library check [DIR] [--json] [--decode]
+  kelvaro-library add ELEMENT PICTURE... [--library DIR]
+  kelvaro-library COMMAND --help
+
+kelvaro-library looks after a Kelvaro part library, the picture/ folder below DIR.
+
+Commands:
+  check   List the parts of every element and what the editor would make of them:
+          gaps that hide parts, pictures that are not 230x230, files that show the
+          dummy, secondary folders out of step, problems of wall.png and dummy.png.
+  add     Append pictures as the next parts of an element.
+
+Options:
+  -h, --help
+      Print this text (after a command: the command&apos;s) and exit.
+  --version
+      Print the version and exit.
+</source>
+        <translation>Usage:
+  kelvaro-library check [DIR] [--json] [--decode]
+  kelvaro-library add ELEMENT PICTURE... [--library DIR]
+  kelvaro-library COMMAND --help
+
+kelvaro-library looks after a Kelvaro part library, the picture/ folder below DIR.
+
+Commands:
+  check   List the parts of every element and what the editor would make of them:
+          gaps that hide parts, pictures that are not 230x230, files that show the
+          dummy, secondary folders out of step, problems of wall.png and dummy.png.
+  add     Append pictures as the next parts of an element.
+
+Options:
+  -h, --help
+      Print this text (after a command: the command&apos;s) and exit.
+  --version
+      Print the version and exit.
+</translation>
+    </message>
+    <message>
+        <source>Usage:
+  kelvaro-library check [DIR] [--json] [--decode]
+
+Checks the part library below DIR (default: the current folder when it holds picture/,
+else the user&apos;s library $XDG_DATA_HOME/kelvaro, else the installed sample library) and
+prints a table of each element&apos;s folders (parts counted as the editor counts them, the
+highest number) and one line per problem. Each file&apos;s header is read, not its pixels;
+wall.png, dummy.png and part 000 of the beard, headwear, accessory and band are decoded.
+
+Options:
+  --json
+      Print the same report as JSON.
+  --decode
+      Decode every part in full, on every core, and print the parts decoded per second
+      on standard error.
+
+The exit status is 0 when nothing was found, 1 when something was, 2 for a wrong
+command line.
+</source>
+        <translation>Usage:
+  kelvaro-library check [DIR] [--json] [--decode]
+
+Checks the part library below DIR (default: the current folder when it holds picture/,
+else the user&apos;s library $XDG_DATA_HOME/kelvaro, else the installed sample library) and
+prints a table of each element&apos;s folders (parts counted as the editor counts them, the
+highest number) and one line per problem. Each file&apos;s header is read, not its pixels;
+wall.png, dummy.png and part 000 of the beard, headwear, accessory and band are decoded.
+
+Options:
+  --json
+      Print the same report as JSON.
+  --decode
+      Decode every part in full, on every core, and print the parts decoded per second
+      on standard error.
+
+The exit status is 0 when nothing was found, 1 when something was, 2 for a wrong
+command line.
+</translation>
+    </message>
+    <message>
+        <source>Usage:
+  kelvaro-library add ELEMENT PICTURE... [--library DIR]
+
+Appends the PICTUREs as the next part numbers of ELEMENT&apos;s primary folder below DIR
+(default as for check). ELEMENT is a list text such as Twarz or Inne #1, or a folder
+name such as face or bhair1, in any letter case. A 230x230 PNG is copied byte for byte;
+any other picture is scaled to fit 230x230 keeping its proportions, centred, its alpha
+kept. The element&apos;s secondary folders get fully transparent parts of the same numbers.
+Nothing is written when any PICTURE cannot be read. The numbers given are printed.
+</source>
+        <translation>Usage:
+  kelvaro-library add ELEMENT PICTURE... [--library DIR]
+
+Appends the PICTUREs as the next part numbers of ELEMENT&apos;s primary folder below DIR
+(default as for check). ELEMENT is a list text such as Twarz or Inne #1, or a folder
+name such as face or bhair1, in any letter case. A 230x230 PNG is copied byte for byte;
+any other picture is scaled to fit 230x230 keeping its proportions, centred, its alpha
+kept. The element&apos;s secondary folders get fully transparent parts of the same numbers.
+Nothing is written when any PICTURE cannot be read. The numbers given are printed.
+</translation>
+    </message>
+</context>
+<context>
     <name>PaletteLibrary</name>
     <message>
         <source>パレットを読み込めません</source>
@@ -361,6 +600,37 @@ Qt&apos;s own options are accepted too, e.g. -platform NAME and -style NAME.
     <message>
         <source>色がひとつもありません</source>
         <translation>No colours at all</translation>
+    </message>
+</context>
+<context>
+    <name>PartImport</name>
+    <message>
+        <source>部品ライブラリが見つかりません: %1</source>
+        <translation>Part library not found: %1</translation>
+    </message>
+    <message>
+        <source>部品番号は 999 までです。これ以上部品を追加できません</source>
+        <translation>Part numbers end at 999. No more parts can be added</translation>
+    </message>
+    <message>
+        <source>部品ファイルの書き込みに失敗しました</source>
+        <translation>Could not write the part file</translation>
+    </message>
+    <message>
+        <source>次の番号には既にファイルがあるため使いませんでした: %1</source>
+        <translation>These numbers were passed over because files are already there: %1</translation>
+    </message>
+    <message>
+        <source>画像ファイルを読み込めませんでした</source>
+        <translation>Could not read the picture file</translation>
+    </message>
+    <message>
+        <source>画像が大きすぎます: %1x%2 ピクセル</source>
+        <translation>The picture is too large: %1x%2 pixels</translation>
+    </message>
+    <message>
+        <source>画像の形式に対応していないか、ファイルが壊れています</source>
+        <translation>The picture&apos;s format is not supported, or the file is damaged</translation>
     </message>
 </context>
 <context>
@@ -1113,6 +1383,25 @@ wrong command line). A file that cannot be written is never left half-written.
     <message>
         <source>Część %1</source>
         <translation>Part %1</translation>
+    </message>
+    <message>
+        <source>Brak pliku części: %1 — w zamian pokazano dummy.png</source>
+        <translation>Part file missing: %1 — dummy.png shown instead</translation>
+    </message>
+    <message>
+        <source>To nie jest zwykły plik: %1 — w zamian pokazano dummy.png</source>
+        <translation>Not a regular file: %1 — dummy.png shown instead</translation>
+    </message>
+    <message>
+        <source>Nie można odczytać pliku części: %1 — w zamian pokazano dummy.png</source>
+        <translation>Part file cannot be read: %1 — dummy.png shown instead</translation>
+    </message>
+</context>
+<context>
+    <name>kelvaro::PartsDrop</name>
+    <message>
+        <source>Dodać %1 obrazów jako nowe części elementu %2?</source>
+        <translation>Add %1 pictures as new parts of element %2?</translation>
     </message>
 </context>
 <context>

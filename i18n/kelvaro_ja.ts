@@ -325,6 +325,246 @@ Kelvaro で保存した PNG 画像です。&quot;-&quot; で始まる名前は &
     </message>
 </context>
 <context>
+    <name>LibraryCheck</name>
+    <message>
+        <source>不明なオプションです: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>調べるフォルダは1つだけ指定してください: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 個の部品を %2 秒でデコードしました（毎秒 %3 個）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>picture フォルダがありません: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ELEMENT</source>
+        <translation>要素</translation>
+    </message>
+    <message>
+        <source>FOLDER</source>
+        <translation>フォルダ</translation>
+    </message>
+    <message>
+        <source>PARTS</source>
+        <translation>部品数</translation>
+    </message>
+    <message>
+        <source>HIGHEST</source>
+        <translation>最大番号</translation>
+    </message>
+    <message>
+        <source>PROBLEMS</source>
+        <translation>問題</translation>
+    </message>
+    <message>
+        <source>Part library: %1</source>
+        <translation>部品ライブラリ: %1</translation>
+    </message>
+    <message>
+        <source>No problems found.</source>
+        <translation>問題は見つかりませんでした。</translation>
+    </message>
+    <message>
+        <source>Problems found: %1</source>
+        <translation>見つかった問題: %1</translation>
+    </message>
+    <message>
+        <source>部品が1つもありません（000.png がありません）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 がないため、それより上の番号の部品 %2 は数えられません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>通常のファイルではありません（dummy.png が表示されます）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>画像を読み込めません（dummy.png が表示されます）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PNG ファイルではありません（%1 として読み込まれます）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 番の部品がありません（dummy.png が表示されます）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 番の部品は主フォルダにありません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>透明ではありません（「なし」のはずの部品が見えます）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>画像の大きさが %1x%2 です（左上から 230x230 に切り取られます）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>画像の大きさが %1x%2 です（左上に置かれ、残りは透明になります）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>画像の大きさが %1x%2 です（左上に置かれ、はみ出す部分は切り取られ、足りない部分は透明になります）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>画像の大きさが %1x%2 です（192x192 に伸縮されます）</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LibraryCommand</name>
+    <message>
+        <source>不明なオプションです: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>オプションに値がありません: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>要素が指定されていません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>不明な要素です: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>画像ファイルが指定されていません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 -&gt; %2</source>
+        <translation>%1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>コマンドを指定してください: check または add（使い方は --help）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>不明なコマンドです: %1（使い方は --help）</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LibraryHelp</name>
+    <message>
+        <source>Usage:
+  kelvaro-library check [DIR] [--json] [--decode]
+  kelvaro-library add ELEMENT PICTURE... [--library DIR]
+  kelvaro-library COMMAND --help
+
+kelvaro-library looks after a Kelvaro part library, the picture/ folder below DIR.
+
+Commands:
+  check   List the parts of every element and what the editor would make of them:
+          gaps that hide parts, pictures that are not 230x230, files that show the
+          dummy, secondary folders out of step, problems of wall.png and dummy.png.
+  add     Append pictures as the next parts of an element.
+
+Options:
+  -h, --help
+      Print this text (after a command: the command&apos;s) and exit.
+  --version
+      Print the version and exit.
+</source>
+        <translation>使い方:
+  kelvaro-library check [DIR] [--json] [--decode]
+  kelvaro-library add ELEMENT PICTURE... [--library DIR]
+  kelvaro-library COMMAND --help
+
+kelvaro-library は DIR の下の picture/ フォルダにある Kelvaro の部品ライブラリを管理します。
+
+コマンド:
+  check   すべての要素の部品と、エディタがそれをどう扱うかを一覧にします:
+          部品を隠す番号の抜け、230x230 でない画像、dummy が表示されるファイル、
+          番号の揃わない副フォルダ、wall.png と dummy.png の問題。
+  add     画像を要素の次の部品として追加します。
+
+オプション:
+  -h, --help
+      この説明（コマンドの後ではそのコマンドの説明）を表示して終了します。
+  --version
+      バージョンを表示して終了します。
+</translation>
+    </message>
+    <message>
+        <source>Usage:
+  kelvaro-library check [DIR] [--json] [--decode]
+
+Checks the part library below DIR (default: the current folder when it holds picture/,
+else the user&apos;s library $XDG_DATA_HOME/kelvaro, else the installed sample library) and
+prints a table of each element&apos;s folders (parts counted as the editor counts them, the
+highest number) and one line per problem. Each file&apos;s header is read, not its pixels;
+wall.png, dummy.png and part 000 of the beard, headwear, accessory and band are decoded.
+
+Options:
+  --json
+      Print the same report as JSON.
+  --decode
+      Decode every part in full, on every core, and print the parts decoded per second
+      on standard error.
+
+The exit status is 0 when nothing was found, 1 when something was, 2 for a wrong
+command line.
+</source>
+        <translation>使い方:
+  kelvaro-library check [DIR] [--json] [--decode]
+
+DIR の下の部品ライブラリを調べます（既定: picture/ があれば現在のフォルダ、
+なければユーザーのライブラリ $XDG_DATA_HOME/kelvaro、それもなければインストールされた
+サンプルライブラリ）。要素ごとのフォルダの表（エディタと同じ数え方の部品数、最大番号）と、
+問題ごとに1行を表示します。各ファイルはヘッダーだけを読み、画素は読みません。
+wall.png、dummy.png と、ひげ・かぶり物・アクセサリー・バンドの部品 000 はデコードします。
+
+オプション:
+  --json
+      同じ報告を JSON で表示します。
+  --decode
+      すべての部品を全コアで完全にデコードし、1秒あたりのデコード数を
+      標準エラー出力に表示します。
+
+終了ステータスは、何も見つからなければ 0、何か見つかれば 1、
+コマンドラインが正しくなければ 2 です。
+</translation>
+    </message>
+    <message>
+        <source>Usage:
+  kelvaro-library add ELEMENT PICTURE... [--library DIR]
+
+Appends the PICTUREs as the next part numbers of ELEMENT&apos;s primary folder below DIR
+(default as for check). ELEMENT is a list text such as Twarz or Inne #1, or a folder
+name such as face or bhair1, in any letter case. A 230x230 PNG is copied byte for byte;
+any other picture is scaled to fit 230x230 keeping its proportions, centred, its alpha
+kept. The element&apos;s secondary folders get fully transparent parts of the same numbers.
+Nothing is written when any PICTURE cannot be read. The numbers given are printed.
+</source>
+        <translation>使い方:
+  kelvaro-library add ELEMENT PICTURE... [--library DIR]
+
+PICTURE を DIR の下にある ELEMENT の主フォルダの次の部品番号として追加します
+（DIR の既定は check と同じ）。ELEMENT は Twarz や Inne #1 のような一覧の名前、
+または face や bhair1 のようなフォルダ名です（大文字小文字は区別しません）。
+230x230 の PNG はそのままバイト単位でコピーし、それ以外の画像は縦横比を保って
+230x230 に収まるように拡大縮小し、中央に置き、アルファを保ちます。要素の副フォルダには
+同じ番号の完全に透明な部品を作ります。読み込めない PICTURE が1つでもあれば何も
+書き込みません。割り当てた番号を表示します。
+</translation>
+    </message>
+</context>
+<context>
     <name>PaletteLibrary</name>
     <message>
         <source>パレットを読み込めません</source>
@@ -360,6 +600,37 @@ Kelvaro で保存した PNG 画像です。&quot;-&quot; で始まる名前は &
     </message>
     <message>
         <source>色がひとつもありません</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PartImport</name>
+    <message>
+        <source>部品ライブラリが見つかりません: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>部品番号は 999 までです。これ以上部品を追加できません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>部品ファイルの書き込みに失敗しました</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>次の番号には既にファイルがあるため使いませんでした: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>画像ファイルを読み込めませんでした</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>画像が大きすぎます: %1x%2 ピクセル</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>画像の形式に対応していないか、ファイルが壊れています</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1107,6 +1378,25 @@ wrong command line). A file that cannot be written is never left half-written.
     <message>
         <source>Część %1</source>
         <translation>パーツ %1</translation>
+    </message>
+    <message>
+        <source>Brak pliku części: %1 — w zamian pokazano dummy.png</source>
+        <translation>部品ファイルがありません: %1 — 代わりにdummy.pngを表示しています</translation>
+    </message>
+    <message>
+        <source>To nie jest zwykły plik: %1 — w zamian pokazano dummy.png</source>
+        <translation>通常のファイルではありません: %1 — 代わりにdummy.pngを表示しています</translation>
+    </message>
+    <message>
+        <source>Nie można odczytać pliku części: %1 — w zamian pokazano dummy.png</source>
+        <translation>部品ファイルを読み込めません: %1 — 代わりにdummy.pngを表示しています</translation>
+    </message>
+</context>
+<context>
+    <name>kelvaro::PartsDrop</name>
+    <message>
+        <source>Dodać %1 obrazów jako nowe części elementu %2?</source>
+        <translation>%1 個の画像を要素「%2」の新しい部品として追加しますか？</translation>
     </message>
 </context>
 <context>

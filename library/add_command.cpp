@@ -56,11 +56,13 @@ std::optional<std::string> sortArguments(std::span<const std::string> arguments,
         else if (argument == "--")
             optionsEnd = true;
         else if (argument != "--library")
-            return commandText("不明なオプションです: %1", {argument});
+            return commandText(QT_TRANSLATE_NOOP("LibraryCommand", "不明なオプションです: %1"),
+                               {argument});
         else if (++i < arguments.size())
             library = fs::path(arguments[i]);
         else
-            return commandText("オプションに値がありません: %1", {argument});
+            return commandText(
+                QT_TRANSLATE_NOOP("LibraryCommand", "オプションに値がありません: %1"), {argument});
     }
     return std::nullopt;
 }
@@ -74,12 +76,13 @@ std::variant<AddRequest, std::string> readRequest(std::span<const std::string> a
     if (request.library.empty())  // the library `check` looks at, the one the editor reads
         request.library = defaultLibrary();
     if (words.empty())
-        return commandText("要素が指定されていません");
+        return commandText(QT_TRANSLATE_NOOP("LibraryCommand", "要素が指定されていません"));
     const auto element = elementNamed(words.front());
     if (!element)
-        return commandText("不明な要素です: %1", {words.front()});
+        return commandText(QT_TRANSLATE_NOOP("LibraryCommand", "不明な要素です: %1"),
+                           {words.front()});
     if (words.size() < 2)
-        return commandText("画像ファイルが指定されていません");
+        return commandText(QT_TRANSLATE_NOOP("LibraryCommand", "画像ファイルが指定されていません"));
     request.element = *element;
     request.pictures.assign(words.begin() + 1, words.end());
     return request;

@@ -84,7 +84,9 @@ PartImport importParts(const std::filesystem::path& base, int element,
                        std::span<const std::filesystem::path> pictures) {
     const std::filesystem::path library = dummyPath(base).parent_path();
     if (std::error_code error; !std::filesystem::is_directory(library, error))
-        return failed(importText("部品ライブラリが見つかりません: %1", {library.string()}));
+        return failed(
+            importText(QT_TRANSLATE_NOOP("PartImport", "部品ライブラリが見つかりません: %1"),
+                       {library.string()}));
     auto files = partFilesFrom(pictures);
     if (auto* failure = std::get_if<PictureFailure>(&files))
         return failed(std::move(failure->message));
@@ -97,12 +99,14 @@ PartImport importParts(const std::filesystem::path& base, int element,
     PartNumbers numbers = freePartNumbers(base, writer.folders.front(),
                                           countParts(base, element) + 1, primaries.size());
     if (numbers.given.size() < primaries.size())
-        return failed(importText("部品番号は 999 までです。これ以上部品を追加できません"));
+        return failed(importText(QT_TRANSLATE_NOOP(
+            "PartImport", "部品番号は 999 までです。これ以上部品を追加できません")));
     for (std::size_t i = 0; i < primaries.size(); ++i) {
         if (const FileResult written = writer.write(numbers.given[i], primaries[i]); !written) {
             writer.made.removeAll();
-            return failed(fileFailureMessage(importText("部品ファイルの書き込みに失敗しました"),
-                                             writer.failedAt, written));
+            return failed(fileFailureMessage(
+                importText(QT_TRANSLATE_NOOP("PartImport", "部品ファイルの書き込みに失敗しました")),
+                writer.failedAt, written));
         }
     }
     return {{}, std::move(numbers.given), std::move(numbers.skipped)};
@@ -112,7 +116,9 @@ std::string skippedNumbersNote(std::span<const int> skipped) {
     std::string numbers;
     for (const int number : skipped)
         numbers += (numbers.empty() ? "" : ", ") + numberText(number);
-    return importText("次の番号には既にファイルがあるため使いませんでした: %1", {numbers});
+    return importText(
+        QT_TRANSLATE_NOOP("PartImport", "次の番号には既にファイルがあるため使いませんでした: %1"),
+        {numbers});
 }
 
 std::string partFileName(int element, int number) {
