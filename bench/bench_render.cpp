@@ -278,8 +278,9 @@ int main(int argc, char** argv) {
     const std::string program = KELVARO_RENDER_PROGRAM;
     std::string list;
     for (std::size_t i = 0; i < cast.size(); ++i) {
-        DocumentFile file;
+        DocumentFile file;  // as the editor saves it, with its part files' records
         file.portrait = cast[i];
+        file.parts = partRecordsOf(cast[i], library.base, sharedPartCache());
         const fs::path name = base / std::to_string(i) += ".kelvaro";
         writeDocumentFile(name, file);
         list.append(" ").append(name.string());

@@ -84,16 +84,22 @@ FileResult writeDocumentFile(const fs::path& file, const DocumentFile& document)
     return writeDocumentText(file, writeDocumentJson(document));
 }
 
+std::array<PartFileRecord, kLayerCount> partRecordsOf(const PortraitDocument& portrait,
+                                                      const fs::path& base, PartCache& cache) {
+    std::array<PartFileRecord, kLayerCount> records;
+    for (int layer = 0; layer < kLayerCount; ++layer) {
+        const fs::path relative = basePartPath(portrait, layer);
+        records[static_cast<std::size_t>(layer)] = {relative.generic_string(),
+                                                    partFileHash(base / relative, cache)};
+    }
+    return records;
+}
+
 DocumentFile documentOf(const PortraitState& state) {
     DocumentFile document;
     document.portrait = capture(state);
-    for (int layer = 0; layer < kLayerCount; ++layer) {
-        const fs::path relative = basePartPath(document.portrait, layer);
-        document.parts[static_cast<std::size_t>(layer)] = {
-            relative.generic_string(),
-            partFileHash(state.baseDirectory / relative,
-                         state.partCache ? *state.partCache : sharedPartCache())};
-    }
+    document.parts = partRecordsOf(document.portrait, state.baseDirectory,
+                                   state.partCache ? *state.partCache : sharedPartCache());
     return document;
 }
 

@@ -50,6 +50,12 @@ FileResult writeDocumentFile(const std::filesystem::path& file, const DocumentFi
 // while an expression is edited) and their hashes.
 DocumentFile documentOf(const PortraitState& state);
 
+// The part file each layer of `portrait`'s base shows from the library at `base`, relative to it,
+// with its hash as `cache` keeps it: the records documentOf gives a document.
+std::array<PartFileRecord, kLayerCount> partRecordsOf(const PortraitDocument& portrait,
+                                                      const std::filesystem::path& base,
+                                                      PartCache& cache);
+
 // The relative paths of the part files whose bytes differ from what the document recorded (or
 // that are missing now), each once, in layer order; hashed through `cache`. A record without a
 // hash (the file was missing when the portrait was saved) is never listed.
