@@ -9,7 +9,7 @@
 //   (default DIR: $TMPDIR/kelvaro-bench-library-999, written when it lacks its mark file)
 #include <QBuffer>
 #include <QDir>
-#include <QGuiApplication>
+#include <QCoreApplication>
 #include <QImage>
 #include <algorithm>
 #include <chrono>
@@ -113,7 +113,7 @@ int run(const fs::path& base, bool decode, int runs) {
 }  // namespace kelvaro::bench
 
 int main(int argc, char** argv) {
-    const QGuiApplication application(argc, argv);
+    const QCoreApplication application(argc, argv);
     bool decode = false;
     int runs = 5;
     std::filesystem::path base = kelvaro::toPath(QDir::tempPath()) / "kelvaro-bench-library-999";
