@@ -8,8 +8,8 @@
 // kelvaro-bench-library-check [--decode] [--runs N] [--library DIR]
 //   (default DIR: $TMPDIR/kelvaro-bench-library-999, written when it lacks its mark file)
 #include <QBuffer>
-#include <QDir>
 #include <QCoreApplication>
+#include <QDir>
 #include <QImage>
 #include <algorithm>
 #include <chrono>
