@@ -3,8 +3,8 @@
 // The bash completion files offer every option the programs take and every element's folder.
 #include <gtest/gtest.h>
 
-#include <regex>
 #include <string>
+#include <string_view>
 
 #include "model/layer_tables.h"
 #include "render/option_table.h"
@@ -19,10 +19,15 @@ std::string completion(const char* program) {
 
 // True when `word` stands in `text` between blanks, quotes or the ends of lines.
 bool offers(const std::string& text, std::string_view word) {
-    const std::regex pattern("(^|[\\s'|(])" +
-                             std::regex_replace(std::string(word), std::regex("[-]"), "\\-") +
-                             "($|[\\s')|])");
-    return std::regex_search(text, pattern);
+    constexpr std::string_view before = " \t\n'|(";
+    constexpr std::string_view after = " \t\n')|";
+    for (auto at = text.find(word); at != std::string::npos; at = text.find(word, at + 1)) {
+        const auto end = at + word.size();
+        if ((at == 0 || before.find(text[at - 1]) != std::string_view::npos) &&
+            (end == text.size() || after.find(text[end]) != std::string_view::npos))
+            return true;
+    }
+    return false;
 }
 
 TEST(Completions, OfferEveryOptionAndElementFolder) {
