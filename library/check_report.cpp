@@ -3,8 +3,10 @@
 #include "library/check_report.h"
 
 #include <QCoreApplication>
+#include <QString>
 #include <algorithm>
 #include <array>
+#include <utility>
 
 #include "i18n/message_text.h"
 #include "library/finding_text.h"
@@ -23,20 +25,44 @@ constexpr std::array<const char*, 10> kKindNames = {
 constexpr std::array<const char*, 4> kFitNames = {"cropped", "padded", "cropped-and-padded",
                                                   "stretched"};
 
-// The widths of the table's columns, in characters.
+// The widths of the table's columns, in terminal columns.
 constexpr std::array<std::size_t, 5> kColumns = {16, 10, 6, 8, 8};
 
-// Characters, not bytes, of UTF-8 text.
-std::size_t characters(const std::string& text) {
-    return static_cast<std::size_t>(std::ranges::count_if(
-        text, [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+// The code points whose characters take two columns of a terminal: the East Asian wide and
+// fullwidth blocks, where the Japanese headings and element names fall.
+constexpr std::array<std::pair<char32_t, char32_t>, 12> kWideRanges = {{
+    {0x1100, 0x115F},
+    {0x2E80, 0x303E},
+    {0x3041, 0x33FF},
+    {0x3400, 0x4DBF},
+    {0x4E00, 0x9FFF},
+    {0xA000, 0xA4CF},
+    {0xAC00, 0xD7A3},
+    {0xF900, 0xFAFF},
+    {0xFE30, 0xFE4F},
+    {0xFF00, 0xFF60},
+    {0xFFE0, 0xFFE6},
+    {0x20000, 0x3FFFD},
+}};
+
+bool isWide(char32_t c) {
+    return std::ranges::any_of(
+        kWideRanges, [c](const auto& range) { return c >= range.first && c <= range.second; });
+}
+
+// The columns UTF-8 text takes in a terminal: one a character, two for wide ones.
+std::size_t columnsOf(const std::string& text) {
+    std::size_t columns = 0;
+    for (const char32_t c : QString::fromStdString(text).toUcs4())
+        columns += isWide(c) ? 2 : 1;
+    return columns;
 }
 
 // One row of the table: text columns padded on the right, number columns on the left.
 std::string tableRow(const std::array<std::string, 5>& cells) {
     std::string row;
     for (std::size_t i = 0; i < cells.size(); ++i) {
-        const std::size_t length = characters(cells[i]);
+        const std::size_t length = columnsOf(cells[i]);
         const std::string padding(kColumns[i] > length ? kColumns[i] - length : 0, ' ');
         row += i < 2 ? cells[i] + padding : padding + cells[i];
         row += i + 1 < cells.size() ? "  " : "\n";

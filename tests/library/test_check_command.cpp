@@ -6,6 +6,7 @@
 
 #include <sstream>
 
+#include "i18n/interface_language.h"
 #include "library/check_report.h"
 #include "library/finding_text.h"
 #include "library/library_command.h"
@@ -87,6 +88,21 @@ TEST(CheckCommand, TableThenOneLinePerFinding) {
               "002 番の部品がありません（dummy.png が表示されます）: " + picture + "/eyesh");
     EXPECT_EQ(lines[30], "wall.pngの読み込みに失敗しました: " + picture + "/wall.png");
     EXPECT_EQ(lines[31], "Problems found: 3");
+}
+
+// Japanese headings and element names take two terminal columns a character: the numbers of
+// every row still end in the same column as the headings.
+TEST(CheckCommand, JapaneseTableKeepsItsColumns) {
+    test::TempFolder temp;
+    test::writeCleanLibrary(temp.path());
+    Translations translations;
+    translations.install(InterfaceLanguage::Japanese);
+    const auto lines = linesOf(check({temp.path().string()}).out);
+    translations.install(InterfaceLanguage::Source);
+    ASSERT_GE(lines.size(), 8u);
+    EXPECT_EQ(lines[2], "要素              フォルダ    部品数  最大番号      問題");
+    EXPECT_EQ(lines[3], "顔                face             3         2         0");
+    EXPECT_EQ(lines[6], "                  eyesh            3         2         0");
 }
 
 TEST(CheckCommand, CleanLibrarySaysSoAndDecodingReportsTheParts) {
