@@ -84,6 +84,22 @@ std::uint64_t killAfter(pid_t pid, const fs::path& log, std::uint64_t delayNs) {
     return killed;
 }
 
+// Waits (a minute at most) until the run has written its first recovery file into `state`: on a
+// loaded machine the first command may come after the kill's moment would have.
+void waitForFirstFile(const fs::path& state) {
+    const std::uint64_t giveUp = monotonicNs() + 60 * kSecondNs;
+    const auto written = [&state] {
+        std::error_code missing;
+        for (const fs::directory_entry& entry : fs::directory_iterator(state, missing)) {
+            if (entry.path().extension() == ".recovery")
+                return true;
+        }
+        return false;
+    };
+    while (!written() && monotonicNs() < giveUp)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+}
+
 // Every recovery file in `state` reads as a whole recovery file; how many there are.
 int expectWholeFiles(const fs::path& state, int round) {
     int files = 0;
@@ -189,6 +205,7 @@ TEST(RecoveryKill, KillDuringAWriteLeavesAWholeFile) {
         const fs::path state = folder.path() / "recovery";
         const fs::path log = folder.path() / "log";
         const pid_t pid = startRun("churn", state, static_cast<unsigned>(round), log);
+        waitForFirstFile(state);
         killAfter(pid, log,
                   std::uniform_int_distribution<std::uint64_t>(kSecondNs / 4, kSecondNs)(random));
         EXPECT_EQ(expectWholeFiles(state, round), 1) << "round " << round;
