@@ -4,7 +4,8 @@
 // runs: every recovery file left is a whole one, and the next start restores the portrait after
 // a step made at most a second (and the writer's scheduling) before the kill, whose Ctrl+Z walks
 // back through the steps made before it down to the opened portrait. And an editor writing after
-// every command, killed while writes are under way, leaves one whole file.
+// every command, killed while writes are under way, leaves at most one
+// file, and a whole one.
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <spawn.h>
@@ -84,10 +85,10 @@ std::uint64_t killAfter(pid_t pid, const fs::path& log, std::uint64_t delayNs) {
     return killed;
 }
 
-// Waits (a minute at most) until the run has written its first recovery file into `state`: on a
+// Waits (20 seconds at most) until the run has written its first recovery file into `state`: on a
 // loaded machine the first command may come after the kill's moment would have.
 void waitForFirstFile(const fs::path& state) {
-    const std::uint64_t giveUp = monotonicNs() + 60 * kSecondNs;
+    const std::uint64_t giveUp = monotonicNs() + 20 * kSecondNs;
     const auto written = [&state] {
         std::error_code missing;
         for (const fs::directory_entry& entry : fs::directory_iterator(state, missing)) {
@@ -200,6 +201,7 @@ TEST(RecoveryKill, EveryKillRestoresARecentStepAndItsHistory) {
 
 TEST(RecoveryKill, KillDuringAWriteLeavesAWholeFile) {
     std::mt19937 random(9);
+    int withFile = 0;
     for (int round = 0; round < kChurnKills; ++round) {
         TempFolder folder;
         const fs::path state = folder.path() / "recovery";
@@ -208,8 +210,13 @@ TEST(RecoveryKill, KillDuringAWriteLeavesAWholeFile) {
         waitForFirstFile(state);
         killAfter(pid, log,
                   std::uniform_int_distribution<std::uint64_t>(kSecondNs / 4, kSecondNs)(random));
-        EXPECT_EQ(expectWholeFiles(state, round), 1) << "round " << round;
+        // None when the script had just walked back to the opened portrait, which has nothing
+        // to recover; never two, and never a broken one.
+        const int files = expectWholeFiles(state, round);
+        EXPECT_LE(files, 1) << "round " << round;
+        withFile += files;
     }
+    EXPECT_GE(withFile, kChurnKills / 2);  // the scripts mostly stand away from the opened portrait
 }
 
 }  // namespace
