@@ -4,8 +4,7 @@
 // runs: every recovery file left is a whole one, and the next start restores the portrait after
 // a step made at most a second (and the writer's scheduling) before the kill, whose Ctrl+Z walks
 // back through the steps made before it down to the opened portrait. And an editor writing after
-// every command, killed while writes are under way, leaves at most one
-// file, and a whole one.
+// every command, killed while writes are under way, leaves at most one file, and a whole one.
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <spawn.h>
