@@ -51,13 +51,11 @@ std::optional<std::string> sortArguments(std::span<const std::string> arguments,
         else if (argument == "--")
             optionsEnd = true;
         else if (argument != "--library")
-            return commandText(QT_TRANSLATE_NOOP("LibraryCommand", "不明なオプションです: %1"),
-                               {argument});
+            return unknownOptionMessage(argument);
         else if (++i < arguments.size())
             library = fs::path(arguments[i]);
         else
-            return commandText(
-                QT_TRANSLATE_NOOP("LibraryCommand", "オプションに値がありません: %1"), {argument});
+            return missingValueMessage(argument);
     }
     return std::nullopt;
 }

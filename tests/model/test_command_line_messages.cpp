@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
+#include "i18n/interface_language.h"
 #include "model/command_line_messages.h"
 
 namespace kelvaro {
@@ -18,6 +19,27 @@ TEST(CommandLineMessages, AFailureLineJoinsTheMessagesLinesWithAColon) {
     };
     for (const auto& [message, line] : rows)
         EXPECT_EQ(failureLine(message), line) << message;
+}
+
+TEST(CommandLineMessages, OptionMistakesNameTheOptionInTheInstalledLanguage) {
+    struct Row {
+        InterfaceLanguage language;
+        std::string (*message)(std::string_view option);
+        const char* expected;
+    };
+    const Row rows[] = {
+        {InterfaceLanguage::Source, unknownOptionMessage, "不明なオプションです: --bogus"},
+        {InterfaceLanguage::Source, missingValueMessage, "オプションに値がありません: --bogus"},
+        {InterfaceLanguage::Japanese, unknownOptionMessage, "不明なオプションです: --bogus"},
+        {InterfaceLanguage::Japanese, missingValueMessage, "オプションに値がありません: --bogus"},
+        {InterfaceLanguage::English, unknownOptionMessage, "Unknown option: --bogus"},
+        {InterfaceLanguage::English, missingValueMessage, "Option without a value: --bogus"},
+    };
+    Translations translations;  // removes what it installed when the test ends
+    for (const Row& row : rows) {
+        translations.install(row.language);
+        EXPECT_EQ(row.message("--bogus"), row.expected) << row.expected;
+    }
 }
 
 }  // namespace
