@@ -172,6 +172,17 @@ Qt&apos;s own options are accepted too, e.g. -platform NAME and -style NAME.
     </message>
 </context>
 <context>
+    <name>CommandLineOptions</name>
+    <message>
+        <source>不明なオプションです: %1</source>
+        <translation>Unknown option: %1</translation>
+    </message>
+    <message>
+        <source>オプションに値がありません: %1</source>
+        <translation>Option without a value: %1</translation>
+    </message>
+</context>
+<context>
     <name>DocumentCommands</name>
     <message>
         <source>Portret Kelvaro (*.kelvaro)</source>
@@ -327,10 +338,6 @@ Qt&apos;s own options are accepted too, e.g. -platform NAME and -style NAME.
 <context>
     <name>LibraryCheck</name>
     <message>
-        <source>不明なオプションです: %1</source>
-        <translation>Unknown option: %1</translation>
-    </message>
-    <message>
         <source>調べるフォルダは1つだけ指定してください: %1</source>
         <translation>Name only one folder to check: %1</translation>
     </message>
@@ -425,14 +432,6 @@ Qt&apos;s own options are accepted too, e.g. -platform NAME and -style NAME.
 </context>
 <context>
     <name>LibraryCommand</name>
-    <message>
-        <source>不明なオプションです: %1</source>
-        <translation>Unknown option: %1</translation>
-    </message>
-    <message>
-        <source>オプションに値がありません: %1</source>
-        <translation>Option without a value: %1</translation>
-    </message>
     <message>
         <source>要素が指定されていません</source>
         <translation>No element given</translation>
@@ -921,14 +920,6 @@ wrong command line). A file that cannot be written is never left half-written.
     <message>
         <source>シートはPNG形式でのみ保存できます: --format bmp</source>
         <translation>Sheets can be saved as PNG only: --format bmp</translation>
-    </message>
-    <message>
-        <source>不明なオプションです: %1</source>
-        <translation>Unknown option: %1</translation>
-    </message>
-    <message>
-        <source>オプションに値がありません: %1</source>
-        <translation>Option without a value: %1</translation>
     </message>
     <message>
         <source>--thumbnail に指定できるのは 1 個のポートレートファイルだけです</source>

@@ -172,6 +172,17 @@ Kelvaro で保存した PNG 画像です。&quot;-&quot; で始まる名前は &
     </message>
 </context>
 <context>
+    <name>CommandLineOptions</name>
+    <message>
+        <source>不明なオプションです: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>オプションに値がありません: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DocumentCommands</name>
     <message>
         <source>Portret Kelvaro (*.kelvaro)</source>
@@ -327,10 +338,6 @@ Kelvaro で保存した PNG 画像です。&quot;-&quot; で始まる名前は &
 <context>
     <name>LibraryCheck</name>
     <message>
-        <source>不明なオプションです: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>調べるフォルダは1つだけ指定してください: %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -425,14 +432,6 @@ Kelvaro で保存した PNG 画像です。&quot;-&quot; で始まる名前は &
 </context>
 <context>
     <name>LibraryCommand</name>
-    <message>
-        <source>不明なオプションです: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>オプションに値がありません: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message>
         <source>要素が指定されていません</source>
         <translation type="unfinished"></translation>
@@ -916,14 +915,6 @@ wrong command line). A file that cannot be written is never left half-written.
     </message>
     <message>
         <source>シートはPNG形式でのみ保存できます: --format bmp</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>不明なオプションです: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>オプションに値がありません: %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

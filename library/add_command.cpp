@@ -10,6 +10,7 @@
 
 #include "i18n/message_text.h"
 #include "library/library_command.h"
+#include "model/command_line_messages.h"
 #include "model/data_folders.h"
 #include "model/element_names.h"
 #include "model/part_import.h"
@@ -22,6 +23,11 @@ namespace fs = std::filesystem;
 
 constexpr std::string_view kProgram = "kelvaro-library: ";
 
+// `message` as the program's line on standard error.
+std::string standardErrorLine(std::string_view message) {
+    return std::string(kProgram) + failureLine(message) + "\n";
+}
+
 // The command line of `add`, read.
 struct AddRequest {
     int element = 0;
@@ -31,17 +37,6 @@ struct AddRequest {
 
 std::string commandText(const char* source, std::initializer_list<std::string_view> values = {}) {
     return composeMessage(QCoreApplication::translate("LibraryCommand", source), values);
-}
-
-// A message of one or more lines as one line of standard error.
-std::string errorLine(std::string_view message) {
-    std::string line(kProgram);
-    for (std::size_t start = 0; start <= message.size();) {
-        const std::size_t end = std::min(message.find('\n', start), message.size());
-        line.append(start ? ": " : "").append(message.substr(start, end - start));
-        start = end + 1;
-    }
-    return line + "\n";
 }
 
 // The words of the command line (the element and the pictures) and `--library`'s value into
@@ -56,13 +51,11 @@ std::optional<std::string> sortArguments(std::span<const std::string> arguments,
         else if (argument == "--")
             optionsEnd = true;
         else if (argument != "--library")
-            return commandText(QT_TRANSLATE_NOOP("LibraryCommand", "不明なオプションです: %1"),
-                               {argument});
+            return unknownOptionMessage(argument);
         else if (++i < arguments.size())
             library = fs::path(arguments[i]);
         else
-            return commandText(
-                QT_TRANSLATE_NOOP("LibraryCommand", "オプションに値がありません: %1"), {argument});
+            return missingValueMessage(argument);
     }
     return std::nullopt;
 }
@@ -93,11 +86,11 @@ std::variant<AddRequest, std::string> readRequest(std::span<const std::string> a
 CommandResult runAdd(std::span<const std::string> arguments) {
     const auto read = readRequest(arguments);
     if (const auto* wrong = std::get_if<std::string>(&read))
-        return {2, {}, errorLine(*wrong)};
+        return {2, {}, standardErrorLine(*wrong)};
     const auto& request = std::get<AddRequest>(read);
     const PartImport added = importParts(request.library, request.element, request.pictures);
     if (!added.ok())
-        return {1, {}, errorLine(added.failure)};
+        return {1, {}, standardErrorLine(added.failure)};
     CommandResult result;
     for (std::size_t i = 0; i < request.pictures.size(); ++i) {
         result.out += composeMessage(QCoreApplication::translate("LibraryCommand", "%1 -> %2"),
@@ -106,7 +99,7 @@ CommandResult runAdd(std::span<const std::string> arguments) {
                       "\n";
     }
     if (!added.skipped.empty())
-        result.err = errorLine(skippedNumbersNote(added.skipped));
+        result.err = standardErrorLine(skippedNumbersNote(added.skipped));
     return result;
 }
 

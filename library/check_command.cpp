@@ -10,6 +10,7 @@
 #include "io/file_boundary.h"
 #include "library/check_report.h"
 #include "library/library_command.h"
+#include "model/command_line_messages.h"
 #include "model/data_folders.h"
 #include "model/library_check.h"
 
@@ -23,9 +24,14 @@ struct CheckRequest {
     bool decode = false;
 };
 
-// A wrong command line as its line on standard error.
+// A wrong command line, said by `message`, as its line on standard error.
+std::string mistake(std::string_view message) {
+    return "kelvaro-library: " + std::string(message) + "\n";
+}
+
+// A wrong command line, said by `pattern` with `value` in place of %1, as above.
 std::string mistake(const QString& pattern, std::string_view value) {
-    return "kelvaro-library: " + composeMessage(pattern, {value}) + "\n";
+    return mistake(composeMessage(pattern, {value}));
 }
 
 std::variant<CheckRequest, std::string> parseCheck(std::span<const std::string> arguments) {
@@ -36,8 +42,7 @@ std::variant<CheckRequest, std::string> parseCheck(std::span<const std::string> 
         } else if (argument == "--decode") {
             request.decode = true;
         } else if (argument.starts_with("-") && argument.size() > 1) {
-            return mistake(QCoreApplication::translate("LibraryCheck", "不明なオプションです: %1"),
-                           argument);
+            return mistake(unknownOptionMessage(argument));
         } else if (request.folder) {
             return mistake(QCoreApplication::translate(
                                "LibraryCheck", "調べるフォルダは1つだけ指定してください: %1"),

@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: MIT
 #include "model/renumbered_parts.h"
 
-#include <algorithm>
 #include <cstdio>
 
 #include "model/document_file.h"
+#include "model/part_folder_listing.h"
 #include "model/part_hash.h"
 #include "model/part_library.h"
 
@@ -13,28 +13,6 @@ namespace kelvaro {
 namespace {
 
 namespace fs = std::filesystem;
-
-// The part number a file name "NNN.png" gives; nothing for any other name.
-std::optional<int> numberOfName(const std::string& name) {
-    if (name.size() != 7 || name.compare(3, 4, ".png") != 0)
-        return std::nullopt;
-    if (!std::all_of(name.begin(), name.begin() + 3, [](char c) { return c >= '0' && c <= '9'; }))
-        return std::nullopt;
-    return (name[0] - '0') * 100 + (name[1] - '0') * 10 + (name[2] - '0');
-}
-
-// The part numbers whose files `folder` lists, ascending; none when it cannot be listed.
-std::vector<int> listedNumbers(const fs::path& folder) {
-    std::vector<int> numbers;
-    std::error_code error;
-    for (fs::directory_iterator entry(folder, error), end; !error && entry != end;
-         entry.increment(error)) {
-        if (const auto number = numberOfName(entry->path().filename().string()))
-            numbers.push_back(*number);
-    }
-    std::sort(numbers.begin(), numbers.end());
-    return numbers;
-}
 
 // The part file path `layer`'s record should name for part `number`, relative to the base.
 std::string recordPath(int layer, int number) {
@@ -61,7 +39,8 @@ std::optional<RenumberedPart> renumberedElement(const DocumentFile& document, in
 
 std::optional<int> partNumberWithHash(const fs::path& base, std::string_view folder,
                                       const std::string& hash, int skipped, PartCache& cache) {
-    for (const int number : listedNumbers(partPath(base, folder, 0).parent_path())) {
+    const fs::path folderPath = partPath(base, folder, 0).parent_path();
+    for (const int number : listPartFolder(folderPath).present()) {
         if (number != skipped && partFileHash(partPath(base, folder, number), cache) == hash)
             return number;
     }

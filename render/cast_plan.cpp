@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "model/command_line_messages.h"
 #include "model/part_library.h"
 
 namespace kelvaro::render {

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "model/command_line_messages.h"
 #include "model/document_file.h"
 #include "render/render_jobs.h"
 

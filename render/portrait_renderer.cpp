@@ -7,6 +7,7 @@
 
 #include "i18n/message_text.h"
 
+#include "model/command_line_messages.h"
 #include "model/document_file.h"
 #include "model/image_files.h"
 #include "model/part_library.h"
@@ -28,17 +29,6 @@ std::optional<int> sizeChoiceOf(int edge) {
 }
 
 }  // namespace
-
-std::string failureLine(const std::string& message) {
-    std::string line;
-    for (const char c : message) {
-        if (c == '\n')
-            line += ": ";
-        else
-            line += c;
-    }
-    return line;
-}
 
 std::variant<Library, std::string> openLibrary(const std::filesystem::path& base,
                                                PartCache& cache) {

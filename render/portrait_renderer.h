@@ -45,10 +45,6 @@ std::variant<Library, std::string> openLibrary(const std::filesystem::path& base
 // part 000 at its place, every layer recoloured with the default settings, the iris masked.
 PortraitDocument openingDocument(const Library& library);
 
-// A failure to report as one line: a message, the file it concerns and the reason, when the
-// message has one, each line of the message joined to the next by ": ".
-std::string failureLine(const std::string& message);
-
 // The colours a cast draws: from each kind's palette, for these elements (every element that is
 // not locked, drawn or not: the clothes take a colour also when their part stays the base's).
 struct CastColours {

@@ -7,6 +7,7 @@
 #include <new>
 
 #include "i18n/message_text.h"
+#include "model/command_line_messages.h"
 #include "model/portrait_export.h"
 #include "render/job_runner.h"
 #include "render/library_changes.h"

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "i18n/message_text.h"
+#include "model/command_line_messages.h"
 #include "model/sheet_layouts.h"
 #include "render/option_table.h"
 #include "render/thumbnail_options.h"
@@ -210,14 +211,10 @@ std::variant<Options, std::string> parseOptions(std::span<const std::string> arg
         }
         const OptionInfo* info = optionNamed(argument);
         if (info == nullptr)
-            return composeMessage(
-                QCoreApplication::translate("RenderOptions", "不明なオプションです: %1"),
-                {argument});
+            return unknownOptionMessage(argument);
         if (!info->value.empty() && !inlineValue) {
             if (i + 1 >= arguments.size())
-                return composeMessage(
-                    QCoreApplication::translate("RenderOptions", "オプションに値がありません: %1"),
-                    {argument});
+                return missingValueMessage(argument);
             value = arguments[++i];
         } else if (info->value.empty() && inlineValue) {
             return badValue(argument, value);

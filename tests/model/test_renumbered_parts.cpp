@@ -153,6 +153,7 @@ TEST(RenumberedParts, OnlyNumberedPartFilesOfTheFolderAreSearched) {
         {"picture/face/1000.png", std::nullopt},
         {"picture/face/01.png", std::nullopt},
         {"picture/face/abc.png", std::nullopt},
+        {"picture/face/007.PNG", std::nullopt},
         {"picture/neck/002.png", std::nullopt},
         {"picture/face/006.png", std::nullopt},  // the number skipped
         {"picture/face/042.png", 42},
