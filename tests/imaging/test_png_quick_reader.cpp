@@ -66,6 +66,8 @@ TEST(PngQuickReader, TakenFilesGiveQtsPixels) {
         {230, 230, QImage::Format_ARGB32}, {230, 230, QImage::Format_RGB32},
         {300, 260, QImage::Format_ARGB32}, {17, 9, QImage::Format_ARGB32},
         {1, 1, QImage::Format_ARGB32},     {240, 3, QImage::Format_RGB32},
+        {33, 21, QImage::Format_ARGB32},   {33, 21, QImage::Format_RGB32},
+        {7, 40, QImage::Format_RGB32},     {9, 40, QImage::Format_ARGB32},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(std::to_string(row.width) + "x" + std::to_string(row.height));
