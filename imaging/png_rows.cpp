@@ -19,6 +19,17 @@ int paeth(int a, int b, int c) {
     return pa <= pb && pa <= pc ? a : (pb <= pc ? b : c);
 }
 
+bool vectorKernels() {
+    return kernelFeatures().avx2;
+}
+
+#ifndef KELVARO_X86
+// Elsewhere the portable code is all there is (and kernelFeatures() never offers AVX2).
+constexpr auto unfilterRowAvx2 = unfilterRowPortable;
+constexpr auto convertRgbaRowAvx2 = convertRgbaRowPortable;
+constexpr auto convertRgbRowAvx2 = convertRgbRowPortable;
+#endif
+
 void unfilterSub(std::uint8_t* row, std::size_t length, std::size_t bpp) {
     for (std::size_t i = bpp; i < length; ++i)
         row[i] = std::uint8_t(row[i] + row[i - bpp]);
@@ -86,31 +97,16 @@ void convertRgbRowPortable(const std::uint8_t* in, Argb* out, int width) {
 
 bool unfilterRow(std::uint8_t filter, std::uint8_t* row, const std::uint8_t* previous,
                  std::size_t length, std::size_t bpp) {
-#ifdef KELVARO_X86
-    if (kernelFeatures().avx2)
-        return unfilterRowAvx2(filter, row, previous, length, bpp);
-#endif
-    return unfilterRowPortable(filter, row, previous, length, bpp);
+    return (vectorKernels() ? unfilterRowAvx2 : unfilterRowPortable)(filter, row, previous, length,
+                                                                     bpp);
 }
 
 void convertRgbaRow(const std::uint8_t* in, Argb* out, int width) {
-#ifdef KELVARO_X86
-    if (kernelFeatures().avx2) {
-        convertRgbaRowAvx2(in, out, width);
-        return;
-    }
-#endif
-    convertRgbaRowPortable(in, out, width);
+    (vectorKernels() ? convertRgbaRowAvx2 : convertRgbaRowPortable)(in, out, width);
 }
 
 void convertRgbRow(const std::uint8_t* in, Argb* out, int width) {
-#ifdef KELVARO_X86
-    if (kernelFeatures().avx2) {
-        convertRgbRowAvx2(in, out, width);
-        return;
-    }
-#endif
-    convertRgbRowPortable(in, out, width);
+    (vectorKernels() ? convertRgbRowAvx2 : convertRgbRowPortable)(in, out, width);
 }
 
 }  // namespace kelvaro
