@@ -65,15 +65,41 @@ namespace {
 // Files up to this size are read whole and tried with the direct decoder first.
 constexpr qint64 kQuickReadLimit = qint64{16} << 20;
 
+// The whole file in `device` when it is small enough to try the direct decoder on; the device
+// stays at its start.
+std::optional<QByteArray> smallFileBytes(QIODevice& device) {
+    const qint64 size = device.size();
+    if (size <= 0 || size > kQuickReadLimit)
+        return std::nullopt;
+    return device.peek(size);
+}
+
+const std::uint8_t* bytesOf(const QByteArray& bytes) {
+    return reinterpret_cast<const std::uint8_t*>(bytes.constData());
+}
+
 // Decodes `device` with the direct decoder when the file is of its kind; the device stays at its
 // start either way.
 bool decodeSimplePart(QIODevice& device, PartPixels& out) {
-    const qint64 size = device.size();
-    if (size <= 0 || size > kQuickReadLimit)
-        return false;
-    const QByteArray bytes = device.peek(size);
-    return decodeSimplePng(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
-                           static_cast<std::size_t>(bytes.size()), out);
+    const auto bytes = smallFileBytes(device);
+    return bytes && decodeSimplePng(bytesOf(*bytes), std::size_t(bytes->size()), out);
+}
+
+// The image in `device` through the direct decoder, converted to `format` as readImage converts
+// Qt's; nothing, the device at its start, when the file is not of the decoder's kind.
+std::optional<QImage> readSimpleImage(QIODevice& device, QImage::Format format) {
+    const auto bytes = smallFileBytes(device);
+    const auto rows =
+        bytes ? decodeSimplePngRows(bytesOf(*bytes), std::size_t(bytes->size())) : std::nullopt;
+    if (!rows)
+        return std::nullopt;
+    QImage image(rows->width, rows->height, QImage::Format_ARGB32);
+    if (image.isNull())
+        return std::nullopt;
+    for (int y = 0; y < rows->height; ++y)
+        rows->convertRow(y, rows->width, reinterpret_cast<Argb*>(image.scanLine(y)));
+    image.convertTo(format);
+    return image;
 }
 
 bool withinSideLimit(QSize size) {
@@ -116,7 +142,9 @@ bool decodePart(QIODevice& device, PartPixels& out) {
 }
 
 bool decodeWall(QIODevice& device, CanvasPixels& out) {
-    auto image = readImage(device, QImage::Format_ARGB32_Premultiplied);
+    auto image = readSimpleImage(device, QImage::Format_ARGB32_Premultiplied);
+    if (!image)
+        image = readImage(device, QImage::Format_ARGB32_Premultiplied);
     if (!image)
         return false;
     if (image->width() != kCanvasSize || image->height() != kCanvasSize) {

@@ -11,23 +11,18 @@ namespace kelvaro {
 namespace {
 
 // Pixels are counted in one of three tiers by their alpha: fully opaque, at least half opaque,
-// and any other visible pixel. The tone is taken from the first tier that holds a pixel.
-constexpr int kTierCount = 3;
-
-int tierOf(std::uint32_t alpha) {
-    if (alpha == 255)
-        return 0;
-    return alpha >= 128 ? 1 : 2;
-}
+// and any other visible pixel. The tone is taken from the first tier that holds a pixel, so the
+// tiers are counted one after the other, most parts needing only the first.
+struct AlphaRange {
+    std::uint32_t lowest;
+    std::uint32_t highest;
+};
+constexpr std::array<AlphaRange, 3> kTiers{{{255, 255}, {128, 254}, {1, 127}}};
 
 using Histogram = std::array<int, 256>;
 
-// Per tier: how many pixels it holds and, per channel (red, green, blue), how many have each
-// value.
-struct TierCounts {
-    int pixels = 0;
-    std::array<Histogram, 3> channels{};
-};
+// Per channel (red, green, blue), how many pixels of a tier have each value.
+using TierCounts = std::array<Histogram, 3>;
 
 // The lower median of `count` values counted in `histogram`.
 int lowerMedian(const Histogram& histogram, int count) {
@@ -41,34 +36,40 @@ int lowerMedian(const Histogram& histogram, int count) {
     return 255;
 }
 
-void countRow(const PartPixels& part, int row, const PixelBox& box,
-              std::array<TierCounts, kTierCount>& tiers) {
+// Adds the pixels of row `row` inside `box` whose alpha lies in `tier` to `counts`.
+void countRow(const PartPixels& part, int row, const PixelBox& box, const AlphaRange& tier,
+              TierCounts& counts) {
+    const std::uint32_t span = tier.highest - tier.lowest;
     for (int x = box.left; x < box.right; ++x) {
         const Argb pixel = part[static_cast<std::size_t>(row * kPartSize + x)];
-        const std::uint32_t alpha = alphaOf(pixel);
-        if (alpha == 0)
+        if (alphaOf(pixel) - tier.lowest > span)  // below the range wraps round to above it
             continue;
-        TierCounts& tier = tiers[static_cast<std::size_t>(tierOf(alpha))];
-        ++tier.pixels;
-        ++tier.channels[0][redOf(pixel)];
-        ++tier.channels[1][greenOf(pixel)];
-        ++tier.channels[2][blueOf(pixel)];
+        ++counts[0][redOf(pixel)];
+        ++counts[1][greenOf(pixel)];
+        ++counts[2][blueOf(pixel)];
     }
+}
+
+int pixelsCounted(const TierCounts& counts) {
+    int pixels = 0;
+    for (const int n : counts[0])
+        pixels += n;
+    return pixels;
 }
 
 }  // namespace
 
 Rgb mainTone(const PartPixels& part, const PixelBox& box) {
     const PixelBox inside = intersection(box, kWholePart);
-    std::array<TierCounts, kTierCount> tiers{};
-    for (int row = inside.top; row < inside.bottom; ++row)
-        countRow(part, row, inside, tiers);
-    for (const TierCounts& tier : tiers) {
-        if (tier.pixels == 0)
+    for (const AlphaRange& tier : kTiers) {
+        TierCounts counts{};
+        for (int row = inside.top; row < inside.bottom; ++row)
+            countRow(part, row, inside, tier, counts);
+        const int pixels = pixelsCounted(counts);
+        if (pixels == 0)
             continue;
-        return {lowerMedian(tier.channels[0], tier.pixels),
-                lowerMedian(tier.channels[1], tier.pixels),
-                lowerMedian(tier.channels[2], tier.pixels)};
+        return {lowerMedian(counts[0], pixels), lowerMedian(counts[1], pixels),
+                lowerMedian(counts[2], pixels)};
     }
     return kToneOfNothing;
 }

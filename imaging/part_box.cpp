@@ -40,11 +40,11 @@ std::vector<Argb> copyBox(const PartPixels& image, const PixelBox& box) {
     if (box.empty())
         return {};
     const auto width = static_cast<std::size_t>(box.width());
-    std::vector<Argb> pixels(width * static_cast<std::size_t>(box.height()));
+    std::vector<Argb> pixels;
+    pixels.reserve(width * static_cast<std::size_t>(box.height()));  // not zeroed first
     for (int y = box.top; y < box.bottom; ++y) {
         const Argb* from = image.data() + static_cast<std::size_t>(y) * kPartSize + box.left;
-        std::memcpy(pixels.data() + static_cast<std::size_t>(y - box.top) * width, from,
-                    width * sizeof(Argb));
+        pixels.insert(pixels.end(), from, from + width);
     }
     return pixels;
 }

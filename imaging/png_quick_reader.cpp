@@ -6,14 +6,13 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdlib>
-#include <cstring>
 #include <memory>
 #include <optional>
 #include <string_view>
 #include <vector>
 
 #include "imaging/codec.h"
+#include "imaging/png_rows.h"
 
 namespace kelvaro {
 namespace {
@@ -100,48 +99,6 @@ std::optional<Layout> readLayout(const std::uint8_t* bytes, std::size_t size) {
     return std::nullopt;
 }
 
-int paeth(int a, int b, int c) {
-    const int p = a + b - c;
-    const int pa = std::abs(p - a);
-    const int pb = std::abs(p - b);
-    const int pc = std::abs(p - c);
-    return pa <= pb && pa <= pc ? a : (pb <= pc ? b : c);
-}
-
-// Undoes one row's filter in place; `previous` is the row above, already undone (zeros for the
-// first). The first pixel's bytes have no left neighbour, which counts as 0. False for an
-// unknown filter.
-bool unfilterRow(std::uint8_t filter, std::uint8_t* row, const std::uint8_t* previous,
-                 std::size_t length, std::size_t bpp) {
-    const std::size_t first = std::min(bpp, length);
-    switch (filter) {
-        case 0:
-            return true;
-        case 1:
-            for (std::size_t i = bpp; i < length; ++i)
-                row[i] = std::uint8_t(row[i] + row[i - bpp]);
-            return true;
-        case 2:
-            for (std::size_t i = 0; i < length; ++i)
-                row[i] = std::uint8_t(row[i] + previous[i]);
-            return true;
-        case 3:
-            for (std::size_t i = 0; i < first; ++i)
-                row[i] = std::uint8_t(row[i] + (previous[i] >> 1));
-            for (std::size_t i = bpp; i < length; ++i)
-                row[i] = std::uint8_t(row[i] + ((row[i - bpp] + previous[i]) >> 1));
-            return true;
-        case 4:
-            for (std::size_t i = 0; i < first; ++i)
-                row[i] = std::uint8_t(row[i] + previous[i]);  // Paeth of (0, up, 0) is up
-            for (std::size_t i = bpp; i < length; ++i)
-                row[i] = std::uint8_t(row[i] + paeth(row[i - bpp], previous[i], previous[i - bpp]));
-            return true;
-        default:
-            return false;
-    }
-}
-
 // The inflated image data, every row's filter undone in place, in a buffer of the calling
 // thread's (valid until its next call); null when the data is not exactly the rows the header
 // declares or a row's filter is unknown.
@@ -151,10 +108,10 @@ const std::uint8_t* inflateRows(const Layout& layout) {
     const std::size_t total = std::size_t{h.height} * (rowBytes + 1);
     thread_local std::vector<std::uint8_t> rows;
     thread_local std::vector<std::uint8_t> zeros;
-    if (rows.size() < total)
-        rows.resize(total);
-    if (zeros.size() < rowBytes)
-        zeros.resize(rowBytes);
+    if (rows.size() < total + kUnfilterSlack)
+        rows.resize(total + kUnfilterSlack);
+    if (zeros.size() < rowBytes + kUnfilterSlack)
+        zeros.resize(rowBytes + kUnfilterSlack);
     thread_local const std::unique_ptr<libdeflate_decompressor, void (*)(libdeflate_decompressor*)>
         decompressor(libdeflate_alloc_decompressor(), libdeflate_free_decompressor);
     std::size_t produced = 0;
@@ -174,39 +131,38 @@ const std::uint8_t* inflateRows(const Layout& layout) {
     return rows.data();
 }
 
-// One row of RGBA bytes as pixels (bytes blue, green, red, alpha in memory).
-void convertRgba(const std::uint8_t* in, Argb* out, int width) {
-    for (int x = 0; x < width; ++x) {
-        std::uint32_t v;
-        std::memcpy(&v, in + 4 * x, sizeof v);  // bytes R G B A: 0xAABBGGRR
-        out[x] = (v & 0xff00ff00u) | ((v >> 16) & 0xffu) | ((v & 0xffu) << 16);
-    }
-}
-
-// One row of RGB bytes as opaque pixels.
-void convertRgb(const std::uint8_t* in, Argb* out, int width) {
-    for (int x = 0; x < width; ++x, in += 3)
-        out[x] = makeArgb(0xffu, in[0], in[1], in[2]);
-}
-
 }  // namespace
 
-bool decodeSimplePng(const std::uint8_t* bytes, std::size_t size, PartPixels& out) {
+std::optional<SimplePngRows> decodeSimplePngRows(const std::uint8_t* bytes, std::size_t size) {
     const auto layout = readLayout(bytes, size);
     if (!layout)
-        return false;
+        return std::nullopt;
     const std::uint8_t* rows = inflateRows(*layout);
     if (!rows)
-        return false;
+        return std::nullopt;
     const Header& h = layout->header;
-    const std::size_t rowBytes = std::size_t{h.width} * h.channels;
-    const int width = std::min<int>(int(h.width), kPartSize);
-    const int height = std::min<int>(int(h.height), kPartSize);
-    out.fill(0);
+    return SimplePngRows{int(h.width), int(h.height), h.channels, rows};
+}
+
+void SimplePngRows::convertRow(int y, int count, Argb* out) const {
+    const std::size_t rowBytes = std::size_t(width) * std::size_t(m_channels);
+    const std::uint8_t* in = m_rows + std::size_t(y) * (rowBytes + 1) + 1;
+    (m_channels == 4 ? convertRgbaRow : convertRgbRow)(in, out, count);
+}
+
+bool decodeSimplePng(const std::uint8_t* bytes, std::size_t size, PartPixels& out) {
+    const auto rows = decodeSimplePngRows(bytes, size);
+    if (!rows)
+        return false;
+    const int width = std::min(rows->width, kPartSize);
+    const int height = std::min(rows->height, kPartSize);
+    // Only what the file does not cover is cleared: most parts cover the whole image.
     for (int y = 0; y < height; ++y) {
-        const std::uint8_t* in = rows + std::size_t(y) * (rowBytes + 1) + 1;
-        (h.channels == 4 ? convertRgba : convertRgb)(in, out.data() + y * kPartSize, width);
+        Argb* row = out.data() + y * kPartSize;
+        rows->convertRow(y, width, row);
+        std::fill(row + width, row + kPartSize, Argb{0});
     }
+    std::fill(out.begin() + height * kPartSize, out.end(), Argb{0});
     return true;
 }
 

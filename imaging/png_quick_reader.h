@@ -8,10 +8,35 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 
 #include "imaging/pixels.h"
 
 namespace kelvaro {
+
+// The rows of a file of the simple kind with their filters undone, in a buffer of the calling
+// thread's: valid until the thread's next decode.
+class SimplePngRows {
+public:
+    // Rows of `width` pixels of `channels` bytes (3 or 4), each after its filter byte.
+    SimplePngRows(int pixelsWide, int pixelsHigh, int channels, const std::uint8_t* rows)
+        : width(pixelsWide), height(pixelsHigh), m_channels(channels), m_rows(rows) {}
+
+    // Writes the first `count` (at most width) pixels of row `y` into `out`, straight alpha;
+    // the pixels of a file without alpha are opaque.
+    void convertRow(int y, int count, Argb* out) const;
+
+    const int width;
+    const int height;
+
+private:
+    int m_channels;
+    const std::uint8_t* m_rows;
+};
+
+// The rows of the PNG file in `bytes` when it is of the simple kind and regular (see
+// decodeSimplePng); nothing otherwise.
+std::optional<SimplePngRows> decodeSimplePngRows(const std::uint8_t* bytes, std::size_t size);
 
 // Decodes the whole PNG file in `bytes` into `out` as decodePart does (straight alpha, placed at
 // the top left of a transparent 230x230 image, cropped or padded) and returns true; returns false

@@ -13,6 +13,7 @@
 #include <memory>
 #include <string>
 
+#include "imaging/codec.h"
 #include "imaging/png_quick_reader.h"
 
 namespace kelvaro {
@@ -66,6 +67,8 @@ TEST(PngQuickReader, TakenFilesGiveQtsPixels) {
         {230, 230, QImage::Format_ARGB32}, {230, 230, QImage::Format_RGB32},
         {300, 260, QImage::Format_ARGB32}, {17, 9, QImage::Format_ARGB32},
         {1, 1, QImage::Format_ARGB32},     {240, 3, QImage::Format_RGB32},
+        {33, 21, QImage::Format_ARGB32},   {33, 21, QImage::Format_RGB32},
+        {7, 40, QImage::Format_RGB32},     {9, 40, QImage::Format_ARGB32},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(std::to_string(row.width) + "x" + std::to_string(row.height));
@@ -111,6 +114,47 @@ TEST(PngQuickReader, DeclinesOtherKindsAndIrregularFiles) {
         out->fill(0x5a5a5a5au);
         EXPECT_FALSE(decodes(row.bytes, *out));
         EXPECT_TRUE(std::all_of(out->begin(), out->end(), [](Argb p) { return p == 0x5a5a5a5au; }));
+    }
+}
+
+// What the wall decoder must give for `bytes`: Qt's image premultiplied and stretched smoothly
+// over the canvas.
+CanvasPixels qtWall(const QByteArray& bytes) {
+    QImage image = QImage::fromData(bytes).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    if (image.size() != QSize(kCanvasSize, kCanvasSize))
+        image =
+            image.scaled(kCanvasSize, kCanvasSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    CanvasPixels pixels{};
+    for (int y = 0; y < kCanvasSize; ++y)
+        std::memcpy(pixels.data() + y * kCanvasSize, image.constScanLine(y),
+                    sizeof(Argb) * kCanvasSize);
+    return pixels;
+}
+
+// Walls of the direct decoder's kind and of another (the palette one goes to Qt's reader), at the
+// canvas's size and stretched to it.
+TEST(PngQuickReader, WallsGiveQtsStretchedPixels) {
+    const struct {
+        const char* name;
+        QByteArray bytes;
+    } rows[] = {
+        {"192x192 RGBA", pngBytes(drawnImage(192, 192, QImage::Format_ARGB32))},
+        {"192x192 RGB", pngBytes(drawnImage(192, 192, QImage::Format_RGB32))},
+        {"97x50 RGBA", pngBytes(drawnImage(97, 50, QImage::Format_ARGB32))},
+        {"301x203 RGB", pngBytes(drawnImage(301, 203, QImage::Format_RGB32))},
+        {"palette",
+         pngBytes(
+             drawnImage(60, 70, QImage::Format_ARGB32).convertToFormat(QImage::Format_Indexed8))},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        QByteArray bytes = row.bytes;
+        QBuffer device(&bytes);
+        ASSERT_TRUE(device.open(QIODevice::ReadOnly));
+        auto out = std::make_unique<CanvasPixels>();
+        ASSERT_TRUE(decodeWall(device, *out));
+        EXPECT_TRUE(*out == qtWall(row.bytes));
     }
 }
 
