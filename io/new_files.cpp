@@ -3,7 +3,6 @@
 #include "io/new_files.h"
 
 #include <cerrno>
-#include <ranges>
 #include <system_error>
 
 #include "io/file_writer.h"
@@ -29,9 +28,10 @@ FileResult NewFiles::write(const std::filesystem::path& file, std::string_view b
 }
 
 void NewFiles::removeAll() {
-    for (const std::filesystem::path& made : std::views::reverse(m_made)) {
+    // Newest first, so that folders are empty when their turn comes.
+    for (auto made = m_made.rbegin(); made != m_made.rend(); ++made) {
         std::error_code ignored;
-        std::filesystem::remove(made, ignored);  // a folder only when empty
+        std::filesystem::remove(*made, ignored);  // a folder only when empty
     }
     m_made.clear();
 }
