@@ -33,6 +33,7 @@ bool CKelvaroApp::initInstance() {
         return false;
     }
     m_settingsFile = currentFolder() / kSettingsFileName;
+    m_fonts.finish();
     CKelvaroDlg editor(m_settingsFile);
     editor.setStartupDocument(m_document);
     editor.setRecoveryFolder(defaultRecoveryFolder());
@@ -53,6 +54,7 @@ int CKelvaroApp::exitInstance() {
 }
 
 void CKelvaroApp::report(const QString& message) {
+    m_fonts.finish();
     showWarning(nullptr, message);
 }
 

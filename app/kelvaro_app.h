@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "app/font_warm_up.h"
 #include "app/instance_lock.h"
 
 namespace kelvaro {
@@ -30,6 +31,7 @@ public:
 private:
     void report(const QString& message);
 
+    FontConfigWarmUp m_fonts;  // starts before Qt, so that it overlaps Qt's own start
     QApplication m_application;
     std::unique_ptr<InstanceLock> m_instanceLock;
     std::filesystem::path m_settingsFile;
