@@ -64,8 +64,9 @@ TEST(PartPrefetch, EveryFileIsDecodedOnceAndThenServedFromTheCache) {
         for (std::size_t i = 0; i < files.size(); ++i) {
             const auto part = cache.decode(files[i]);
             ASSERT_EQ(part != nullptr, c.files[i] >= 0) << files[i];
-            if (part)
+            if (part) {
                 EXPECT_EQ(part->at(3, 5), colourOf(c.files[i])) << files[i];
+            }
         }
         EXPECT_EQ(cache.figures().decodes, decoded.decodes);
     }
