@@ -14,8 +14,9 @@
 namespace kelvaro {
 
 CKelvaroApp::CKelvaroApp(int& argc, char** argv, std::filesystem::path document)
-    : m_application(argc, argv), m_document(std::move(document)) {
-    QApplication::setWindowIcon(applicationIcon());
+    : m_application(argc, argv),
+      m_iconImages(std::async(std::launch::async, applicationIconImages)),
+      m_document(std::move(document)) {
     // The desktop finds the menu entry, and through it the icon, by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral(KELVARO_APP_ID));
     speakRememberedLanguage();
@@ -33,6 +34,8 @@ bool CKelvaroApp::initInstance() {
         return false;
     }
     m_settingsFile = currentFolder() / kSettingsFileName;
+    m_fonts.finish();
+    showApplicationIcon();
     CKelvaroDlg editor(m_settingsFile);
     editor.setStartupDocument(m_document);
     editor.setRecoveryFolder(defaultRecoveryFolder());
@@ -52,7 +55,15 @@ int CKelvaroApp::exitInstance() {
     return m_alreadyRunning ? 1 : 0;
 }
 
+void CKelvaroApp::showApplicationIcon() {
+    if (m_iconImages.valid())
+        useApplicationIconImages(m_iconImages.get());
+    QApplication::setWindowIcon(applicationIcon());
+}
+
 void CKelvaroApp::report(const QString& message) {
+    m_fonts.finish();
+    showApplicationIcon();
     showWarning(nullptr, message);
 }
 

@@ -6,9 +6,13 @@
 #pragma once
 
 #include <QApplication>
+#include <QImage>
 #include <filesystem>
+#include <future>
 #include <memory>
+#include <vector>
 
+#include "app/font_warm_up.h"
 #include "app/instance_lock.h"
 
 namespace kelvaro {
@@ -29,8 +33,12 @@ public:
 
 private:
     void report(const QString& message);
+    // Gives the program the application icon drawn meanwhile, before its first window shows.
+    void showApplicationIcon();
 
+    FontConfigWarmUp m_fonts;  // starts before Qt, so that it overlaps Qt's own start
     QApplication m_application;
+    std::future<std::vector<QImage>> m_iconImages;  // drawn on a thread while the program starts
     std::unique_ptr<InstanceLock> m_instanceLock;
     std::filesystem::path m_settingsFile;
     std::filesystem::path m_document;  // the file's bytes as given, so that any file name opens

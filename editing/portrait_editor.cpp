@@ -5,6 +5,7 @@
 
 #include <QUndoStack>
 
+#include "editing/part_prefetch.h"
 #include "editing/portrait_step.h"
 #include "model/part_cache.h"
 #include "model/part_preview.h"
@@ -48,15 +49,15 @@ void PortraitEditor::countParts(const std::filesystem::path& baseDirectory) {
 }
 
 void PortraitEditor::prefetchParts(const std::filesystem::path& baseDirectory) {
-    m_prefetch = std::async(std::launch::async, [files = layerPartFiles(m_state, baseDirectory)] {
-        for (const std::filesystem::path& file : files)
-            sharedPartCache().decode(file);
-    });
+    m_prefetch =
+        std::make_unique<PartPrefetch>(sharedPartCache(), layerPartFiles(m_state, baseDirectory));
 }
 
 bool PortraitEditor::loadImages() {
-    if (m_prefetch.valid())
-        m_prefetch.get();
+    if (m_prefetch) {
+        m_prefetch->finish();
+        m_prefetch.reset();
+    }
     const MessageSink report = reporter();
     if (!loadWall(m_state, report))
         return false;

@@ -17,7 +17,6 @@
 #include <ctime>
 #include <filesystem>
 #include <functional>
-#include <future>
 #include <memory>
 #include <optional>
 #include <span>
@@ -39,6 +38,7 @@ class QUndoStack;
 namespace kelvaro {
 
 class PartPreview;
+class PartPrefetch;
 
 class PortraitEditor : public QObject {
     Q_OBJECT
@@ -78,7 +78,8 @@ public:
     void countParts(const std::filesystem::path& baseDirectory);
     // Starts decoding the part files the opening will load from `baseDirectory` into the shared
     // part cache on a thread of its own, so that the decoding overlaps building the window;
-    // loadImages waits for it and then finds them decoded.
+    // loadImages decodes those not yet taken itself, waits for the rest and then finds them
+    // decoded (part_prefetch.h).
     void prefetchParts(const std::filesystem::path& baseDirectory);
     // Loads the wall and every layer, recolours them and masks the iris; stops at the first
     // failure, reported, and returns false.
@@ -238,7 +239,7 @@ private:
     void move(Step step, int dx, int dy);
 
     PortraitState m_state;
-    std::future<void> m_prefetch;  // the opening's part decodes, while they run
+    std::unique_ptr<PartPrefetch> m_prefetch;  // the opening's part decodes, while they run
     std::filesystem::path m_settingsFile;
     std::filesystem::path m_documentFile;
     Clock m_clock;

@@ -119,16 +119,28 @@ void forgetApplicationIcon() {
 
 }  // namespace
 
-QIcon applicationIcon() {
+std::vector<QImage> applicationIconImages() {
+    std::vector<QImage> images;
+    for (int size : kApplicationIconSizes)
+        images.push_back(iconImage(kApplicationIcon, size));
+    return images;
+}
+
+void useApplicationIconImages(const std::vector<QImage>& images) {
     QIcon*& drawn = drawnApplicationIcon();
-    if (!drawn) {
-        drawn = new QIcon;
-        for (int size : kApplicationIconSizes)
-            drawn->addPixmap(iconPixmap(kApplicationIcon, size));
-        // Its pixmaps go with the application that drew them.
-        qAddPostRoutine(forgetApplicationIcon);
-    }
-    return *drawn;
+    if (drawn)
+        return;
+    drawn = new QIcon;
+    for (const QImage& image : images)
+        drawn->addPixmap(QPixmap::fromImage(image));
+    // Its pixmaps go with the application that drew them.
+    qAddPostRoutine(forgetApplicationIcon);
+}
+
+QIcon applicationIcon() {
+    if (!drawnApplicationIcon())
+        useApplicationIconImages(applicationIconImages());
+    return *drawnApplicationIcon();
 }
 
 }  // namespace kelvaro

@@ -11,6 +11,7 @@
 #include <QImage>
 #include <QPixmap>
 #include <array>
+#include <vector>
 
 namespace kelvaro {
 
@@ -25,7 +26,14 @@ QImage iconImage(int number, int size = 16, qreal devicePixelRatio = 1.0);
 QPixmap iconPixmap(int number, int size = 16, qreal devicePixelRatio = 1.0);
 
 // The application icon with an image of every size of kApplicationIconSizes, drawn on the
-// first call and kept until the application ends.
+// first call (unless useApplicationIconImages gave them) and kept until the application ends.
 QIcon applicationIcon();
+
+// The images of the application icon, one of every size of kApplicationIconSizes in that order.
+// Draws on QImage alone, so any thread may call it once the application object exists.
+std::vector<QImage> applicationIconImages();
+// Makes applicationIcon() the icon of `images` (applicationIconImages) from now on, so that it
+// draws nothing. Ignored once the icon exists.
+void useApplicationIconImages(const std::vector<QImage>& images);
 
 }  // namespace kelvaro
