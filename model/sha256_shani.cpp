@@ -52,11 +52,12 @@ KELVARO_SHA_NI void compressBlock(__m128i& abef, __m128i& cdgh, const std::uint8
 
 KELVARO_SHA_NI void sha256BlocksShaNi(std::uint32_t* state, const std::uint8_t* blocks,
                                       std::size_t count) {
+    // Vectors are named by their 32-bit lanes from the highest down.
     auto* words = reinterpret_cast<__m128i*>(state);
-    const __m128i dcba = _mm_shuffle_epi32(_mm_loadu_si128(words), 0xb1);  // CDAB
+    const __m128i cdab = _mm_shuffle_epi32(_mm_loadu_si128(words), 0xb1);
     const __m128i efgh = _mm_shuffle_epi32(_mm_loadu_si128(words + 1), 0x1b);
-    __m128i abef = _mm_alignr_epi8(dcba, efgh, 8);
-    __m128i cdgh = _mm_blend_epi16(efgh, dcba, 0xf0);
+    __m128i abef = _mm_alignr_epi8(cdab, efgh, 8);
+    __m128i cdgh = _mm_blend_epi16(efgh, cdab, 0xf0);
     for (std::size_t i = 0; i < count; ++i)
         compressBlock(abef, cdgh, blocks + 64 * i);
     const __m128i feba = _mm_shuffle_epi32(abef, 0x1b);
