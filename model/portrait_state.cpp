@@ -2,6 +2,10 @@
 // SPDX-License-Identifier: MIT
 #include "model/portrait_state.h"
 
+#include <algorithm>
+#include <cstdlib>
+#include <new>
+
 #include "model/part_cache.h"
 
 namespace kelvaro {
@@ -13,13 +17,54 @@ const std::shared_ptr<const PartPixels>& blankPart() {
     return blank;
 }
 
+// The smallest box holding both boxes; an empty box adds nothing.
+PixelBox enclosing(const PixelBox& a, const PixelBox& b) {
+    if (a.empty())
+        return b;
+    if (b.empty())
+        return a;
+    return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
+            std::max(a.bottom, b.bottom)};
+}
+
+// Copies the pixels of `from` inside `box` (which must lie inside the image) into `to`.
+void copyWithin(const PartPixels& from, PartPixels& to, const PixelBox& box) {
+    for (int y = box.top; y < box.bottom; ++y) {
+        const auto first = from.begin() + y * kPartSize + box.left;
+        std::copy(first, first + box.width(), to.begin() + y * kPartSize + box.left);
+    }
+}
+
 }  // namespace
+
+void ZeroedPartFree::operator()(PartPixels* pixels) const {
+    std::free(pixels);
+}
+
+ZeroedPartPixels zeroedPartPixels() {
+    // calloc takes large blocks from fresh pages, which it need not clear.
+    auto* pixels = static_cast<PartPixels*>(std::calloc(1, sizeof(PartPixels)));
+    if (pixels == nullptr)
+        throw std::bad_alloc();
+    return ZeroedPartPixels(pixels);
+}
+
+PixelBox LayerState::loadedDirty() const {
+    if (loaded == blankPart())
+        return {};
+    return loaded == loadBuffer ? loadBufferDirty : kWholePart;
+}
 
 PartPixels& LayerState::writableImage() {
     if (!showsOwnImage) {
-        if (!ownImage)
-            ownImage = std::make_unique_for_overwrite<PartPixels>();
-        *ownImage = *loaded;
+        if (!ownImage) {
+            ownImage = zeroedPartPixels();
+            ownImageDirty = {};
+        }
+        // Outside both boxes both images are 0 already.
+        const PixelBox source = loadedDirty();
+        copyWithin(*loaded, *ownImage, enclosing(source, ownImageDirty));
+        ownImageDirty = enclosing(source, intersection(loadedBox, kWholePart));
         showsOwnImage = true;
     }
     return *ownImage;
@@ -27,8 +72,8 @@ PartPixels& LayerState::writableImage() {
 
 void LayerState::showPart(const DecodedPart& part) {
     if (!loadBuffer) {
-        loadBuffer = std::make_shared_for_overwrite<PartPixels>();
-        loadBufferDirty = kWholePart;  // nothing known of a new buffer's contents
+        loadBuffer = zeroedPartPixels();
+        loadBufferDirty = {};  // all 0
     }
     part.expandInto(*loadBuffer, loadBufferDirty);
     loadBufferDirty = part.stored;

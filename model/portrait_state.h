@@ -22,6 +22,17 @@ namespace kelvaro {
 class PartCache;
 struct DecodedPart;
 
+// Frees a part buffer zeroedPartPixels() allocated.
+struct ZeroedPartFree {
+    void operator()(PartPixels* pixels) const;
+};
+using ZeroedPartPixels = std::unique_ptr<PartPixels, ZeroedPartFree>;
+
+// A part buffer of zeros, allocated as fresh memory from the system where it can be: its pages
+// are only mapped when first written, so a part whose box covers a small share of the image
+// costs the pages of its box alone. Throws std::bad_alloc when memory runs out.
+ZeroedPartPixels zeroedPartPixels();
+
 // A layer's document values and the pixels it shows.
 struct LayerState : LayerRecord {
     // The pixels as loaded: the layer's load buffer after a load, the one blank part every layer
@@ -33,8 +44,10 @@ struct LayerState : LayerRecord {
     PixelBox loadBufferDirty = kWholePart;
     // The layer's own pixels, allocated when recolouring or the iris mask first writes them (null
     // until then). Until one of them writes after a load, the layer shows its loaded pixels
-    // themselves, so that a part shown in its file's colours costs no copy.
-    std::unique_ptr<PartPixels> ownImage;
+    // themselves, so that a part shown in its file's colours costs no copy. Outside
+    // ownImageDirty it is 0.
+    ZeroedPartPixels ownImage;
+    PixelBox ownImageDirty{};
     bool showsOwnImage = false;
     // Whether the displayed image holds a usable part.
     bool hasImage = false;
@@ -42,7 +55,9 @@ struct LayerState : LayerRecord {
     // The displayed image; null for a released portrait.
     const PartPixels* image() const { return showsOwnImage ? ownImage.get() : loaded.get(); }
     // The layer's own pixels, made the displayed image (a copy of the loaded pixels when those were
-    // shown, allocated on first use), for recolouring or masking them. Not for a released portrait.
+    // shown, allocated on first use), for recolouring or masking them: writers keep the pixels
+    // outside loadedBox as they are, except that they may lower alphas. Not for a released
+    // portrait.
     PartPixels& writableImage();
     // Shows the loaded pixels again, as a load does.
     void showLoaded() { showsOwnImage = false; }
@@ -54,6 +69,9 @@ struct LayerState : LayerRecord {
     // the displayed image shows nothing outside it either, and outside it `image` equals
     // `loaded`. The whole image until a load says otherwise.
     PixelBox loadedBox = kWholePart;
+    // Where the loaded pixels may be other than 0: the load buffer's dirty box, nothing for the
+    // blank part, the whole image for pixels from anywhere else.
+    PixelBox loadedDirty() const;
     // The main tone of the loaded part (mainTone), set by each load; kToneOfNothing for the blank
     // part and after a load that failed.
     Rgb loadedTone = kToneOfNothing;

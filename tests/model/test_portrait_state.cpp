@@ -1,8 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Zespół Kelvaro
 // SPDX-License-Identifier: MIT
-// Defaults of a new portrait and the counter text.
+// Defaults of a new portrait and the counter text; a layer's own pixels after a sequence of
+// loads and writes.
 #include <gtest/gtest.h>
 
+#include "imaging/layer_bounds.h"
+#include "imaging/part_box.h"
+#include "model/part_cache.h"
 #include "model/portrait_state.h"
 
 namespace kelvaro {
@@ -50,6 +54,60 @@ TEST(PortraitState, ReleaseFreesEveryBuffer) {
     EXPECT_TRUE(state.released());
     for (const LayerState& l : state.layers) {
         EXPECT_FALSE(l.image() || l.loaded || l.hasImage);
+    }
+}
+
+// A part whose pixels are `colour` inside `visible`, with one transparent pixel that has colour
+// bytes at `hidden` (outside `visible`), kept as the part cache keeps it.
+DecodedPart partOf(const PixelBox& visible, Argb colour, int hidden) {
+    PartPixels image{};
+    for (int y = visible.top; y < visible.bottom; ++y)
+        std::fill_n(image.begin() + y * kPartSize + visible.left, visible.width(), colour);
+    image[static_cast<std::size_t>(hidden)] = 0x00123456;
+    DecodedPart part;
+    part.stored = nonZeroBounds(image);
+    part.box = visibleBounds(image, part.stored);
+    part.pixels = copyBox(image, part.stored);
+    return part;
+}
+
+// Writes into the layer's own pixels, such as recolouring makes, inside the loaded box.
+void writeInsideLoadedBox(LayerState& layer) {
+    const PixelBox box = intersection(layer.loadedBox, kWholePart);
+    if (!box.empty())
+        layer.writableImage()[static_cast<std::size_t>(box.top * kPartSize + box.left)] =
+            0xfffefdfc;
+}
+
+// Writable pixels are always an exact copy of the loaded ones, however far the previous part and
+// the writes into it reached: every pixel is compared after each load, starting from the blank
+// part of a new portrait and from loaded pixels of unknown extent.
+TEST(PortraitState, WritableImageCopiesTheLoadedPixelsAfterEveryLoad) {
+    const struct {
+        PixelBox visible;
+        Argb colour;
+        int hidden;
+    } loads[] = {
+        {{100, 100, 103, 101}, 0x80ff0000, 229 * kPartSize + 229},
+        {{0, 0, 230, 230}, 0xff102030, 5},
+        {{0, 200, 1, 230}, 0xff00ff00, 0},
+        {{229, 0, 230, 1}, 0x01010101, 40 * kPartSize + 7},
+        {{3, 4, 5, 6}, 0xffffffff, 6 * kPartSize + 5},
+    };
+    PortraitState state;
+    LayerState unknown;
+    unknown.loaded = std::make_shared<const PartPixels>();
+    for (LayerState* layer : {&state.layer(0), &unknown}) {
+        EXPECT_TRUE(layer->writableImage() == *layer->loaded);
+        writeInsideLoadedBox(*layer);
+        for (std::size_t i = 0; i < std::size(loads); ++i) {
+            SCOPED_TRACE(i);
+            layer->showPart(partOf(loads[i].visible, loads[i].colour, loads[i].hidden));
+            const PartPixels& own = layer->writableImage();
+            EXPECT_TRUE(own == *layer->loaded);
+            EXPECT_EQ(layer->image(), &own);
+            writeInsideLoadedBox(*layer);
+        }
     }
 }
 
