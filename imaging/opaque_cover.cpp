@@ -42,6 +42,20 @@ void markCopied(const LayerPlan& plan, const ColumnSpan& span, int row, std::uin
     }
 }
 
+// The same marks for an unturned layer, whose span reads one image row left to right: every
+// column is looked at, without branching on the pixels.
+void markCopiedRow(const LayerPlan& plan, const ColumnSpan& span, int row, std::uint8_t level,
+                   std::uint8_t* marks) {
+    const auto left = static_cast<int>(sampleX(plan.place, span.first, row) >> kFixedBits);
+    const auto top = static_cast<int>(sampleY(plan.place, span.first, row) >> kFixedBits);
+    const Argb* source = plan.image->data() + top * kPartSize + left;
+    std::uint8_t* target = marks + span.first;
+    for (int i = 0; i < span.last - span.first; ++i) {
+        const auto solid = static_cast<std::uint8_t>(alphaOf(source[i]) == 255);
+        target[i] = target[i] != 0 ? target[i] : static_cast<std::uint8_t>(solid * level);
+    }
+}
+
 // Sample coordinates whose whole-pixel position lies in `box`.
 SampleWindow positionsIn(const PixelBox& box) {
     return {box.left * kFixedOne - 1, box.right * kFixedOne, box.top * kFixedOne - 1,
@@ -75,7 +89,9 @@ bool markSpan(const LayerPlan& plan, OpaqueTaps& taps, int row, std::uint8_t lev
         return false;
     if (!plan.copies && taps.none())
         return true;
-    if (plan.copies)
+    if (plan.copies && plan.place.quarterTurns == 0)
+        markCopiedRow(plan, span, row, level, marks);
+    else if (plan.copies)
         markCopied(plan, span, row, level, marks);
     else
         markSampled(plan, taps, row, level, marks);
