@@ -2,10 +2,35 @@
 // SPDX-License-Identifier: MIT
 #include "model/part_preview.h"
 
+#include <algorithm>
+#include <span>
+
+#include "model/layer_tables.h"
 #include "model/portrait_commands.h"
 #include "model/portrait_ops.h"
 
 namespace kelvaro {
+namespace {
+
+// Whether stepping `element` to another part can change the pixels of `layer`: the layers it
+// loads, and the iris its eye shape masks. Its recolour group's other layers are recoloured with
+// the same settings at every step, which rewrites the very pixels they already hold once the
+// first step after show() has recoloured them.
+bool stepChanges(int element, int layer) {
+    const std::span<const int> loads = loadGroup(element);
+    return std::find(loads.begin(), loads.end(), layer) != loads.end() ||
+           (layer == kIrisLayer && loadRemasksIris(element));
+}
+
+// How many layers in draw order lie below every layer a step of `element` can change.
+std::size_t layersBelowElement(int element) {
+    const auto order = drawOrder();
+    const auto lowest = std::find_if(order.begin(), order.end(),
+                                     [element](int layer) { return stepChanges(element, layer); });
+    return static_cast<std::size_t>(lowest - order.begin());
+}
+
+}  // namespace
 
 PartPreview::PartPreview(std::filesystem::path base, PartCache* cache) {
     m_state.baseDirectory = std::move(base);
@@ -18,12 +43,28 @@ PartPreview::PartPreview(std::filesystem::path base, PartCache* cache) {
 void PartPreview::show(const PortraitDocument& document) {
     apply(document, m_state, {}, m_shown ? ApplyScope::Changes : ApplyScope::Everything);
     m_shown = true;
+    m_below.reset();
 }
 
 void PartPreview::composeWithPart(int part, CanvasPixels& out) {
     if (setCurrentPart(m_state, part))
         loadCurrentPart(m_state, {});
-    composePortrait(m_state, out);
+    composeOverBelow(out);
+}
+
+// Built after the first step since show(), so that the element's recolour group already holds
+// the pixels every later step gives it.
+void PartPreview::composeOverBelow(CanvasPixels& out) {
+    const auto layers = compositorLayers(m_state);
+    if (!m_below) {
+        m_belowCount = layersBelowElement(m_state.currentElement);
+        m_below = makeCanvasPixels();
+        CompositorOptions options;
+        options.opaqueBase = true;
+        composeCanvas(m_state.hasWall ? m_state.wall.get() : nullptr,
+                      std::span(layers).first(m_belowCount), *m_below, options);
+    }
+    composeCanvasOver(*m_below, std::span(layers).subspan(m_belowCount), out);
 }
 
 PartFaults PartPreview::faultsOfPart(int part) const {

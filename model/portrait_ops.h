@@ -4,6 +4,9 @@
 // a layer or the current element, masking the iris, and composing the canvas.
 #pragma once
 
+#include <array>
+
+#include "imaging/compositor.h"
 #include "imaging/pixels.h"
 #include "model/portrait_state.h"
 
@@ -32,6 +35,9 @@ void maskIris(PortraitState& state);
 // Confines the iris to the eye shape's loaded pixels at `offset`, and records it. Nothing
 // happens while the iris has no image.
 void maskIrisAt(PortraitState& state, IrisMaskOffset offset);
+
+// The 24 layers in draw order as the compositor takes them; layers without an image are absent.
+std::array<CompositorLayer, kLayerCount> compositorLayers(const PortraitState& state);
 
 // Composes the wall and the 24 layers in draw order onto `out` over opaque black, so that every
 // pixel is opaque and the canvas shows what the export writes, also where the wall is missing
