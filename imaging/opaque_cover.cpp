@@ -50,9 +50,12 @@ void markCopiedRow(const LayerPlan& plan, const ColumnSpan& span, int row, std::
     const auto top = static_cast<int>(sampleY(plan.place, span.first, row) >> kFixedBits);
     const Argb* source = plan.image->data() + top * kPartSize + left;
     std::uint8_t* target = marks + span.first;
-    for (int i = 0; i < span.last - span.first; ++i) {
-        const auto solid = static_cast<std::uint8_t>(alphaOf(source[i]) == 255);
-        target[i] = target[i] != 0 ? target[i] : static_cast<std::uint8_t>(solid * level);
+    // Kept in locals: a store through `target` may alias anything, the plan's spans too.
+    const int count = span.last - span.first;
+    const std::uint8_t mark = level;
+    for (int i = 0; i < count; ++i) {
+        const std::uint8_t opaque = alphaOf(source[i]) == 255 ? mark : 0;
+        target[i] = target[i] != 0 ? target[i] : opaque;
     }
 }
 
