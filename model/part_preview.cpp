@@ -13,13 +13,10 @@ namespace kelvaro {
 namespace {
 
 // Whether stepping `element` to another part can change the pixels of `layer`: the layers it
-// loads, and the iris its eye shape masks. Its recolour group's other layers are recoloured with
-// the same settings at every step, which rewrites the very pixels they already hold once the
-// first step after show() has recoloured them.
+// loads, and the iris its eye shape masks. Its recolour group's other layers are recoloured by
+// the first step after show() alone (composeWithPart).
 bool stepChanges(int element, int layer) {
-    const std::span<const int> loads = loadGroup(element);
-    return std::find(loads.begin(), loads.end(), layer) != loads.end() ||
-           (layer == kIrisLayer && loadRemasksIris(element));
+    return loadGroupHolds(element, layer) || (layer == kIrisLayer && loadRemasksIris(element));
 }
 
 // How many layers in draw order lie below every layer a step of `element` can change.
@@ -47,8 +44,11 @@ void PartPreview::show(const PortraitDocument& document) {
 }
 
 void PartPreview::composeWithPart(int part, CanvasPixels& out) {
+    // The first step since show() recolours the element's whole recolour group; later steps
+    // would give the layers they do not load the very same pixels again.
     if (setCurrentPart(m_state, part))
-        loadCurrentPart(m_state, {});
+        loadCurrentPart(m_state, {},
+                        m_below ? RecolourScope::LoadedLayers : RecolourScope::WholeGroup);
     composeOverBelow(out);
 }
 

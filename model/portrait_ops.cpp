@@ -49,9 +49,11 @@ void recolourAllLayers(PortraitState& state) {
         recolourLayer(state, layer);
 }
 
-void recolourCurrentElement(PortraitState& state) {
-    for (int layer : recolourGroup(state.currentElement))
-        recolourLayer(state, layer);
+void recolourCurrentElement(PortraitState& state, RecolourScope scope) {
+    for (int layer : recolourGroup(state.currentElement)) {
+        if (scope == RecolourScope::WholeGroup || loadGroupHolds(state.currentElement, layer))
+            recolourLayer(state, layer);
+    }
     if (state.currentElement == kIris)
         maskIris(state);
 }

@@ -20,8 +20,15 @@ void recolourLayer(PortraitState& state, int layer);
 // Recolours every layer 0..23 in index order (what the window does when it opens).
 void recolourAllLayers(PortraitState& state);
 
-// Recolours the current element's recolour group; for the iris the mask follows.
-void recolourCurrentElement(PortraitState& state);
+// Which layers of the current element's recolour group a recolour writes.
+enum class RecolourScope {
+    WholeGroup,    // every layer of the group
+    LoadedLayers,  // those its load group holds; the others must already hold the pixels and
+                   // settings the current settings give them (a step since the last recolour)
+};
+
+// Recolours the current element's recolour group (within `scope`); for the iris the mask follows.
+void recolourCurrentElement(PortraitState& state, RecolourScope scope = RecolourScope::WholeGroup);
 
 // The offset the iris mask takes for an iris and an eye shape at these places: iris position
 // minus eye-shape position, each limited to a part's size.
