@@ -46,13 +46,11 @@ Argb overOpaqueBlack(Argb pixel) {
     return pixel | 0xff000000u;
 }
 
-}  // namespace
-
-void composeCanvas(const CanvasPixels* wall, std::span<const CompositorLayer> layersBackToFront,
-                   CanvasPixels& out, const CompositorOptions& options) {
+// Draws the layers over what `out` holds; pixels covered opaquely by a higher layer are left to it.
+void drawLayers(std::span<const CompositorLayer> layersBackToFront, bool fastPaths,
+                CanvasPixels& out) {
     // Scratch for one layer's patch at a time; always rewritten before it is read.
     thread_local std::vector<Argb> patchStorage;
-    const bool fastPaths = options.fastPaths && kernelFeatures().fastPaths;
     const std::vector<LayerPlan> plans = planLayers(layersBackToFront, fastPaths);
     CoverMap cover;
     std::vector<bool> shows(plans.size(), true);
@@ -60,17 +58,35 @@ void composeCanvas(const CanvasPixels* wall, std::span<const CompositorLayer> la
         shows = markOpaqueCover(plans, cover);
     else
         cover.fill(0);
+    for (std::size_t k = 0; k < plans.size(); ++k) {
+        const auto level = static_cast<std::uint8_t>(std::min(k + 1, kMaxCoverLevels));
+        if (shows[k])
+            drawLayer(plans[k], level, cover, patchStorage, out);
+    }
+}
+
+bool fastPathsOf(const CompositorOptions& options) {
+    return options.fastPaths && kernelFeatures().fastPaths;
+}
+
+}  // namespace
+
+void composeCanvas(const CanvasPixels* wall, std::span<const CompositorLayer> layersBackToFront,
+                   CanvasPixels& out, const CompositorOptions& options) {
     if (wall != nullptr)
         out = *wall;
     else
         out.fill(0);
     if (options.opaqueBase)
         std::transform(out.begin(), out.end(), out.begin(), overOpaqueBlack);
-    for (std::size_t k = 0; k < plans.size(); ++k) {
-        const auto level = static_cast<std::uint8_t>(std::min(k + 1, kMaxCoverLevels));
-        if (shows[k])
-            drawLayer(plans[k], level, cover, patchStorage, out);
-    }
+    drawLayers(layersBackToFront, fastPathsOf(options), out);
+}
+
+void composeCanvasOver(const CanvasPixels& below,
+                       std::span<const CompositorLayer> layersBackToFront, CanvasPixels& out,
+                       const CompositorOptions& options) {
+    out = below;
+    drawLayers(layersBackToFront, fastPathsOf(options), out);
 }
 
 }  // namespace kelvaro

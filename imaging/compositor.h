@@ -55,4 +55,13 @@ struct CompositorOptions {
 void composeCanvas(const CanvasPixels* wall, std::span<const CompositorLayer> layersBackToFront,
                    CanvasPixels& out, const CompositorOptions& options = {});
 
+// Composes `layersBackToFront` over `below` (premultiplied, taken as it is: options.opaqueBase
+// is not applied to it) into `out`. Composition is a sequence of blends back to front, so with
+// `below` composed by composeCanvas from the wall and the layers under these, the result is
+// exactly composeCanvas over all of them: cells differing only in the upper layers can share
+// the canvas below them.
+void composeCanvasOver(const CanvasPixels& below,
+                       std::span<const CompositorLayer> layersBackToFront, CanvasPixels& out,
+                       const CompositorOptions& options = {});
+
 }  // namespace kelvaro

@@ -107,4 +107,22 @@ ColumnSpan columnSpan(const LayerPlacement& place, int row, const SampleWindow& 
     return {std::max(alongX.first, alongY.first), std::min(alongX.last, alongY.last)};
 }
 
+void columnSpans(const LayerPlacement& place, const SampleWindow& window,
+                 std::span<ColumnSpan, kCanvasSize> spans) {
+    const auto alongX = [&](int row) {
+        return openRange(sampleX(place, 0, row), place.columnStepX, window.lowX, window.highX);
+    };
+    const auto alongY = [&](int row) {
+        return openRange(sampleY(place, 0, row), place.columnStepY, window.lowY, window.highY);
+    };
+    const ColumnSpan fixedX = alongX(0);
+    const ColumnSpan fixedY = alongY(0);
+    for (int row = 0; row < kCanvasSize; ++row) {
+        const ColumnSpan x = place.rowStepX == 0 ? fixedX : alongX(row);
+        const ColumnSpan y = place.rowStepY == 0 ? fixedY : alongY(row);
+        spans[static_cast<std::size_t>(row)] = {std::max(x.first, y.first),
+                                                std::min(x.last, y.last)};
+    }
+}
+
 }  // namespace kelvaro

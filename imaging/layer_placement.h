@@ -10,6 +10,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 
 #include "imaging/layer_bounds.h"
 
@@ -46,6 +47,11 @@ struct ColumnSpan {
     bool empty() const { return last <= first; }
 };
 ColumnSpan columnSpan(const LayerPlacement& place, int row, const SampleWindow& window);
+
+// columnSpan of every canvas row, in `spans`; the range along an axis the rows do not move
+// along (unturned layers along x, quarter-turned ones along y) is worked out once.
+void columnSpans(const LayerPlacement& place, const SampleWindow& window,
+                 std::span<ColumnSpan, kCanvasSize> spans);
 
 // The image pixels that any canvas pixel's sample can read: `before` pixels before and `after`
 // pixels after the pixel holding the sample coordinate, clipped to the image.

@@ -78,10 +78,9 @@ TapReach reachOf(bool copies) {
 void findRows(LayerPlan& plan) {
     plan.firstRow = kCanvasSize;
     plan.lastRow = 0;
+    columnSpans(plan.place, plan.window, plan.spans);
     for (int row = 0; row < kCanvasSize; ++row) {
-        const ColumnSpan span = columnSpan(plan.place, row, plan.window);
-        plan.spans[static_cast<std::size_t>(row)] = span;
-        if (span.empty())
+        if (plan.spans[static_cast<std::size_t>(row)].empty())
             continue;
         plan.firstRow = std::min(plan.firstRow, row);
         plan.lastRow = row + 1;

@@ -42,6 +42,23 @@ void markCopied(const LayerPlan& plan, const ColumnSpan& span, int row, std::uin
     }
 }
 
+// The same marks for an unturned layer, whose span reads one image row left to right: every
+// column is looked at, without branching on the pixels.
+void markCopiedRow(const LayerPlan& plan, const ColumnSpan& span, int row, std::uint8_t level,
+                   std::uint8_t* marks) {
+    const auto left = static_cast<int>(sampleX(plan.place, span.first, row) >> kFixedBits);
+    const auto top = static_cast<int>(sampleY(plan.place, span.first, row) >> kFixedBits);
+    const Argb* source = plan.image->data() + top * kPartSize + left;
+    std::uint8_t* target = marks + span.first;
+    // Kept in locals: a store through `target` may alias anything, the plan's spans too.
+    const int count = span.last - span.first;
+    const std::uint8_t mark = level;
+    for (int i = 0; i < count; ++i) {
+        const std::uint8_t opaque = alphaOf(source[i]) == 255 ? mark : 0;
+        target[i] = target[i] != 0 ? target[i] : opaque;
+    }
+}
+
 // Sample coordinates whose whole-pixel position lies in `box`.
 SampleWindow positionsIn(const PixelBox& box) {
     return {box.left * kFixedOne - 1, box.right * kFixedOne, box.top * kFixedOne - 1,
@@ -75,7 +92,9 @@ bool markSpan(const LayerPlan& plan, OpaqueTaps& taps, int row, std::uint8_t lev
         return false;
     if (!plan.copies && taps.none())
         return true;
-    if (plan.copies)
+    if (plan.copies && plan.place.quarterTurns == 0)
+        markCopiedRow(plan, span, row, level, marks);
+    else if (plan.copies)
         markCopied(plan, span, row, level, marks);
     else
         markSampled(plan, taps, row, level, marks);

@@ -3,6 +3,7 @@
 #include "model/layer_tables.h"
 
 #include <QtGlobal>
+#include <algorithm>
 #include <vector>
 
 namespace kelvaro {
@@ -106,6 +107,10 @@ std::span<const int> generatedElements() {
 
 std::span<const int> loadGroup(int element) {
     return groupOf<&GroupRow::load>(element);
+}
+bool loadGroupHolds(int element, int layer) {
+    const std::span<const int> loads = loadGroup(element);
+    return std::find(loads.begin(), loads.end(), layer) != loads.end();
 }
 std::span<const int> moveGroup(int element) {
     return groupOf<&GroupRow::move>(element);

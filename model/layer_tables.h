@@ -63,6 +63,9 @@ std::span<const int, kLayerCount> drawOrder();
 
 // The groups of an element; an element outside 0..14 yields an empty group.
 std::span<const int> loadGroup(int element);
+
+// Whether `layer` belongs to the load group of `element` (false for an invalid element).
+bool loadGroupHolds(int element, int layer);
 std::span<const int> moveGroup(int element);
 std::span<const int> rotationGroup(int element);
 std::span<const int> recolourGroup(int element);

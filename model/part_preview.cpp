@@ -2,10 +2,32 @@
 // SPDX-License-Identifier: MIT
 #include "model/part_preview.h"
 
+#include <algorithm>
+#include <span>
+
+#include "model/layer_tables.h"
 #include "model/portrait_commands.h"
 #include "model/portrait_ops.h"
 
 namespace kelvaro {
+namespace {
+
+// Whether stepping `element` to another part can change the pixels of `layer`: the layers it
+// loads, and the iris its eye shape masks. Its recolour group's other layers are recoloured by
+// the first step after show() alone (composeWithPart).
+bool stepChanges(int element, int layer) {
+    return loadGroupHolds(element, layer) || (layer == kIrisLayer && loadRemasksIris(element));
+}
+
+// How many layers in draw order lie below every layer a step of `element` can change.
+std::size_t layersBelowElement(int element) {
+    const auto order = drawOrder();
+    const auto lowest = std::find_if(order.begin(), order.end(),
+                                     [element](int layer) { return stepChanges(element, layer); });
+    return static_cast<std::size_t>(lowest - order.begin());
+}
+
+}  // namespace
 
 PartPreview::PartPreview(std::filesystem::path base, PartCache* cache) {
     m_state.baseDirectory = std::move(base);
@@ -18,12 +40,31 @@ PartPreview::PartPreview(std::filesystem::path base, PartCache* cache) {
 void PartPreview::show(const PortraitDocument& document) {
     apply(document, m_state, {}, m_shown ? ApplyScope::Changes : ApplyScope::Everything);
     m_shown = true;
+    m_below.reset();
 }
 
 void PartPreview::composeWithPart(int part, CanvasPixels& out) {
+    // The first step since show() recolours the element's whole recolour group; later steps
+    // would give the layers they do not load the very same pixels again.
     if (setCurrentPart(m_state, part))
-        loadCurrentPart(m_state, {});
-    composePortrait(m_state, out);
+        loadCurrentPart(m_state, {},
+                        m_below ? RecolourScope::LoadedLayers : RecolourScope::WholeGroup);
+    composeOverBelow(out);
+}
+
+// Built after the first step since show(), so that the element's recolour group already holds
+// the pixels every later step gives it.
+void PartPreview::composeOverBelow(CanvasPixels& out) {
+    const auto layers = compositorLayers(m_state);
+    if (!m_below) {
+        m_belowCount = layersBelowElement(m_state.currentElement);
+        m_below = makeCanvasPixels();
+        CompositorOptions options;
+        options.opaqueBase = true;
+        composeCanvas(m_state.hasWall ? m_state.wall.get() : nullptr,
+                      std::span(layers).first(m_belowCount), *m_below, options);
+    }
+    composeCanvasOver(*m_below, std::span(layers).subspan(m_belowCount), out);
 }
 
 PartFaults PartPreview::faultsOfPart(int part) const {

@@ -8,7 +8,9 @@
 // may use one while the editor goes on; parts are taken from the shared decoded-part cache.
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
+#include <memory>
 #include <optional>
 
 #include "imaging/export.h"
@@ -32,7 +34,8 @@ public:
     void show(const PortraitDocument& document);
 
     // Composes the portrait with part `part` of the document's current element, as the canvas
-    // would show it after stepping to that part.
+    // would show it after stepping to that part. The canvas below the element's lowest changing
+    // layer is composed once per document shown and shared by every part.
     void composeWithPart(int part, CanvasPixels& out);
 
     // The files of part `part` of the document's current element that do not load (and so show
@@ -45,8 +48,16 @@ public:
     void compose(CanvasPixels& out, Backdrop backdrop = Backdrop::Opaque) const;
 
 private:
+    // Composes the document shown from the canvas below the current element's layers, which
+    // it composes first when the document or the element changed.
+    void composeOverBelow(CanvasPixels& out);
+
     PortraitState m_state;
     bool m_shown = false;
+    // The wall and the first m_belowCount layers in draw order, composed for the document shown;
+    // null until a part is composed after show().
+    std::unique_ptr<CanvasPixels> m_below;
+    std::size_t m_belowCount = 0;
 };
 
 }  // namespace kelvaro

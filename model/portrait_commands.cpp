@@ -68,12 +68,12 @@ bool setCurrentPart(PortraitState& state, int partNumber) {
     return true;
 }
 
-void loadCurrentPart(PortraitState& state, const MessageSink& report) {
+void loadCurrentPart(PortraitState& state, const MessageSink& report, RecolourScope scope) {
     const int element = state.currentElement;
     loadLayers(state, loadGroup(element), report);
     if (loadRemasksIris(element))
         maskIris(state);
-    recolourCurrentElement(state);
+    recolourCurrentElement(state, scope);
 }
 
 void chooseDrawnParts(PortraitState& state, std::span<const int> elements, const PartDraw& draw) {

@@ -10,6 +10,7 @@
 #include <span>
 
 #include "model/part_library.h"
+#include "model/portrait_ops.h"
 #include "model/portrait_state.h"
 
 namespace kelvaro {
@@ -36,9 +37,10 @@ bool stepCurrentPart(PortraitState& state, int direction);
 bool setCurrentPart(PortraitState& state, int partNumber);
 
 // What showing the current element's new part takes: reloads its load group, re-masks the iris
-// where the group holds the iris or the eye shape, and recolours its recolour group with the
-// current settings.
-void loadCurrentPart(PortraitState& state, const MessageSink& report);
+// where the group holds the iris or the eye shape, and recolours its recolour group (within
+// `scope`, see recolourCurrentElement) with the current settings.
+void loadCurrentPart(PortraitState& state, const MessageSink& report,
+                     RecolourScope scope = RecolourScope::WholeGroup);
 
 // Draws a part number for each element of `elements`, one draw each in the order given;
 // `draw(highest)` returns a number in 0..max(highest, 0). Clears the saved flag.

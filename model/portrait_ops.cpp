@@ -19,7 +19,8 @@ int layerOffset(int a, int b) {
     return static_cast<int>(std::clamp<long long>(offset, -kPartSize, kPartSize));
 }
 
-// The layers in draw order as the compositor takes them; layers without an image are absent.
+}  // namespace
+
 std::array<CompositorLayer, kLayerCount> compositorLayers(const PortraitState& state) {
     std::array<CompositorLayer, kLayerCount> layers{};
     std::size_t i = 0;
@@ -31,8 +32,6 @@ std::array<CompositorLayer, kLayerCount> compositorLayers(const PortraitState& s
     }
     return layers;
 }
-
-}  // namespace
 
 void recolourLayer(PortraitState& state, int layerIndex) {
     LayerState& layer = state.layer(layerIndex);
@@ -50,9 +49,11 @@ void recolourAllLayers(PortraitState& state) {
         recolourLayer(state, layer);
 }
 
-void recolourCurrentElement(PortraitState& state) {
-    for (int layer : recolourGroup(state.currentElement))
-        recolourLayer(state, layer);
+void recolourCurrentElement(PortraitState& state, RecolourScope scope) {
+    for (int layer : recolourGroup(state.currentElement)) {
+        if (scope == RecolourScope::WholeGroup || loadGroupHolds(state.currentElement, layer))
+            recolourLayer(state, layer);
+    }
     if (state.currentElement == kIris)
         maskIris(state);
 }

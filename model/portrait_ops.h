@@ -4,6 +4,9 @@
 // a layer or the current element, masking the iris, and composing the canvas.
 #pragma once
 
+#include <array>
+
+#include "imaging/compositor.h"
 #include "imaging/pixels.h"
 #include "model/portrait_state.h"
 
@@ -17,8 +20,15 @@ void recolourLayer(PortraitState& state, int layer);
 // Recolours every layer 0..23 in index order (what the window does when it opens).
 void recolourAllLayers(PortraitState& state);
 
-// Recolours the current element's recolour group; for the iris the mask follows.
-void recolourCurrentElement(PortraitState& state);
+// Which layers of the current element's recolour group a recolour writes.
+enum class RecolourScope {
+    WholeGroup,    // every layer of the group
+    LoadedLayers,  // those its load group holds; the others must already hold the pixels and
+                   // settings the current settings give them (a step since the last recolour)
+};
+
+// Recolours the current element's recolour group (within `scope`); for the iris the mask follows.
+void recolourCurrentElement(PortraitState& state, RecolourScope scope = RecolourScope::WholeGroup);
 
 // The offset the iris mask takes for an iris and an eye shape at these places: iris position
 // minus eye-shape position, each limited to a part's size.
@@ -32,6 +42,9 @@ void maskIris(PortraitState& state);
 // Confines the iris to the eye shape's loaded pixels at `offset`, and records it. Nothing
 // happens while the iris has no image.
 void maskIrisAt(PortraitState& state, IrisMaskOffset offset);
+
+// The 24 layers in draw order as the compositor takes them; layers without an image are absent.
+std::array<CompositorLayer, kLayerCount> compositorLayers(const PortraitState& state);
 
 // Composes the wall and the 24 layers in draw order onto `out` over opaque black, so that every
 // pixel is opaque and the canvas shows what the export writes, also where the wall is missing

@@ -4,6 +4,8 @@
 // box inside a search region, and the region each placement reaches.
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "imaging/layer_bounds.h"
 #include "imaging/layer_placement.h"
 #include "tests/imaging/compositor_test_support.h"
@@ -74,6 +76,32 @@ TEST(CompositorReach, PixelsJustInsideTheReachShowAndThoseOutsideDoNot) {
     for (const Argb p : *canvas)
         shown += p != 0 ? 1 : 0;
     EXPECT_EQ(shown, 2);
+}
+
+TEST(CompositorReach, SpansOfEveryRowAtOnceAreThoseOfEachRow) {
+    // Unturned, quarter-turned and freely turned placements, windows inside, across and outside
+    // the canvas's reach, and an empty one.
+    const int placements[][3] = {{-19, -19, 0}, {7, -3, 90},  {-33, 11, 180}, {60, -60, 270},
+                                 {-5, 13, 17},  {0, 0, -301}, {-200, 5, 0},   {250, 250, 90}};
+    const SampleWindow windows[] = {
+        {-kFixedOne, 230 * kFixedOne, -kFixedOne, 230 * kFixedOne},
+        {40 * kFixedOne - 1, 90 * kFixedOne, 12 * kFixedOne, 13 * kFixedOne + 5},
+        {-3 * kFixedOne, 70 * kFixedOne, 100 * kFixedOne, 400 * kFixedOne},
+        {5 * kFixedOne, 5 * kFixedOne, 0, 230 * kFixedOne},
+    };
+    for (const auto& [x, y, angle] : placements) {
+        const LayerPlacement place = placeLayer(x, y, angle);
+        for (const SampleWindow& window : windows) {
+            std::array<ColumnSpan, kCanvasSize> spans{};
+            columnSpans(place, window, spans);
+            for (int row = 0; row < kCanvasSize; ++row) {
+                const ColumnSpan expected = columnSpan(place, row, window);
+                const ColumnSpan& span = spans[static_cast<std::size_t>(row)];
+                ASSERT_EQ(span.first, expected.first) << x << ", " << y << ", " << angle;
+                ASSERT_EQ(span.last, expected.last) << x << ", " << y << ", " << angle;
+            }
+        }
+    }
 }
 
 }  // namespace

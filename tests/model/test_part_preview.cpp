@@ -63,5 +63,27 @@ TEST(PartPreview, ComposesWhatSteppingShowsAfterAnyEarlierDocument) {
     }
 }
 
+TEST(PartPreview, OnePreviewShowsEveryElementsPartsInTurn) {
+    // The canvas below the element is shared by the parts of one document; every element in
+    // turn, in one preview, with the current settings not yet applied to the recolour group.
+    PartCache cache;
+    PartPreview preview(libraryBase(), &cache);
+    auto out = makeCanvasPixels();
+    auto live = openedPortrait();
+    tint(*live, kFace, {120, 220, 180, 30, -10});
+    for (int element = 0; element < kElementCount; ++element) {
+        live->currentElement = element;
+        live->current = {200 - element, 150, 255, element - 7, 25};
+        preview.show(capture(*live));
+        const int highest = live->highestPart[static_cast<std::size_t>(element)];
+        for (int part = highest; part >= 0; --part) {
+            preview.composeWithPart(part, *out);
+            ASSERT_TRUE(setCurrentPart(*live, part));
+            loadCurrentPart(*live, {});
+            ASSERT_TRUE(*out == *composed(*live)) << "element " << element << ", part " << part;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace kelvaro

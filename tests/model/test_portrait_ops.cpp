@@ -4,6 +4,7 @@
 // within it and composing with it give exactly the pixels of working on whole images.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "imaging/compositor.h"
@@ -12,6 +13,7 @@
 #include "imaging/recolour.h"
 #include "model/part_library.h"
 #include "model/portrait_ops.h"
+#include "tests/model/library_portrait.h"
 #include "tests/support/fixtures.h"
 
 namespace kelvaro {
@@ -130,6 +132,34 @@ TEST(PortraitOps, TheIrisIsMaskedAlsoWhenTheEyeShapeHasNoImage) {
     for (const Argb p : *fresh.layer(kIrisLayer).image())
         shown += alphaOf(p) != 0;
     EXPECT_EQ(shown, 0) << "an eye shape never loaded is transparent";
+}
+
+TEST(PortraitOps, RecolouringTheLoadedLayersLeavesTheRestOfTheGroup) {
+    // The face's group holds seven layers, its load group the face alone; the settings changed
+    // since the last recolour.
+    struct Row {
+        RecolourScope scope;
+        std::vector<int> changed;
+    };
+    const Row rows[] = {{RecolourScope::WholeGroup, {0, 1, 2, 4, 5, 8, 18}},
+                        {RecolourScope::LoadedLayers, {0}}};
+    for (const Row& row : rows) {
+        auto state = test::openedPortrait();
+        state->currentElement = kFace;
+        state->current = {200, 150, 255, -15, 25};
+        std::vector<PartPixels> before;
+        for (const LayerState& layer : state->layers)
+            before.push_back(*layer.image());
+        recolourCurrentElement(*state, row.scope);
+        for (int layer = 0; layer < kLayerCount; ++layer) {
+            const bool changed =
+                std::find(row.changed.begin(), row.changed.end(), layer) != row.changed.end();
+            const LayerState& l = state->layer(layer);
+            EXPECT_EQ(*l.image() != before[static_cast<std::size_t>(layer)], changed)
+                << "layer " << layer;
+            EXPECT_EQ(l.stored == state->current, changed) << "layer " << layer;
+        }
+    }
 }
 
 }  // namespace
