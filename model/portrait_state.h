@@ -81,8 +81,9 @@ struct LayerState : LayerRecord {
 
 // The portrait-wide values (those of a document among them) and the layers.
 struct PortraitState : PortraitValues {
-    // Every default, the part numbers taken from the pattern, and the wall's buffer; every layer
-    // shows the shared blank part and allocates its own pixels only when they are first written.
+    // Every default and the part numbers taken from the pattern; the wall is a shared blank one
+    // until loadWall decodes one, and every layer shows the shared blank part and allocates its
+    // own pixels only when they are first written.
     explicit PortraitState(const Pattern& pattern = {});
 
     std::array<LayerState, kLayerCount> layers;
@@ -91,7 +92,9 @@ struct PortraitState : PortraitValues {
     bool saved = false;
     std::filesystem::path baseDirectory;
     bool hasWall = false;
-    std::unique_ptr<CanvasPixels> wall;  // stretched to the canvas, premultiplied
+    // Stretched to the canvas, premultiplied; never written, so portraits may share one (a
+    // new wall replaces it). Shown only while hasWall is set.
+    std::shared_ptr<const CanvasPixels> wall;
     // Where part loads take decoded images from; null: every load decodes its file.
     PartCache* partCache = nullptr;
     // The portrait's expressions and the face shown. While an expression is shown (an edited

@@ -38,7 +38,8 @@ std::variant<Library, std::string> openLibrary(const std::filesystem::path& base
             QCoreApplication::translate("Renderer", "部品ライブラリが見つかりません: %1"),
             {(base / "picture").string()});
     // The wall and the counts without a portrait state: its layer buffers are not needed here.
-    std::shared_ptr<CanvasPixels> wall = makeCanvasPixels();
+    // Every pixel is written by a decode that succeeds.
+    std::shared_ptr<CanvasPixels> wall = std::make_shared_for_overwrite<CanvasPixels>();
     if (!readWallImage(wallPath(base), *wall))
         return wallFailureMessage() + ": " + wallPath(base).string();
     Library library{base, {}, &cache, std::move(wall), {}};
@@ -59,13 +60,14 @@ PortraitDocument openingDocument(const Library& library) {
 }
 
 PortraitRenderer::PortraitRenderer(const Library& library)
-    : m_state(std::make_unique<PortraitState>()), m_canvas(makeCanvasPixels()) {
+    : m_state(std::make_unique<PortraitState>()),
+      m_canvas(std::make_unique_for_overwrite<CanvasPixels>()) {
     m_state->baseDirectory = library.base;
     m_state->partCache = library.cache;
     m_state->highestPart = library.highestPart;
-    // The wall loadWall would decode again, copied from the one the library decoded.
-    if (m_state->wall && library.wall) {
-        *m_state->wall = *library.wall;
+    // The wall loadWall would decode again: the one the library decoded, shared.
+    if (library.wall) {
+        m_state->wall = library.wall;
         m_state->hasWall = true;
     } else {
         loadWall(*m_state, {});

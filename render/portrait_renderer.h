@@ -104,7 +104,7 @@ public:
 
 private:
     std::unique_ptr<PortraitState> m_state;
-    std::unique_ptr<CanvasPixels> m_canvas;
+    std::unique_ptr<CanvasPixels> m_canvas;  // every picture composes all of it: never cleared
     const PortraitDocument* m_drawnFrom = nullptr;
 };
 
