@@ -42,17 +42,13 @@ std::variant<Library, std::string> openLibrary(const std::filesystem::path& base
     std::shared_ptr<CanvasPixels> wall = std::make_shared_for_overwrite<CanvasPixels>();
     if (!readWallImage(wallPath(base), *wall))
         return wallFailureMessage() + ": " + wallPath(base).string();
-    Library library{base, {}, &cache, std::move(wall), {}};
-    for (int element = 0; element < kElementCount; ++element)
-        library.highestPart[static_cast<std::size_t>(element)] = countParts(base, element);
-    return library;
+    return Library{base, std::make_shared<const PartCounts>(base), &cache, std::move(wall), {}};
 }
 
 PortraitDocument openingDocument(const Library& library) {
     PortraitState state;
     state.baseDirectory = library.base;
     state.partCache = library.cache;
-    state.highestPart = library.highestPart;
     loadAllParts(state, {});
     recolourAllLayers(state);
     maskIris(state);
@@ -60,11 +56,11 @@ PortraitDocument openingDocument(const Library& library) {
 }
 
 PortraitRenderer::PortraitRenderer(const Library& library)
-    : m_state(std::make_unique<PortraitState>()),
+    : m_partCounts(library.partCounts),
+      m_state(std::make_unique<PortraitState>()),
       m_canvas(std::make_unique_for_overwrite<CanvasPixels>()) {
     m_state->baseDirectory = library.base;
     m_state->partCache = library.cache;
-    m_state->highestPart = library.highestPart;
     // The wall loadWall would decode again: the one the library decoded, shared.
     if (library.wall) {
         m_state->wall = library.wall;
@@ -86,6 +82,7 @@ bool PortraitRenderer::show(const PortraitDocument& document, std::string& failu
 bool PortraitRenderer::draw(std::span<const int> elements, std::uint64_t seed, std::string& failure,
                             const CastColours* colours) {
     failure.clear();
+    m_state->highestPart = m_partCounts->highest();
     chooseDrawnParts(*m_state, elements, splitMixPartDraw(seed));
     loadDrawnParts(*m_state, elements, [&](const std::string& m) { failure = failureLine(m); });
     if (colours) {
