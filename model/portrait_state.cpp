@@ -79,6 +79,14 @@ PartPixels& LayerState::writableImage() {
     return *ownImage;
 }
 
+Rgb LayerState::loadedTone() const {
+    if (!hasImage)
+        return kToneOfNothing;
+    if (!m_loadedTone)
+        m_loadedTone = mainTone(*loaded, loadedBox);
+    return *m_loadedTone;
+}
+
 void LayerState::showPart(const DecodedPart& part) {
     if (!loadBuffer) {
         loadBuffer = zeroedPartPixels();
@@ -88,6 +96,7 @@ void LayerState::showPart(const DecodedPart& part) {
     loadBufferDirty = part.stored;
     loaded = loadBuffer;
     loadedBox = part.box;
+    m_loadedTone.reset();
     showLoaded();
 }
 
