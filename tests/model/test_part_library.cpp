@@ -308,9 +308,10 @@ TEST(PartLibrary, WallIsStretchedOrCopiedPremultiplied) {
     writeArgbPng(wallPath(lib.folder.path()), kCanvasSize, kCanvasSize,
                  [](int x, int y) { return x == 5 && y == 7 ? 0x80c86432u : 0xff010203u; });
     ASSERT_TRUE(loadWall(lib.state, lib.sink));
-    EXPECT_EQ(wall[7 * kCanvasSize + 5], 0x80643219u);
-    EXPECT_EQ(wall[7 * kCanvasSize + 6], 0xff010203u);
-    EXPECT_EQ(wall[0], 0xff010203u);
+    const CanvasPixels& copied = *lib.state.wall;  // a load replaces the wall
+    EXPECT_EQ(copied[7 * kCanvasSize + 5], 0x80643219u);
+    EXPECT_EQ(copied[7 * kCanvasSize + 6], 0xff010203u);
+    EXPECT_EQ(copied[0], 0xff010203u);
     EXPECT_TRUE(lib.messages.empty());
 }
 
