@@ -14,11 +14,21 @@
 //   twice equals masking once, and masking after a recolour gives the same alpha as before it.
 #pragma once
 
+#include "imaging/layer_bounds.h"
 #include "imaging/pixels.h"
 
 namespace kelvaro {
 
 void maskIris(const PartPixels& irisLoaded, const PartPixels& eyeShapeLoaded, int dx, int dy,
               PartPixels& irisImage);
+
+// maskIris for images whose alphas are 0 outside their boxes (each box inside the image): those
+// of `irisLoaded` and `irisImage` outside `irisBox`, those of `eyeShapeLoaded` outside
+// `eyeShapeBox`. Gives exactly maskIris's pixels, reading and writing iris pixels inside
+// `irisBox` and eye-shape pixels inside `eyeShapeBox` alone, so that pages of a layer outside
+// its box are never touched.
+void maskIrisInBoxes(const PartPixels& irisLoaded, const PixelBox& irisBox,
+                     const PartPixels& eyeShapeLoaded, const PixelBox& eyeShapeBox, int dx, int dy,
+                     PartPixels& irisImage);
 
 }  // namespace kelvaro

@@ -108,8 +108,11 @@ const std::uint8_t* inflateRows(const Layout& layout) {
     const std::size_t total = std::size_t{h.height} * (rowBytes + 1);
     thread_local std::vector<std::uint8_t> rows;
     thread_local std::vector<std::uint8_t> zeros;
+    // At least a whole part's rows at once: a smaller file first (the wall) then leaves the
+    // buffer as large as the parts need, instead of its growing and copying at the first part.
+    constexpr std::size_t kPartRowBytes = std::size_t{kPartSize} * (std::size_t{kPartSize} * 4 + 1);
     if (rows.size() < total + kUnfilterSlack)
-        rows.resize(total + kUnfilterSlack);
+        rows.resize(std::max(total, kPartRowBytes) + kUnfilterSlack);
     if (zeros.size() < rowBytes + kUnfilterSlack)
         zeros.resize(rowBytes + kUnfilterSlack);
     thread_local const std::unique_ptr<libdeflate_decompressor, void (*)(libdeflate_decompressor*)>

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "model/image_files.h"
 
+#include <QBuffer>
 #include <QFile>
 
 #include "imaging/codec.h"
@@ -12,6 +13,13 @@ namespace kelvaro {
 bool readPartImage(const std::filesystem::path& file, PartPixels& out) {
     QFile device;
     return openRegularFile(file, device) && decodePart(device, out);
+}
+
+bool readPartBytes(const std::string& bytes, PartPixels& out) {
+    QByteArray content =
+        QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    QBuffer device(&content);
+    return device.open(QIODevice::ReadOnly) && decodePart(device, out);
 }
 
 bool readWallImage(const std::filesystem::path& file, CanvasPixels& out) {

@@ -14,6 +14,9 @@ namespace kelvaro {
 // file that opens or its image does not decode.
 bool readPartImage(const std::filesystem::path& file, PartPixels& out);
 
+// The part file whose whole content is `bytes`, decoded exactly as readPartImage decodes the file.
+bool readPartBytes(const std::string& bytes, PartPixels& out);
+
 // The background in `file` stretched over the canvas (decodeWall); false, `out` untouched, when
 // the file is no regular file that opens or its image does not decode.
 bool readWallImage(const std::filesystem::path& file, CanvasPixels& out);

@@ -42,18 +42,32 @@ void DecodedPart::expandInto(PartPixels& image, const PixelBox& dirty) const {
     expandBox(pixels, stored, dirty, image);
 }
 
-std::shared_ptr<const DecodedPart> decodePartFile(const std::filesystem::path& file) {
+namespace {
+
+// A decode with `read` (readPartImage or readPartBytes) kept as its box.
+template <typename Source>
+std::shared_ptr<const DecodedPart> decodedPart(const Source& source,
+                                               bool (*read)(const Source&, PartPixels&)) {
     // Decoded into a whole image first; one per thread, as every decode overwrites all of it.
     thread_local const auto image = std::make_unique_for_overwrite<PartPixels>();
-    if (!readPartImage(file, *image))
+    if (!read(source, *image))
         return nullptr;
     auto part = std::make_shared<DecodedPart>();
     // Every pixel with alpha is non-zero, so the visible box lies within the stored one.
     part->stored = nonZeroBounds(*image);
     part->box = visibleBounds(*image, part->stored);
-    part->tone = mainTone(*image, part->box);
     part->pixels = copyBox(*image, part->stored);
     return part;
+}
+
+}  // namespace
+
+std::shared_ptr<const DecodedPart> decodePartFile(const std::filesystem::path& file) {
+    return decodedPart(file, readPartImage);
+}
+
+std::shared_ptr<const DecodedPart> decodePartBytes(const std::string& bytes) {
+    return decodedPart(bytes, readPartBytes);
 }
 
 std::uint64_t PartCache::fixedSpan() const {
@@ -91,9 +105,42 @@ std::shared_ptr<const DecodedPart> PartCache::decode(const std::filesystem::path
         span = fixedSpan();
     }
     // Decoded outside the lock, so that other threads' hits and decodes go on meanwhile.
-    std::shared_ptr<const DecodedPart> part = decodePartFile(file);
+    std::shared_ptr<const DecodedPart> part = decodeVersion(file, *version);
     keep(Entry{std::move(key), *version, part, span});
     return part;
+}
+
+std::shared_ptr<const DecodedPart> PartCache::decodeVersion(const std::filesystem::path& file,
+                                                            const PartFileVersion& version) {
+    const auto bytes = takeHashRead(file.native(), version);
+    return bytes ? decodePartBytes(*bytes) : decodePartFile(file);
+}
+
+void PartCache::keepHashRead(const std::string& key, const PartFileVersion& version,
+                             std::string bytes) {
+    if (const auto found = m_hashReads.find(key); found != m_hashReads.end()) {
+        m_hashReadBytes -= found->second.bytes.size();
+        m_hashReads.erase(found);
+    }
+    if (m_hashReadBytes + bytes.size() > kHashReadBound)
+        return;
+    m_hashReadBytes += bytes.size();
+    m_hashReads.emplace(key, HashRead{version, std::move(bytes)});
+}
+
+std::optional<std::string> PartCache::takeHashRead(const std::string& key,
+                                                   const PartFileVersion& version) {
+    std::lock_guard lock(m_mutex);
+    const auto found = m_hashReads.find(key);
+    if (found == m_hashReads.end())
+        return std::nullopt;
+    HashRead read = std::move(found->second);
+    m_hashReadBytes -= read.bytes.size();
+    m_hashReads.erase(found);
+    if (!(read.version == version))
+        return std::nullopt;
+    ++m_decodedFromHashRead;
+    return std::move(read.bytes);
 }
 
 void PartCache::keep(Entry entry) {
@@ -132,16 +179,38 @@ std::optional<std::string> PartCache::keptHash(const std::string& key,
 
 std::optional<std::string> PartCache::hashOf(const std::filesystem::path& file,
                                              const FileHash& compute) {
+    return hashWith(file, [&](const std::filesystem::path& f, std::string*) { return compute(f); });
+}
+
+std::optional<std::string> PartCache::hashOfRead(const std::filesystem::path& file,
+                                                 const FileRead& read, const BytesHash& digest) {
+    return hashWith(
+        file,
+        [&](const std::filesystem::path& f, std::string* bytesRead) -> std::optional<std::string> {
+            auto bytes = read(f);
+            if (!bytes)
+                return std::nullopt;
+            std::string hash = digest(*bytes);
+            *bytesRead = std::move(*bytes);
+            return hash;
+        });
+}
+
+std::optional<std::string> PartCache::hashWith(const std::filesystem::path& file,
+                                               const HashWork& work) {
     if (auto kept = keptHash(file.native(), nullptr))
         return kept;
     const auto before = partFileVersion(file);
     if (before)
         if (auto kept = keptHash(file.native(), &*before))
             return kept;
-    auto hash = compute(file);
+    std::string bytes;
+    auto hash = work(file, &bytes);
     if (hash && before && partFileVersion(file) == before) {
         std::lock_guard lock(m_mutex);
         m_hashes[file.native()] = {*before, *hash, fixedSpan()};
+        if (m_filesFixed)
+            keepHashRead(file.native(), *before, std::move(bytes));
     }
     return hash;
 }
@@ -151,11 +220,13 @@ void PartCache::setFilesFixed(bool fixed) {
     m_filesFixed = fixed;
     if (fixed)
         ++m_span;
+    else
+        dropHashReads();
 }
 
 PartCacheFigures PartCache::figures() const {
     std::lock_guard lock(m_mutex);
-    return {m_order.size(), m_bytes, m_bound, m_hits, m_decodes};
+    return {m_order.size(), m_bytes, m_bound, m_hits, m_decodes, m_decodedFromHashRead};
 }
 
 void PartCache::setBound(std::size_t byteBound) {
@@ -169,7 +240,13 @@ void PartCache::clear() {
     m_index.clear();
     m_order.clear();
     m_hashes.clear();
+    dropHashReads();
     m_bytes = 0;
+}
+
+void PartCache::dropHashReads() {
+    m_hashReads.clear();
+    m_hashReadBytes = 0;
 }
 
 PartCache& sharedPartCache() {

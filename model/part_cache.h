@@ -34,7 +34,8 @@ struct PartCacheFigures {
     std::size_t bytes = 0;  // pixels held
     std::size_t bound = 0;
     std::uint64_t hits = 0;
-    std::uint64_t decodes = 0;  // misses: files decoded (successfully or not)
+    std::uint64_t decodes = 0;              // misses: files decoded (successfully or not)
+    std::uint64_t decodedFromHashRead = 0;  // of those, decoded from the bytes a hash read
 };
 
 // Tells one version of a file from another: a rewrite changes the size or the modification time,
@@ -53,13 +54,11 @@ std::optional<PartFileVersion> partFileVersion(const std::filesystem::path& file
 
 // A part file as decoded, never changed afterwards, so that any number of portraits and threads
 // may share it: its pixels (see decodePart) kept as the box of those that are not 0 (copyBox),
-// the box holding every pixel with alpha and its main tone (mainTone), worked out once here so
-// that choosing a colour never scans the pixels.
+// and the box holding every pixel with alpha.
 struct DecodedPart {
     std::vector<Argb> pixels;  // the pixels inside `stored`, stored.width() a row
     PixelBox stored;           // every pixel outside it is 0; holds `box`
     PixelBox box;
-    Rgb tone;
 
     // The decoded image's pixel at (x, y), which must lie inside the part image.
     Argb at(int x, int y) const;
@@ -70,6 +69,8 @@ struct DecodedPart {
 
 // Decodes `file` without any cache; null when it does not decode.
 std::shared_ptr<const DecodedPart> decodePartFile(const std::filesystem::path& file);
+// Decodes the bytes of a part file exactly as decodePartFile decodes the file holding them.
+std::shared_ptr<const DecodedPart> decodePartBytes(const std::string& bytes);
 
 class PartCache {
 public:
@@ -94,6 +95,16 @@ public:
     // against the byte bound.
     using FileHash = std::function<std::optional<std::string>(const std::filesystem::path&)>;
     std::optional<std::string> hashOf(const std::filesystem::path& file, const FileHash& compute);
+
+    // hashOf for a hash of the file's bytes: `read` reads the whole file (nothing when it cannot)
+    // and `digest` hashes what it read. While the files are fixed, the bytes of a version hashed
+    // are also kept until the next decode of that file, which decodes them (decodePartBytes)
+    // instead of reading the file again; at most kHashReadBound bytes are kept so at a time.
+    using FileRead = std::function<std::optional<std::string>(const std::filesystem::path&)>;
+    using BytesHash = std::function<std::string(const std::string&)>;
+    std::optional<std::string> hashOfRead(const std::filesystem::path& file, const FileRead& read,
+                                          const BytesHash& digest);
+    static constexpr std::size_t kHashReadBound = std::size_t{8} << 20;
 
     // Whether the files stay as they are from now on. By default they may change (the editor's
     // library is the user's to edit) and every look examines the file. A run of the command-line
@@ -121,6 +132,25 @@ private:
         std::string hash;
         std::uint64_t examinedIn = 0;
     };
+    // A file's bytes as its hash read them, waiting for the file's decode.
+    struct HashRead {
+        PartFileVersion version;
+        std::string bytes;
+    };
+    // Works out a hash with `work`, which may leave the bytes it read in its second argument.
+    using HashWork =
+        std::function<std::optional<std::string>(const std::filesystem::path&, std::string*)>;
+    std::optional<std::string> hashWith(const std::filesystem::path& file, const HashWork& work);
+    // Keeps the bytes a hash of `key` at `version` read, within kHashReadBound; m_mutex held.
+    void keepHashRead(const std::string& key, const PartFileVersion& version, std::string bytes);
+    // The bytes a hash read of `key` at `version`, taken out of the cache; nothing when none are
+    // kept for that version.
+    std::optional<std::string> takeHashRead(const std::string& key, const PartFileVersion& version);
+    // decodePartFile, or decodePartBytes of the bytes a hash read of that version.
+    std::shared_ptr<const DecodedPart> decodeVersion(const std::filesystem::path& file,
+                                                     const PartFileVersion& version);
+    // Lets go of every kept hash read; m_mutex held.
+    void dropHashReads();
     using Order = std::list<Entry>;  // most recently used first
 
     // The kept part of `key`, counted as a hit, when its file was examined in this fixed-files
@@ -141,10 +171,13 @@ private:
     Order m_order;
     std::unordered_map<std::string, Order::iterator> m_index;
     std::unordered_map<std::string, KeptHash> m_hashes;
+    std::unordered_map<std::string, HashRead> m_hashReads;
+    std::size_t m_hashReadBytes = 0;
     std::size_t m_bytes = 0;
     std::size_t m_bound;
     std::uint64_t m_hits = 0;
     std::uint64_t m_decodes = 0;
+    std::uint64_t m_decodedFromHashRead = 0;
     bool m_filesFixed = false;
     std::uint64_t m_span = 0;  // counts the calls of setFilesFixed(true)
 };

@@ -22,20 +22,28 @@ std::string lowerHex(const Sha256Digest& digest) {
     return hex;
 }
 
+// The bytes of the regular file at `file` when it is small enough to be hashed.
+std::optional<std::string> hashedBytes(const std::filesystem::path& file) {
+    FileBytes read = readRegularFile(file, kLargestHashedFile);
+    return read.result ? std::optional(std::move(read.bytes)) : std::nullopt;
+}
+
+// sha256() uses the processor's SHA instructions where it has them: several times faster than
+// QCryptographicHash, which matters when a whole folder is searched for a part.
+std::string sha256Hex(const std::string& content) {
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(content.data());
+    return lowerHex(sha256({bytes, content.size()}));
+}
+
 }  // namespace
 
 std::optional<std::string> fileSha256(const std::filesystem::path& file) {
-    const FileBytes read = readRegularFile(file, kLargestHashedFile);
-    if (!read.result)
-        return std::nullopt;
-    // sha256() uses the processor's SHA instructions where it has them: several times faster
-    // than QCryptographicHash, which matters when a whole folder is searched for a part.
-    const auto* bytes = reinterpret_cast<const std::uint8_t*>(read.bytes.data());
-    return lowerHex(sha256({bytes, read.bytes.size()}));
+    const auto bytes = hashedBytes(file);
+    return bytes ? std::optional(sha256Hex(*bytes)) : std::nullopt;
 }
 
 std::optional<std::string> partFileHash(const std::filesystem::path& file, PartCache& cache) {
-    return cache.hashOf(file, fileSha256);
+    return cache.hashOfRead(file, hashedBytes, sha256Hex);
 }
 
 }  // namespace kelvaro

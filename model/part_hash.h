@@ -17,7 +17,8 @@ namespace kelvaro {
 // cannot be read (missing, not a regular file, larger than any part file may be).
 std::optional<std::string> fileSha256(const std::filesystem::path& file);
 
-// fileSha256 of `file` as `cache` keeps it (PartCache::hashOf).
+// fileSha256 of `file` as `cache` keeps it (PartCache::hashOfRead: while the cache's files are
+// fixed, the part's next decode takes the bytes read here instead of reading the file again).
 std::optional<std::string> partFileHash(const std::filesystem::path& file,
                                         PartCache& cache = sharedPartCache());
 

@@ -83,7 +83,6 @@ bool loadLayer(PortraitState& state, int layerIndex, int partNumber, const Messa
     if (!part)
         part = decode(dummyPath(base));
     layer.hasImage = part != nullptr;
-    layer.loadedTone = part ? part->tone : kToneOfNothing;
     if (!part) {
         if (report)
             report(partFailureMessage(dummyPath(base)));
@@ -110,9 +109,13 @@ bool loadLayerOfElement(PortraitState& state, int layerIndex, const MessageSink&
 }
 
 bool loadWall(PortraitState& state, const MessageSink& report) {
-    if (!state.wall)
+    if (state.released())
         return false;
-    state.hasWall = readWallImage(wallPath(state.baseDirectory), *state.wall);
+    // Every pixel is written by a decode that succeeds.
+    auto wall = std::make_shared_for_overwrite<CanvasPixels>();
+    state.hasWall = readWallImage(wallPath(state.baseDirectory), *wall);
+    if (state.hasWall)
+        state.wall = std::move(wall);
     if (!state.hasWall && report)
         report(wallFailureMessage());
     return state.hasWall;

@@ -74,8 +74,12 @@ void maskIrisAt(PortraitState& state, IrisMaskOffset offset) {
     LayerState& iris = state.layer(kIrisLayer);
     if (!iris.hasImage)
         return;
-    maskIris(*iris.loaded, *state.layer(kEyeShapeLayer).loaded, offset.dx, offset.dy,
-             iris.writableImage());
+    // Outside its loaded box a layer's pixels have no alpha, in the loaded and the displayed
+    // image alike, so the mask need not look beyond the two boxes.
+    const LayerState& eyeShape = state.layer(kEyeShapeLayer);
+    maskIrisInBoxes(*iris.loaded, intersection(iris.loadedBox, kWholePart), *eyeShape.loaded,
+                    intersection(eyeShape.loadedBox, kWholePart), offset.dx, offset.dy,
+                    iris.writableImage());
     state.irisMask = offset;
 }
 

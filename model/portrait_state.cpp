@@ -11,9 +11,12 @@
 namespace kelvaro {
 namespace {
 
-// The transparent part every layer shows before its first load; never written.
+// The transparent part every layer shows before its first load; never written. It lies in
+// zero-initialised static storage, so that its pages cost nothing until something reads them,
+// and is shared without an owner.
 const std::shared_ptr<const PartPixels>& blankPart() {
-    static const std::shared_ptr<const PartPixels> blank = makePartPixels();
+    static PartPixels pixels{};
+    static const std::shared_ptr<const PartPixels> blank(std::shared_ptr<void>(), &pixels);
     return blank;
 }
 
@@ -33,6 +36,12 @@ void copyWithin(const PartPixels& from, PartPixels& to, const PixelBox& box) {
         const auto first = from.begin() + y * kPartSize + box.left;
         std::copy(first, first + box.width(), to.begin() + y * kPartSize + box.left);
     }
+}
+
+// The wall of a portrait that has not decoded one; never written, and never shown.
+std::shared_ptr<const CanvasPixels> blankWall() {
+    static CanvasPixels pixels{};
+    return {std::shared_ptr<void>(), &pixels};
 }
 
 }  // namespace
@@ -70,6 +79,14 @@ PartPixels& LayerState::writableImage() {
     return *ownImage;
 }
 
+Rgb LayerState::loadedTone() const {
+    if (!hasImage)
+        return kToneOfNothing;
+    if (!m_loadedTone)
+        m_loadedTone = mainTone(*loaded, loadedBox);
+    return *m_loadedTone;
+}
+
 void LayerState::showPart(const DecodedPart& part) {
     if (!loadBuffer) {
         loadBuffer = zeroedPartPixels();
@@ -79,6 +96,7 @@ void LayerState::showPart(const DecodedPart& part) {
     loadBufferDirty = part.stored;
     loaded = loadBuffer;
     loadedBox = part.box;
+    m_loadedTone.reset();
     showLoaded();
 }
 
@@ -88,7 +106,7 @@ PortraitState::PortraitState(const Pattern& initialPattern) : pattern(initialPat
         l.partNumber = pattern[static_cast<std::size_t>(i)];
         l.loaded = blankPart();
     }
-    wall = makeCanvasPixels();
+    wall = blankWall();
 }
 
 void PortraitState::release() {

@@ -6,6 +6,7 @@
 #include <array>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "imaging/layer_bounds.h"
@@ -72,17 +73,22 @@ struct LayerState : LayerRecord {
     // Where the loaded pixels may be other than 0: the load buffer's dirty box, nothing for the
     // blank part, the whole image for pixels from anywhere else.
     PixelBox loadedDirty() const;
-    // The main tone of the loaded part (mainTone), set by each load; kToneOfNothing for the blank
-    // part and after a load that failed.
-    Rgb loadedTone = kToneOfNothing;
+    // The main tone of the loaded part (mainTone), worked out when first asked for after a load
+    // (loads need none, choosing a colour does); kToneOfNothing for the blank part and after a
+    // load that failed.
+    Rgb loadedTone() const;
     // The part number the loaded pixels were last requested for; -1 before the first load.
     int loadedPart = -1;
+
+private:
+    mutable std::optional<Rgb> m_loadedTone;  // loadedTone once worked out; reset by each load
 };
 
 // The portrait-wide values (those of a document among them) and the layers.
 struct PortraitState : PortraitValues {
-    // Every default, the part numbers taken from the pattern, and the wall's buffer; every layer
-    // shows the shared blank part and allocates its own pixels only when they are first written.
+    // Every default and the part numbers taken from the pattern; the wall is a shared blank one
+    // until loadWall decodes one, and every layer shows the shared blank part and allocates its
+    // own pixels only when they are first written.
     explicit PortraitState(const Pattern& pattern = {});
 
     std::array<LayerState, kLayerCount> layers;
@@ -91,7 +97,9 @@ struct PortraitState : PortraitValues {
     bool saved = false;
     std::filesystem::path baseDirectory;
     bool hasWall = false;
-    std::unique_ptr<CanvasPixels> wall;  // stretched to the canvas, premultiplied
+    // Stretched to the canvas, premultiplied; never written, so portraits may share one (a
+    // new wall replaces it). Shown only while hasWall is set.
+    std::shared_ptr<const CanvasPixels> wall;
     // Where part loads take decoded images from; null: every load decodes its file.
     PartCache* partCache = nullptr;
     // The portrait's expressions and the face shown. While an expression is shown (an edited

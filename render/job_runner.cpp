@@ -31,6 +31,13 @@ void runJobs(int count, int workers, const std::function<void(int index, int wor
             }
         }
     };
+    if (count == 1) {
+        // A lone job runs on the calling thread: a thread of its own would only add its start,
+        // its own heap and its own decode buffers.
+        work(0);
+        progress(done.load());
+        return;
+    }
     std::vector<std::thread> threads;
     const int started = std::clamp(workers, 1, std::max(count, 1));
     for (int worker = 0; worker < started; ++worker)

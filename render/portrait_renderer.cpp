@@ -38,20 +38,17 @@ std::variant<Library, std::string> openLibrary(const std::filesystem::path& base
             QCoreApplication::translate("Renderer", "部品ライブラリが見つかりません: %1"),
             {(base / "picture").string()});
     // The wall and the counts without a portrait state: its layer buffers are not needed here.
-    std::shared_ptr<CanvasPixels> wall = makeCanvasPixels();
+    // Every pixel is written by a decode that succeeds.
+    std::shared_ptr<CanvasPixels> wall = std::make_shared_for_overwrite<CanvasPixels>();
     if (!readWallImage(wallPath(base), *wall))
         return wallFailureMessage() + ": " + wallPath(base).string();
-    Library library{base, {}, &cache, std::move(wall), {}};
-    for (int element = 0; element < kElementCount; ++element)
-        library.highestPart[static_cast<std::size_t>(element)] = countParts(base, element);
-    return library;
+    return Library{base, std::make_shared<const PartCounts>(base), &cache, std::move(wall), {}};
 }
 
 PortraitDocument openingDocument(const Library& library) {
     PortraitState state;
     state.baseDirectory = library.base;
     state.partCache = library.cache;
-    state.highestPart = library.highestPart;
     loadAllParts(state, {});
     recolourAllLayers(state);
     maskIris(state);
@@ -59,13 +56,14 @@ PortraitDocument openingDocument(const Library& library) {
 }
 
 PortraitRenderer::PortraitRenderer(const Library& library)
-    : m_state(std::make_unique<PortraitState>()), m_canvas(makeCanvasPixels()) {
+    : m_partCounts(library.partCounts),
+      m_state(std::make_unique<PortraitState>()),
+      m_canvas(std::make_unique_for_overwrite<CanvasPixels>()) {
     m_state->baseDirectory = library.base;
     m_state->partCache = library.cache;
-    m_state->highestPart = library.highestPart;
-    // The wall loadWall would decode again, copied from the one the library decoded.
-    if (m_state->wall && library.wall) {
-        *m_state->wall = *library.wall;
+    // The wall loadWall would decode again: the one the library decoded, shared.
+    if (library.wall) {
+        m_state->wall = library.wall;
         m_state->hasWall = true;
     } else {
         loadWall(*m_state, {});
@@ -84,6 +82,7 @@ bool PortraitRenderer::show(const PortraitDocument& document, std::string& failu
 bool PortraitRenderer::draw(std::span<const int> elements, std::uint64_t seed, std::string& failure,
                             const CastColours* colours) {
     failure.clear();
+    m_state->highestPart = m_partCounts->highest();
     chooseDrawnParts(*m_state, elements, splitMixPartDraw(seed));
     loadDrawnParts(*m_state, elements, [&](const std::string& m) { failure = failureLine(m); });
     if (colours) {

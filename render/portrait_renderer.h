@@ -18,6 +18,7 @@
 #include "model/colour_draw.h"
 #include "model/document_json.h"
 #include "model/part_cache.h"
+#include "render/part_counts.h"
 
 namespace kelvaro::render {
 
@@ -29,16 +30,17 @@ class ChangeNotes;
 
 // What every worker shares: the library, its part counts, the cache and the decoded wall.
 struct Library {
-    std::filesystem::path base;  // holds picture/
-    std::array<int, kElementCount> highestPart{};
+    std::filesystem::path base;                    // holds picture/
+    std::shared_ptr<const PartCounts> partCounts;  // never null when opened
     PartCache* cache = nullptr;
     std::shared_ptr<const CanvasPixels> wall;  // as loadWall decodes it; never null when opened
     // Where the run notes what the library changed for each document it opens; none: not noted.
     std::shared_ptr<ChangeNotes> notes;
 };
 
-// The library at `base` with its parts counted and its wall decoded once for every worker; the
-// line to report when it has no picture/ folder or no wall that decodes.
+// The library at `base` with its wall decoded once for every worker (its parts are counted when
+// a draw first needs them); the line to report when it has no picture/ folder or no wall that
+// decodes.
 std::variant<Library, std::string> openLibrary(const std::filesystem::path& base, PartCache& cache);
 
 // The portrait the editor shows when it opens on the library with the all-zero pattern: every
@@ -103,8 +105,9 @@ public:
     const PortraitState& state() const { return *m_state; }
 
 private:
+    std::shared_ptr<const PartCounts> m_partCounts;
     std::unique_ptr<PortraitState> m_state;
-    std::unique_ptr<CanvasPixels> m_canvas;
+    std::unique_ptr<CanvasPixels> m_canvas;  // every picture composes all of it: never cleared
     const PortraitDocument* m_drawnFrom = nullptr;
 };
 

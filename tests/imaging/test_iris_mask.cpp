@@ -170,5 +170,52 @@ TEST(IrisMask, MatchesPixelByPixelEvaluationForRandomOffsets) {
     }
 }
 
+// The part of `image` inside `box`, everything outside it 0.
+std::unique_ptr<PartPixels> keptInside(const PartPixels& image, const PixelBox& box) {
+    auto out = makePartPixels();
+    for (int r = box.top; r < box.bottom; ++r) {
+        for (int c = box.left; c < box.right; ++c)
+            (*out)[at(c, r)] = image[at(c, r)];
+    }
+    return out;
+}
+
+// Confined to the boxes, the mask gives the whole-image mask's pixels for iris and eye-shape
+// boxes anywhere in the image, those touching its edges among them, at offsets that move the
+// boxes apart, partly over each other and wholly over each other.
+TEST(IrisMask, ConfinedToTheBoxesGivesTheWholeImageMask) {
+    struct Case {
+        PixelBox iris;
+        PixelBox eye;
+        int dx;
+        int dy;
+    };
+    const Case cases[] = {
+        {{60, 70, 120, 110}, {40, 50, 190, 170}, 0, 0},
+        {{60, 70, 120, 110}, {40, 50, 190, 170}, -19, 23},
+        {{0, 0, 230, 230}, {40, 50, 190, 170}, 9, -4},
+        {{0, 0, 37, 230}, {0, 0, 230, 12}, 5, -200},
+        {{193, 180, 230, 230}, {0, 0, 50, 50}, -193, -180},
+        {{193, 180, 230, 230}, {0, 0, 50, 50}, -160, -175},
+        {{100, 100, 101, 101}, {100, 100, 101, 101}, 0, 0},
+        {{20, 30, 60, 90}, {150, 150, 230, 230}, 0, 0},
+        {{20, 30, 60, 90}, {0, 0, 230, 230}, 229, -229},
+        {{20, 30, 60, 90}, {0, 0, 230, 230}, INT_MIN, INT_MAX},
+        {{50, 50, 50, 90}, {0, 0, 230, 230}, 0, 0},
+        {{50, 50, 90, 90}, {70, 70, 70, 70}, 0, 0},
+    };
+    Fixture f;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.dx << "," << c.dy << " iris " << c.iris.left << ","
+                                        << c.iris.top << " eye " << c.eye.left << "," << c.eye.top);
+        const auto iris = keptInside(*f.iris, c.iris);
+        const auto eye = keptInside(*f.eye, c.eye);
+        const auto image = keptInside(*f.image, c.iris);
+        const auto expected = naiveMask(*iris, *eye, c.dx, c.dy, *image);
+        maskIrisInBoxes(*iris, c.iris, *eye, c.eye, c.dx, c.dy, *image);
+        ASSERT_TRUE(*image == *expected);
+    }
+}
+
 }  // namespace
 }  // namespace kelvaro

@@ -8,12 +8,16 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include <QImage>
+
 #include "model/document_file.h"
 #include "model/part_cache.h"
+#include "model/part_hash.h"
 #include "model/part_library.h"
 #include "tests/model/library_portrait.h"
 #include "tests/support/fixtures.h"
@@ -121,6 +125,61 @@ TEST(PartCache, FileHashesAreWorkedOutOncePerVersion) {
     EXPECT_TRUE(uncached.parts[0].sha256.has_value());
 }
 
+// The same decode, field by field.
+void expectSameDecode(const DecodedPart* got, const DecodedPart* expected) {
+    ASSERT_EQ(got == nullptr, expected == nullptr);
+    if (!got)
+        return;
+    EXPECT_EQ(got->pixels, expected->pixels);
+    EXPECT_EQ(got->stored, expected->stored);
+    EXPECT_EQ(got->box, expected->box);
+}
+
+// A part file that only Qt's reader decodes (8-bit colour map), with a translucent pixel.
+void writeMappedPart(const fs::path& file) {
+    QImage image(230, 230, QImage::Format_ARGB32);
+    image.fill(0);
+    image.setPixel(40, 50, 0x80ff8000u);
+    image.setPixel(41, 50, 0xff00ff00u);
+    ASSERT_TRUE(image.convertToFormat(QImage::Format_Indexed8).save(QString::fromStdString(file)));
+}
+
+TEST(PartCache, WhileFilesAreFixedADecodeTakesTheBytesItsHashRead) {
+    struct Row {
+        const char* name;
+        bool fixed;
+        void (*write)(const fs::path& file);
+        bool rewrittenAfterHash;
+        std::uint64_t fromHashRead;
+    };
+    const auto red = [](const fs::path& f) { writeSolidPart(f, kRed); };
+    const auto broken = [](const fs::path& f) { std::ofstream(f) << "not a picture"; };
+    const Row rows[] = {
+        {"fixed", true, red, false, 1},
+        {"fixed, read by Qt", true, writeMappedPart, false, 1},
+        {"fixed, broken", true, broken, false, 1},
+        {"fixed, rewritten after the hash", true, red, true, 0},
+        {"files may change", false, red, false, 0},
+    };
+    for (const Row& r : rows) {
+        const TempFolder folder;
+        const fs::path file = folder.path() / "part.png";
+        r.write(file);
+        setModified(file, 1000000000);
+        PartCache cache;
+        cache.setFilesFixed(r.fixed);
+        EXPECT_EQ(partFileHash(file, cache), fileSha256(file)) << r.name;
+        if (r.rewrittenAfterHash) {
+            writeSolidPart(file, kBlue);
+            setModified(file, 2000000000);
+        }
+        const auto expected = decodePartFile(file);
+        expectSameDecode(cache.decode(file).get(), expected.get());
+        EXPECT_EQ(cache.figures().decodedFromHashRead, r.fromHashRead) << r.name;
+        EXPECT_EQ(cache.figures().decodes, 1u) << r.name;
+    }
+}
+
 TEST(PartCache, FailuresAreKeptButMissingFilesAreNot) {
     const TempFolder folder;
     const fs::path broken = folder.writeFile("broken.png", "not a picture");
@@ -221,8 +280,8 @@ TEST(PartCache, LayersShowTheDecodedPartAndItsBox) {
     EXPECT_EQ(state.layer(kNose).loadedBox, part->box);
     EXPECT_EQ(part->box, visibleBounds(*state.layer(kNose).loaded));
     EXPECT_EQ(part->box, (PixelBox{40, 100, 60, 110}));
-    EXPECT_EQ(part->tone, (Rgb{255, 0, 0}));
-    EXPECT_EQ(other.layer(kNose).loadedTone, part->tone);
+    EXPECT_EQ(other.layer(kNose).loadedTone(), (Rgb{255, 0, 0}));
+    EXPECT_EQ(state.layer(kNose).loadedTone(), (Rgb{255, 0, 0}));
     // The layer shows its loaded pixels themselves until they are written; writing them makes a
     // copy of its own and leaves the loaded pixels as they were.
     EXPECT_EQ(state.layer(kNose).image(), state.layer(kNose).loaded.get());

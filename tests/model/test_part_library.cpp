@@ -269,11 +269,11 @@ TEST(PartLibrary, SecondaryLayersLoadWithTheirElementsPart) {
 TEST(PartLibrary, MissingDummyIsReportedOnceWithItsPath) {
     Library lib;
     ASSERT_TRUE(loadLayer(lib.state, kMouth, 0, {}));  // the dummy
-    EXPECT_EQ(lib.state.layer(kMouth).loadedTone, (Rgb{0x10, 0x20, 0x30}));
+    EXPECT_EQ(lib.state.layer(kMouth).loadedTone(), (Rgb{0x10, 0x20, 0x30}));
     fs::remove(dummyPath(lib.folder.path()));
     EXPECT_FALSE(loadLayer(lib.state, kMouth, 0, lib.sink));
     EXPECT_FALSE(lib.state.layer(kMouth).hasImage);
-    EXPECT_EQ(lib.state.layer(kMouth).loadedTone, kToneOfNothing);
+    EXPECT_EQ(lib.state.layer(kMouth).loadedTone(), kToneOfNothing);
     const std::string expected = "部品ファイルのオープンに失敗しました\n" +
                                  (lib.folder.path() / "picture" / "dummy.png").string() +
                                  "が存在しないか、または読み込みエラーです";
@@ -308,9 +308,10 @@ TEST(PartLibrary, WallIsStretchedOrCopiedPremultiplied) {
     writeArgbPng(wallPath(lib.folder.path()), kCanvasSize, kCanvasSize,
                  [](int x, int y) { return x == 5 && y == 7 ? 0x80c86432u : 0xff010203u; });
     ASSERT_TRUE(loadWall(lib.state, lib.sink));
-    EXPECT_EQ(wall[7 * kCanvasSize + 5], 0x80643219u);
-    EXPECT_EQ(wall[7 * kCanvasSize + 6], 0xff010203u);
-    EXPECT_EQ(wall[0], 0xff010203u);
+    const CanvasPixels& copied = *lib.state.wall;  // a load replaces the wall
+    EXPECT_EQ(copied[7 * kCanvasSize + 5], 0x80643219u);
+    EXPECT_EQ(copied[7 * kCanvasSize + 6], 0xff010203u);
+    EXPECT_EQ(copied[0], 0xff010203u);
     EXPECT_TRUE(lib.messages.empty());
 }
 
