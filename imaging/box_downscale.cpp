@@ -129,11 +129,18 @@ void halveTwo(const Argb* top, const Argb* bottom, Argb* out, bool opaque) {
 
 void halve(const Argb* src, Argb* dst, int to, bool opaque) {
     const int from = 2 * to;
+#ifdef KELVARO_X86
+    const bool avx2 = kernelFeatures().avx2;
+#endif
     for (int y = 0; y < to; ++y) {
         const Argb* top = src + static_cast<std::ptrdiff_t>(2 * y) * from;
         const Argb* bottom = top + from;
         Argb* out = dst + static_cast<std::ptrdiff_t>(y) * to;
         int x = 0;
+#ifdef KELVARO_X86
+        if (avx2)
+            x = halveRowAvx2(top, bottom, out, to, opaque);
+#endif
 #if defined(__SSE2__)
         for (; x + 2 <= to; x += 2)
             halveTwo(top + 2 * x, bottom + 2 * x, out + x, opaque);

@@ -29,4 +29,11 @@ bool boxDownscaleFits(int from, int to);
 // features' fast paths off (kernel_choice.h) the general path runs for every size.
 void boxDownscale(const Argb* src, int from, Argb* dst, int to, bool opaque);
 
+#ifdef KELVARO_X86
+// The halving's fast path with AVX2, only where kernel_choice.h says the processor has it: the
+// first `count` rounded down to a multiple of 4 output pixels of the row halving source rows
+// `top` and `bottom` (2 * count pixels each) into `out`; returns how many it wrote.
+int halveRowAvx2(const Argb* top, const Argb* bottom, Argb* out, int count, bool opaque);
+#endif
+
 }  // namespace kelvaro
