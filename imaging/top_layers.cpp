@@ -43,17 +43,34 @@ RowRegion reachOfChanging(std::span<const LayerPlan> middle, const std::vector<b
     return region;
 }
 
-// The steady canvas, with `below` put back inside the region.
+// Leaves out of each row's region the columns at its ends that a top layer covers opaquely:
+// there everything from that layer up is the same as in the steady canvas, which it replaces.
+void trimCovered(const CoverMap& cover, RowRegion& region) {
+    for (std::size_t row = 0; row < region.size(); ++row) {
+        const std::uint8_t* marks = cover.data() + row * kCanvasSize;
+        ColumnSpan& span = region[row];
+        while (!span.empty() && marks[span.first] != 0)
+            ++span.first;
+        while (!span.empty() && marks[span.last - 1] != 0)
+            --span.last;
+        if (span.empty())
+            span = {};
+    }
+}
+
+// The steady canvas, with `below` inside the region: each row copied once, from either.
 void startFromSteady(const CanvasPixels& below, const CanvasPixels& steady, const RowRegion& region,
                      CanvasPixels& out) {
-    out = steady;
     for (std::size_t row = 0; row < region.size(); ++row) {
+        const std::size_t start = row * kCanvasSize;
         const ColumnSpan& span = region[row];
-        if (span.empty())
-            continue;
-        const std::size_t first = row * kCanvasSize + static_cast<std::size_t>(span.first);
-        std::copy(below.begin() + first, below.begin() + first + (span.last - span.first),
-                  out.begin() + first);
+        const auto first = static_cast<std::size_t>(span.empty() ? kCanvasSize : span.first);
+        const auto last = static_cast<std::size_t>(span.empty() ? kCanvasSize : span.last);
+        std::copy(steady.begin() + start, steady.begin() + start + first, out.begin() + start);
+        std::copy(below.begin() + start + first, below.begin() + start + last,
+                  out.begin() + start + first);
+        std::copy(steady.begin() + start + last, steady.begin() + start + kCanvasSize,
+                  out.begin() + start + last);
     }
 }
 
@@ -70,7 +87,8 @@ void composeInReach(const CanvasPixels& below, std::span<const LayerPlan> middle
     // Scratch kept between calls, always rewritten before it is read.
     thread_local std::vector<LayerPlan> clippedMiddle;
     thread_local std::vector<LayerPlan> clippedTop;
-    const RowRegion region = reachOfChanging(middle, top.changing);
+    RowRegion region = reachOfChanging(middle, top.changing);
+    trimCovered(top.cover, region);
     startFromSteady(below, *top.steady, region, out);
     clipPlans(middle, region, clippedMiddle);
     clipPlans(top.plans, region, clippedTop);

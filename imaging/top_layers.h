@@ -48,7 +48,9 @@ void composeCanvasUnder(const CanvasPixels& below, std::span<const LayerPlan> mi
 // From then on composeCanvasUnder, given one plan per middle layer (replanLayers) that differ
 // from `middle` in the changing layers alone, starts from the steady canvas and draws only the
 // canvas rows' columns the changing layers reach (from the first to the last column of their
-// spans): everything back to front there over `below`, the same pixels as drawing everything.
+// spans, less the columns at either end a top layer covers opaquely, where the steady canvas
+// holds the very pixels): everything back to front there over `below`, the same pixels as
+// drawing everything.
 // Requires changing.size() == middle.size().
 void composeSteadyCanvas(const CanvasPixels& below, std::span<const CompositorLayer> middle,
                          const std::vector<bool>& changing, TopLayers& top);
