@@ -65,30 +65,38 @@ void PartPreview::composeWithPart(int part, CanvasPixels& out) {
 // the pixels every later step gives it.
 void PartPreview::composeOverBelow(CanvasPixels& out) {
     const auto layers = compositorLayers(m_state);
-    if (!m_below) {
-        m_belowCount = layersBelowElement(m_state.currentElement);
-        m_topStart = std::max(m_belowCount, layersThroughElement(m_state.currentElement));
-        m_below = makeCanvasPixels();
-        CompositorOptions options;
-        options.opaqueBase = true;
-        composeCanvas(m_state.hasWall ? m_state.wall.get() : nullptr,
-                      std::span(layers).first(m_belowCount), *m_below, options);
-    }
+    if (!m_below)
+        composeBelow(layers);
+    keepSteady(layers);
     const auto middle = std::span(layers).subspan(m_belowCount, m_topStart - m_belowCount);
+    replanLayers(middle, m_top->fastPaths, m_middle);
+    composeCanvasUnder(*m_below, m_middle.plans, *m_top, out);
+}
+
+void PartPreview::composeBelow(std::span<const CompositorLayer> layers) {
+    m_belowCount = layersBelowElement(m_state.currentElement);
+    m_topStart = std::max(m_belowCount, layersThroughElement(m_state.currentElement));
+    m_below = makeCanvasPixels();
+    CompositorOptions options;
+    options.opaqueBase = true;
+    composeCanvas(m_state.hasWall ? m_state.wall.get() : nullptr, layers.first(m_belowCount),
+                  *m_below, options);
+}
+
+void PartPreview::keepSteady(std::span<const CompositorLayer> layers) {
     const std::vector<bool> changing = middleChanges();
     std::vector<CompositorLayer> steady(layers.begin() + static_cast<std::ptrdiff_t>(m_belowCount),
                                         layers.end());
     for (std::size_t k = 0; k < changing.size(); ++k)
         if (changing[k])
             steady[k] = {};
-    if (!m_top || !std::equal(steady.begin(), steady.end(), m_steadyLayers.begin(),
-                              m_steadyLayers.end(), sameLayer)) {
-        m_steadyLayers = std::move(steady);
-        m_top = std::make_unique<TopLayers>(planTopLayers(std::span(layers).subspan(m_topStart)));
-        composeSteadyCanvas(*m_below, middle, changing, *m_top);
-    }
-    replanLayers(middle, m_top->fastPaths, m_middle);
-    composeCanvasUnder(*m_below, m_middle.plans, *m_top, out);
+    if (m_top && std::equal(steady.begin(), steady.end(), m_steadyLayers.begin(),
+                            m_steadyLayers.end(), sameLayer))
+        return;
+    m_steadyLayers = std::move(steady);
+    m_top = std::make_unique<TopLayers>(planTopLayers(layers.subspan(m_topStart)));
+    composeSteadyCanvas(*m_below, layers.subspan(m_belowCount, m_topStart - m_belowCount), changing,
+                        *m_top);
 }
 
 std::vector<bool> PartPreview::middleChanges() const {

@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <span>
 #include <vector>
 
 #include "imaging/export.h"
@@ -60,6 +61,11 @@ private:
     // null until a part is composed after show().
     std::unique_ptr<CanvasPixels> m_below;
     std::size_t m_belowCount = 0;
+    // Composes the canvas below the element's lowest changing layer (`layers` in draw order).
+    void composeBelow(std::span<const CompositorLayer> layers);
+    // Plans the top layers and composes the steady canvas unless the layers they were made from
+    // are still those of `layers` (draw order).
+    void keepSteady(std::span<const CompositorLayer> layers);
     // Which of the layers between the canvas below and the top layers a step changes.
     std::vector<bool> middleChanges() const;
 
