@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "imaging/draw_plans.h"
 #include "imaging/kernel_choice.h"
 #include "imaging/layer_plan.h"
 #include "imaging/opaque_cover.h"
@@ -49,8 +50,6 @@ Argb overOpaqueBlack(Argb pixel) {
 // Draws the layers over what `out` holds; pixels covered opaquely by a higher layer are left to it.
 void drawLayers(std::span<const CompositorLayer> layersBackToFront, bool fastPaths,
                 CanvasPixels& out) {
-    // Scratch for one layer's patch at a time; always rewritten before it is read.
-    thread_local std::vector<Argb> patchStorage;
     const std::vector<LayerPlan> plans = planLayers(layersBackToFront, fastPaths);
     CoverMap cover;
     std::vector<bool> shows(plans.size(), true);
@@ -58,18 +57,25 @@ void drawLayers(std::span<const CompositorLayer> layersBackToFront, bool fastPat
         shows = markOpaqueCover(plans, cover);
     else
         cover.fill(0);
-    for (std::size_t k = 0; k < plans.size(); ++k) {
-        const auto level = static_cast<std::uint8_t>(std::min(k + 1, kMaxCoverLevels));
-        if (shows[k])
-            drawLayer(plans[k], level, cover, patchStorage, out);
-    }
+    drawPlans(plans, shows, 0, cover, out);
 }
+
+}  // namespace
 
 bool fastPathsOf(const CompositorOptions& options) {
     return options.fastPaths && kernelFeatures().fastPaths;
 }
 
-}  // namespace
+void drawPlans(std::span<const LayerPlan> plans, const std::vector<bool>& shows,
+               std::size_t firstLevel, const CoverMap& cover, CanvasPixels& out) {
+    // Scratch for one layer's patch at a time; always rewritten before it is read.
+    thread_local std::vector<Argb> patchStorage;
+    for (std::size_t k = 0; k < plans.size(); ++k) {
+        const auto level = static_cast<std::uint8_t>(std::min(firstLevel + k + 1, kMaxCoverLevels));
+        if (shows[k] && plans[k].firstRow < plans[k].lastRow)
+            drawLayer(plans[k], level, cover, patchStorage, out);
+    }
+}
 
 void composeCanvas(const CanvasPixels* wall, std::span<const CompositorLayer> layersBackToFront,
                    CanvasPixels& out, const CompositorOptions& options) {

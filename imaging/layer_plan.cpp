@@ -95,31 +95,82 @@ PixelBox visibleBox(const CompositorLayer& layer, const PixelBox& reachable) {
     return visibleBounds(*layer.image, reachable);
 }
 
+// Plans `layer` into `plan`; false (leaving `plan` empty: no rows, no image) when it cannot show.
+bool planLayer(const CompositorLayer& layer, std::span<const DrawPath> table, LayerPlan& plan) {
+    plan = LayerPlan{};
+    if (layer.image == nullptr)
+        return false;
+    plan.place = placeLayer(layer.x, layer.y, layer.angle);
+    const DrawPath& path = choosePath(table, plan.place);
+    // Pixels no sample reads cannot show, so they are not even looked at.
+    const PixelBox box = visibleBox(layer, reachablePixels(plan.place, reachOf(path.copies)));
+    if (box.empty())
+        return false;
+    plan.image = layer.image;
+    plan.kernel = path.kernel;
+    plan.copies = path.copies;
+    plan.box = box;
+    plan.window = windowOf(plan.box, path.copies);
+    findRows(plan);
+    if (plan.firstRow < plan.lastRow)
+        return true;
+    plan = LayerPlan{};
+    return false;
+}
+
 }  // namespace
+
+bool sameLayer(const CompositorLayer& a, const CompositorLayer& b) {
+    return a.image == b.image && a.x == b.x && a.y == b.y && a.angle == b.angle &&
+           a.visible == b.visible;
+}
 
 std::vector<LayerPlan> planLayers(std::span<const CompositorLayer> layers, bool fastPaths) {
     const std::span<const DrawPath> table = pathTable(fastPaths);
     std::vector<LayerPlan> plans;
     plans.reserve(layers.size());
     for (const CompositorLayer& layer : layers) {
-        if (layer.image == nullptr)
-            continue;
         LayerPlan plan;
-        plan.image = layer.image;
-        plan.place = placeLayer(layer.x, layer.y, layer.angle);
-        const DrawPath& path = choosePath(table, plan.place);
-        plan.kernel = path.kernel;
-        plan.copies = path.copies;
-        // Pixels no sample reads cannot show, so they are not even looked at.
-        plan.box = visibleBox(layer, reachablePixels(plan.place, reachOf(path.copies)));
-        if (plan.box.empty())
-            continue;
-        plan.window = windowOf(plan.box, path.copies);
-        findRows(plan);
-        if (plan.firstRow < plan.lastRow)
+        if (planLayer(layer, table, plan))
             plans.push_back(plan);
     }
     return plans;
+}
+
+void clipPlan(const LayerPlan& plan, const RowRegion& region, LayerPlan& clipped) {
+    clipped = plan;
+    clipped.firstRow = kCanvasSize;
+    clipped.lastRow = 0;
+    for (int row = plan.firstRow; row < plan.lastRow; ++row) {
+        const auto r = static_cast<std::size_t>(row);
+        ColumnSpan span{std::max(plan.spans[r].first, region[r].first),
+                        std::min(plan.spans[r].last, region[r].last)};
+        if (span.empty())
+            span = {};
+        clipped.spans[r] = span;
+        if (span.empty())
+            continue;
+        clipped.firstRow = std::min(clipped.firstRow, row);
+        clipped.lastRow = row + 1;
+    }
+    if (clipped.firstRow >= clipped.lastRow)
+        clipped.firstRow = clipped.lastRow = 0;
+}
+
+void replanLayers(std::span<const CompositorLayer> layers, bool fastPaths, KeptPlans& kept) {
+    const std::span<const DrawPath> table = pathTable(fastPaths);
+    if (kept.fastPaths != fastPaths || kept.layers.size() != layers.size()) {
+        kept.layers.assign(layers.size(), CompositorLayer{});
+        kept.plans.assign(layers.size(), LayerPlan{});
+        kept.fastPaths = fastPaths;
+    }
+    for (std::size_t k = 0; k < layers.size(); ++k) {
+        // Without a box the plan depends on the pixels, which may have changed.
+        if (layers[k].visible && layers[k].image != nullptr && sameLayer(layers[k], kept.layers[k]))
+            continue;
+        kept.layers[k] = layers[k];
+        planLayer(layers[k], table, kept.plans[k]);
+    }
 }
 
 Patch buildPatch(const LayerPlan& plan, std::vector<Argb>& storage) {

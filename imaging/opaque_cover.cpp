@@ -104,13 +104,22 @@ bool markSpan(const LayerPlan& plan, OpaqueTaps& taps, int row, std::uint8_t lev
 }  // namespace
 
 std::vector<bool> markOpaqueCover(std::span<const LayerPlan> plans, CoverMap& cover) {
-    std::vector<bool> shows(plans.size(), true);
     cover.fill(0);
     if (plans.size() > kMaxCoverLevels)
-        return shows;
+        return std::vector<bool>(plans.size(), true);
+    return markOpaqueCoverUnder(plans, 0, cover);
+}
+
+std::vector<bool> markOpaqueCoverUnder(std::span<const LayerPlan> plans, std::size_t firstLevel,
+                                       CoverMap& cover) {
+    std::vector<bool> shows(plans.size(), true);
     OpaqueTaps taps;
     for (std::size_t k = plans.size(); k-- > 0;) {
-        const auto level = static_cast<std::uint8_t>(k + 1);
+        const auto level = static_cast<std::uint8_t>(firstLevel + k + 1);
+        if (plans[k].firstRow >= plans[k].lastRow) {
+            shows[k] = false;  // an empty plan
+            continue;
+        }
         if (!plans[k].copies)
             taps.reset(*plans[k].image, plans[k].box);
         bool any = false;

@@ -26,4 +26,11 @@ inline constexpr std::size_t kMaxCoverLevels = 255;
 // sample is opaque, which makes the sample exactly opaque.
 std::vector<bool> markOpaqueCover(std::span<const LayerPlan> plans, CoverMap& cover);
 
+// Marks the plans (back to front, levels firstLevel + 1, firstLevel + 2, ...) into `cover`, which
+// already holds the marks of layers above them (all levels above the plans'), without clearing
+// it; tells for each plan whether any of its pixels is left open. Requires firstLevel +
+// plans.size() <= kMaxCoverLevels.
+std::vector<bool> markOpaqueCoverUnder(std::span<const LayerPlan> plans, std::size_t firstLevel,
+                                       CoverMap& cover);
+
 }  // namespace kelvaro

@@ -27,6 +27,14 @@ std::size_t layersBelowElement(int element) {
     return static_cast<std::size_t>(lowest - order.begin());
 }
 
+// How many layers in draw order lie at or below the highest layer a step of `element` can change.
+std::size_t layersThroughElement(int element) {
+    const auto order = drawOrder();
+    const auto highest = std::find_if(order.rbegin(), order.rend(),
+                                      [element](int layer) { return stepChanges(element, layer); });
+    return static_cast<std::size_t>(order.rend() - highest);
+}
+
 }  // namespace
 
 PartPreview::PartPreview(std::filesystem::path base, PartCache* cache) {
@@ -41,6 +49,7 @@ void PartPreview::show(const PortraitDocument& document) {
     apply(document, m_state, {}, m_shown ? ApplyScope::Changes : ApplyScope::Everything);
     m_shown = true;
     m_below.reset();
+    m_top.reset();
 }
 
 void PartPreview::composeWithPart(int part, CanvasPixels& out) {
@@ -56,15 +65,45 @@ void PartPreview::composeWithPart(int part, CanvasPixels& out) {
 // the pixels every later step gives it.
 void PartPreview::composeOverBelow(CanvasPixels& out) {
     const auto layers = compositorLayers(m_state);
-    if (!m_below) {
-        m_belowCount = layersBelowElement(m_state.currentElement);
-        m_below = makeCanvasPixels();
-        CompositorOptions options;
-        options.opaqueBase = true;
-        composeCanvas(m_state.hasWall ? m_state.wall.get() : nullptr,
-                      std::span(layers).first(m_belowCount), *m_below, options);
-    }
-    composeCanvasOver(*m_below, std::span(layers).subspan(m_belowCount), out);
+    if (!m_below)
+        composeBelow(layers);
+    keepSteady(layers);
+    const auto middle = std::span(layers).subspan(m_belowCount, m_topStart - m_belowCount);
+    replanLayers(middle, m_top->fastPaths, m_middle);
+    composeCanvasUnder(*m_below, m_middle.plans, *m_top, out);
+}
+
+void PartPreview::composeBelow(std::span<const CompositorLayer> layers) {
+    m_belowCount = layersBelowElement(m_state.currentElement);
+    m_topStart = std::max(m_belowCount, layersThroughElement(m_state.currentElement));
+    m_below = makeCanvasPixels();
+    CompositorOptions options;
+    options.opaqueBase = true;
+    composeCanvas(m_state.hasWall ? m_state.wall.get() : nullptr, layers.first(m_belowCount),
+                  *m_below, options);
+}
+
+void PartPreview::keepSteady(std::span<const CompositorLayer> layers) {
+    const std::vector<bool> changing = middleChanges();
+    std::vector<CompositorLayer> steady(layers.begin() + static_cast<std::ptrdiff_t>(m_belowCount),
+                                        layers.end());
+    for (std::size_t k = 0; k < changing.size(); ++k)
+        if (changing[k])
+            steady[k] = {};
+    if (m_top && std::equal(steady.begin(), steady.end(), m_steadyLayers.begin(),
+                            m_steadyLayers.end(), sameLayer))
+        return;
+    m_steadyLayers = std::move(steady);
+    m_top = std::make_unique<TopLayers>(planTopLayers(layers.subspan(m_topStart)));
+    composeSteadyCanvas(*m_below, layers.subspan(m_belowCount, m_topStart - m_belowCount), changing,
+                        *m_top);
+}
+
+std::vector<bool> PartPreview::middleChanges() const {
+    std::vector<bool> changing;
+    for (std::size_t k = m_belowCount; k < m_topStart; ++k)
+        changing.push_back(stepChanges(m_state.currentElement, drawOrder()[k]));
+    return changing;
 }
 
 PartFaults PartPreview::faultsOfPart(int part) const {

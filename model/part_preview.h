@@ -12,9 +12,12 @@
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <span>
+#include <vector>
 
 #include "imaging/export.h"
 #include "imaging/pixels.h"
+#include "imaging/top_layers.h"
 #include "model/part_status.h"
 #include "model/portrait_document.h"
 #include "model/portrait_state.h"
@@ -58,6 +61,25 @@ private:
     // null until a part is composed after show().
     std::unique_ptr<CanvasPixels> m_below;
     std::size_t m_belowCount = 0;
+    // Composes the canvas below the element's lowest changing layer (`layers` in draw order).
+    void composeBelow(std::span<const CompositorLayer> layers);
+    // Plans the top layers and composes the steady canvas unless the layers they were made from
+    // are still those of `layers` (draw order).
+    void keepSteady(std::span<const CompositorLayer> layers);
+    // Which of the layers between the canvas below and the top layers a step changes.
+    std::vector<bool> middleChanges() const;
+
+    // The layers above every layer the element's steps change (from m_topStart in draw order),
+    // planned with their opaque cover, and the steady canvas (everything but the changing layers)
+    // composed, once per document shown; again should any layer but the changing ones differ
+    // from m_steadyLayers (image, place, turn or box; from m_belowCount on, the changing ones
+    // left out). Null until a part is composed after show().
+    std::unique_ptr<TopLayers> m_top;
+    std::vector<CompositorLayer> m_steadyLayers;
+    std::size_t m_topStart = 0;
+    // The plans of the layers between the canvas below and the top layers, kept from cell to
+    // cell: only the element's reloaded layers are planned again.
+    KeptPlans m_middle;
 };
 
 }  // namespace kelvaro

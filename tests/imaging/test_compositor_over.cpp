@@ -1,14 +1,16 @@
 // SPDX-FileCopyrightText: 2026 Zespół Kelvaro
 // SPDX-License-Identifier: MIT
-// Composing over a canvas already holding the layers below gives exactly the pixels of composing
-// every layer at once, and the cover pass marks unturned layers exactly where their pixel is
-// opaque.
+// Composing over a canvas already holding the layers below, and under layers planned once on top,
+// gives exactly the pixels of composing every layer at once, and the cover pass marks unturned
+// layers exactly where their pixel is opaque.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <random>
 
 #include "imaging/blend.h"
 #include "imaging/opaque_cover.h"
+#include "imaging/top_layers.h"
 #include "tests/imaging/compositor_test_support.h"
 
 namespace kelvaro::test {
@@ -78,6 +80,84 @@ TEST(CompositorOver, ComposingOverTheLayersBelowGivesThePixelsOfComposingAll) {
                         << ", fast paths " << fastPaths << ", split after " << split << " layers";
                 }
             }
+}
+
+// Layers planned once on top: for every pair of splits into below, middle and top, composing the
+// middle under the planned top gives the pixels of composing all, with the steady canvas (every
+// other middle layer changing) and without it. The same top serves after the changing middle
+// layers change (their images swapped for others, one of them absent).
+TEST(CompositorOver, ComposingUnderPlannedTopLayersGivesThePixelsOfComposingAll) {
+    const Stack stack = mixedStack();
+    const Stack other = mixedStack();
+    const std::span<const CompositorLayer> all(stack.layers);
+    for (const bool fastPaths : {true, false})
+        for (const bool steady : {false, true})
+            for (std::size_t top = 0; top <= all.size(); ++top)
+                for (std::size_t split = 0; split <= top; ++split) {
+                    const CompositorOptions options{fastPaths, false};
+                    auto below = makeCanvasPixels();
+                    composeCanvas(nullptr, all.first(split), *below, options);
+                    TopLayers planned = planTopLayers(all.subspan(top), options);
+                    std::vector<bool> changing(top - split);
+                    for (std::size_t k = 0; k < changing.size(); ++k)
+                        changing[k] = k % 2 == 0;
+                    if (steady)
+                        composeSteadyCanvas(*below, all.subspan(split, top - split), changing,
+                                            planned);
+                    std::vector<CompositorLayer> layers(all.begin(), all.end());
+                    for (std::size_t k = split; k < top; k += 2)
+                        layers[k].image = k % 3 == 1 ? nullptr : other.layers[(k + 4) % 10].image;
+                    auto whole = makeCanvasPixels();
+                    auto under = makeCanvasPixels();
+                    composeCanvas(nullptr, layers, *whole, options);
+                    KeptPlans middle;
+                    replanLayers(std::span(layers).subspan(split, top - split), planned.fastPaths,
+                                 middle);
+                    composeCanvasUnder(*below, middle.plans, planned, *under);
+                    ASSERT_EQ(*under, *whole) << "fast paths " << fastPaths << ", steady " << steady
+                                              << ", below " << split << ", top from " << top;
+                }
+}
+
+// Plans kept from one composition to the next through a sequence of changes to the layers: each
+// time only the changed layers are planned again, and the pixels are those of composing all.
+TEST(CompositorOver, KeptPlansFollowEveryChangeOfTheLayers) {
+    Stack stack = mixedStack();
+    const Stack other = mixedStack();
+    auto rewritten = std::make_unique<PartPixels>(*stack.parts[0]);
+    std::vector<CompositorLayer> layers = stack.layers;
+    for (CompositorLayer& layer : layers)
+        if (layer.image != nullptr)
+            layer.visible = visibleBounds(*layer.image);
+    layers[0] = {rewritten.get(), layers[0].x, layers[0].y, 0, visibleBounds(*rewritten)};
+    const std::vector<std::function<void()>> changes = {
+        [] {},
+        [&] { layers[2].y -= 1; },
+        [&] { layers[4].angle = 33; },
+        [&] {
+            layers[1] = {other.parts[6].get(), 9, -4, 90, visibleBounds(*other.parts[6])};
+        },
+        [&] { layers[3].image = nullptr; },
+        [&] {
+            *rewritten = *other.parts[7];  // the same buffer, new pixels and box
+            layers[0].visible = visibleBounds(*rewritten);
+        },
+        [&] { layers[6].visible.reset(); },
+        [&] { layers[3] = stack.layers[3]; },
+    };
+    const TopLayers noTop = planTopLayers({});
+    KeptPlans kept;
+    const auto blank = makeCanvasPixels();
+    blank->fill(0);
+    for (std::size_t step = 0; step < changes.size(); ++step) {
+        changes[step]();
+        replanLayers(layers, noTop.fastPaths, kept);
+        auto whole = makeCanvasPixels();
+        auto under = makeCanvasPixels();
+        composeCanvas(nullptr, layers, *whole);
+        composeCanvasUnder(*blank, kept.plans, noTop, *under);
+        ASSERT_EQ(*under, *whole) << "after change " << step;
+    }
 }
 
 // The cover level of canvas pixel (i, j) worked out from the definition, for unturned layers
