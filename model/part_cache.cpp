@@ -56,6 +56,7 @@ std::shared_ptr<const DecodedPart> decodedPart(const Source& source,
     // Every pixel with alpha is non-zero, so the visible box lies within the stored one.
     part->stored = nonZeroBounds(*image);
     part->box = visibleBounds(*image, part->stored);
+    part->tone = mainTone(*image, part->box);
     part->pixels = copyBox(*image, part->stored);
     return part;
 }

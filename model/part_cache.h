@@ -54,11 +54,13 @@ std::optional<PartFileVersion> partFileVersion(const std::filesystem::path& file
 
 // A part file as decoded, never changed afterwards, so that any number of portraits and threads
 // may share it: its pixels (see decodePart) kept as the box of those that are not 0 (copyBox),
-// and the box holding every pixel with alpha.
+// the box holding every pixel with alpha and its main tone (mainTone), worked out once here so
+// that choosing a colour never scans the pixels.
 struct DecodedPart {
     std::vector<Argb> pixels;  // the pixels inside `stored`, stored.width() a row
     PixelBox stored;           // every pixel outside it is 0; holds `box`
     PixelBox box;
+    Rgb tone;
 
     // The decoded image's pixel at (x, y), which must lie inside the part image.
     Argb at(int x, int y) const;

@@ -79,14 +79,6 @@ PartPixels& LayerState::writableImage() {
     return *ownImage;
 }
 
-Rgb LayerState::loadedTone() const {
-    if (!hasImage)
-        return kToneOfNothing;
-    if (!m_loadedTone)
-        m_loadedTone = mainTone(*loaded, loadedBox);
-    return *m_loadedTone;
-}
-
 void LayerState::showPart(const DecodedPart& part) {
     if (!loadBuffer) {
         loadBuffer = zeroedPartPixels();
@@ -96,7 +88,6 @@ void LayerState::showPart(const DecodedPart& part) {
     loadBufferDirty = part.stored;
     loaded = loadBuffer;
     loadedBox = part.box;
-    m_loadedTone.reset();
     showLoaded();
 }
 

@@ -6,7 +6,6 @@
 #include <array>
 #include <filesystem>
 #include <memory>
-#include <optional>
 #include <string>
 
 #include "imaging/layer_bounds.h"
@@ -73,15 +72,11 @@ struct LayerState : LayerRecord {
     // Where the loaded pixels may be other than 0: the load buffer's dirty box, nothing for the
     // blank part, the whole image for pixels from anywhere else.
     PixelBox loadedDirty() const;
-    // The main tone of the loaded part (mainTone), worked out when first asked for after a load
-    // (loads need none, choosing a colour does); kToneOfNothing for the blank part and after a
-    // load that failed.
-    Rgb loadedTone() const;
+    // The main tone of the loaded part (mainTone), set by each load; kToneOfNothing for the blank
+    // part and after a load that failed.
+    Rgb loadedTone = kToneOfNothing;
     // The part number the loaded pixels were last requested for; -1 before the first load.
     int loadedPart = -1;
-
-private:
-    mutable std::optional<Rgb> m_loadedTone;  // loadedTone once worked out; reset by each load
 };
 
 // The portrait-wide values (those of a document among them) and the layers.
