@@ -3,7 +3,9 @@
 #include "app/kelvaro_app.h"
 
 #include "app/instance_handover.h"
+#include "editing/opening_portrait.h"
 #include "io/recovery_folder.h"
+#include "model/part_cache.h"
 #include "model/part_library.h"
 #include "model/pattern.h"
 #include "ui/icons.h"
@@ -34,9 +36,11 @@ bool CKelvaroApp::initInstance() {
         return false;
     }
     m_settingsFile = currentFolder() / kSettingsFileName;
+    // The portrait needs no fonts: it is opened while the font configuration is still read.
+    OpeningPortrait opening = prepareOpening(m_settingsFile, currentFolder(), sharedPartCache());
     m_fonts.finish();
     showApplicationIcon();
-    CKelvaroDlg editor(m_settingsFile);
+    CKelvaroDlg editor(m_settingsFile, std::move(opening));
     editor.setStartupDocument(m_document);
     editor.setRecoveryFolder(defaultRecoveryFolder());
     // Only the lock's holder takes files from other copies: without the lock, another editor

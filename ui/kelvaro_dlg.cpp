@@ -74,12 +74,17 @@ QString elementText(int element) {
 }  // namespace
 
 CKelvaroDlg::CKelvaroDlg(std::filesystem::path settingsFile, QWidget* parent)
+    : CKelvaroDlg(std::move(settingsFile), OpeningPortrait{}, parent) {}
+
+CKelvaroDlg::CKelvaroDlg(std::filesystem::path settingsFile, OpeningPortrait prepared,
+                         QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
       m_editor(std::move(settingsFile)),
       m_helpFile(defaultHelpFile()),
       m_recent(RecentFiles::readFrom(UserSettings())) {
+    m_editor.keepPreparedOpening(std::move(prepared));
     m_editor.prefetchParts(currentFolder());
     setObjectName(QStringLiteral("editorWindow"));
     setWindowIcon(applicationIcon());

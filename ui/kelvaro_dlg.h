@@ -36,6 +36,10 @@ class CKelvaroDlg : public QDialog {
 public:
     // Reads the pattern from `settingsFile`; no image is loaded until the window opens.
     explicit CKelvaroDlg(std::filesystem::path settingsFile, QWidget* parent = nullptr);
+    // As above, with the opening portrait made ahead, which the portrait's owner adopts when it
+    // fits (PortraitEditor::keepPreparedOpening).
+    CKelvaroDlg(std::filesystem::path settingsFile, OpeningPortrait prepared,
+                QWidget* parent = nullptr);
     ~CKelvaroDlg() override;
 
     PortraitEditor& editor() { return m_editor; }
