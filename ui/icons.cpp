@@ -106,15 +106,27 @@ QPixmap iconPixmap(int number, int size, qreal devicePixelRatio) {
 
 namespace {
 
-// The application icon drawn once per application: the program and its window both show it.
-QIcon*& drawnApplicationIcon() {
-    static QIcon* icon = nullptr;
-    return icon;
+// The application icon drawn once per application, whole and with its first-frame sizes alone:
+// the program and its window both show it.
+struct ApplicationIcons {
+    QIcon whole;
+    QIcon firstFrame;
+};
+
+ApplicationIcons*& drawnApplicationIcons() {
+    static ApplicationIcons* icons = nullptr;
+    return icons;
 }
 
 void forgetApplicationIcon() {
-    delete drawnApplicationIcon();
-    drawnApplicationIcon() = nullptr;
+    delete drawnApplicationIcons();
+    drawnApplicationIcons() = nullptr;
+}
+
+const ApplicationIcons& applicationIcons() {
+    if (!drawnApplicationIcons())
+        useApplicationIconImages(applicationIconImages());
+    return *drawnApplicationIcons();
 }
 
 }  // namespace
@@ -127,20 +139,26 @@ std::vector<QImage> applicationIconImages() {
 }
 
 void useApplicationIconImages(const std::vector<QImage>& images) {
-    QIcon*& drawn = drawnApplicationIcon();
+    ApplicationIcons*& drawn = drawnApplicationIcons();
     if (drawn)
         return;
-    drawn = new QIcon;
-    for (const QImage& image : images)
-        drawn->addPixmap(QPixmap::fromImage(image));
+    drawn = new ApplicationIcons;
+    for (std::size_t i = 0; i < images.size(); ++i) {
+        const QPixmap pixmap = QPixmap::fromImage(images[i]);
+        drawn->whole.addPixmap(pixmap);
+        if (i < kFirstFrameIconSizeCount)
+            drawn->firstFrame.addPixmap(pixmap);
+    }
     // Its pixmaps go with the application that drew them.
     qAddPostRoutine(forgetApplicationIcon);
 }
 
 QIcon applicationIcon() {
-    if (!drawnApplicationIcon())
-        useApplicationIconImages(applicationIconImages());
-    return *drawnApplicationIcon();
+    return applicationIcons().whole;
+}
+
+QIcon firstFrameApplicationIcon() {
+    return applicationIcons().firstFrame;
 }
 
 }  // namespace kelvaro

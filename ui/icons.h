@@ -25,9 +25,17 @@ inline constexpr std::array<int, 6> kApplicationIconSizes = {16, 32, 48, 64, 128
 QImage iconImage(int number, int size = 16, qreal devicePixelRatio = 1.0);
 QPixmap iconPixmap(int number, int size = 16, qreal devicePixelRatio = 1.0);
 
+// The sizes a window's icon carries until its first frame: the ones a title bar and a task bar
+// show. The editor window is given the larger ones after its first frame, so that handing them
+// to the window system does not delay that frame.
+inline constexpr int kFirstFrameIconSizeCount = 4;  // 16, 32, 48, 64
+
 // The application icon with an image of every size of kApplicationIconSizes, drawn on the
 // first call (unless useApplicationIconImages gave them) and kept until the application ends.
 QIcon applicationIcon();
+// The same icon with only the first kFirstFrameIconSizeCount of those images, the very same
+// pixels; drawn and kept with applicationIcon().
+QIcon firstFrameApplicationIcon();
 
 // The images of the application icon, one of every size of kApplicationIconSizes in that order.
 // Draws on QImage alone, so any thread may call it once the application object exists.

@@ -11,6 +11,7 @@
 #include <QScrollBar>
 #include <QShowEvent>
 #include <QTimer>
+#include <utility>
 
 #include "editing/recovery_autosave.h"
 #include "io/recovery_folder.h"
@@ -87,7 +88,7 @@ CKelvaroDlg::CKelvaroDlg(std::filesystem::path settingsFile, OpeningPortrait pre
     m_editor.keepPreparedOpening(std::move(prepared));
     m_editor.prefetchParts(currentFolder());
     setObjectName(QStringLiteral("editorWindow"));
-    setWindowIcon(applicationIcon());
+    setWindowIcon(firstFrameApplicationIcon());
     setAcceptDrops(true);
     m_ui = buildEditorControls(*this, [this](CanvasPixels& out) { m_editor.compose(out); });
     applyAccessibleTexts(this);
@@ -169,6 +170,13 @@ void CKelvaroDlg::showEvent(QShowEvent* event) {
         m_editor.openStartupDocument(m_startupDocument);
     if (m_autosave)
         QTimer::singleShot(0, this, &CKelvaroDlg::offerRecoveryFiles);
+}
+
+void CKelvaroDlg::paintEvent(QPaintEvent* event) {
+    QDialog::paintEvent(event);
+    if (std::exchange(m_painted, true))
+        return;
+    QTimer::singleShot(0, this, [this] { setWindowIcon(applicationIcon()); });
 }
 
 void CKelvaroDlg::setRecoveryFolder(const std::filesystem::path& folder) {

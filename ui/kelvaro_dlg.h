@@ -109,6 +109,9 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // The window carries the application icon's first-frame sizes until its first paint, and
+    // every size from the turn of the event loop after it (firstFrameApplicationIcon).
+    void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     // A change of language shows every text anew (showTexts).
@@ -155,6 +158,7 @@ private:
     std::filesystem::path m_helpFile;
     std::filesystem::path m_startupDocument;
     bool m_opened = false;
+    bool m_painted = false;     // the first paint has come: the whole icon is on its way
     bool m_exchanging = false;  // notifications raised while exchanging reach no command
     bool m_closing = false;
     EditorKeys* m_keys = nullptr;
