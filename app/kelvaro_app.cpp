@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/kelvaro_app.h"
 
+#include "app/image_plugin_warm_up.h"
 #include "app/instance_handover.h"
 #include "editing/opening_portrait.h"
 #include "io/recovery_folder.h"
@@ -17,7 +18,11 @@ namespace kelvaro {
 
 CKelvaroApp::CKelvaroApp(int& argc, char** argv, std::filesystem::path document)
     : m_application(argc, argv),
-      m_iconImages(std::async(std::launch::async, applicationIconImages)),
+      m_iconImages(std::async(std::launch::async,
+                              [] {
+                                  loadImageFormatPlugins();
+                                  return applicationIconImages();
+                              })),
       m_document(std::move(document)) {
     // The desktop finds the menu entry, and through it the icon, by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral(KELVARO_APP_ID));

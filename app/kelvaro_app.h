@@ -38,7 +38,8 @@ private:
 
     FontConfigWarmUp m_fonts;  // starts before Qt, so that it overlaps Qt's own start
     QApplication m_application;
-    std::future<std::vector<QImage>> m_iconImages;  // drawn on a thread while the program starts
+    // Drawn on a thread while the program starts, after it loaded the image plugins.
+    std::future<std::vector<QImage>> m_iconImages;
     std::unique_ptr<InstanceLock> m_instanceLock;
     std::filesystem::path m_settingsFile;
     std::filesystem::path m_document;  // the file's bytes as given, so that any file name opens
