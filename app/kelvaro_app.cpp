@@ -21,7 +21,7 @@ CKelvaroApp::CKelvaroApp(int& argc, char** argv, std::filesystem::path document)
       m_iconImages(std::async(std::launch::async,
                               [] {
                                   loadImageFormatPlugins();
-                                  return applicationIconImages();
+                                  return applicationIconImages(0, kFirstFrameIconSizeCount);
                               })),
       m_document(std::move(document)) {
     // The desktop finds the menu entry, and through it the icon, by this name.
@@ -64,15 +64,21 @@ int CKelvaroApp::exitInstance() {
     return m_alreadyRunning ? 1 : 0;
 }
 
+// The larger sizes are drawn on a thread of their own while the window is built (the font
+// configuration is read by then); the window takes them after its first frame.
 void CKelvaroApp::showApplicationIcon() {
-    if (m_iconImages.valid())
-        useApplicationIconImages(m_iconImages.get());
-    QApplication::setWindowIcon(applicationIcon());
+    if (m_iconImages.valid()) {
+        auto larger = std::async(std::launch::async,
+                                 [] { return applicationIconImages(kFirstFrameIconSizeCount); });
+        useApplicationIconImages({m_iconImages.get(), larger.share()});
+    }
+    QApplication::setWindowIcon(firstFrameApplicationIcon());
 }
 
 void CKelvaroApp::report(const QString& message) {
     m_fonts.finish();
     showApplicationIcon();
+    QApplication::setWindowIcon(applicationIcon());
     showWarning(nullptr, message);
 }
 

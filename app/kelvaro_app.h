@@ -33,12 +33,14 @@ public:
 
 private:
     void report(const QString& message);
-    // Gives the program the application icon drawn meanwhile, before its first window shows.
+    // Gives the program the application icon's first-frame sizes drawn meanwhile, before its
+    // first window shows, and starts drawing the larger ones.
     void showApplicationIcon();
 
     FontConfigWarmUp m_fonts;  // starts before Qt, so that it overlaps Qt's own start
     QApplication m_application;
-    // Drawn on a thread while the program starts, after it loaded the image plugins.
+    // The first-frame sizes, drawn on a thread while the program starts, after it loaded the
+    // image plugins.
     std::future<std::vector<QImage>> m_iconImages;
     std::unique_ptr<InstanceLock> m_instanceLock;
     std::filesystem::path m_settingsFile;

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/kelvaro_dlg.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QLabel>
@@ -176,7 +177,10 @@ void CKelvaroDlg::paintEvent(QPaintEvent* event) {
     QDialog::paintEvent(event);
     if (std::exchange(m_painted, true))
         return;
-    QTimer::singleShot(0, this, [this] { setWindowIcon(applicationIcon()); });
+    QTimer::singleShot(0, this, [this] {
+        setWindowIcon(applicationIcon());
+        QApplication::setWindowIcon(applicationIcon());
+    });
 }
 
 void CKelvaroDlg::setRecoveryFolder(const std::filesystem::path& folder) {

@@ -109,8 +109,9 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    // The window carries the application icon's first-frame sizes until its first paint, and
-    // every size from the turn of the event loop after it (firstFrameApplicationIcon).
+    // The window carries the application icon's first-frame sizes until its first paint; the
+    // window and the program carry every size from the turn of the event loop after it
+    // (firstFrameApplicationIcon).
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;

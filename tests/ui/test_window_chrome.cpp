@@ -94,6 +94,8 @@ TEST(WindowChrome, TheIconGetsItsLargerSizesAfterTheFirstFrame) {
     editor.open();
     EXPECT_TRUE(QTest::qWaitFor([&] { return edges().size() == 6; }, 5000));
     EXPECT_EQ(edges(), (QList<int>{16, 32, 48, 64, 128, 256}));
+    EXPECT_EQ(QApplication::windowIcon().availableSizes(),
+              editor.dialog().windowIcon().availableSizes());
     for (int size : kApplicationIconSizes) {
         const QImage shown = editor.dialog().windowIcon().pixmap(QSize(size, size)).toImage();
         EXPECT_TRUE(shown == iconImage(kApplicationIcon, size)) << size;
