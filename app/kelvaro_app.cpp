@@ -12,9 +12,15 @@
 #include "ui/icons.h"
 #include "ui/kelvaro_dlg.h"
 #include "ui/language_switch.h"
+#include "ui/thread_niceness.h"
 #include "ui/warning_box.h"
 
 namespace kelvaro {
+namespace {
+
+constexpr int kLargerIconNiceness = 10;  // a tenth of a processor shared with the window
+
+}  // namespace
 
 CKelvaroApp::CKelvaroApp(int& argc, char** argv, std::filesystem::path document)
     : m_application(argc, argv),
@@ -65,11 +71,14 @@ int CKelvaroApp::exitInstance() {
 }
 
 // The larger sizes are drawn on a thread of their own while the window is built (the font
-// configuration is read by then); the window takes them after its first frame.
+// configuration is read by then), nicer than the window, so that on one processor they take
+// little of its time; the window takes them after its first frame.
 void CKelvaroApp::showApplicationIcon() {
     if (m_iconImages.valid()) {
-        auto larger = std::async(std::launch::async,
-                                 [] { return applicationIconImages(kFirstFrameIconSizeCount); });
+        auto larger = std::async(std::launch::async, [] {
+            raiseThisThreadsNiceness(kLargerIconNiceness);
+            return applicationIconImages(kFirstFrameIconSizeCount);
+        });
         useApplicationIconImages({m_iconImages.get(), larger.share()});
     }
     QApplication::setWindowIcon(firstFrameApplicationIcon());
