@@ -6,19 +6,21 @@
 #include "app/instance_handover.h"
 #include "editing/opening_portrait.h"
 #include "io/recovery_folder.h"
+#include "io/thread_niceness.h"
 #include "model/part_cache.h"
 #include "model/part_library.h"
 #include "model/pattern.h"
 #include "ui/icons.h"
 #include "ui/kelvaro_dlg.h"
 #include "ui/language_switch.h"
-#include "ui/thread_niceness.h"
 #include "ui/warning_box.h"
 
 namespace kelvaro {
 namespace {
 
-constexpr int kLargerIconNiceness = 10;  // a tenth of a processor shared with the window
+// The icon's threads take a tenth of a processor shared with the window or the font
+// configuration's reading, which the window waits for.
+constexpr int kIconNiceness = 10;
 
 }  // namespace
 
@@ -26,6 +28,7 @@ CKelvaroApp::CKelvaroApp(int& argc, char** argv, std::filesystem::path document)
     : m_application(argc, argv),
       m_iconImages(std::async(std::launch::async,
                               [] {
+                                  raiseThisThreadsNiceness(kIconNiceness);
                                   loadImageFormatPlugins();
                                   return applicationIconImages(0, kFirstFrameIconSizeCount);
                               })),
@@ -76,7 +79,7 @@ int CKelvaroApp::exitInstance() {
 void CKelvaroApp::showApplicationIcon() {
     if (m_iconImages.valid()) {
         auto larger = std::async(std::launch::async, [] {
-            raiseThisThreadsNiceness(kLargerIconNiceness);
+            raiseThisThreadsNiceness(kIconNiceness);
             return applicationIconImages(kFirstFrameIconSizeCount);
         });
         useApplicationIconImages({m_iconImages.get(), larger.share()});

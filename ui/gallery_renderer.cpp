@@ -9,7 +9,7 @@
 
 #include "imaging/export_image.h"
 #include "model/part_preview.h"
-#include "ui/thread_niceness.h"
+#include "io/thread_niceness.h"
 
 namespace kelvaro {
 namespace {

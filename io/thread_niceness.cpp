@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Zespół Kelvaro
 // SPDX-License-Identifier: MIT
-#include "ui/thread_niceness.h"
+#include "io/thread_niceness.h"
 
 #include <sys/resource.h>
 #include <unistd.h>
