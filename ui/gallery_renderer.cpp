@@ -8,8 +8,8 @@
 #include <array>
 
 #include "imaging/export_image.h"
-#include "model/part_preview.h"
 #include "io/thread_niceness.h"
+#include "model/part_preview.h"
 
 namespace kelvaro {
 namespace {
