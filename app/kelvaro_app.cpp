@@ -2,8 +2,12 @@
 // SPDX-License-Identifier: MIT
 #include "app/kelvaro_app.h"
 
+#include "app/image_plugin_warm_up.h"
 #include "app/instance_handover.h"
+#include "editing/opening_portrait.h"
 #include "io/recovery_folder.h"
+#include "io/thread_niceness.h"
+#include "model/part_cache.h"
 #include "model/part_library.h"
 #include "model/pattern.h"
 #include "ui/icons.h"
@@ -12,10 +16,22 @@
 #include "ui/warning_box.h"
 
 namespace kelvaro {
+namespace {
+
+// The icon's threads take a tenth of a processor shared with the window or the font
+// configuration's reading, which the window waits for.
+constexpr int kIconNiceness = 10;
+
+}  // namespace
 
 CKelvaroApp::CKelvaroApp(int& argc, char** argv, std::filesystem::path document)
     : m_application(argc, argv),
-      m_iconImages(std::async(std::launch::async, applicationIconImages)),
+      m_iconImages(std::async(std::launch::async,
+                              [] {
+                                  raiseThisThreadsNiceness(kIconNiceness);
+                                  loadImageFormatPlugins();
+                                  return applicationIconImages(0, kFirstFrameIconSizeCount);
+                              })),
       m_document(std::move(document)) {
     // The desktop finds the menu entry, and through it the icon, by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral(KELVARO_APP_ID));
@@ -34,9 +50,11 @@ bool CKelvaroApp::initInstance() {
         return false;
     }
     m_settingsFile = currentFolder() / kSettingsFileName;
+    // The portrait needs no fonts: it is opened while the font configuration is still read.
+    OpeningPortrait opening = prepareOpening(m_settingsFile, currentFolder(), sharedPartCache());
     m_fonts.finish();
     showApplicationIcon();
-    CKelvaroDlg editor(m_settingsFile);
+    CKelvaroDlg editor(m_settingsFile, std::move(opening));
     editor.setStartupDocument(m_document);
     editor.setRecoveryFolder(defaultRecoveryFolder());
     // Only the lock's holder takes files from other copies: without the lock, another editor
@@ -55,15 +73,24 @@ int CKelvaroApp::exitInstance() {
     return m_alreadyRunning ? 1 : 0;
 }
 
+// The larger sizes are drawn on a thread of their own while the window is built (the font
+// configuration is read by then), nicer than the window, so that on one processor they take
+// little of its time; the window takes them after its first frame.
 void CKelvaroApp::showApplicationIcon() {
-    if (m_iconImages.valid())
-        useApplicationIconImages(m_iconImages.get());
-    QApplication::setWindowIcon(applicationIcon());
+    if (m_iconImages.valid()) {
+        auto larger = std::async(std::launch::async, [] {
+            raiseThisThreadsNiceness(kIconNiceness);
+            return applicationIconImages(kFirstFrameIconSizeCount);
+        });
+        useApplicationIconImages({m_iconImages.get(), larger.share()});
+    }
+    QApplication::setWindowIcon(firstFrameApplicationIcon());
 }
 
 void CKelvaroApp::report(const QString& message) {
     m_fonts.finish();
     showApplicationIcon();
+    QApplication::setWindowIcon(applicationIcon());
     showWarning(nullptr, message);
 }
 

@@ -4,10 +4,16 @@
 
 #include <algorithm>
 
+#include "io/thread_niceness.h"
 #include "model/part_cache.h"
 
 namespace kelvaro {
 namespace {
+
+// The thread runs nicer than the one that starts it: at start-up the second processor belongs to
+// the font configuration's reading, which the window waits for, and whoever finishes the
+// prefetch decodes what the thread has not taken.
+constexpr int kPrefetchNiceness = 10;
 
 // `files` in their order, each once.
 std::vector<std::filesystem::path> withoutRepeats(std::vector<std::filesystem::path> files) {
@@ -23,9 +29,10 @@ std::vector<std::filesystem::path> withoutRepeats(std::vector<std::filesystem::p
 }  // namespace
 
 PartPrefetch::PartPrefetch(PartCache& cache, std::vector<std::filesystem::path> files)
-    : m_cache(cache),
-      m_files(withoutRepeats(std::move(files))),
-      m_worker([this] { decodeRest(); }) {}
+    : m_cache(cache), m_files(withoutRepeats(std::move(files))), m_worker([this] {
+          raiseThisThreadsNiceness(kPrefetchNiceness);
+          decodeRest();
+      }) {}
 
 PartPrefetch::~PartPrefetch() {
     finish();

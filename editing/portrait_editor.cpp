@@ -4,6 +4,7 @@
 #include "editing/portrait_editor.h"
 
 #include <QUndoStack>
+#include <utility>
 
 #include "editing/part_prefetch.h"
 #include "editing/portrait_step.h"
@@ -40,15 +41,31 @@ void PortraitEditor::compose(CanvasPixels& out) const {
     composePortrait(m_state, out);
 }
 
+void PortraitEditor::keepPreparedOpening(OpeningPortrait prepared) {
+    m_prepared.reset();
+    if (prepared.state && prepared.settingsFile == m_settingsFile &&
+        prepared.state->pattern == m_state.pattern)
+        m_prepared = std::make_unique<OpeningPortrait>(std::move(prepared));
+}
+
+bool PortraitEditor::adoptsPreparedOpening(const std::filesystem::path& baseDirectory) const {
+    return m_prepared && m_prepared->baseDirectory == baseDirectory;
+}
+
 void PortraitEditor::countParts(const std::filesystem::path& baseDirectory) {
-    m_state.baseDirectory = baseDirectory;
-    m_state.partCache = &sharedPartCache();
-    countAllParts(m_state);
+    m_imagesAdopted = adoptsPreparedOpening(baseDirectory);
+    if (m_imagesAdopted)
+        m_state = std::move(*m_prepared->state);
+    else
+        openLibrary(m_state, baseDirectory, sharedPartCache());
+    m_prepared.reset();
     m_partsCounted = true;
     emit changed(Change::Parts);
 }
 
 void PortraitEditor::prefetchParts(const std::filesystem::path& baseDirectory) {
+    if (adoptsPreparedOpening(baseDirectory))
+        return;
     m_prefetch =
         std::make_unique<PartPrefetch>(sharedPartCache(), layerPartFiles(m_state, baseDirectory));
 }
@@ -58,16 +75,9 @@ bool PortraitEditor::loadImages() {
         m_prefetch->finish();
         m_prefetch.reset();
     }
-    const MessageSink report = reporter();
-    if (!loadWall(m_state, report))
-        return false;
-    for (int layer : fullLoadOrder()) {
-        if (!loadLayerOfElement(m_state, layer, report))
-            return false;
-    }
-    recolourAllLayers(m_state);
-    maskIris(m_state);
-    return true;
+    if (std::exchange(m_imagesAdopted, false))
+        return true;
+    return loadOpeningImages(m_state, reporter());
 }
 
 void PortraitEditor::release() {

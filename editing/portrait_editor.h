@@ -23,6 +23,7 @@
 
 #include "editing/changes.h"
 #include "editing/control_values.h"
+#include "editing/opening_portrait.h"
 #include "editing/step_kinds.h"
 #include "imaging/rgb.h"
 #include "model/palette_library.h"
@@ -76,13 +77,18 @@ public:
     // --- Opening (portrait_editor.cpp) ---
     // Takes `baseDirectory` as the part library's folder and counts the parts of every element.
     void countParts(const std::filesystem::path& baseDirectory);
+    // Keeps `prepared` (opening_portrait.h) when it holds a portrait made from this owner's
+    // settings file and the pattern the owner read: countParts on its library folder then adopts
+    // it, and the loadImages after that has nothing left to do. Anything else is dropped, and the
+    // opening runs as without it.
+    void keepPreparedOpening(OpeningPortrait prepared);
     // Starts decoding the part files the opening will load from `baseDirectory` into the shared
     // part cache on a thread of its own, so that the decoding overlaps building the window;
     // loadImages decodes those not yet taken itself, waits for the rest and then finds them
-    // decoded (part_prefetch.h).
+    // decoded (part_prefetch.h). Nothing to do when a kept opening will be adopted.
     void prefetchParts(const std::filesystem::path& baseDirectory);
     // Loads the wall and every layer, recolours them and masks the iris; stops at the first
-    // failure, reported, and returns false.
+    // failure, reported, and returns false. Returns true at once after adopting an opening.
     bool loadImages();
     // Frees every image: the portrait is closed.
     void release();
@@ -224,6 +230,8 @@ private:
     void markSaved();
     MessageSink reporter();
     void report(const QString& message);
+    // A kept prepared opening was made on the library at `baseDirectory`.
+    bool adoptsPreparedOpening(const std::filesystem::path& baseDirectory) const;
 
     // document_commands.cpp: the portrait of its own the faces of sheets and files are drawn
     // with, made on first use and kept, so that later ones load only what differs.
@@ -239,7 +247,9 @@ private:
     void move(Step step, int dx, int dy);
 
     PortraitState m_state;
-    std::unique_ptr<PartPrefetch> m_prefetch;  // the opening's part decodes, while they run
+    std::unique_ptr<PartPrefetch> m_prefetch;     // the opening's part decodes, while they run
+    std::unique_ptr<OpeningPortrait> m_prepared;  // kept until countParts adopts or drops it
+    bool m_imagesAdopted = false;  // the adopted opening's images wait for loadImages
     std::filesystem::path m_settingsFile;
     std::filesystem::path m_documentFile;
     Clock m_clock;

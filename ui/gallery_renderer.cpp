@@ -3,13 +3,12 @@
 #include "ui/gallery_renderer.h"
 
 #include <malloc.h>
-#include <sys/resource.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <array>
 
 #include "imaging/export_image.h"
+#include "io/thread_niceness.h"
 #include "model/part_preview.h"
 
 namespace kelvaro {
@@ -24,10 +23,7 @@ namespace {
 constexpr std::array<int, 2> kLaneNiceness = {0, 10};
 
 void setThisThreadsNiceness(int above) {
-    const auto thread = static_cast<id_t>(gettid());
-    thread_local const bool niced =
-        above == 0 ||
-        setpriority(PRIO_PROCESS, thread, getpriority(PRIO_PROCESS, thread) + above) == 0;
+    thread_local const bool niced = above == 0 || raiseThisThreadsNiceness(above);
     (void)niced;
 }
 

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <array>
+#include <optional>
 
 namespace kelvaro {
 namespace {
@@ -106,41 +107,68 @@ QPixmap iconPixmap(int number, int size, qreal devicePixelRatio) {
 
 namespace {
 
-// The application icon drawn once per application: the program and its window both show it.
-QIcon*& drawnApplicationIcon() {
-    static QIcon* icon = nullptr;
-    return icon;
+// The application icon drawn once per application, with its first-frame sizes alone and whole
+// (made on first use from the larger images): the program and its window both show it.
+struct ApplicationIcons {
+    QIcon firstFrame;
+    std::shared_future<std::vector<QImage>> larger;
+    std::optional<QIcon> whole;
+};
+
+ApplicationIcons*& drawnApplicationIcons() {
+    static ApplicationIcons* icons = nullptr;
+    return icons;
 }
 
 void forgetApplicationIcon() {
-    delete drawnApplicationIcon();
-    drawnApplicationIcon() = nullptr;
+    delete drawnApplicationIcons();
+    drawnApplicationIcons() = nullptr;
+}
+
+// Draws what nobody gave: the larger images only when the whole icon is first asked for.
+ApplicationIcons& applicationIcons() {
+    if (!drawnApplicationIcons()) {
+        useApplicationIconImages({applicationIconImages(0, kFirstFrameIconSizeCount),
+                                  std::async(std::launch::deferred, [] {
+                                      return applicationIconImages(kFirstFrameIconSizeCount);
+                                  }).share()});
+    }
+    return *drawnApplicationIcons();
 }
 
 }  // namespace
 
-std::vector<QImage> applicationIconImages() {
+std::vector<QImage> applicationIconImages(std::size_t from, std::size_t to) {
     std::vector<QImage> images;
-    for (int size : kApplicationIconSizes)
-        images.push_back(iconImage(kApplicationIcon, size));
+    for (std::size_t i = from; i < to; ++i)
+        images.push_back(iconImage(kApplicationIcon, kApplicationIconSizes[i]));
     return images;
 }
 
-void useApplicationIconImages(const std::vector<QImage>& images) {
-    QIcon*& drawn = drawnApplicationIcon();
+void useApplicationIconImages(ApplicationIconImages images) {
+    ApplicationIcons*& drawn = drawnApplicationIcons();
     if (drawn)
         return;
-    drawn = new QIcon;
-    for (const QImage& image : images)
-        drawn->addPixmap(QPixmap::fromImage(image));
+    drawn = new ApplicationIcons;
+    for (const QImage& image : images.firstFrame)
+        drawn->firstFrame.addPixmap(QPixmap::fromImage(image));
+    drawn->larger = std::move(images.larger);
     // Its pixmaps go with the application that drew them.
     qAddPostRoutine(forgetApplicationIcon);
 }
 
 QIcon applicationIcon() {
-    if (!drawnApplicationIcon())
-        useApplicationIconImages(applicationIconImages());
-    return *drawnApplicationIcon();
+    ApplicationIcons& icons = applicationIcons();
+    if (!icons.whole) {
+        icons.whole = icons.firstFrame;
+        for (const QImage& image : icons.larger.get())
+            icons.whole->addPixmap(QPixmap::fromImage(image));
+    }
+    return *icons.whole;
+}
+
+QIcon firstFrameApplicationIcon() {
+    return applicationIcons().firstFrame;
 }
 
 }  // namespace kelvaro

@@ -11,6 +11,8 @@
 #include <QImage>
 #include <QPixmap>
 #include <array>
+#include <cstddef>
+#include <future>
 #include <vector>
 
 namespace kelvaro {
@@ -25,15 +27,34 @@ inline constexpr std::array<int, 6> kApplicationIconSizes = {16, 32, 48, 64, 128
 QImage iconImage(int number, int size = 16, qreal devicePixelRatio = 1.0);
 QPixmap iconPixmap(int number, int size = 16, qreal devicePixelRatio = 1.0);
 
+// The sizes a window's icon carries until its first frame: the ones a title bar and a task bar
+// show. The editor window and the program are given the larger ones after that frame, so that
+// drawing them and handing them to the window system does not delay it.
+inline constexpr std::size_t kFirstFrameIconSizeCount = 4;  // 16, 32, 48, 64
+
 // The application icon with an image of every size of kApplicationIconSizes, drawn on the
 // first call (unless useApplicationIconImages gave them) and kept until the application ends.
 QIcon applicationIcon();
+// The same icon with only the first kFirstFrameIconSizeCount of those images, the very same
+// pixels; drawn and kept with applicationIcon(), but without its larger images.
+QIcon firstFrameApplicationIcon();
 
-// The images of the application icon, one of every size of kApplicationIconSizes in that order.
-// Draws on QImage alone, so any thread may call it once the application object exists.
-std::vector<QImage> applicationIconImages();
-// Makes applicationIcon() the icon of `images` (applicationIconImages) from now on, so that it
-// draws nothing. Ignored once the icon exists.
-void useApplicationIconImages(const std::vector<QImage>& images);
+// The images of the application icon of the sizes kApplicationIconSizes[from, to) in that
+// order (from <= to <= 6). Draws on QImage alone, so any thread may call it once the
+// application object exists.
+std::vector<QImage> applicationIconImages(std::size_t from = 0,
+                                          std::size_t to = kApplicationIconSizes.size());
+
+// The application icon's images drawn elsewhere: those of the first frame
+// (applicationIconImages(0, kFirstFrameIconSizeCount)), and the others
+// (applicationIconImages(kFirstFrameIconSizeCount)) perhaps still being drawn on a thread.
+struct ApplicationIconImages {
+    std::vector<QImage> firstFrame;
+    std::shared_future<std::vector<QImage>> larger;
+};
+// Makes the icons above the icons of `images` from now on, so that neither draws anything;
+// applicationIcon() waits for the larger images when it is first asked for. Ignored once the
+// icon exists.
+void useApplicationIconImages(ApplicationIconImages images);
 
 }  // namespace kelvaro

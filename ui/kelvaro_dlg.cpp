@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/kelvaro_dlg.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QLabel>
@@ -11,6 +12,7 @@
 #include <QScrollBar>
 #include <QShowEvent>
 #include <QTimer>
+#include <utility>
 
 #include "editing/recovery_autosave.h"
 #include "io/recovery_folder.h"
@@ -74,15 +76,20 @@ QString elementText(int element) {
 }  // namespace
 
 CKelvaroDlg::CKelvaroDlg(std::filesystem::path settingsFile, QWidget* parent)
+    : CKelvaroDlg(std::move(settingsFile), OpeningPortrait{}, parent) {}
+
+CKelvaroDlg::CKelvaroDlg(std::filesystem::path settingsFile, OpeningPortrait prepared,
+                         QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
       m_editor(std::move(settingsFile)),
       m_helpFile(defaultHelpFile()),
       m_recent(RecentFiles::readFrom(UserSettings())) {
+    m_editor.keepPreparedOpening(std::move(prepared));
     m_editor.prefetchParts(currentFolder());
     setObjectName(QStringLiteral("editorWindow"));
-    setWindowIcon(applicationIcon());
+    setWindowIcon(firstFrameApplicationIcon());
     setAcceptDrops(true);
     m_ui = buildEditorControls(*this, [this](CanvasPixels& out) { m_editor.compose(out); });
     applyAccessibleTexts(this);
@@ -164,6 +171,16 @@ void CKelvaroDlg::showEvent(QShowEvent* event) {
         m_editor.openStartupDocument(m_startupDocument);
     if (m_autosave)
         QTimer::singleShot(0, this, &CKelvaroDlg::offerRecoveryFiles);
+}
+
+void CKelvaroDlg::paintEvent(QPaintEvent* event) {
+    QDialog::paintEvent(event);
+    if (std::exchange(m_painted, true))
+        return;
+    QTimer::singleShot(0, this, [this] {
+        setWindowIcon(applicationIcon());
+        QApplication::setWindowIcon(applicationIcon());
+    });
 }
 
 void CKelvaroDlg::setRecoveryFolder(const std::filesystem::path& folder) {

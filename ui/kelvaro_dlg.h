@@ -36,6 +36,10 @@ class CKelvaroDlg : public QDialog {
 public:
     // Reads the pattern from `settingsFile`; no image is loaded until the window opens.
     explicit CKelvaroDlg(std::filesystem::path settingsFile, QWidget* parent = nullptr);
+    // As above, with the opening portrait made ahead, which the portrait's owner adopts when it
+    // fits (PortraitEditor::keepPreparedOpening).
+    CKelvaroDlg(std::filesystem::path settingsFile, OpeningPortrait prepared,
+                QWidget* parent = nullptr);
     ~CKelvaroDlg() override;
 
     PortraitEditor& editor() { return m_editor; }
@@ -105,6 +109,10 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // The window carries the application icon's first-frame sizes until its first paint; the
+    // window and the program carry every size from the turn of the event loop after it
+    // (firstFrameApplicationIcon).
+    void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     // A change of language shows every text anew (showTexts).
@@ -151,6 +159,7 @@ private:
     std::filesystem::path m_helpFile;
     std::filesystem::path m_startupDocument;
     bool m_opened = false;
+    bool m_painted = false;     // the first paint has come: the whole icon is on its way
     bool m_exchanging = false;  // notifications raised while exchanging reach no command
     bool m_closing = false;
     EditorKeys* m_keys = nullptr;

@@ -18,6 +18,7 @@
 #include "ui/canvas_frame.h"
 #include "ui/control_ids.h"
 #include "ui/help_window.h"
+#include "ui/icons.h"
 
 namespace kelvaro::test {
 namespace {
@@ -78,6 +79,27 @@ TEST(WindowChrome, ControlsCarryTheirIdentifiersCaptionsAndTabOrder) {
     EXPECT_TRUE(editor.dialog().windowFlags() & Qt::WindowMinimizeButtonHint);
     EXPECT_FALSE(editor.dialog().windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_EQ(editor.widget<QPushButton>(ids::kOk)->isDefault(), true);
+}
+
+// The window's icon: the sizes a title bar shows until the first frame, then every size.
+TEST(WindowChrome, TheIconGetsItsLargerSizesAfterTheFirstFrame) {
+    EditorFixture editor;
+    const auto edges = [&] {
+        QList<int> found;
+        for (const QSize size : editor.dialog().windowIcon().availableSizes())
+            found.push_back(size.width());
+        return found;
+    };
+    EXPECT_EQ(edges(), (QList<int>{16, 32, 48, 64}));
+    editor.open();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return edges().size() == 6; }, 5000));
+    EXPECT_EQ(edges(), (QList<int>{16, 32, 48, 64, 128, 256}));
+    EXPECT_EQ(QApplication::windowIcon().availableSizes(),
+              editor.dialog().windowIcon().availableSizes());
+    for (int size : kApplicationIconSizes) {
+        const QImage shown = editor.dialog().windowIcon().pixmap(QSize(size, size)).toImage();
+        EXPECT_TRUE(shown == iconImage(kApplicationIcon, size)) << size;
+    }
 }
 
 TEST(WindowChrome, EnterAndEscapeDoNothingSpacePressesTheFocusedButton) {
