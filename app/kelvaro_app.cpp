@@ -22,16 +22,23 @@ namespace {
 // configuration's reading, which the window waits for.
 constexpr int kIconNiceness = 10;
 
+// The application icon's images of kApplicationIconSizes[from, to), drawn on a new thread at the
+// icon's niceness; `first` runs on that thread before it draws.
+template <typename First>
+std::future<std::vector<QImage>> drawIconImagesNicely(std::size_t from, std::size_t to,
+                                                      First first) {
+    return std::async(std::launch::async, [=] {
+        raiseThisThreadsNiceness(kIconNiceness);
+        first();
+        return applicationIconImages(from, to);
+    });
+}
+
 }  // namespace
 
 CKelvaroApp::CKelvaroApp(int& argc, char** argv, std::filesystem::path document)
     : m_application(argc, argv),
-      m_iconImages(std::async(std::launch::async,
-                              [] {
-                                  raiseThisThreadsNiceness(kIconNiceness);
-                                  loadImageFormatPlugins();
-                                  return applicationIconImages(0, kFirstFrameIconSizeCount);
-                              })),
+      m_iconImages(drawIconImagesNicely(0, kFirstFrameIconSizeCount, loadImageFormatPlugins)),
       m_document(std::move(document)) {
     // The desktop finds the menu entry, and through it the icon, by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral(KELVARO_APP_ID));
@@ -78,10 +85,8 @@ int CKelvaroApp::exitInstance() {
 // little of its time; the window takes them after its first frame.
 void CKelvaroApp::showApplicationIcon() {
     if (m_iconImages.valid()) {
-        auto larger = std::async(std::launch::async, [] {
-            raiseThisThreadsNiceness(kIconNiceness);
-            return applicationIconImages(kFirstFrameIconSizeCount);
-        });
+        auto larger =
+            drawIconImagesNicely(kFirstFrameIconSizeCount, kApplicationIconSizes.size(), [] {});
         useApplicationIconImages({m_iconImages.get(), larger.share()});
     }
     QApplication::setWindowIcon(firstFrameApplicationIcon());

@@ -76,6 +76,9 @@ void PartPreview::composeOverBelow(CanvasPixels& out) {
 void PartPreview::composeBelow(std::span<const CompositorLayer> layers) {
     m_belowCount = layersBelowElement(m_state.currentElement);
     m_topStart = std::max(m_belowCount, layersThroughElement(m_state.currentElement));
+    m_middleChanges.clear();
+    for (std::size_t k = m_belowCount; k < m_topStart; ++k)
+        m_middleChanges.push_back(stepChanges(m_state.currentElement, drawOrder()[k]));
     m_below = makeCanvasPixels();
     CompositorOptions options;
     options.opaqueBase = true;
@@ -84,7 +87,7 @@ void PartPreview::composeBelow(std::span<const CompositorLayer> layers) {
 }
 
 void PartPreview::keepSteady(std::span<const CompositorLayer> layers) {
-    const std::vector<bool> changing = middleChanges();
+    const std::vector<bool>& changing = m_middleChanges;
     std::vector<CompositorLayer> steady(layers.begin() + static_cast<std::ptrdiff_t>(m_belowCount),
                                         layers.end());
     for (std::size_t k = 0; k < changing.size(); ++k)
@@ -97,13 +100,6 @@ void PartPreview::keepSteady(std::span<const CompositorLayer> layers) {
     m_top = std::make_unique<TopLayers>(planTopLayers(layers.subspan(m_topStart)));
     composeSteadyCanvas(*m_below, layers.subspan(m_belowCount, m_topStart - m_belowCount), changing,
                         *m_top);
-}
-
-std::vector<bool> PartPreview::middleChanges() const {
-    std::vector<bool> changing;
-    for (std::size_t k = m_belowCount; k < m_topStart; ++k)
-        changing.push_back(stepChanges(m_state.currentElement, drawOrder()[k]));
-    return changing;
 }
 
 PartFaults PartPreview::faultsOfPart(int part) const {

@@ -66,8 +66,9 @@ private:
     // Plans the top layers and composes the steady canvas unless the layers they were made from
     // are still those of `layers` (draw order).
     void keepSteady(std::span<const CompositorLayer> layers);
-    // Which of the layers between the canvas below and the top layers a step changes.
-    std::vector<bool> middleChanges() const;
+    // Which of the layers between the canvas below and the top layers a step changes; set with
+    // the canvas below, as it depends only on the element shown.
+    std::vector<bool> m_middleChanges;
 
     // The layers above every layer the element's steps change (from m_topStart in draw order),
     // planned with their opaque cover, and the steady canvas (everything but the changing layers)
