@@ -8,7 +8,8 @@
 // view are drawn again; a scroll through the whole grid; the longest stall of the
 // user-interface thread's event loop meanwhile; and the decoded-part cache. The worker threads
 // follow the CPUs the program may use (taskset), one per CPU. With --load every case is measured
-// twice, as the machine is and then with a busy process on every online CPU.
+// twice, as the machine is and then with a busy process on every online CPU. With --dispatches it
+// also lists the user-interface thread's longest pieces of work while the cells are drawn.
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLineEdit>
@@ -25,6 +26,7 @@
 #include <vector>
 
 #include "bench/busy_neighbours.h"
+#include "bench/dispatch_watch.h"
 #include "bench/editor_bench_support.h"
 #include "bench/stall_watch.h"
 #include "model/part_cache.h"
@@ -42,6 +44,13 @@ namespace {
 
 constexpr int kScreenful = 20;
 constexpr int kColourChanges = 9;
+constexpr int kDispatchesListed = 10;
+
+bool listDispatches = false;  // --dispatches
+
+DispatchWatch& watch() {
+    return *static_cast<DispatchWatch*>(QCoreApplication::instance());
+}
 
 // CPU time the calling thread has used, in ms.
 double threadCpuMs() {
@@ -74,6 +83,7 @@ struct Figures {
     double uiCpuPerChange = 0, uiCpuPerCell = 0;  // UI thread's CPU: ms per change, µs per cell
     double scrollTotal = 0, scrollSettle = 0;
     double idleStall = 0, renderStall = 0, worstStall = 0;
+    std::string dispatches;  // with --dispatches, the UI thread's longest pieces of work
 };
 
 // Whether every cell showing in the grid's viewport is drawn (the rows around it aside).
@@ -135,11 +145,14 @@ Figures measure(const std::filesystem::path& library, int element) {
     figures.idleStall = stalls.worstMs();
     stalls.start();
 
+    watch().record(listDispatches);
     QElapsedTimer opening;
     opening.start();
-    editor.onGallery();
-    figures.openCall = static_cast<double>(opening.nsecsElapsed()) / 1e6;
+    watch().time("onGallery(), the call", [&] { editor.onGallery(); });
     PartsTab& gallery = *editor.companion()->partsTab();
+    while (!gallery.isVisible())  // a window built by the call may show in a turn of its own
+        QCoreApplication::processEvents();
+    figures.openCall = static_cast<double>(opening.nsecsElapsed()) / 1e6;
     figures.count = gallery.cells().count();
     figures.screenful = std::min(kScreenful, figures.count);
     figures.first = figures.openCall + runUntil([&] {
@@ -152,6 +165,9 @@ Figures measure(const std::filesystem::path& library, int element) {
     figures.everyWarm = drawEveryCell(editor, figures.count, false);
     figures.uiCpuPerCell = (threadCpuMs() - cpuBefore) * 1e3 / figures.count;
     figures.renderStall = stalls.worstMs();
+    watch().record(false);
+    if (listDispatches)
+        figures.dispatches = watch().longest(kDispatchesListed);
     changeColours(editor, gallery, figures);
     scrollThrough(gallery, figures);
     figures.worstStall = stalls.worstMs();
@@ -181,6 +197,7 @@ void print(const char* name, const char* load, const Figures& f) {
                 f.idleStall);
     std::printf("  longest event-loop stall while cells drawn   %8.1f ms (opening, all cells)\n",
                 f.renderStall);
+    std::fputs(f.dispatches.c_str(), stdout);
     std::printf("  longest event-loop stall (whole run)         %8.1f ms (also colour, scroll)\n",
                 f.worstStall);
     std::printf("  part cache: %zu entries, %.1f MiB of %.0f MiB, %llu hits, %llu decodes\n",
@@ -216,11 +233,12 @@ int main(int argc, char** argv) {
     using namespace kelvaro;
     const QTemporaryDir userSettings;  // every case opens the window at its first place
     bench::prepareQt(userSettings);
-    QApplication app(argc, argv);
+    bench::DispatchWatch app(argc, argv);
     const QStringList arguments = QApplication::arguments();
     const bool loaded = arguments.contains(QStringLiteral("--load"));
-    if (arguments.size() > (loaded ? 2 : 1)) {
-        std::fprintf(stderr, "usage: kelvaro-bench-gallery [--load]\n");
+    bench::listDispatches = arguments.contains(QStringLiteral("--dispatches"));
+    if (arguments.size() > 1 + (loaded ? 1 : 0) + (bench::listDispatches ? 1 : 0)) {
+        std::fprintf(stderr, "usage: kelvaro-bench-gallery [--load] [--dispatches]\n");
         return 2;
     }
     const auto synthetic = bench::syntheticLibrary();
