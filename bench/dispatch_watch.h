@@ -41,7 +41,9 @@ public:
     template <typename Call>
     void time(const char* name, Call&& call) {
         const Clocks start = now();
+        ++m_depth;  // the events it sends count in it
         call();
+        --m_depth;
         add(start, {0, 0, nullptr, nullptr, QEvent::None, name});
     }
 

@@ -81,8 +81,7 @@ public:
 
     // The companion window (gallery_commands.cpp): F3 and "Galeria części" open and close it on
     // its parts tab, F4 and "Kolory" on its colours tab, F5 and "Miny" on its expressions tab;
-    // null until first opened. The first opening builds the window at once and shows it in the
-    // event loop's next turn.
+    // null until first opened.
     void onGallery();
     void onColours();
     void onExpressions();
@@ -155,8 +154,6 @@ private:
     // gallery_commands.cpp: opens the companion on the tab `tabOf` gives, or closes it when it
     // shows that tab.
     void toggleCompanion(QWidget* (*tabOf)(const CompanionWindow&));
-    // Shows the companion just built on the tab its first command asked for; nothing once done.
-    void openBuiltCompanion();
 
     PortraitEditor m_editor;
     std::filesystem::path m_helpFile;
@@ -169,7 +166,6 @@ private:
     WindowKeys* m_windowKeys = nullptr;
     MenuKeys* m_menuKeys = nullptr;
     CompanionWindow* m_companion = nullptr;
-    QWidget* (*m_companionTabToOpen)(const CompanionWindow&) = nullptr;  // set until shown
     EditorControls m_ui;
     std::filesystem::path m_recoveryFolder;
     std::unique_ptr<RecoveryAutosave> m_autosave;  // goes before the portrait's owner

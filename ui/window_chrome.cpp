@@ -66,7 +66,6 @@ void CKelvaroDlg::onCloseCommand() {
         showWarning(this, tr(kCloseQuestion), QMessageBox::Ok | QMessageBox::Cancel) !=
             QMessageBox::Ok)
         return;
-    m_companionTabToOpen = nullptr;  // a companion built but not shown yet stays hidden
     if (m_companion)
         m_companion->close();
     m_editor.release();

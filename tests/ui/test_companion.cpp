@@ -8,14 +8,12 @@
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QTest>
-#include <vector>
 
 #include "tests/ui/gallery_driving.h"
 #include "ui/companion_window.h"
 #include "ui/control_ids.h"
 #include "ui/gallery_cells.h"
 #include "ui/gallery_view.h"
-#include "ui/kelvaro_dlg.h"
 
 namespace kelvaro::test {
 namespace {
@@ -62,44 +60,6 @@ TEST(Companion, F3OpensItOnThePartsWithTheFocusAndF3OrEscapeGivesItBack) {
     }
     editor.press(Qt::Key_Escape);  // in the editor it still does nothing
     EXPECT_TRUE(editor.dialog().isVisible() && !editor.dialog().companion()->isVisible());
-}
-
-// Commands given before the event loop runs again act on the companion as it will show: each
-// row's commands come one right after the other on a fresh editor, then the loop runs.
-TEST(Companion, CommandsRightAfterTheFirstOpeningActOnTheWindowShown) {
-    using Command = void (CKelvaroDlg::*)();
-    struct Row {
-        const char* what;
-        std::vector<Command> commands;
-        bool shown;
-        const char* tab;  // object name of the tab current at the end
-    };
-    const Row rows[] = {
-        {"F3", {&CKelvaroDlg::onGallery}, true, "partsTab"},
-        {"F3 F3", {&CKelvaroDlg::onGallery, &CKelvaroDlg::onGallery}, false, "partsTab"},
-        {"F5 F4", {&CKelvaroDlg::onExpressions, &CKelvaroDlg::onColours}, true, "coloursTab"},
-        {"F4 F4 F3",
-         {&CKelvaroDlg::onColours, &CKelvaroDlg::onColours, &CKelvaroDlg::onGallery},
-         true,
-         "partsTab"},
-        {"F3, closing the editor",
-         {&CKelvaroDlg::onGallery, &CKelvaroDlg::onCloseCommand},
-         false,
-         "partsTab"},
-    };
-    for (const Row& row : rows) {
-        EditorFixture editor;
-        editor.open();
-        editor.state().saved = true;  // closing asks nothing
-        for (const Command command : row.commands)
-            (editor.dialog().*command)();
-        CompanionWindow* companion = editor.dialog().companion();
-        ASSERT_NE(companion, nullptr) << row.what;
-        QCoreApplication::processEvents();
-        EXPECT_EQ(companion->isVisible(), row.shown) << row.what;
-        EXPECT_EQ(companion->tabs()->currentWidget()->objectName(), QString::fromLatin1(row.tab))
-            << row.what;
-    }
 }
 
 TEST(Companion, AtItsNarrowestTwoColumnsOfCellsShow) {
