@@ -33,15 +33,15 @@ public:
 
 private:
     void report(const QString& message);
-    // Gives the program the application icon's first-frame sizes drawn meanwhile, before its
-    // first window shows, and starts drawing the larger ones.
+    // Gives the program the application icon's images compiled in (every size, the window shows
+    // the first-frame ones until its first frame), before its first window shows.
     void showApplicationIcon();
 
     FontConfigWarmUp m_fonts;  // starts before Qt, so that it overlaps Qt's own start
     QApplication m_application;
-    // The first-frame sizes, drawn on a thread while the program starts, after it loaded the
-    // image plugins.
-    std::future<std::vector<QImage>> m_iconImages;
+    // Qt's image-format plugins, loaded on a thread while the program starts (ended before the
+    // application object).
+    std::future<void> m_imagePlugins;
     std::unique_ptr<InstanceLock> m_instanceLock;
     std::filesystem::path m_settingsFile;
     std::filesystem::path m_document;  // the file's bytes as given, so that any file name opens
