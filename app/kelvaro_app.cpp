@@ -2,12 +2,14 @@
 // SPDX-License-Identifier: MIT
 #include "app/kelvaro_app.h"
 
+#include <future>
+#include <vector>
+
 #include "app/built_in_icon.h"
-#include "app/image_plugin_warm_up.h"
+#include "app/group_box_frame.h"
 #include "app/instance_handover.h"
 #include "editing/opening_portrait.h"
 #include "io/recovery_folder.h"
-#include "io/thread_niceness.h"
 #include "model/part_cache.h"
 #include "model/part_library.h"
 #include "model/pattern.h"
@@ -19,10 +21,6 @@
 namespace kelvaro {
 namespace {
 
-// The image-format plugins' thread takes a tenth of a processor shared with the window or the
-// font configuration's reading, which the window waits for.
-constexpr int kPluginLoaderNiceness = 10;
-
 std::shared_future<std::vector<QImage>> readyImages(std::vector<QImage> images) {
     std::promise<std::vector<QImage>> ready;
     ready.set_value(std::move(images));
@@ -32,13 +30,7 @@ std::shared_future<std::vector<QImage>> readyImages(std::vector<QImage> images) 
 }  // namespace
 
 CKelvaroApp::CKelvaroApp(int& argc, char** argv, std::filesystem::path document)
-    : m_application(argc, argv),
-      m_imagePlugins(std::async(std::launch::async,
-                                [] {
-                                    raiseThisThreadsNiceness(kPluginLoaderNiceness);
-                                    loadImageFormatPlugins();
-                                })),
-      m_document(std::move(document)) {
+    : m_application(argc, argv), m_document(std::move(document)) {
     // The desktop finds the menu entry, and through it the icon, by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral(KELVARO_APP_ID));
     speakRememberedLanguage();
@@ -60,6 +52,7 @@ bool CKelvaroApp::initInstance() {
     OpeningPortrait opening = prepareOpening(m_settingsFile, currentFolder(), sharedPartCache());
     m_fonts.finish();
     showApplicationIcon();
+    preloadGroupBoxFrame();
     CKelvaroDlg editor(m_settingsFile, std::move(opening));
     editor.setStartupDocument(m_document);
     editor.setRecoveryFolder(defaultRecoveryFolder());

@@ -6,11 +6,8 @@
 #pragma once
 
 #include <QApplication>
-#include <QImage>
 #include <filesystem>
-#include <future>
 #include <memory>
-#include <vector>
 
 #include "app/font_warm_up.h"
 #include "app/instance_lock.h"
@@ -39,9 +36,6 @@ private:
 
     FontConfigWarmUp m_fonts;  // starts before Qt, so that it overlaps Qt's own start
     QApplication m_application;
-    // Qt's image-format plugins, loaded on a thread while the program starts (ended before the
-    // application object).
-    std::future<void> m_imagePlugins;
     std::unique_ptr<InstanceLock> m_instanceLock;
     std::filesystem::path m_settingsFile;
     std::filesystem::path m_document;  // the file's bytes as given, so that any file name opens
