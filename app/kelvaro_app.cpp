@@ -2,11 +2,14 @@
 // SPDX-License-Identifier: MIT
 #include "app/kelvaro_app.h"
 
-#include "app/image_plugin_warm_up.h"
+#include <future>
+#include <vector>
+
+#include "app/built_in_icon.h"
+#include "app/group_box_frame.h"
 #include "app/instance_handover.h"
 #include "editing/opening_portrait.h"
 #include "io/recovery_folder.h"
-#include "io/thread_niceness.h"
 #include "model/part_cache.h"
 #include "model/part_library.h"
 #include "model/pattern.h"
@@ -18,28 +21,16 @@
 namespace kelvaro {
 namespace {
 
-// The icon's threads take a tenth of a processor shared with the window or the font
-// configuration's reading, which the window waits for.
-constexpr int kIconNiceness = 10;
-
-// The application icon's images of kApplicationIconSizes[from, to), drawn on a new thread at the
-// icon's niceness; `first` runs on that thread before it draws.
-template <typename First>
-std::future<std::vector<QImage>> drawIconImagesNicely(std::size_t from, std::size_t to,
-                                                      First first) {
-    return std::async(std::launch::async, [=] {
-        raiseThisThreadsNiceness(kIconNiceness);
-        first();
-        return applicationIconImages(from, to);
-    });
+std::shared_future<std::vector<QImage>> readyImages(std::vector<QImage> images) {
+    std::promise<std::vector<QImage>> ready;
+    ready.set_value(std::move(images));
+    return ready.get_future().share();
 }
 
 }  // namespace
 
 CKelvaroApp::CKelvaroApp(int& argc, char** argv, std::filesystem::path document)
-    : m_application(argc, argv),
-      m_iconImages(drawIconImagesNicely(0, kFirstFrameIconSizeCount, loadImageFormatPlugins)),
-      m_document(std::move(document)) {
+    : m_application(argc, argv), m_document(std::move(document)) {
     // The desktop finds the menu entry, and through it the icon, by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral(KELVARO_APP_ID));
     speakRememberedLanguage();
@@ -61,6 +52,7 @@ bool CKelvaroApp::initInstance() {
     OpeningPortrait opening = prepareOpening(m_settingsFile, currentFolder(), sharedPartCache());
     m_fonts.finish();
     showApplicationIcon();
+    preloadGroupBoxFrame();
     CKelvaroDlg editor(m_settingsFile, std::move(opening));
     editor.setStartupDocument(m_document);
     editor.setRecoveryFolder(defaultRecoveryFolder());
@@ -80,15 +72,11 @@ int CKelvaroApp::exitInstance() {
     return m_alreadyRunning ? 1 : 0;
 }
 
-// The larger sizes are drawn on a thread of their own while the window is built (the font
-// configuration is read by then), nicer than the window, so that on one processor they take
-// little of its time; the window takes them after its first frame.
+// The images were drawn when the program was built; the window takes the larger ones after its
+// first frame.
 void CKelvaroApp::showApplicationIcon() {
-    if (m_iconImages.valid()) {
-        auto larger =
-            drawIconImagesNicely(kFirstFrameIconSizeCount, kApplicationIconSizes.size(), [] {});
-        useApplicationIconImages({m_iconImages.get(), larger.share()});
-    }
+    useApplicationIconImages({builtInApplicationIconImages(0, kFirstFrameIconSizeCount),
+                              readyImages(builtInApplicationIconImages(kFirstFrameIconSizeCount))});
     QApplication::setWindowIcon(firstFrameApplicationIcon());
 }
 

@@ -6,11 +6,8 @@
 #pragma once
 
 #include <QApplication>
-#include <QImage>
 #include <filesystem>
-#include <future>
 #include <memory>
-#include <vector>
 
 #include "app/font_warm_up.h"
 #include "app/instance_lock.h"
@@ -33,15 +30,12 @@ public:
 
 private:
     void report(const QString& message);
-    // Gives the program the application icon's first-frame sizes drawn meanwhile, before its
-    // first window shows, and starts drawing the larger ones.
+    // Gives the program the application icon's images compiled in (every size, the window shows
+    // the first-frame ones until its first frame), before its first window shows.
     void showApplicationIcon();
 
     FontConfigWarmUp m_fonts;  // starts before Qt, so that it overlaps Qt's own start
     QApplication m_application;
-    // The first-frame sizes, drawn on a thread while the program starts, after it loaded the
-    // image plugins.
-    std::future<std::vector<QImage>> m_iconImages;
     std::unique_ptr<InstanceLock> m_instanceLock;
     std::filesystem::path m_settingsFile;
     std::filesystem::path m_document;  // the file's bytes as given, so that any file name opens

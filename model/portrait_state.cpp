@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: MIT
 #include "model/portrait_state.h"
 
+#include <sys/mman.h>
+
 #include <algorithm>
-#include <cstdlib>
 #include <new>
 
 #include "model/part_cache.h"
@@ -47,15 +48,18 @@ std::shared_ptr<const CanvasPixels> blankWall() {
 }  // namespace
 
 void ZeroedPartFree::operator()(PartPixels* pixels) const {
-    std::free(pixels);
+    munmap(pixels, sizeof(PartPixels));
 }
 
+// A mapping of its own: calloc gives fresh pages only while the block is above malloc's mapping
+// threshold, which grows past this size once any larger block was freed, and then clears a
+// recycled heap block whole (every page of every buffer touched).
 ZeroedPartPixels zeroedPartPixels() {
-    // calloc takes large blocks from fresh pages, which it need not clear.
-    auto* pixels = static_cast<PartPixels*>(std::calloc(1, sizeof(PartPixels)));
-    if (pixels == nullptr)
+    void* pages = mmap(nullptr, sizeof(PartPixels), PROT_READ | PROT_WRITE,
+                       MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (pages == MAP_FAILED)
         throw std::bad_alloc();
-    return ZeroedPartPixels(pixels);
+    return ZeroedPartPixels(static_cast<PartPixels*>(pages));
 }
 
 PixelBox LayerState::loadedDirty() const {

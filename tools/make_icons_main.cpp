@@ -2,16 +2,23 @@
 // SPDX-License-Identifier: MIT
 //
 // kelvaro-make-icons: writes the application icon, drawn by the program's own code, as the
-// PNG files of an icon theme.
+// PNG files of an icon theme, or as the source file the editor compiles in.
 //
 //   kelvaro-make-icons FOLDER NAME
 //
-// writes FOLDER/<N>x<N>/apps/NAME.png for every size N the program draws its icon at.
+// writes FOLDER/<N>x<N>/apps/NAME.png for every size N the program draws its icon at;
+//
+//   kelvaro-make-icons --pixels FILE
+//
+// writes FILE, the C++ source of those images' pixels (tools/icon_pixel_source.h).
 #include <QDir>
 #include <QImage>
 #include <QString>
 #include <cstdio>
+#include <cstring>
+#include <string>
 
+#include "tools/icon_pixel_source.h"
 #include "ui/icons.h"
 
 namespace {
@@ -25,13 +32,26 @@ bool writeIcon(const QDir& theme, const QString& name, int size) {
                       "PNG");
 }
 
+int writePixelSource(const char* file) {
+    const std::string text = kelvaro::applicationIconSource();
+    std::FILE* out = std::fopen(file, "wb");
+    const bool written = out && std::fwrite(text.data(), 1, text.size(), out) == text.size();
+    if ((out && std::fclose(out) != 0) || !written) {
+        std::fprintf(stderr, "kelvaro-make-icons: cannot write %s\n", file);
+        return 1;
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     if (argc != 3) {
-        std::fputs("usage: kelvaro-make-icons FOLDER NAME\n", stderr);
+        std::fputs("usage: kelvaro-make-icons FOLDER NAME | --pixels FILE\n", stderr);
         return 2;
     }
+    if (std::strcmp(argv[1], "--pixels") == 0)
+        return writePixelSource(argv[2]);
     const QDir theme(QString::fromLocal8Bit(argv[1]));
     const QString name = QString::fromLocal8Bit(argv[2]);
     for (int size : kelvaro::kApplicationIconSizes) {

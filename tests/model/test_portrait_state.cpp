@@ -3,6 +3,8 @@
 // Defaults of a new portrait and the counter text; a layer's own pixels after a sequence of
 // loads and writes.
 #include <gtest/gtest.h>
+#include <algorithm>
+#include <vector>
 
 #include "imaging/layer_bounds.h"
 #include "imaging/part_box.h"
@@ -54,6 +56,32 @@ TEST(PortraitState, ReleaseFreesEveryBuffer) {
     EXPECT_TRUE(state.released());
     for (const LayerState& l : state.layers) {
         EXPECT_FALSE(l.image() || l.loaded || l.hasImage);
+    }
+}
+
+// Part buffers are all zeros whatever the heap held before: after large blocks were filled and
+// freed (which also raises malloc's threshold for fresh pages), and after a buffer was written
+// and let go.
+TEST(PortraitState, ZeroedPartBuffersAreZeroAfterDirtyBlocksWereFreed) {
+    const std::size_t sizes[] = {sizeof(PartPixels) * 3, sizeof(PartPixels) + 4096,
+                                 sizeof(PartPixels), sizeof(PartPixels) / 2};
+    const auto zero = [](const ZeroedPartPixels& p) {
+        return std::all_of(p->begin(), p->end(), [](Argb v) { return v == 0; });
+    };
+    for (const std::size_t bytes : sizes) {
+        std::size_t filled = 0;
+        for (int round = 0; round < 3; ++round) {
+            std::vector<unsigned char> dirty(bytes, 0xa5);
+            filled += std::count(dirty.begin(), dirty.end(), 0xa5);
+        }
+        EXPECT_EQ(filled, bytes * 3);
+        ZeroedPartPixels first = zeroedPartPixels();
+        EXPECT_TRUE(zero(first)) << bytes;
+        first->fill(0xfffefdfc);
+        first.reset();
+        ZeroedPartPixels second = zeroedPartPixels();
+        ZeroedPartPixels third = zeroedPartPixels();
+        EXPECT_TRUE(zero(second) && zero(third)) << bytes;
     }
 }
 
