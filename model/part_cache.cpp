@@ -38,6 +38,11 @@ Argb DecodedPart::at(int x, int y) const {
                   static_cast<std::size_t>(x - stored.left)];
 }
 
+Rgb DecodedPart::tone() const {
+    std::call_once(m_toneOnce, [this] { m_tone = mainTone(pixels, stored, box); });
+    return m_tone;
+}
+
 void DecodedPart::expandInto(PartPixels& image, const PixelBox& dirty) const {
     expandBox(pixels, stored, dirty, image);
 }
@@ -56,7 +61,6 @@ std::shared_ptr<const DecodedPart> decodedPart(const Source& source,
     // Every pixel with alpha is non-zero, so the visible box lies within the stored one.
     part->stored = nonZeroBounds(*image);
     part->box = visibleBounds(*image, part->stored);
-    part->tone = mainTone(*image, part->box);
     part->pixels = copyBox(*image, part->stored);
     return part;
 }

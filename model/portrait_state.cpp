@@ -64,6 +64,10 @@ PixelBox LayerState::loadedDirty() const {
     return loaded == loadBuffer ? loadBufferDirty : kWholePart;
 }
 
+Rgb LayerState::loadedTone() const {
+    return loadedDecode ? loadedDecode->tone() : kToneOfNothing;
+}
+
 PartPixels& LayerState::writableImage() {
     if (!showsOwnImage) {
         if (!ownImage) {
