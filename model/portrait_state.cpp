@@ -111,6 +111,7 @@ void PortraitState::release() {
         l.showsOwnImage = false;
         l.loaded.reset();
         l.loadBuffer.reset();
+        l.loadedDecode.reset();
     }
     hasWall = false;
     wall.reset();

@@ -297,6 +297,11 @@ TEST(PartCache, LayersShowTheDecodedPartAndItsBox) {
 
     cache.setBound(0);  // the cache lets go; the layers keep what they hold
     EXPECT_EQ((*other.layer(kNose).loaded)[100 * kPartSize + 40], kRed);
+    EXPECT_EQ(other.layer(kNose).loadedTone(), (Rgb{255, 0, 0}));
+    // Released portraits let go of the decoded part too: only `part` holds it then.
+    state.release();
+    other.release();
+    EXPECT_EQ(part.use_count(), 1);
 }
 
 TEST(PartCache, FixedFilesAreExaminedOncePerSpan) {
