@@ -39,6 +39,15 @@ void decodeOrKeep(bool (*decode)(const std::filesystem::path&, Pixels&)) {
         check(*pixels == before, "a failed decode leaves the buffer untouched");
 }
 
+// readPartImage, whose box of the pixels that are not 0 must be the decoded image's.
+bool readPartWithBox(const std::filesystem::path& file, kelvaro::PartPixels& pixels) {
+    kelvaro::PixelBox nonZero;
+    const bool decoded = kelvaro::readPartImage(file, pixels, &nonZero);
+    if (decoded)
+        check(nonZero == kelvaro::nonZeroBounds(pixels), "the decode's box is the image's");
+    return decoded;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
@@ -54,7 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
         check(out.good(), "the input file is written");
     }
-    decodeOrKeep<kelvaro::PartPixels>(kelvaro::readPartImage);
+    decodeOrKeep<kelvaro::PartPixels>(readPartWithBox);
     decodeOrKeep<kelvaro::CanvasPixels>(kelvaro::readWallImage);
     return 0;
 }

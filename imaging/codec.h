@@ -10,6 +10,7 @@
 
 #include <QIODevice>
 
+#include "imaging/layer_bounds.h"
 #include "imaging/pixels.h"
 
 namespace kelvaro {
@@ -34,7 +35,8 @@ bool pngChunksIntact(QIODevice& device);
 
 // Decodes the image in `device` as a part image with straight alpha. An image of another size
 // than 230x230 is placed at the top left of a transparent 230x230 image, cropped or padded.
-bool decodePart(QIODevice& device, PartPixels& out);
+// When it decodes and `nonZero` is given, sets it to nonZeroBounds(out).
+bool decodePart(QIODevice& device, PartPixels& out, PixelBox* nonZero = nullptr);
 
 // Decodes the image in `device` as the background and stretches it over the canvas with a
 // smooth filter; the result is premultiplied, ready for composition.

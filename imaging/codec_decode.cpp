@@ -80,9 +80,9 @@ const std::uint8_t* bytesOf(const QByteArray& bytes) {
 
 // Decodes `device` with the direct decoder when the file is of its kind; the device stays at its
 // start either way.
-bool decodeSimplePart(QIODevice& device, PartPixels& out) {
+bool decodeSimplePart(QIODevice& device, PartPixels& out, PixelBox* nonZero) {
     const auto bytes = smallFileBytes(device);
-    return bytes && decodeSimplePng(bytesOf(*bytes), std::size_t(bytes->size()), out);
+    return bytes && decodeSimplePng(bytesOf(*bytes), std::size_t(bytes->size()), out, nonZero);
 }
 
 // The image in `device` through the direct decoder, converted to `format` as readImage converts
@@ -125,8 +125,8 @@ std::optional<QImage> readImage(QIODevice& device, QImage::Format format) {
 
 }  // namespace
 
-bool decodePart(QIODevice& device, PartPixels& out) {
-    if (decodeSimplePart(device, out))
+bool decodePart(QIODevice& device, PartPixels& out, PixelBox* nonZero) {
+    if (decodeSimplePart(device, out, nonZero))
         return true;
     const auto image = readImage(device, QImage::Format_ARGB32);
     if (!image)
@@ -138,6 +138,8 @@ bool decodePart(QIODevice& device, PartPixels& out) {
         std::memcpy(out.data() + y * kPartSize, image->constScanLine(y),
                     static_cast<std::size_t>(width) * sizeof(Argb));
     }
+    if (nonZero)
+        *nonZero = nonZeroBounds(out);
     return true;
 }
 

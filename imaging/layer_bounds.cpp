@@ -97,8 +97,8 @@ PixelBox visibleBounds(const PartPixels& image, const PixelBox& within) {
     return countedBounds<kAlphaBits>(image, within);
 }
 
-PixelBox nonZeroBounds(const PartPixels& image) {
-    return countedBounds<kAnyBits>(image, kWholePart);
+PixelBox nonZeroBounds(const PartPixels& image, const PixelBox& within) {
+    return countedBounds<kAnyBits>(image, within);
 }
 
 }  // namespace kelvaro

@@ -33,8 +33,9 @@ constexpr PixelBox intersection(const PixelBox& a, const PixelBox& b) {
 // image); empty when every alpha there is 0. Pixels outside `within` are never read.
 PixelBox visibleBounds(const PartPixels& image, const PixelBox& within = kWholePart);
 
-// The bounding box of the pixels that are not 0 (transparent pixels with colour bytes count
-// too); it holds visibleBounds. Empty when every pixel is 0.
-PixelBox nonZeroBounds(const PartPixels& image);
+// The bounding box of the pixels inside `within` (which must lie inside the image) that are not 0
+// (transparent pixels with colour bytes count too); it holds visibleBounds. Empty when every pixel
+// there is 0. Pixels outside `within` are never read.
+PixelBox nonZeroBounds(const PartPixels& image, const PixelBox& within = kWholePart);
 
 }  // namespace kelvaro

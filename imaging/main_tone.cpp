@@ -36,12 +36,11 @@ int lowerMedian(const Histogram& histogram, int count) {
     return 255;
 }
 
-// Adds the pixels of row `row` inside `box` whose alpha lies in `tier` to `counts`.
-void countRow(const PartPixels& part, int row, const PixelBox& box, const AlphaRange& tier,
-              TierCounts& counts) {
+// Adds the `width` pixels of `row` whose alpha lies in `tier` to `counts`.
+void countRow(const Argb* row, int width, const AlphaRange& tier, TierCounts& counts) {
     const std::uint32_t span = tier.highest - tier.lowest;
-    for (int x = box.left; x < box.right; ++x) {
-        const Argb pixel = part[static_cast<std::size_t>(row * kPartSize + x)];
+    for (int x = 0; x < width; ++x) {
+        const Argb pixel = row[x];
         if (alphaOf(pixel) - tier.lowest > span)  // below the range wraps round to above it
             continue;
         ++counts[0][redOf(pixel)];
@@ -60,16 +59,24 @@ int pixelsCounted(const TierCounts& counts) {
 }  // namespace
 
 Rgb mainTone(const PartPixels& part, const PixelBox& box) {
-    const PixelBox inside = intersection(box, kWholePart);
+    return mainTone(part, kWholePart, intersection(box, kWholePart));
+}
+
+Rgb mainTone(std::span<const Argb> pixels, const PixelBox& area, const PixelBox& box) {
+    if (box.empty())
+        return kToneOfNothing;
+    const auto stride = static_cast<std::size_t>(area.width());
+    const Argb* first = pixels.data() + static_cast<std::size_t>(box.top - area.top) * stride +
+                        static_cast<std::size_t>(box.left - area.left);
     for (const AlphaRange& tier : kTiers) {
         TierCounts counts{};
-        for (int row = inside.top; row < inside.bottom; ++row)
-            countRow(part, row, inside, tier, counts);
-        const int pixels = pixelsCounted(counts);
-        if (pixels == 0)
+        for (int row = 0; row < box.height(); ++row)
+            countRow(first + static_cast<std::size_t>(row) * stride, box.width(), tier, counts);
+        const int counted = pixelsCounted(counts);
+        if (counted == 0)
             continue;
-        return {lowerMedian(counts[0], pixels), lowerMedian(counts[1], pixels),
-                lowerMedian(counts[2], pixels)};
+        return {lowerMedian(counts[0], counted), lowerMedian(counts[1], counted),
+                lowerMedian(counts[2], counted)};
     }
     return kToneOfNothing;
 }

@@ -8,6 +8,8 @@
 // settings for a colour then hold the colour itself.
 #pragma once
 
+#include <span>
+
 #include "imaging/colour_settings.h"
 #include "imaging/layer_bounds.h"
 #include "imaging/pixels.h"
@@ -19,6 +21,12 @@ inline constexpr Rgb kToneOfNothing{255, 255, 255};
 
 // The main tone of the pixels of `part` inside `box` (a box holding every pixel with alpha).
 Rgb mainTone(const PartPixels& part, const PixelBox& box = kWholePart);
+
+// The same for an image of which only the pixels of `area` are at hand: `pixels` holds them row
+// after row, area.width() pixels a row (area.width() * area.height() pixels in all), and `box`
+// (holding every pixel with alpha) must lie inside `area`. Gives what mainTone of the whole image
+// gives for `box`.
+Rgb mainTone(std::span<const Argb> pixels, const PixelBox& area, const PixelBox& box);
 
 // What the recolour makes of one pixel of colour `tone` with `settings`.
 Rgb tintedTone(Rgb tone, const ColourSettings& settings);

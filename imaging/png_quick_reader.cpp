@@ -106,13 +106,18 @@ const std::uint8_t* inflateRows(const Layout& layout) {
     const Header& h = layout.header;
     const std::size_t rowBytes = std::size_t{h.width} * std::size_t(h.channels);
     const std::size_t total = std::size_t{h.height} * (rowBytes + 1);
-    thread_local std::vector<std::uint8_t> rows;
+    // Never cleared: the inflater writes every byte of the rows and the kernels never read the
+    // slack's values into a pixel.
+    thread_local std::unique_ptr<std::uint8_t[]> rows;
+    thread_local std::size_t rowsSize = 0;
     thread_local std::vector<std::uint8_t> zeros;
     // At least a whole part's rows at once: a smaller file first (the wall) then leaves the
-    // buffer as large as the parts need, instead of its growing and copying at the first part.
+    // buffer as large as the parts need, instead of its growing at the first part.
     constexpr std::size_t kPartRowBytes = std::size_t{kPartSize} * (std::size_t{kPartSize} * 4 + 1);
-    if (rows.size() < total + kUnfilterSlack)
-        rows.resize(std::max(total, kPartRowBytes) + kUnfilterSlack);
+    if (rowsSize < total + kUnfilterSlack) {
+        rowsSize = std::max(total, kPartRowBytes) + kUnfilterSlack;
+        rows = std::make_unique_for_overwrite<std::uint8_t[]>(rowsSize);
+    }
     if (zeros.size() < rowBytes + kUnfilterSlack)
         zeros.resize(rowBytes + kUnfilterSlack);
     thread_local const std::unique_ptr<libdeflate_decompressor, void (*)(libdeflate_decompressor*)>
@@ -120,18 +125,18 @@ const std::uint8_t* inflateRows(const Layout& layout) {
     std::size_t produced = 0;
     if (!decompressor ||
         libdeflate_zlib_decompress(decompressor.get(), layout.compressed.data(),
-                                   layout.compressed.size(), rows.data(), total,
+                                   layout.compressed.size(), rows.get(), total,
                                    &produced) != LIBDEFLATE_SUCCESS ||
         produced != total)
         return nullptr;
     const std::uint8_t* previous = zeros.data();
     for (std::size_t y = 0; y < h.height; ++y) {
-        std::uint8_t* row = rows.data() + y * (rowBytes + 1);
+        std::uint8_t* row = rows.get() + y * (rowBytes + 1);
         if (!unfilterRow(row[0], row + 1, previous, rowBytes, std::size_t(h.channels)))
             return nullptr;
         previous = row + 1;
     }
-    return rows.data();
+    return rows.get();
 }
 
 }  // namespace
@@ -147,25 +152,35 @@ std::optional<SimplePngRows> decodeSimplePngRows(const std::uint8_t* bytes, std:
     return SimplePngRows{int(h.width), int(h.height), h.channels, rows};
 }
 
-void SimplePngRows::convertRow(int y, int count, Argb* out) const {
+bool SimplePngRows::convertRow(int y, int count, Argb* out) const {
     const std::size_t rowBytes = std::size_t(width) * std::size_t(m_channels);
     const std::uint8_t* in = m_rows + std::size_t(y) * (rowBytes + 1) + 1;
-    (m_channels == 4 ? convertRgbaRow : convertRgbRow)(in, out, count);
+    return (m_channels == 4 ? convertRgbaRow : convertRgbRow)(in, out, count);
 }
 
-bool decodeSimplePng(const std::uint8_t* bytes, std::size_t size, PartPixels& out) {
+bool decodeSimplePng(const std::uint8_t* bytes, std::size_t size, PartPixels& out,
+                     PixelBox* nonZero) {
     const auto rows = decodeSimplePngRows(bytes, size);
     if (!rows)
         return false;
     const int width = std::min(rows->width, kPartSize);
     const int height = std::min(rows->height, kPartSize);
+    // The first and one past the last row holding a pixel that is not 0.
+    int top = height;
+    int bottom = 0;
     // Only what the file does not cover is cleared: most parts cover the whole image.
     for (int y = 0; y < height; ++y) {
         Argb* row = out.data() + y * kPartSize;
-        rows->convertRow(y, width, row);
+        if (rows->convertRow(y, width, row)) {
+            top = std::min(top, y);
+            bottom = y + 1;
+        }
         std::fill(row + width, row + kPartSize, Argb{0});
     }
     std::fill(out.begin() + height * kPartSize, out.end(), Argb{0});
+    // Rows and columns outside these are 0, so the box need only be looked for inside them.
+    if (nonZero)
+        *nonZero = top < bottom ? nonZeroBounds(out, {0, top, width, bottom}) : PixelBox{};
     return true;
 }
 

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "imaging/layer_bounds.h"
 #include "imaging/pixels.h"
 
 namespace kelvaro {
@@ -23,8 +24,8 @@ public:
         : width(pixelsWide), height(pixelsHigh), m_channels(channels), m_rows(rows) {}
 
     // Writes the first `count` (at most width) pixels of row `y` into `out`, straight alpha;
-    // the pixels of a file without alpha are opaque.
-    void convertRow(int y, int count, Argb* out) const;
+    // the pixels of a file without alpha are opaque. True when any pixel written is not 0.
+    bool convertRow(int y, int count, Argb* out) const;
 
     const int width;
     const int height;
@@ -42,7 +43,9 @@ std::optional<SimplePngRows> decodeSimplePngRows(const std::uint8_t* bytes, std:
 // the top left of a transparent 230x230 image, cropped or padded) and returns true; returns false
 // and leaves `out` untouched for a file of another kind or anything irregular about it (a chunk
 // out of place or failing its checksum, image data short, long or corrupt, an unknown filter),
-// which the general decoder then judges.
-bool decodeSimplePng(const std::uint8_t* bytes, std::size_t size, PartPixels& out);
+// which the general decoder then judges. When it decodes and `nonZero` is given, sets it to
+// nonZeroBounds(out), worked out from the rows as they are written.
+bool decodeSimplePng(const std::uint8_t* bytes, std::size_t size, PartPixels& out,
+                     PixelBox* nonZero = nullptr);
 
 }  // namespace kelvaro

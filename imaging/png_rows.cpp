@@ -82,17 +82,21 @@ bool unfilterRowPortable(std::uint8_t filter, std::uint8_t* row, const std::uint
     }
 }
 
-void convertRgbaRowPortable(const std::uint8_t* in, Argb* out, int width) {
+bool convertRgbaRowPortable(const std::uint8_t* in, Argb* out, int width) {
+    std::uint32_t seen = 0;
     for (int x = 0; x < width; ++x) {
         std::uint32_t v;
         std::memcpy(&v, in + 4 * x, sizeof v);  // bytes R G B A: 0xAABBGGRR
         out[x] = (v & 0xff00ff00u) | ((v >> 16) & 0xffu) | ((v & 0xffu) << 16);
+        seen |= v;
     }
+    return seen != 0;
 }
 
-void convertRgbRowPortable(const std::uint8_t* in, Argb* out, int width) {
+bool convertRgbRowPortable(const std::uint8_t* in, Argb* out, int width) {
     for (int x = 0; x < width; ++x, in += 3)
         out[x] = makeArgb(0xffu, in[0], in[1], in[2]);
+    return width > 0;
 }
 
 bool unfilterRow(std::uint8_t filter, std::uint8_t* row, const std::uint8_t* previous,
@@ -101,12 +105,12 @@ bool unfilterRow(std::uint8_t filter, std::uint8_t* row, const std::uint8_t* pre
                                                                      bpp);
 }
 
-void convertRgbaRow(const std::uint8_t* in, Argb* out, int width) {
-    (vectorKernels() ? convertRgbaRowAvx2 : convertRgbaRowPortable)(in, out, width);
+bool convertRgbaRow(const std::uint8_t* in, Argb* out, int width) {
+    return (vectorKernels() ? convertRgbaRowAvx2 : convertRgbaRowPortable)(in, out, width);
 }
 
-void convertRgbRow(const std::uint8_t* in, Argb* out, int width) {
-    (vectorKernels() ? convertRgbRowAvx2 : convertRgbRowPortable)(in, out, width);
+bool convertRgbRow(const std::uint8_t* in, Argb* out, int width) {
+    return (vectorKernels() ? convertRgbRowAvx2 : convertRgbRowPortable)(in, out, width);
 }
 
 }  // namespace kelvaro

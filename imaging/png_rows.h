@@ -23,22 +23,23 @@ inline constexpr std::size_t kUnfilterSlack = 4;
 bool unfilterRow(std::uint8_t filter, std::uint8_t* row, const std::uint8_t* previous,
                  std::size_t length, std::size_t bpp);
 
-// `width` pixels of RGBA bytes as pixels (bytes blue, green, red, alpha in memory).
-void convertRgbaRow(const std::uint8_t* in, Argb* out, int width);
+// `width` pixels of RGBA bytes as pixels (bytes blue, green, red, alpha in memory); true when
+// any of the pixels written is not 0.
+bool convertRgbaRow(const std::uint8_t* in, Argb* out, int width);
 
-// `width` pixels of RGB bytes as opaque pixels.
-void convertRgbRow(const std::uint8_t* in, Argb* out, int width);
+// `width` pixels of RGB bytes as opaque pixels; true when it wrote any (width > 0).
+bool convertRgbRow(const std::uint8_t* in, Argb* out, int width);
 
 // The two ways each of them may take.
 bool unfilterRowPortable(std::uint8_t filter, std::uint8_t* row, const std::uint8_t* previous,
                          std::size_t length, std::size_t bpp);
-void convertRgbaRowPortable(const std::uint8_t* in, Argb* out, int width);
-void convertRgbRowPortable(const std::uint8_t* in, Argb* out, int width);
+bool convertRgbaRowPortable(const std::uint8_t* in, Argb* out, int width);
+bool convertRgbRowPortable(const std::uint8_t* in, Argb* out, int width);
 #ifdef KELVARO_X86
 bool unfilterRowAvx2(std::uint8_t filter, std::uint8_t* row, const std::uint8_t* previous,
                      std::size_t length, std::size_t bpp);
-void convertRgbaRowAvx2(const std::uint8_t* in, Argb* out, int width);
-void convertRgbRowAvx2(const std::uint8_t* in, Argb* out, int width);
+bool convertRgbaRowAvx2(const std::uint8_t* in, Argb* out, int width);
+bool convertRgbRowAvx2(const std::uint8_t* in, Argb* out, int width);
 #endif
 
 }  // namespace kelvaro

@@ -113,11 +113,14 @@ KELVARO_AVX2 void unfilterSerial(std::uint8_t filter, std::uint8_t* row,
         unfilterPaeth<Bpp>(row, previous, length);
 }
 
-KELVARO_AVX2 inline void convertEightRgba(const std::uint8_t* in, Argb* out) {
+// Converts eight pixels and gives their input bytes, which are not 0 exactly where the pixels'
+// bytes are not.
+KELVARO_AVX2 inline __m256i convertEightRgba(const std::uint8_t* in, Argb* out) {
     const __m256i order = _mm256_setr_epi8(2, 1, 0, 3, 6, 5, 4, 7, 10, 9, 8, 11, 14, 13, 12, 15, 2,
                                            1, 0, 3, 6, 5, 4, 7, 10, 9, 8, 11, 14, 13, 12, 15);
     const __m256i rgba = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(in));
     _mm256_storeu_si256(reinterpret_cast<__m256i*>(out), _mm256_shuffle_epi8(rgba, order));
+    return rgba;
 }
 
 }  // namespace
@@ -143,19 +146,19 @@ KELVARO_AVX2 bool unfilterRowAvx2(std::uint8_t filter, std::uint8_t* row,
     }
 }
 
-KELVARO_AVX2 void convertRgbaRowAvx2(const std::uint8_t* in, Argb* out, int width) {
-    if (width < 8) {
-        convertRgbaRowPortable(in, out, width);
-        return;
-    }
+KELVARO_AVX2 bool convertRgbaRowAvx2(const std::uint8_t* in, Argb* out, int width) {
+    if (width < 8)
+        return convertRgbaRowPortable(in, out, width);
+    __m256i seen = _mm256_setzero_si256();
     for (int x = 0; x + 8 <= width; x += 8)
-        convertEightRgba(in + 4 * x, out + x);
+        seen = _mm256_or_si256(seen, convertEightRgba(in + 4 * x, out + x));
     // The last eight again, overlapping pixels already done, rather than one at a time.
     if (width % 8 != 0)
-        convertEightRgba(in + 4 * (width - 8), out + width - 8);
+        seen = _mm256_or_si256(seen, convertEightRgba(in + 4 * (width - 8), out + width - 8));
+    return !_mm256_testz_si256(seen, seen);
 }
 
-KELVARO_AVX2 void convertRgbRowAvx2(const std::uint8_t* in, Argb* out, int width) {
+KELVARO_AVX2 bool convertRgbRowAvx2(const std::uint8_t* in, Argb* out, int width) {
     const __m256i order = _mm256_setr_epi8(2, 1, 0, -1, 5, 4, 3, -1, 8, 7, 6, -1, 11, 10, 9, -1, 2,
                                            1, 0, -1, 5, 4, 3, -1, 8, 7, 6, -1, 11, 10, 9, -1);
     const __m256i opaque = _mm256_set1_epi32(static_cast<int>(0xff000000u));
@@ -170,6 +173,7 @@ KELVARO_AVX2 void convertRgbRowAvx2(const std::uint8_t* in, Argb* out, int width
         _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + x), pixels);
     }
     convertRgbRowPortable(in + 3 * x, out + x, width - x);
+    return width > 0;
 }
 
 }  // namespace kelvaro

@@ -11,6 +11,8 @@
 #include <cstdint>
 #include <string>
 #include <system_error>
+#include <tuple>
+#include <utility>
 
 namespace kelvaro {
 namespace {
@@ -142,46 +144,90 @@ bool entryExists(const std::filesystem::path& file) {
     return ::lstat(file.c_str(), &entry) == 0;
 }
 
-FileResult openRegularFile(const std::filesystem::path& file, QFile& device) {
+namespace {
+
+// Success when the open file `fd` is a regular file, its status then in `opened`.
+FileResult regularStatus(int fd, struct stat& opened) {
+    return ::fstat(fd, &opened) == 0 ? regularFileResult(opened.st_mode) : systemFailure(errno);
+}
+
+// The regular file at `file` opened for reading (non-blocking, so that a FIFO put there since
+// the test cannot hang the open) with its status in `opened`, or the reason it is not; the
+// caller closes a descriptor >= 0.
+std::pair<FileResult, int> openRegularDescriptor(const std::filesystem::path& file,
+                                                 struct stat& opened) {
     if (FileResult found = findRegularFile(file); !found)
-        return found;
-    // Non-blocking, so that a FIFO put there since the test cannot hang the open.
+        return {found, -1};
     const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
     if (fd < 0)
-        return systemFailure(errno);
-    FileResult result = regularOpenFile(fd);
-    if (result && !device.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
-        result = failureBecause(device.errorString().toStdString());
-    if (!result)
+        return {systemFailure(errno), -1};
+    FileResult result = regularStatus(fd, opened);
+    if (!result) {
         ::close(fd);
+        return {result, -1};
+    }
+    return {result, fd};
+}
+
+// Reads `fd` into `into` until `size` bytes are read or the file ends: how many were read, or -1
+// with errno set.
+ssize_t readUpTo(int fd, char* into, std::size_t size) {
+    std::size_t got = 0;
+    while (got < size) {
+        const ssize_t n = ::read(fd, into + got, size - got);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return -1;
+        if (n == 0)
+            break;
+        got += static_cast<std::size_t>(n);
+    }
+    return static_cast<ssize_t>(got);
+}
+
+// Reads the whole of the open regular file `fd`, of `size` bytes by its status, into `read`.
+void readWhole(int fd, std::size_t size, FileBytes& read) {
+    read.bytes.resize(size);
+    const ssize_t got = readUpTo(fd, read.bytes.data(), size);
+    char more = 0;
+    if (got < 0)
+        read.result = failureBecause(qt_error_string(errno).toStdString());  // as QFile says it
+    else if (static_cast<std::size_t>(got) != size || readUpTo(fd, &more, 1) != 0)
+        read.result = failureFor(kChangedWhileRead);
+    if (!read.result)
+        read.bytes.clear();
+}
+
+}  // namespace
+
+FileResult openRegularFile(const std::filesystem::path& file, QFile& device) {
+    struct stat opened {};
+    auto [result, fd] = openRegularDescriptor(file, opened);
+    if (result && !device.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        result = failureBecause(device.errorString().toStdString());
+        ::close(fd);
+    }
     return result;
 }
 
 FileResult regularOpenFile(int fd) {
     struct stat opened {};
-    return ::fstat(fd, &opened) == 0 ? regularFileResult(opened.st_mode) : systemFailure(errno);
+    return regularStatus(fd, opened);
 }
 
 FileBytes readRegularFile(const std::filesystem::path& file, std::uintmax_t limit) {
     FileBytes read;
-    QFile device;
-    read.result = openRegularFile(file, device);
+    struct stat opened {};
+    int fd = -1;
+    std::tie(read.result, fd) = openRegularDescriptor(file, opened);
     if (!read.result)
         return read;
-    const qint64 size = device.size();
-    if (static_cast<std::uintmax_t>(size) > limit) {
+    if (static_cast<std::uintmax_t>(opened.st_size) > limit)
         read.result = systemFailure(EFBIG);
-        return read;
-    }
-    read.bytes.resize(static_cast<std::size_t>(size));
-    const qint64 got = device.read(read.bytes.data(), size);
-    char more = 0;
-    if (got < 0)
-        read.result = failureBecause(device.errorString().toStdString());
-    else if (got != size || device.read(&more, 1) != 0)
-        read.result = failureFor(kChangedWhileRead);
-    if (!read.result)
-        read.bytes.clear();
+    else
+        readWhole(fd, static_cast<std::size_t>(opened.st_size), read);
+    ::close(fd);
     return read;
 }
 

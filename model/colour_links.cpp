@@ -71,7 +71,7 @@ std::vector<int> colourGroup(const PortraitValues& values, int element) {
 
 Rgb elementTone(const PortraitState& state, int element) {
     const std::span<const int> layers = recolourGroup(element);
-    return layers.empty() ? kToneOfNothing : state.layer(layers.front()).loadedTone;
+    return layers.empty() ? kToneOfNothing : state.layer(layers.front()).loadedTone();
 }
 
 Rgb shownColour(const PortraitState& state, int element) {

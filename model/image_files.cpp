@@ -10,16 +10,16 @@
 
 namespace kelvaro {
 
-bool readPartImage(const std::filesystem::path& file, PartPixels& out) {
+bool readPartImage(const std::filesystem::path& file, PartPixels& out, PixelBox* nonZero) {
     QFile device;
-    return openRegularFile(file, device) && decodePart(device, out);
+    return openRegularFile(file, device) && decodePart(device, out, nonZero);
 }
 
-bool readPartBytes(const std::string& bytes, PartPixels& out) {
+bool readPartBytes(const std::string& bytes, PartPixels& out, PixelBox* nonZero) {
     QByteArray content =
         QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()));
     QBuffer device(&content);
-    return device.open(QIODevice::ReadOnly) && decodePart(device, out);
+    return device.open(QIODevice::ReadOnly) && decodePart(device, out, nonZero);
 }
 
 bool readWallImage(const std::filesystem::path& file, CanvasPixels& out) {

@@ -6,16 +6,17 @@
 
 #include <filesystem>
 
+#include "imaging/layer_bounds.h"
 #include "imaging/pixels.h"
 
 namespace kelvaro {
 
-// The part image in `file` (decodePart); false, `out` untouched, when the file is no regular
-// file that opens or its image does not decode.
-bool readPartImage(const std::filesystem::path& file, PartPixels& out);
+// The part image in `file` (decodePart, which also sets `nonZero` when given); false, `out`
+// untouched, when the file is no regular file that opens or its image does not decode.
+bool readPartImage(const std::filesystem::path& file, PartPixels& out, PixelBox* nonZero = nullptr);
 
 // The part file whose whole content is `bytes`, decoded exactly as readPartImage decodes the file.
-bool readPartBytes(const std::string& bytes, PartPixels& out);
+bool readPartBytes(const std::string& bytes, PartPixels& out, PixelBox* nonZero = nullptr);
 
 // The background in `file` stretched over the canvas (decodeWall); false, `out` untouched, when
 // the file is no regular file that opens or its image does not decode.

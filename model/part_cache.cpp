@@ -38,6 +38,11 @@ Argb DecodedPart::at(int x, int y) const {
                   static_cast<std::size_t>(x - stored.left)];
 }
 
+Rgb DecodedPart::tone() const {
+    std::call_once(m_toneOnce, [this] { m_tone = mainTone(pixels, stored, box); });
+    return m_tone;
+}
+
 void DecodedPart::expandInto(PartPixels& image, const PixelBox& dirty) const {
     expandBox(pixels, stored, dirty, image);
 }
@@ -47,16 +52,15 @@ namespace {
 // A decode with `read` (readPartImage or readPartBytes) kept as its box.
 template <typename Source>
 std::shared_ptr<const DecodedPart> decodedPart(const Source& source,
-                                               bool (*read)(const Source&, PartPixels&)) {
+                                               bool (*read)(const Source&, PartPixels&,
+                                                            PixelBox*)) {
     // Decoded into a whole image first; one per thread, as every decode overwrites all of it.
     thread_local const auto image = std::make_unique_for_overwrite<PartPixels>();
-    if (!read(source, *image))
-        return nullptr;
     auto part = std::make_shared<DecodedPart>();
+    if (!read(source, *image, &part->stored))  // the box of the pixels that are not 0
+        return nullptr;
     // Every pixel with alpha is non-zero, so the visible box lies within the stored one.
-    part->stored = nonZeroBounds(*image);
     part->box = visibleBounds(*image, part->stored);
-    part->tone = mainTone(*image, part->box);
     part->pixels = copyBox(*image, part->stored);
     return part;
 }

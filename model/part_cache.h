@@ -54,19 +54,26 @@ std::optional<PartFileVersion> partFileVersion(const std::filesystem::path& file
 
 // A part file as decoded, never changed afterwards, so that any number of portraits and threads
 // may share it: its pixels (see decodePart) kept as the box of those that are not 0 (copyBox),
-// the box holding every pixel with alpha and its main tone (mainTone), worked out once here so
-// that choosing a colour never scans the pixels.
+// the box holding every pixel with alpha and its main tone (mainTone).
 struct DecodedPart {
     std::vector<Argb> pixels;  // the pixels inside `stored`, stored.width() a row
     PixelBox stored;           // every pixel outside it is 0; holds `box`
     PixelBox box;
-    Rgb tone;
+
+    // The main tone of the pixels, worked out at the first call (from any thread) and kept: a
+    // part shown in its file's colours never needs it, and choosing a colour for a part the cache
+    // hands out again never scans its pixels again. The fields above must not change after it.
+    Rgb tone() const;
 
     // The decoded image's pixel at (x, y), which must lie inside the part image.
     Argb at(int x, int y) const;
     // Expands the pixels into `image`, which must be 0 outside `dirty`: afterwards it holds the
     // decoded image exactly (expandBox).
     void expandInto(PartPixels& image, const PixelBox& dirty) const;
+
+private:
+    mutable std::once_flag m_toneOnce;
+    mutable Rgb m_tone;
 };
 
 // Decodes `file` without any cache; null when it does not decode.

@@ -83,7 +83,7 @@ bool loadLayer(PortraitState& state, int layerIndex, int partNumber, const Messa
     if (!part)
         part = decode(dummyPath(base));
     layer.hasImage = part != nullptr;
-    layer.loadedTone = part ? part->tone : kToneOfNothing;
+    layer.loadedDecode = part;
     if (!part) {
         if (report)
             report(partFailureMessage(dummyPath(base)));

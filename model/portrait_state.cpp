@@ -68,6 +68,10 @@ PixelBox LayerState::loadedDirty() const {
     return loaded == loadBuffer ? loadBufferDirty : kWholePart;
 }
 
+Rgb LayerState::loadedTone() const {
+    return loadedDecode ? loadedDecode->tone() : kToneOfNothing;
+}
+
 PartPixels& LayerState::writableImage() {
     if (!showsOwnImage) {
         if (!ownImage) {
@@ -111,6 +115,7 @@ void PortraitState::release() {
         l.showsOwnImage = false;
         l.loaded.reset();
         l.loadBuffer.reset();
+        l.loadedDecode.reset();
     }
     hasWall = false;
     wall.reset();

@@ -72,9 +72,11 @@ struct LayerState : LayerRecord {
     // Where the loaded pixels may be other than 0: the load buffer's dirty box, nothing for the
     // blank part, the whole image for pixels from anywhere else.
     PixelBox loadedDirty() const;
-    // The main tone of the loaded part (mainTone), set by each load; kToneOfNothing for the blank
-    // part and after a load that failed.
-    Rgb loadedTone = kToneOfNothing;
+    // The part the last load decoded; null for the blank part and after a load that failed.
+    std::shared_ptr<const DecodedPart> loadedDecode;
+    // Its main tone (DecodedPart::tone, worked out once per decoded part); kToneOfNothing for the
+    // blank part and after a load that failed.
+    Rgb loadedTone() const;
     // The part number the loaded pixels were last requested for; -1 before the first load.
     int loadedPart = -1;
 };

@@ -57,7 +57,7 @@ void expectSameOpening(const Opened& a, const Opened& b) {
         EXPECT_EQ(l.hasImage, m.hasImage) << i;
         EXPECT_EQ(l.showsOwnImage, m.showsOwnImage) << i;
         EXPECT_EQ(l.loadedPart, m.loadedPart) << i;
-        EXPECT_EQ(l.loadedTone, m.loadedTone) << i;
+        EXPECT_EQ(l.loadedTone(), m.loadedTone()) << i;
         EXPECT_TRUE(*l.image() == *m.image()) << "image of layer " << i;
         EXPECT_TRUE(*l.loaded == *m.loaded) << "loaded pixels of layer " << i;
     }

@@ -41,5 +41,45 @@ TEST(MainTone, EachChannelsLowerMedianOfTheMostOpaquePixels) {
     }
 }
 
+// The pixels of `area` of `image`, row after row, as the part cache keeps a part's box.
+std::vector<Argb> areaOf(const PartPixels& image, const PixelBox& area) {
+    std::vector<Argb> pixels;
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x)
+            pixels.push_back(image[static_cast<std::size_t>(y * kPartSize + x)]);
+    return pixels;
+}
+
+TEST(MainTone, FromTheStoredAreaAsFromTheWholeImage) {
+    auto part = makePartPixels();
+    part->fill(0);
+    // Opaque 10,20,30 in three corners of the box and 50,70,90 in the fourth; half opaque 1,2,3
+    // elsewhere in it.
+    for (int y = 30; y < 40; ++y)
+        std::fill_n(part->begin() + y * kPartSize + 100, 20, 0x80010203u);
+    for (const int at : {30 * kPartSize + 100, 30 * kPartSize + 119, 39 * kPartSize + 100})
+        (*part)[static_cast<std::size_t>(at)] = 0xff0a141eu;
+    (*part)[39 * kPartSize + 119] = 0xff32465au;
+    const struct {
+        PixelBox area;
+        PixelBox box;
+        Rgb tone;
+    } rows[] = {
+        {kWholePart, {100, 30, 120, 40}, {10, 20, 30}},
+        {{100, 30, 120, 40}, {100, 30, 120, 40}, {10, 20, 30}},  // the box is the area
+        {{90, 25, 130, 45}, {100, 30, 120, 40}, {10, 20, 30}},   // the box inside a larger area
+        {{100, 30, 120, 40}, {101, 30, 120, 40}, {10, 20, 30}},  // left column left out
+        {{100, 30, 120, 40}, {110, 35, 120, 40}, {50, 70, 90}},  // one opaque pixel inside
+        {{100, 30, 120, 40}, {101, 31, 119, 39}, {1, 2, 3}},     // no opaque pixel inside
+        {{100, 30, 120, 40}, {}, kToneOfNothing},                // nothing visible
+        {{}, {}, kToneOfNothing},                                // nothing stored
+    };
+    for (const auto& row : rows) {
+        const Rgb tone = mainTone(areaOf(*part, row.area), row.area, row.box);
+        EXPECT_EQ(tone, row.tone) << tone.red << ',' << tone.green << ',' << tone.blue;
+        EXPECT_EQ(tone, mainTone(*part, row.box));
+    }
+}
+
 }  // namespace
 }  // namespace kelvaro

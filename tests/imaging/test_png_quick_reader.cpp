@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cstring>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <string>
 
@@ -77,6 +78,56 @@ TEST(PngQuickReader, TakenFilesGiveQtsPixels) {
         out->fill(0x5a5a5a5au);
         ASSERT_TRUE(decodes(bytes, *out));
         EXPECT_TRUE(*out == qtPixels(bytes));
+    }
+}
+
+// A transparent image of `size` with the pixels at `points` set to `pixel`.
+QImage pointsImage(QSize size, std::initializer_list<QPoint> points, QRgb pixel) {
+    QImage image(size, QImage::Format_ARGB32);
+    image.fill(0);
+    for (const QPoint& point : points)
+        image.setPixel(point, pixel);
+    return image;
+}
+
+TEST(PngQuickReader, GivesTheBoxOfThePixelsThatAreNotZero) {
+    const QRgb opaque = 0xff102030u;
+    const QRgb colourOnly = 0x00000001u;  // transparent with a colour byte: it counts
+    const struct {
+        const char* name;
+        QImage image;
+        PixelBox box;
+    } rows[] = {
+        {"empty", pointsImage({230, 230}, {}, opaque), {}},
+        {"top left", pointsImage({230, 230}, {{0, 0}}, opaque), {0, 0, 1, 1}},
+        {"bottom right", pointsImage({230, 230}, {{229, 229}}, opaque), {229, 229, 230, 230}},
+        {"left and right edges",
+         pointsImage({230, 230}, {{0, 100}, {229, 50}}, opaque),
+         {0, 50, 230, 101}},
+        {"top and bottom edges",
+         pointsImage({230, 230}, {{7, 0}, {9, 229}}, opaque),
+         {7, 0, 10, 230}},
+        {"colour bytes only",
+         pointsImage({230, 230}, {{30, 40}, {31, 41}}, colourOnly),
+         {30, 40, 32, 42}},
+        {"rows apart", pointsImage({230, 230}, {{60, 10}, {5, 200}}, opaque), {5, 10, 61, 201}},
+        {"narrow, padded", pointsImage({9, 40}, {{8, 39}, {3, 2}}, opaque), {3, 2, 9, 40}},
+        {"wide, only beyond the crop", pointsImage({260, 240}, {{235, 10}, {10, 235}}, opaque), {}},
+        {"wide, at the crop",
+         pointsImage({260, 240}, {{229, 3}, {250, 1}}, opaque),
+         {229, 3, 230, 4}},
+        {"full", drawnImage(230, 230, QImage::Format_RGB32), kWholePart},
+        {"opaque, narrow", drawnImage(17, 9, QImage::Format_RGB32), {0, 0, 17, 9}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        auto out = std::make_unique<PartPixels>();
+        const QByteArray bytes = pngBytes(row.image);
+        PixelBox box{-1, -1, -1, -1};
+        ASSERT_TRUE(decodeSimplePng(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                                    std::size_t(bytes.size()), *out, &box));
+        EXPECT_EQ(box, row.box);
+        EXPECT_EQ(box, nonZeroBounds(*out));
     }
 }
 

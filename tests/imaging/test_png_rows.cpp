@@ -5,8 +5,10 @@
 // vector step; rows of random bytes and rows of few values (where the Paeth predictor ties).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "imaging/kernel_choice.h"
@@ -57,14 +59,54 @@ TEST(PngRows, VectorUnfilterGivesThePortableBytes) {
     }
 }
 
+TEST(PngRows, ConversionsTellWhetherARowHoldsAPixelThatIsNotZero) {
+    using Convert = bool (*)(const std::uint8_t*, Argb*, int);
+    std::vector<std::pair<const char*, Convert>> kernels{{"portable", convertRgbaRowPortable}};
+    if (kernelFeatures().avx2)
+        kernels.emplace_back("vector", convertRgbaRowAvx2);
+    const struct {
+        int width;
+        int byte;  // the one byte that is not 0 (bytes R G B A a pixel); -1: none
+        bool seen;
+    } rows[] = {
+        {230, -1, false}, {230, 0, true},   {230, 3, true}, {230, 919, true},  // first, last
+        {230, 916, true}, {230, 512, true}, {9, 35, true},  {9, 32, true},     // 9: overlap
+        {9, 4, true},     {9, -1, false},   {7, 27, true},  {7, -1, false},    // 7: portable
+        {8, 31, true},    {8, 0, true},     {1, 2, true},   {1, -1, false},
+        {0, -1, false},   {17, 64, true},   {16, 63, true}, {24, 95, true},
+    };
+    for (const auto& [name, convert] : kernels) {
+        for (const auto& row : rows) {
+            SCOPED_TRACE(std::string(name) + ", width " + std::to_string(row.width) + ", byte " +
+                         std::to_string(row.byte));
+            // The bytes after the row are not 0 and must not count.
+            std::vector<std::uint8_t> in(std::size_t(row.width) * 4 + 32, 0xff);
+            std::fill_n(in.begin(), row.width * 4, std::uint8_t{0});
+            if (row.byte >= 0)
+                in[std::size_t(row.byte)] = 0x01;
+            std::vector<Argb> out(std::size_t(row.width) + 1);
+            EXPECT_EQ(convert(in.data(), out.data(), row.width), row.seen);
+        }
+    }
+    // A row of RGB pixels is opaque throughout.
+    const std::vector<std::uint8_t> black(3 * 230 + 16, 0);
+    std::vector<Argb> out(230);
+    EXPECT_TRUE(convertRgbRowPortable(black.data(), out.data(), 230));
+    EXPECT_FALSE(convertRgbRowPortable(black.data(), out.data(), 0));
+    if (kernelFeatures().avx2) {
+        EXPECT_TRUE(convertRgbRowAvx2(black.data(), out.data(), 230));
+        EXPECT_FALSE(convertRgbRowAvx2(black.data(), out.data(), 0));
+    }
+}
+
 TEST(PngRows, VectorConversionsGiveThePortablePixels) {
     if (!kernelFeatures().avx2)
         GTEST_SKIP() << "the processor has no AVX2, or it is switched off";
     struct Conversion {
         const char* name;
         int bytes;
-        void (*portable)(const std::uint8_t*, Argb*, int);
-        void (*vector)(const std::uint8_t*, Argb*, int);
+        bool (*portable)(const std::uint8_t*, Argb*, int);
+        bool (*vector)(const std::uint8_t*, Argb*, int);
     };
     const Conversion conversions[] = {
         {"RGBA", 4, convertRgbaRowPortable, convertRgbaRowAvx2},
@@ -78,8 +120,8 @@ TEST(PngRows, VectorConversionsGiveThePortablePixels) {
             // One pixel more than the row, which neither may write.
             std::vector<Argb> portable(std::size_t(width) + 1, 0x5a5a5a5au);
             std::vector<Argb> vector = portable;
-            c.portable(in.data(), portable.data(), width);
-            c.vector(in.data(), vector.data(), width);
+            EXPECT_EQ(c.vector(in.data(), vector.data(), width),
+                      c.portable(in.data(), portable.data(), width));
             EXPECT_EQ(vector, portable);
             EXPECT_EQ(vector.back(), 0x5a5a5a5au);
         }

@@ -133,7 +133,7 @@ void expectSameDecode(const DecodedPart* got, const DecodedPart* expected) {
     EXPECT_EQ(got->pixels, expected->pixels);
     EXPECT_EQ(got->stored, expected->stored);
     EXPECT_EQ(got->box, expected->box);
-    EXPECT_EQ(got->tone, expected->tone);
+    EXPECT_EQ(got->tone(), expected->tone());
 }
 
 // A part file that only Qt's reader decodes (8-bit colour map), with a translucent pixel.
@@ -281,8 +281,8 @@ TEST(PartCache, LayersShowTheDecodedPartAndItsBox) {
     EXPECT_EQ(state.layer(kNose).loadedBox, part->box);
     EXPECT_EQ(part->box, visibleBounds(*state.layer(kNose).loaded));
     EXPECT_EQ(part->box, (PixelBox{40, 100, 60, 110}));
-    EXPECT_EQ(part->tone, (Rgb{255, 0, 0}));
-    EXPECT_EQ(other.layer(kNose).loadedTone, part->tone);
+    EXPECT_EQ(part->tone(), (Rgb{255, 0, 0}));
+    EXPECT_EQ(other.layer(kNose).loadedTone(), part->tone());
     // The layer shows its loaded pixels themselves until they are written; writing them makes a
     // copy of its own and leaves the loaded pixels as they were.
     EXPECT_EQ(state.layer(kNose).image(), state.layer(kNose).loaded.get());
@@ -297,6 +297,11 @@ TEST(PartCache, LayersShowTheDecodedPartAndItsBox) {
 
     cache.setBound(0);  // the cache lets go; the layers keep what they hold
     EXPECT_EQ((*other.layer(kNose).loaded)[100 * kPartSize + 40], kRed);
+    EXPECT_EQ(other.layer(kNose).loadedTone(), (Rgb{255, 0, 0}));
+    // Released portraits let go of the decoded part too: only `part` holds it then.
+    state.release();
+    other.release();
+    EXPECT_EQ(part.use_count(), 1);
 }
 
 TEST(PartCache, FixedFilesAreExaminedOncePerSpan) {

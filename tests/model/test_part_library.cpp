@@ -269,11 +269,11 @@ TEST(PartLibrary, SecondaryLayersLoadWithTheirElementsPart) {
 TEST(PartLibrary, MissingDummyIsReportedOnceWithItsPath) {
     Library lib;
     ASSERT_TRUE(loadLayer(lib.state, kMouth, 0, {}));  // the dummy
-    EXPECT_EQ(lib.state.layer(kMouth).loadedTone, (Rgb{0x10, 0x20, 0x30}));
+    EXPECT_EQ(lib.state.layer(kMouth).loadedTone(), (Rgb{0x10, 0x20, 0x30}));
     fs::remove(dummyPath(lib.folder.path()));
     EXPECT_FALSE(loadLayer(lib.state, kMouth, 0, lib.sink));
     EXPECT_FALSE(lib.state.layer(kMouth).hasImage);
-    EXPECT_EQ(lib.state.layer(kMouth).loadedTone, kToneOfNothing);
+    EXPECT_EQ(lib.state.layer(kMouth).loadedTone(), kToneOfNothing);
     const std::string expected = "部品ファイルのオープンに失敗しました\n" +
                                  (lib.folder.path() / "picture" / "dummy.png").string() +
                                  "が存在しないか、または読み込みエラーです";

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <vector>
 
+#include <memory>
+
 #include "imaging/layer_bounds.h"
 #include "imaging/part_box.h"
 #include "model/part_cache.h"
@@ -87,15 +89,15 @@ TEST(PortraitState, ZeroedPartBuffersAreZeroAfterDirtyBlocksWereFreed) {
 
 // A part whose pixels are `colour` inside `visible`, with one transparent pixel that has colour
 // bytes at `hidden` (outside `visible`), kept as the part cache keeps it.
-DecodedPart partOf(const PixelBox& visible, Argb colour, int hidden) {
+std::unique_ptr<DecodedPart> partOf(const PixelBox& visible, Argb colour, int hidden) {
     PartPixels image{};
     for (int y = visible.top; y < visible.bottom; ++y)
         std::fill_n(image.begin() + y * kPartSize + visible.left, visible.width(), colour);
     image[static_cast<std::size_t>(hidden)] = 0x00123456;
-    DecodedPart part;
-    part.stored = nonZeroBounds(image);
-    part.box = visibleBounds(image, part.stored);
-    part.pixels = copyBox(image, part.stored);
+    auto part = std::make_unique<DecodedPart>();
+    part->stored = nonZeroBounds(image);
+    part->box = visibleBounds(image, part->stored);
+    part->pixels = copyBox(image, part->stored);
     return part;
 }
 
@@ -130,7 +132,7 @@ TEST(PortraitState, WritableImageCopiesTheLoadedPixelsAfterEveryLoad) {
         writeInsideLoadedBox(*layer);
         for (std::size_t i = 0; i < std::size(loads); ++i) {
             SCOPED_TRACE(i);
-            layer->showPart(partOf(loads[i].visible, loads[i].colour, loads[i].hidden));
+            layer->showPart(*partOf(loads[i].visible, loads[i].colour, loads[i].hidden));
             const PartPixels& own = layer->writableImage();
             EXPECT_TRUE(own == *layer->loaded);
             EXPECT_EQ(layer->image(), &own);
