@@ -11,7 +11,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "imaging/png_quick_reader.h"
+#include "imaging/codec.h"
 
 namespace kelvaro {
 namespace {
@@ -29,22 +29,6 @@ QString memoryHex(T value) {
     return text;
 }
 
-// The image Qt's PNG reader gives for a file of the simple kind: straight alpha.
-std::optional<QImage> decodeSimpleFile(const QString& fileName) {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    const QByteArray bytes = file.readAll();
-    const auto rows = decodeSimplePngRows(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
-                                          static_cast<std::size_t>(bytes.size()));
-    if (!rows)
-        return std::nullopt;
-    QImage image(rows->width, rows->height, QImage::Format_ARGB32);
-    for (int y = 0; y < rows->height; ++y)
-        rows->convertRow(y, rows->width, reinterpret_cast<Argb*>(image.scanLine(y)));
-    return image;
-}
-
 }  // namespace
 
 QString pixmapCacheKey(const QString& fileName) {
@@ -57,7 +41,11 @@ QString pixmapCacheKey(const QString& fileName) {
 
 bool preloadGroupBoxFrame() {
     const QString fileName = QString::fromLatin1(kGroupBoxFrameFile);
-    const std::optional<QImage> image = decodeSimpleFile(fileName);
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    // Straight alpha, as Qt's PNG reader gives it.
+    const std::optional<QImage> image = readSimpleImage(file, QImage::Format_ARGB32);
     if (!image)
         return false;
     return QPixmapCache::insert(pixmapCacheKey(fileName), QPixmap::fromImage(*image));

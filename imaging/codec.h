@@ -9,6 +9,8 @@
 #pragma once
 
 #include <QIODevice>
+#include <QImage>
+#include <optional>
 
 #include "imaging/layer_bounds.h"
 #include "imaging/pixels.h"
@@ -32,6 +34,12 @@ inline constexpr int kDecodeSideLimit = 16384;
 // library, which would print its own complaints on standard error. The device is left at the
 // start.
 bool pngChunksIntact(QIODevice& device);
+
+// The image in `device` through the program's direct PNG decoder alone (8-bit RGB or RGBA, not
+// interlaced, up to 16 MiB), converted to `format` as the general decoder converts Qt's: for a
+// file of that kind the pixels Qt's reader gives, without loading any of Qt's image plugins.
+// Nothing, the device at its start, when the file is not of that kind.
+std::optional<QImage> readSimpleImage(QIODevice& device, QImage::Format format);
 
 // Decodes the image in `device` as a part image with straight alpha. An image of another size
 // than 230x230 is placed at the top left of a transparent 230x230 image, cropped or padded.

@@ -85,8 +85,8 @@ bool decodeSimplePart(QIODevice& device, PartPixels& out, PixelBox* nonZero) {
     return bytes && decodeSimplePng(bytesOf(*bytes), std::size_t(bytes->size()), out, nonZero);
 }
 
-// The image in `device` through the direct decoder, converted to `format` as readImage converts
-// Qt's; nothing, the device at its start, when the file is not of the decoder's kind.
+}  // namespace
+
 std::optional<QImage> readSimpleImage(QIODevice& device, QImage::Format format) {
     const auto bytes = smallFileBytes(device);
     const auto rows =
@@ -101,6 +101,8 @@ std::optional<QImage> readSimpleImage(QIODevice& device, QImage::Format format) 
     image.convertTo(format);
     return image;
 }
+
+namespace {
 
 bool withinSideLimit(QSize size) {
     return size.width() <= kDecodeSideLimit && size.height() <= kDecodeSideLimit;

@@ -18,6 +18,7 @@
 #include <cstring>
 #include <string>
 
+#include "io/file_writer.h"
 #include "tools/icon_pixel_source.h"
 #include "ui/icons.h"
 
@@ -32,12 +33,14 @@ bool writeIcon(const QDir& theme, const QString& name, int size) {
                       "PNG");
 }
 
+// Replaces `file` whole or not at all, so that a failed run never leaves a truncated source that
+// the build would take as up to date.
 int writePixelSource(const char* file) {
-    const std::string text = kelvaro::applicationIconSource();
-    std::FILE* out = std::fopen(file, "wb");
-    const bool written = out && std::fwrite(text.data(), 1, text.size(), out) == text.size();
-    if ((out && std::fclose(out) != 0) || !written) {
-        std::fprintf(stderr, "kelvaro-make-icons: cannot write %s\n", file);
+    const kelvaro::FileResult written =
+        kelvaro::replaceFileAtomically(file, kelvaro::applicationIconSource());
+    if (!written) {
+        std::fprintf(stderr, "kelvaro-make-icons: cannot write %s: %s\n", file,
+                     written.reason.c_str());
         return 1;
     }
     return 0;
