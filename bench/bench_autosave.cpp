@@ -11,7 +11,6 @@
 #include <QScrollBar>
 #include <QSettings>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QUndoStack>
 #include <algorithm>
 #include <cstdio>
@@ -51,10 +50,10 @@ double dragStall(CKelvaroDlg& window) {
             step = -step;
         value += step;
         bar->setSliderPosition(value);
-        QTest::qWait(kThumbMs);
+        runEventLoopFor(kThumbMs);
     }
     bar->setSliderDown(false);
-    QTest::qWait(1200);  // the last write
+    runEventLoopFor(1200);  // the last write
     return stalls.worstMs();
 }
 
@@ -68,7 +67,7 @@ std::vector<double> timings(const std::function<void()>& work, int pauseMs) {
         work();
         times.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
         if (pauseMs > 0)
-            QTest::qWait(pauseMs);
+            runEventLoopFor(pauseMs);
     }
     std::sort(times.begin() + 1, times.end());
     return {times.front(), times[times.size() / 2], times.back()};
@@ -82,7 +81,7 @@ void measure(bool autosave) {
     buildHistory(*window);
     const PortraitEditor& editor = window->editor();
     const std::vector<double> texts = timings([&] { (void)editor.recoveryText(); }, 0);
-    QTest::qWait(1200);
+    runEventLoopFor(1200);
     const double stall = dragStall(*window);
     std::printf("%s (%d steps in the history)\n",
                 autosave ? "recovery file kept" : "no recovery file",

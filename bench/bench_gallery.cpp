@@ -9,7 +9,10 @@
 // user-interface thread's event loop meanwhile; and the decoded-part cache. The worker threads
 // follow the CPUs the program may use (taskset), one per CPU. With --load every case is measured
 // twice, as the machine is and then with a busy process on every online CPU. With --dispatches it
-// also lists the user-interface thread's longest pieces of work while the cells are drawn.
+// also lists the user-interface thread's longest pieces of work while the cells are drawn. With
+// --idle N it measures nothing of the gallery, only the machine's own share of the stalls: N
+// windows in which the event loop has nothing to do, without load and then with the busy
+// processes, and per window the longest stall.
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLineEdit>
@@ -45,6 +48,8 @@ namespace {
 constexpr int kScreenful = 20;
 constexpr int kColourChanges = 9;
 constexpr int kDispatchesListed = 10;
+constexpr int kIdleWindowMs = 300;  // about as long as a case's cells are drawn under load
+constexpr double kStallTargetMs = 16;
 
 bool listDispatches = false;  // --dispatches
 
@@ -83,6 +88,7 @@ struct Figures {
     double uiCpuPerChange = 0, uiCpuPerCell = 0;  // UI thread's CPU: ms per change, µs per cell
     double scrollTotal = 0, scrollSettle = 0;
     double idleStall = 0, renderStall = 0, worstStall = 0;
+    double renderSpan = 0;   // how long the stalls of renderStall were watched
     std::string dispatches;  // with --dispatches, the UI thread's longest pieces of work
 };
 
@@ -127,7 +133,7 @@ void scrollThrough(const PartsTab& gallery, Figures& figures) {
     clock.start();
     for (int value = 0; value <= bar->maximum(); value += rowStep) {
         bar->setValue(value);
-        QTest::qWait(16);
+        runEventLoopFor(16);
     }
     bar->setValue(bar->maximum());
     figures.scrollSettle = runUntil([&] { return gallery.upToDate(); });
@@ -141,7 +147,7 @@ Figures measure(const std::filesystem::path& library, int element) {
     CKelvaroDlg& editor = *opened;
     StallWatch stalls;
     stalls.start();
-    QTest::qWait(1000);  // nothing drawn: what the machine itself costs the event loop
+    runEventLoopFor(1000);  // nothing drawn: what the machine itself costs the event loop
     figures.idleStall = stalls.worstMs();
     stalls.start();
 
@@ -163,6 +169,7 @@ Figures measure(const std::filesystem::path& library, int element) {
     figures.everyWarm = drawEveryCell(editor, figures.count, false);
     figures.uiCpuPerCell = (threadCpuMs() - cpuBefore) * 1e3 / figures.count;
     figures.renderStall = stalls.worstMs();
+    figures.renderSpan = stalls.watchedMs();
     watch().record(false);
     if (listDispatches)
         figures.dispatches = watch().longest(kDispatchesListed);
@@ -193,8 +200,10 @@ void print(const char* name, const char* load, const Figures& f) {
         f.scrollTotal, f.scrollSettle);
     std::printf("  longest event-loop stall, 1 s of nothing     %8.1f ms (the machine's share)\n",
                 f.idleStall);
-    std::printf("  longest event-loop stall while cells drawn   %8.1f ms (opening, all cells)\n",
-                f.renderStall);
+    std::printf(
+        "  longest event-loop stall while cells drawn   %8.1f ms (opening, all cells: "
+        "%.0f ms)\n",
+        f.renderStall, f.renderSpan);
     std::fputs(f.dispatches.c_str(), stdout);
     std::printf("  longest event-loop stall (whole run)         %8.1f ms (also colour, scroll)\n",
                 f.worstStall);
@@ -224,6 +233,45 @@ bool measureCase(const char* name, const std::filesystem::path& library, int ele
     return true;
 }
 
+// The longest stall of each of `count` windows in which the event loop has nothing to do, sorted.
+std::vector<double> idleWindows(int count) {
+    std::vector<double> worst;
+    StallWatch stalls;
+    for (int i = 0; i < count; ++i) {
+        stalls.start();
+        runEventLoopFor(kIdleWindowMs);
+        worst.push_back(stalls.worstMs());
+    }
+    std::sort(worst.begin(), worst.end());
+    return worst;
+}
+
+void printIdle(const std::string& load, const std::vector<double>& worst) {
+    const auto over = std::count_if(worst.begin(), worst.end(),
+                                    [](double stall) { return stall > kStallTargetMs; });
+    std::printf(
+        "event loop with nothing to do, %s: %zu windows of %d ms, longest stall per window "
+        "%.1f / %.1f / %.1f ms (min / median / max), over %.0f ms in %td\n",
+        load.c_str(), worst.size(), kIdleWindowMs, worst.front(), worst[worst.size() / 2],
+        worst.back(), kStallTargetMs, over);
+    std::fflush(stdout);
+}
+
+// --idle: the idle windows without load and with a busy process on every CPU.
+bool measureIdle(int windows) {
+    printIdle("no load", idleWindows(windows));
+    BusyNeighbours neighbours;
+    if (!neighbours.start()) {
+        std::fprintf(stderr, "kelvaro-bench-gallery: cannot start the busy processes\n");
+        return false;
+    }
+    const std::vector<double> loaded = idleWindows(windows);
+    const std::string load = std::to_string(neighbours.count()) + " busy processes";
+    neighbours.stop();
+    printIdle(load, loaded);
+    return true;
+}
+
 }  // namespace
 }  // namespace kelvaro::bench
 
@@ -235,8 +283,18 @@ int main(int argc, char** argv) {
     const QStringList arguments = QApplication::arguments();
     const bool loaded = arguments.contains(QStringLiteral("--load"));
     bench::listDispatches = arguments.contains(QStringLiteral("--dispatches"));
+    const qsizetype idle = arguments.indexOf(QStringLiteral("--idle"));
+    if (idle > 0) {
+        const int windows = idle + 1 < arguments.size() ? arguments[idle + 1].toInt() : 0;
+        if (windows < 1 || arguments.size() != 3) {
+            std::fprintf(stderr, "usage: kelvaro-bench-gallery --idle WINDOWS\n");
+            return 2;
+        }
+        return bench::measureIdle(windows) ? 0 : 1;
+    }
     if (arguments.size() > 1 + (loaded ? 1 : 0) + (bench::listDispatches ? 1 : 0)) {
-        std::fprintf(stderr, "usage: kelvaro-bench-gallery [--load] [--dispatches]\n");
+        std::fprintf(stderr,
+                     "usage: kelvaro-bench-gallery [--load] [--dispatches] | --idle WINDOWS\n");
         return 2;
     }
     const auto synthetic = bench::syntheticLibrary();

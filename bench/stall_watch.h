@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QTimer>
 #include <algorithm>
 
@@ -31,6 +32,8 @@ public:
     }
     // The longest stall since start(), in milliseconds.
     double worstMs() const { return static_cast<double>(m_worst) / 1e6; }
+    // How long it has watched since start(), in milliseconds.
+    double watchedMs() const { return static_cast<double>(m_clock.nsecsElapsed()) / 1e6; }
 
 private:
     QTimer m_timer;
@@ -38,5 +41,14 @@ private:
     qint64 m_last = 0;
     qint64 m_worst = 0;
 };
+
+// Runs the event loop for `ms` milliseconds. Unlike QTest::qWait, which sleeps up to 10 ms between
+// turns of the loop, it leaves the loop waiting for events only, so that a StallWatch meanwhile
+// sees what keeps the loop from running and nothing of the wait's own.
+inline void runEventLoopFor(int ms) {
+    QEventLoop loop;
+    QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    loop.exec();
+}
 
 }  // namespace kelvaro::bench
