@@ -87,6 +87,12 @@ void GalleryRenderer::request(const std::vector<int>& parts, std::size_t inView)
     startWorkers();
 }
 
+bool GalleryRenderer::idle() const {
+    std::lock_guard lock(m_mutex);
+    return std::all_of(m_queues.begin(), m_queues.end(), [](const auto& q) { return q.empty(); }) &&
+           std::all_of(m_running.begin(), m_running.end(), [](int n) { return n == 0; });
+}
+
 void GalleryRenderer::startWorkers() {
     std::lock_guard lock(m_mutex);
     for (const Lane lane : {kInView, kBeyond}) {

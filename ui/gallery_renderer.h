@@ -68,6 +68,9 @@ public:
     // a lower one.
     void request(const std::vector<int>& parts, std::size_t inView = SIZE_MAX);
 
+    // Whether no part is queued and no worker draws one.
+    bool idle() const;
+
 signals:
     // A finished cell: part `part` drawn for snapshot `generation` (only the current one), with
     // the files of the part that do not load.
@@ -102,7 +105,7 @@ private:
     const CellDrawer m_drawer;
     std::array<QThreadPool, kLaneCount> m_pools;
 
-    std::mutex m_mutex;                           // guards what follows
+    mutable std::mutex m_mutex;                   // guards what follows
     std::atomic<std::uint64_t> m_generation = 0;  // written under the lock, read anywhere
     PortraitDocument m_snapshot;
     std::array<std::deque<int>, kLaneCount> m_queues;

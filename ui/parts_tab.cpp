@@ -18,8 +18,9 @@
 namespace kelvaro {
 namespace {
 
-constexpr int kMarginRows = 1;   // rows of cells drawn beyond those in view
-constexpr int kKeptScreens = 3;  // pictures kept above and below the view, in screenfuls
+constexpr int kMarginRows = 1;            // rows of cells drawn beyond those in view
+constexpr int kKeptScreens = 3;           // pictures kept above and below the view, in screenfuls
+constexpr int kLongestPaintWaitMs = 100;  // the cells are asked for then even without a paint
 
 // What the cells' pictures depend on: the document but for the current element's own part
 // (every cell sets its own), the size choice and the bars.
@@ -58,6 +59,9 @@ PartsTab::PartsTab(PortraitEditor& editor, QWidget* parent) : QWidget(parent), m
     connect(&m_refreshTimer, &QTimer::timeout, this, &PartsTab::refresh);
     m_scrollTimer.setSingleShot(true);
     m_scrollTimer.setInterval(0);
+    m_paintWait.setSingleShot(true);
+    m_paintWait.setInterval(kLongestPaintWaitMs);
+    connect(&m_paintWait, &QTimer::timeout, this, &PartsTab::endPaintWait);
     connect(&m_scrollTimer, &QTimer::timeout, this, &PartsTab::requestWanted);
     connect(m_view->verticalScrollBar(), &QScrollBar::valueChanged, &m_scrollTimer,
             qOverload<>(&QTimer::start));
@@ -86,11 +90,15 @@ void PartsTab::portraitChanged(ChangeSet what) {
 bool PartsTab::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_view->viewport() && event->type() == QEvent::Resize)
         m_scrollTimer.start();
+    if (watched == m_view->viewport() && event->type() == QEvent::Paint && m_waitingForPaint)
+        endPaintWait();
     return QWidget::eventFilter(watched, event);
 }
 
 void PartsTab::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    m_waitingForPaint = true;
+    m_paintWait.start();
     refresh();
     moveToCurrentPart();
 }
@@ -120,6 +128,15 @@ void PartsTab::refresh() {
     const auto [first, last] = std::minmax_element(rows.begin(), rows.end());
     m_cells->invalidate(rows.empty() ? 0 : *first, rows.empty() ? -1 : *last);
     requestWanted();
+}
+
+void PartsTab::endPaintWait() {
+    if (!m_waitingForPaint)
+        return;
+    m_waitingForPaint = false;
+    m_paintWait.stop();
+    // Queued, so that the workers start once the paint under way is done.
+    QMetaObject::invokeMethod(this, &PartsTab::requestWanted, Qt::QueuedConnection);
 }
 
 void PartsTab::moveToCurrentPart() {
@@ -153,6 +170,8 @@ void PartsTab::requestWanted() {
         const int slack = kKeptScreens * static_cast<int>(m_wanted.size());
         m_cells->forgetOutside(*first - slack, *last + slack);
     }
+    if (m_waitingForPaint)
+        return;
     std::vector<int> missing;
     std::size_t missingInView = 0;
     for (std::size_t i = 0; i < m_wanted.size(); ++i) {

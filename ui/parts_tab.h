@@ -54,8 +54,11 @@ public:
 
 protected:
     // Shown: takes in the portrait as it is and makes the current part's cell the current one.
+    // The cells are asked for once the grid is first painted: workers started earlier would
+    // take the processor from that paint, which on a busy machine then keeps the window from
+    // answering for longer than a frame.
     void showEvent(QShowEvent* event) override;
-    // A resized grid asks for the cells then in view.
+    // A resized grid asks for the cells then in view; the grid's paint ends the wait of showEvent.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -65,8 +68,11 @@ private:
     void moveToCurrentPart();
     // Fresh cells when the element or the count of its parts changed.
     void followElement(int element, int count);
-    // Asks the renderer for the cells in view that are not drawn yet.
+    // Asks the renderer for the cells in view that are not drawn yet (while waiting for the
+    // grid's paint, only notes which they are).
     void requestWanted();
+    // Ends the wait for the grid's paint and asks for the cells after the paint.
+    void endPaintWait();
     // A cell drawn for the portrait as it is now, with the files of its part that do not load.
     void onCellReady(quint64 generation, int part, const QImage& picture, const PartFaults& faults);
 
@@ -78,6 +84,10 @@ private:
     PreviewStrip* m_previews = nullptr;
     QTimer m_refreshTimer;  // changes within one pass of the event loop refresh once
     QTimer m_scrollTimer;
+    // While shown and not yet painted; ended by the grid's paint, or by the timer when no paint
+    // comes (a grid that is hidden, or a platform that shows nothing).
+    bool m_waitingForPaint = false;
+    QTimer m_paintWait;
     int m_element = -2;                       // the element the cells show; -2: none yet
     std::optional<PortraitDocument> m_drawn;  // what the cells are drawn for
     std::vector<int> m_wanted;

@@ -10,6 +10,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QUndoStack>
+#include <functional>
 #include <set>
 
 #include "io/file_boundary.h"
@@ -17,6 +18,7 @@
 #include "model/part_library.h"
 #include "model/portrait_document.h"
 #include "tests/ui/gallery_driving.h"
+#include "ui/companion_window.h"
 #include "ui/control_ids.h"
 #include "ui/gallery_cells.h"
 #include "ui/gallery_renderer.h"
@@ -25,6 +27,26 @@
 
 namespace kelvaro::test {
 namespace {
+
+// Calls `seen` whenever `watched` receives an event of `type`.
+class EventWatch : public QObject {
+public:
+    EventWatch(QObject* watched, QEvent::Type type, std::function<void()> seen)
+        : m_type(type), m_seen(std::move(seen)) {
+        watched->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == m_type)
+            m_seen();
+        return false;
+    }
+
+private:
+    QEvent::Type m_type;
+    std::function<void()> m_seen;
+};
 
 int highestOf(EditorFixture& editor, int element) {
     return editor.state().highestPart[static_cast<std::size_t>(element)];
@@ -254,6 +276,28 @@ TEST(Gallery, AThousandPartsDrawOnlyTheCellsInView) {
     editor.click(ids::kPrevious);
     EXPECT_EQ(editor.state().elementPart(kFace), kMaxPartCount - 1);
     EXPECT_EQ(canvasAt96(editor), last);
+}
+
+TEST(Gallery, CellsAreAskedForOnceTheGridIsFirstPainted) {
+    // Workers started before the window's first paint would take the processor from it.
+    EditorFixture editor;
+    editor.open();
+    editor.press(Qt::Key_F3);
+    CompanionWindow* companion = editor.dialog().companion();
+    ASSERT_NE(companion, nullptr);
+    PartsTab& gallery = *companion->partsTab();
+    ASSERT_TRUE(gallery.isVisible());
+    EXPECT_TRUE(gallery.renderer().idle()) << "cells asked for before any paint";
+    EXPECT_FALSE(gallery.upToDate());
+    bool painted = false;
+    bool cellBeforePaint = false;
+    EventWatch paints(gallery.view()->viewport(), QEvent::Paint, [&] { painted = true; });
+    QObject::connect(&gallery.renderer(), &GalleryRenderer::cellReady, &gallery,
+                     [&] { cellBeforePaint = cellBeforePaint || !painted; });
+    ASSERT_TRUE(waitUntilUpToDate(gallery));
+    EXPECT_TRUE(painted);
+    EXPECT_FALSE(cellBeforePaint);
+    EXPECT_TRUE(gallery.cells().isReady(editor.state().elementPart(editor.state().currentElement)));
 }
 
 TEST(Gallery, F3AndTheWindowMenuOpenAndCloseIt) {
