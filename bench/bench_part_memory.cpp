@@ -8,7 +8,10 @@
 // and the same after giving the allocator's free memory back (what the allocator kept).
 // Meant to run on one core: taskset -c 1. An argument sets the cache's bound in MiB, to see what
 // another bound would hold; `--passes` measures the two passes alone (no memory figures), for
-// profiling a pass with callgrind.
+// profiling a pass with callgrind. `--passes --without-composing` draws the cells of both passes
+// without their last step: each worker composes its first cell in full (which makes the canvas
+// below the element) and of every other cell only loads and recolours the part, then scales
+// and hands over whatever its canvas holds. It shows what a pass costs besides composing.
 #include <malloc.h>
 
 #include <QApplication>
@@ -24,6 +27,7 @@
 #include "bench/editor_bench_support.h"
 #include "model/layer_tables.h"
 #include "model/part_cache.h"
+#include "model/part_preview.h"
 #include "ui/companion_window.h"
 #include "ui/gallery_cells.h"
 #include "ui/kelvaro_dlg.h"
@@ -73,11 +77,23 @@ int chooseElement(CKelvaroDlg& editor, int element) {
     return gallery.cells().count();
 }
 
+// A cell as the gallery draws it but not composed, apart from each worker's first.
+PartFaults showPartCell(PartPreview& preview, const PortraitDocument& document, bool fresh,
+                        int part, CanvasPixels& out) {
+    if (!fresh)
+        preview.showPart(part);
+    else
+        drawPartCell(preview, document, fresh, part, out);
+    return preview.faultsOfPart(part);
+}
+
+CellDrawer passDrawer = &drawPartCell;  // --without-composing: showPartCell
+
 void measurePasses(CKelvaroDlg& editor, const char* name, int element) {
     const int count = chooseElement(editor, element);
-    const double first = drawEveryCell(editor, count, true);
+    const double first = drawEveryCell(editor, count, true, passDrawer);
     printCache("after the first pass");
-    const double second = drawEveryCell(editor, count, false);
+    const double second = drawEveryCell(editor, count, false, passDrawer);
     printCache("after the second pass");
     std::printf("%s, %d parts: first pass %.1f ms, second pass %.1f ms, first/second %.2f\n", name,
                 count, first, second, first / second);
@@ -101,6 +117,8 @@ int main(int argc, char** argv) {
     bench::prepareQt(userSettings);
     QApplication app(argc, argv);
     const bool passesOnly = argc > 1 && std::strcmp(argv[1], "--passes") == 0;
+    if (passesOnly && argc > 2 && std::strcmp(argv[2], "--without-composing") == 0)
+        bench::passDrawer = &bench::showPartCell;
     if (argc > 1 && !passesOnly)
         sharedPartCache().setBound(static_cast<std::size_t>(std::max(0, std::atoi(argv[1]))) << 20);
     const auto library = bench::syntheticLibrary();

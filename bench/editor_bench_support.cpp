@@ -81,10 +81,11 @@ std::unique_ptr<CKelvaroDlg> openEditor(const std::filesystem::path& library, in
 
 // Every cell of the current element from a snapshot of the portrait, by a renderer of its own
 // (its worker threads made afresh), with the cache emptied first or as it is; time in ms.
-double drawEveryCell(CKelvaroDlg& editor, int count, bool emptyCache) {
+double drawEveryCell(CKelvaroDlg& editor, int count, bool emptyCache, CellDrawer drawer) {
     if (emptyCache)
         sharedPartCache().clear();
-    GalleryRenderer renderer(editor.editor().mutableState().baseDirectory, &sharedPartCache());
+    GalleryRenderer renderer(editor.editor().mutableState().baseDirectory, &sharedPartCache(),
+                             nullptr, drawer);
     int drawn = 0;
     QObject::connect(&renderer, &GalleryRenderer::cellReady, [&] { ++drawn; });
     std::vector<int> all(static_cast<std::size_t>(count));

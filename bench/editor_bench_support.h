@@ -8,6 +8,8 @@
 #include <functional>
 #include <memory>
 
+#include "ui/gallery_renderer.h"
+
 class QTemporaryDir;
 
 namespace kelvaro {
@@ -33,9 +35,10 @@ double runUntil(const std::function<bool()>& done);
 std::unique_ptr<CKelvaroDlg> openEditor(const std::filesystem::path& library, int element);
 
 // Every cell of the editor's current element, `count` parts, from a snapshot of the portrait,
-// by a gallery renderer of its own (its worker threads made afresh), with the shared part cache
-// emptied first or as it is; time in ms.
-double drawEveryCell(CKelvaroDlg& editor, int count, bool emptyCache);
+// by a gallery renderer of its own (its worker threads made afresh) drawing each cell with
+// `drawer`, with the shared part cache emptied first or as it is; time in ms.
+double drawEveryCell(CKelvaroDlg& editor, int count, bool emptyCache,
+                     CellDrawer drawer = &drawPartCell);
 
 // Before QApplication: the offscreen platform unless one is set, and the user's settings in
 // `userSettings`, so that every window opens at its first place.

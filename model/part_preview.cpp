@@ -53,12 +53,16 @@ void PartPreview::show(const PortraitDocument& document) {
 }
 
 void PartPreview::composeWithPart(int part, CanvasPixels& out) {
+    showPart(part);
+    composeOverBelow(out);
+}
+
+void PartPreview::showPart(int part) {
     // The first step since show() recolours the element's whole recolour group; later steps
     // would give the layers they do not load the very same pixels again.
     if (setCurrentPart(m_state, part))
         loadCurrentPart(m_state, {},
                         m_below ? RecolourScope::LoadedLayers : RecolourScope::WholeGroup);
-    composeOverBelow(out);
 }
 
 // Built after the first step since show(), so that the element's recolour group already holds

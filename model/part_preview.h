@@ -40,6 +40,9 @@ public:
     // would show it after stepping to that part. The canvas below the element's lowest changing
     // layer is composed once per document shown and shared by every part.
     void composeWithPart(int part, CanvasPixels& out);
+    // What composeWithPart does before composing: loads part `part` of the current element and
+    // recolours and masks as stepping to it would.
+    void showPart(int part);
 
     // The files of part `part` of the document's current element that do not load (and so show
     // dummy.png), as the decoded-part cache knows them: right after composeWithPart(part) this
