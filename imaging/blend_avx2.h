@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 #include "imaging/cubic_fixed_point.h"
 #include "imaging/simd_support.h"
@@ -64,6 +65,24 @@ KELVARO_AVX2 inline __m256i blendOverEight(__m256i src, __m256i dst) {
 KELVARO_AVX2 inline __m256i coveredAbove(const std::uint8_t* cover, int level) {
     const __m128i marks = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(cover));
     return _mm256_cmpgt_epi32(_mm256_cvtepu8_epi32(marks), _mm256_set1_epi32(level));
+}
+
+// Lanes [0, count) all ones, the others zero: the last pixels of a span (count < 8).
+KELVARO_AVX2 inline __m256i firstLanes(int count) {
+    return _mm256_cmpgt_epi32(_mm256_set1_epi32(count), _mm256_setr_epi32(0, 1, 2, 3, 4, 5, 6, 7));
+}
+
+// coveredAbove for the last `count` pixels of a span (count < 8), reading no mark past them.
+KELVARO_AVX2 inline __m256i coveredAboveFirst(const std::uint8_t* cover, int count, int level) {
+    std::uint64_t marks = 0;
+    std::memcpy(&marks, cover, static_cast<std::size_t>(count));
+    const __m128i eight = _mm_cvtsi64_si128(static_cast<long long>(marks));
+    return _mm256_cmpgt_epi32(_mm256_cvtepu8_epi32(eight), _mm256_set1_epi32(level));
+}
+
+// Whether every pixel of eight has alpha 0: over any canvas pixel it leaves it as it is.
+KELVARO_AVX2 inline bool allTransparent(__m256i pixels) {
+    return _mm256_testz_si256(pixels, _mm256_set1_epi32(static_cast<int>(0xff000000u))) != 0;
 }
 
 }  // namespace kelvaro

@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Zespół Kelvaro
 // SPDX-License-Identifier: MIT
 // Whole-pixel spans: at angles that are multiples of 90 degrees every canvas pixel centre maps
-// exactly onto a layer pixel centre, so the cubic reduces to copying that pixel.
+// exactly onto a layer pixel centre, so the cubic reduces to copying that pixel. Samples taken
+// once and kept (premultiplied, in canvas order) are blended the same way.
 #include "imaging/blend.h"
 #include "imaging/layer_placement.h"
 #include "imaging/span_kernels.h"
@@ -18,6 +19,15 @@ void copySpan(const SpanJob& job) {
         if (job.cover[i] > job.level)
             continue;
         job.out[i] = blendOver(premultiply(*source), job.out[i]);
+    }
+}
+
+void blendSpan(const SpanJob& job) {
+    const Argb* source =
+        job.pixels + (job.sampleY >> kFixedBits) * job.stride + (job.sampleX >> kFixedBits);
+    for (int i = 0; i < job.count; ++i) {
+        if (job.cover[i] <= job.level)
+            job.out[i] = blendOver(source[i], job.out[i]);
     }
 }
 

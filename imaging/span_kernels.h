@@ -51,13 +51,18 @@ void cubicSpan(const SpanJob& job);
 // Whole-pixel spans of a straight-alpha image: unturned or turned by quarter turns.
 void copySpan(const SpanJob& job);
 
+// Spans of premultiplied samples already taken, one pixel a canvas column (step of one pixel
+// along the row): each is blended as it is.
+void blendSpan(const SpanJob& job);
+
 #ifdef KELVARO_X86
 // With AVX2, only where kernel_choice.h says the processor has it: cubic spans one pixel at a
 // time, and eight at a time (the last few of a span one at a time); whole-pixel spans of
-// unturned layers (a step of one pixel along the row).
+// unturned layers (a step of one pixel along the row) and of samples kept, as blendSpan.
 void cubicSpanAvx2(const SpanJob& job);
 void cubicSpan8Avx2(const SpanJob& job);
 void copySpanAvx2(const SpanJob& job);
+void blendSpanAvx2(const SpanJob& job);
 #endif
 
 }  // namespace kelvaro

@@ -5,6 +5,8 @@
 #include <algorithm>
 
 #include "imaging/draw_plans.h"
+#include "imaging/kernel_choice.h"
+#include "imaging/span_kernels.h"
 
 namespace kelvaro {
 
@@ -81,21 +83,102 @@ void clipPlans(std::span<const LayerPlan> plans, const RowRegion& region,
         clipPlan(plans[k], region, clipped[k]);
 }
 
+// The kernel blending samples kept.
+SpanKernel sampleBlendKernel() {
+#ifdef KELVARO_X86
+    if (kernelFeatures().avx2)
+        return blendSpanAvx2;
+#endif
+    return blendSpan;
+}
+
+// The columns from the first to the last of the plan's spans.
+ColumnSpan columnsOf(const LayerPlan& plan) {
+    ColumnSpan columns{kCanvasSize, 0};
+    for (int row = plan.firstRow; row < plan.lastRow; ++row) {
+        const ColumnSpan& span = plan.spans[static_cast<std::size_t>(row)];
+        if (span.empty())
+            continue;
+        columns.first = std::min(columns.first, span.first);
+        columns.last = std::max(columns.last, span.last);
+    }
+    return columns;
+}
+
+// The plan's samples: the plan drawn alone over transparent pixels, where blendOver leaves each
+// sample as it is.
+SampledLayer sampleLayer(const LayerPlan& plan, CanvasPixels& scratch) {
+    static const CoverMap kNoCover{};
+    const ColumnSpan columns = columnsOf(plan);
+    SampledLayer sampled;
+    if (columns.empty())
+        return sampled;
+    sampled = {{}, columns.first, plan.firstRow, columns.last - columns.first};
+    for (int row = plan.firstRow; row < plan.lastRow; ++row) {
+        const auto start = scratch.begin() + row * kCanvasSize;
+        std::fill(start + columns.first, start + columns.last, 0);
+    }
+    drawPlans(std::span(&plan, 1), {true}, 0, kNoCover, scratch);
+    sampled.pixels.reserve(
+        static_cast<std::size_t>(sampled.width * (plan.lastRow - plan.firstRow)));
+    for (int row = plan.firstRow; row < plan.lastRow; ++row) {
+        const auto start = scratch.begin() + row * kCanvasSize;
+        sampled.pixels.insert(sampled.pixels.end(), start + columns.first, start + columns.last);
+    }
+    return sampled;
+}
+
+void sampleTopLayers(TopLayers& top) {
+    auto scratch = makeCanvasPixels();
+    top.sampled.clear();
+    for (std::size_t k = 0; k < top.plans.size(); ++k)
+        top.sampled.push_back(top.shows[k] ? sampleLayer(top.plans[k], *scratch) : SampledLayer{});
+}
+
+// The top layers blended from their samples inside the region, as drawPlans draws their plans
+// clipped to it.
+void blendSampledTop(const TopLayers& top, const RowRegion& region, const CoverMap& cover,
+                     CanvasPixels& out) {
+    const SpanKernel kernel = sampleBlendKernel();
+    SpanJob job;
+    job.stepX = kFixedOne;
+    for (std::size_t k = 0; k < top.plans.size(); ++k) {
+        const LayerPlan& plan = top.plans[k];
+        const SampledLayer& sampled = top.sampled[k];
+        if (sampled.pixels.empty())
+            continue;
+        job.pixels = sampled.pixels.data();
+        job.stride = sampled.width;
+        job.level = static_cast<std::uint8_t>(std::min(top.firstLevel + k + 1, kMaxCoverLevels));
+        for (int row = plan.firstRow; row < plan.lastRow; ++row) {
+            const auto r = static_cast<std::size_t>(row);
+            const int first = std::max(plan.spans[r].first, region[r].first);
+            const int last = std::min(plan.spans[r].last, region[r].last);
+            if (first >= last)
+                continue;
+            job.sampleX = (first - sampled.left) * kFixedOne;
+            job.sampleY = (row - sampled.top) * kFixedOne;
+            job.count = last - first;
+            job.out = out.data() + row * kCanvasSize + first;
+            job.cover = cover.data() + row * kCanvasSize + first;
+            kernel(job);
+        }
+    }
+}
+
 // composeCanvasUnder from the steady canvas: only the changing layers' reach is drawn again.
 void composeInReach(const CanvasPixels& below, std::span<const LayerPlan> middle,
                     const TopLayers& top, CanvasPixels& out) {
     // Scratch kept between calls, always rewritten before it is read.
     thread_local std::vector<LayerPlan> clippedMiddle;
-    thread_local std::vector<LayerPlan> clippedTop;
     RowRegion region = reachOfChanging(middle, top.changing);
     trimCovered(top.cover, region);
     startFromSteady(below, *top.steady, region, out);
     clipPlans(middle, region, clippedMiddle);
-    clipPlans(top.plans, region, clippedTop);
     CoverMap cover = top.cover;
     const std::vector<bool> shows = markOpaqueCoverUnder(clippedMiddle, 0, cover);
     drawPlans(clippedMiddle, shows, 0, cover, out);
-    drawPlans(clippedTop, top.shows, top.firstLevel, cover, out);
+    blendSampledTop(top, region, cover, out);
 }
 
 }  // namespace
@@ -133,6 +216,7 @@ void composeSteadyCanvas(const CanvasPixels& below, std::span<const CompositorLa
     composeCanvasUnder(below, planLayers(steadyLayers, top.fastPaths), top, *steady);
     top.steady = std::move(steady);
     top.changing = changing;
+    sampleTopLayers(top);
 }
 
 }  // namespace kelvaro

@@ -16,6 +16,16 @@
 
 namespace kelvaro {
 
+// The premultiplied samples of one top layer where its plan draws, kept to be blended again: the
+// rectangle from its first to its last row and from the first to the last column of its spans,
+// row by row, width pixels a row.
+struct SampledLayer {
+    std::vector<Argb> pixels;  // empty: the layer draws nothing
+    int left = 0;
+    int top = 0;
+    int width = 0;
+};
+
 // Invariant: plans, shows and cover were worked out together from the same layers; the layers'
 // images are read again when drawing, so their pixels must stay as they were when planned.
 struct TopLayers {
@@ -27,9 +37,11 @@ struct TopLayers {
     std::size_t firstLevel = 0;
     bool fastPaths = true;
     // Set by composeSteadyCanvas: the canvas below with the middle layers that do not change and
-    // the top layers composed over it, and which middle layers change (one per middle layer).
+    // the top layers composed over it, which middle layers change (one per middle layer), and
+    // each plan's samples (one per plan), so that redrawing a top layer only blends.
     std::unique_ptr<CanvasPixels> steady;
     std::vector<bool> changing;
+    std::vector<SampledLayer> sampled;
 };
 
 // Plans `layersBackToFront` (fast paths as composeCanvasOver takes them from `options`).
@@ -50,7 +62,8 @@ void composeCanvasUnder(const CanvasPixels& below, std::span<const LayerPlan> mi
 // canvas rows' columns the changing layers reach (from the first to the last column of their
 // spans, less the columns at either end a top layer covers opaquely, where the steady canvas
 // holds the very pixels): everything back to front there over `below`, the same pixels as
-// drawing everything.
+// drawing everything. The top layers are blended there from the samples kept: a sample does not
+// depend on the canvas it is blended over.
 // Requires changing.size() == middle.size().
 void composeSteadyCanvas(const CanvasPixels& below, std::span<const CompositorLayer> middle,
                          const std::vector<bool>& changing, TopLayers& top);

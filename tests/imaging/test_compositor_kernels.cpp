@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: MIT
 // The span kernels on their own: every AVX2 cubic kernel against the portable one on seeded
 // random patches and spans (any direction, lengths below and above a vector step, samples at the
-// patch edges, pixels covered higher up), pixel for pixel; premultiplied patch rows.
+// patch edges, pixels covered higher up), pixel for pixel; the whole-pixel kernels likewise on
+// rows; premultiplied patch rows.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -114,6 +115,64 @@ TEST(CompositorKernels, Avx2CubicKernelsDrawThePixelsOfThePortableKernel) {
     }
     // The cases do draw: most spans change some canvas pixel.
     EXPECT_GT(changed, 1500);
+}
+
+// A row of `count` source pixels in runs: transparent (colour bytes left in, as straight pixels
+// may have), opaque, or random (premultiplied first for the kernels blending samples).
+std::vector<Argb> sourceRow(Random& random, int count, bool premultiplied) {
+    std::vector<Argb> row;
+    while (static_cast<int>(row.size()) < count) {
+        const auto kind = between(random, 0, 2);
+        for (auto run = between(random, 1, 12); run > 0 && static_cast<int>(row.size()) < count;
+             --run) {
+            const auto bits = static_cast<Argb>(random());
+            const Argb pixel = kind == 0   ? bits & 0x00ffffffu
+                               : kind == 1 ? bits | 0xff000000u
+                                           : bits;
+            row.push_back(premultiplied ? premultiply(pixel) : pixel);
+        }
+    }
+    return row;
+}
+
+// The whole-pixel kernels, unturned, against the portable ones on rows of every length up to 40
+// whose source, canvas and cover marks end where the span ends (the last few pixels are read in
+// masked lanes, nothing past them).
+TEST(CompositorKernels, Avx2WholePixelKernelsDrawThePixelsOfThePortableKernels) {
+    if (!kernelFeatures().avx2)
+        GTEST_SKIP() << "the processor has no AVX2, or it is switched off";
+    struct Pair {
+        const char* name;
+        SpanKernel portable, vector;
+        bool premultiplied;
+    };
+    const Pair pairs[] = {{"copy", copySpan, copySpanAvx2, false},
+                          {"kept samples", blendSpan, blendSpanAvx2, true}};
+    Random random(20261210);
+    for (const Pair& pair : pairs)
+        for (int round = 0; round < 20; ++round)
+            for (int count = 0; count <= 40; ++count) {
+                const std::vector<Argb> source = sourceRow(random, count, pair.premultiplied);
+                std::vector<Argb> expected(static_cast<std::size_t>(count));
+                for (Argb& p : expected)
+                    p = static_cast<Argb>(random()) | 0xff000000u;
+                std::vector<std::uint8_t> cover(static_cast<std::size_t>(count));
+                for (std::uint8_t& level : cover)
+                    level = static_cast<std::uint8_t>(between(random, 0, 3));
+                std::vector<Argb> canvas = expected;
+                SpanJob job;
+                job.pixels = source.data();
+                job.stride = count;
+                job.stepX = kFixedOne;
+                job.count = count;
+                job.cover = cover.data();
+                job.level = 1;
+                job.out = expected.data();
+                pair.portable(job);
+                job.out = canvas.data();
+                pair.vector(job);
+                ASSERT_EQ(canvas, expected) << pair.name << ", count " << count;
+            }
 }
 #endif
 
