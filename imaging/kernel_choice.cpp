@@ -11,6 +11,8 @@ KernelFeatures processorFeatures() {
     KernelFeatures features;
 #ifdef KELVARO_X86
     features.avx2 = __builtin_cpu_supports("avx2");
+    features.avx512 = __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw") &&
+                      __builtin_cpu_supports("avx512vbmi");
 #endif
     return features;
 }
@@ -24,12 +26,18 @@ struct Switch {
     std::string_view name;
     void (*turnOff)(KernelFeatures&);
 };
-constexpr std::array<Switch, 2> kSwitches{{
-    {"avx2", [](KernelFeatures& f) { f.avx2 = false; }},
+constexpr std::array<Switch, 3> kSwitches{{
+    {"avx2",
+     [](KernelFeatures& f) {
+         f.avx2 = false;
+         f.avx512 = false;
+     }},
+    {"avx512", [](KernelFeatures& f) { f.avx512 = false; }},
     {"fastpaths",
      [](KernelFeatures& f) {
          f.fastPaths = false;
          f.avx2 = false;
+         f.avx512 = false;
      }},
 }};
 

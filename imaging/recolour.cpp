@@ -5,6 +5,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "imaging/kernel_choice.h"
+#include "imaging/recolour_avx512.h"
+
 namespace kelvaro {
 namespace {
 
@@ -27,7 +30,7 @@ int stretchOnLine(int channel, const ContrastLine& line) {
 }
 
 // Pre-shifted table of one channel: the entry for value v holds the result at the channel's bit
-// position, so a pixel is rebuilt by three look-ups and two ORs.
+// position, so a pixel is rebuilt by three look-ups and two ORs (the portable loop).
 using ShiftedTable = std::array<Argb, 256>;
 
 // The brightness and contrast steps of every value the multiplier step can give; shared by the
@@ -49,15 +52,48 @@ ChannelTable toneTable(int brightness, int contrast) {
     return table;
 }
 
-ShiftedTable shiftedTable(const ChannelTable& tone, int multiplier, int shift) {
+// All three steps of one channel: the multiplier step, then the tone table.
+ChannelTable multipliedTable(const ChannelTable& tone, int multiplier) {
     multiplier =
         std::clamp(multiplier, colourSetting(kRedSetting).low, colourSetting(kRedSetting).high);
+    ChannelTable table{};
+    for (std::size_t v = 0; v < table.size(); ++v)
+        table[v] = tone[static_cast<std::size_t>(multiplyChannel(static_cast<int>(v), multiplier))];
+    return table;
+}
+
+ShiftedTable shiftedTable(const ChannelTable& table, int shift) {
     ShiftedTable shifted{};
-    for (std::size_t v = 0; v < shifted.size(); ++v) {
-        const auto multiplied = multiplyChannel(static_cast<int>(v), multiplier);
-        shifted[v] = Argb{tone[static_cast<std::size_t>(multiplied)]} << shift;
-    }
+    for (std::size_t v = 0; v < shifted.size(); ++v)
+        shifted[v] = Argb{table[v]} << shift;
     return shifted;
+}
+
+void recolourRows(const PartPixels& loaded, PartPixels& image, const PixelBox& box,
+                  const ChannelTable& redTable, const ChannelTable& greenTable,
+                  const ChannelTable& blueTable) {
+#ifdef KELVARO_X86
+    if (kernelFeatures().avx512) {
+        for (int y = box.top; y < box.bottom; ++y) {
+            const auto first = static_cast<std::size_t>(y * kPartSize + box.left);
+            recolourRowAvx512(loaded.data() + first, image.data() + first, box.width(), redTable,
+                              greenTable, blueTable);
+        }
+        return;
+    }
+#endif
+    const ShiftedTable red = shiftedTable(redTable, 16);
+    const ShiftedTable green = shiftedTable(greenTable, 8);
+    const ShiftedTable blue = shiftedTable(blueTable, 0);
+    for (int y = box.top; y < box.bottom; ++y) {
+        const auto first = static_cast<std::size_t>(y * kPartSize + box.left);
+        const auto end = first + static_cast<std::size_t>(box.width());
+        for (std::size_t i = first; i < end; ++i) {
+            const Argb p = loaded[i];
+            const Argb alpha = p & 0xff000000u;
+            image[i] = alpha == 0 ? p : alpha | red[redOf(p)] | green[greenOf(p)] | blue[blueOf(p)];
+        }
+    }
 }
 
 }  // namespace
@@ -98,11 +134,7 @@ int stretchChannel(int channel, int contrast) {
 }
 
 ChannelTable channelTable(int multiplier, int brightness, int contrast) {
-    const ShiftedTable shifted = shiftedTable(toneTable(brightness, contrast), multiplier, 0);
-    ChannelTable table{};
-    std::transform(shifted.begin(), shifted.end(), table.begin(),
-                   [](Argb v) { return static_cast<std::uint8_t>(v); });
-    return table;
+    return multipliedTable(toneTable(brightness, contrast), multiplier);
 }
 
 void recolourPixels(const PartPixels& loaded, PartPixels& image, const ColourSettings& s) {
@@ -115,18 +147,8 @@ void recolourPixels(const PartPixels& loaded, PartPixels& image, const ColourSet
     if (box.empty())
         return;
     const ChannelTable tone = toneTable(s.brightness, s.contrast);
-    const ShiftedTable red = shiftedTable(tone, s.red, 16);
-    const ShiftedTable green = shiftedTable(tone, s.green, 8);
-    const ShiftedTable blue = shiftedTable(tone, s.blue, 0);
-    for (int y = box.top; y < box.bottom; ++y) {
-        const auto first = static_cast<std::size_t>(y * kPartSize + box.left);
-        const auto end = first + static_cast<std::size_t>(box.width());
-        for (std::size_t i = first; i < end; ++i) {
-            const Argb p = loaded[i];
-            const Argb alpha = p & 0xff000000u;
-            image[i] = alpha == 0 ? p : alpha | red[redOf(p)] | green[greenOf(p)] | blue[blueOf(p)];
-        }
-    }
+    recolourRows(loaded, image, box, multipliedTable(tone, s.red), multipliedTable(tone, s.green),
+                 multipliedTable(tone, s.blue));
 }
 
 }  // namespace kelvaro

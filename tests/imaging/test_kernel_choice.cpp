@@ -16,21 +16,22 @@ namespace kelvaro {
 namespace {
 
 bool operator==(const KernelFeatures& a, const KernelFeatures& b) {
-    return a.avx2 == b.avx2 && a.fastPaths == b.fastPaths;
+    return a.avx2 == b.avx2 && a.fastPaths == b.fastPaths && a.avx512 == b.avx512;
 }
 
 TEST(KernelChoice, SwitchesTurnOffTheNamedFeaturesOnly) {
-    const KernelFeatures all{true, true};
+    const KernelFeatures all{true, true, true};
     struct Row {
         const char* names;
         std::optional<KernelFeatures> result;
     };
     const Row rows[] = {
         {"", all},
-        {"avx2", KernelFeatures{false, true}},
-        {"fastpaths", KernelFeatures{false, false}},
-        {"avx2,fastpaths", KernelFeatures{false, false}},
-        {",avx2,", KernelFeatures{false, true}},
+        {"avx2", KernelFeatures{false, true, false}},
+        {"avx512", KernelFeatures{true, true, false}},
+        {"fastpaths", KernelFeatures{false, false, false}},
+        {"avx2,fastpaths", KernelFeatures{false, false, false}},
+        {",avx2,", KernelFeatures{false, true, false}},
         {"AVX2", std::nullopt},
         {"avx2,cover", std::nullopt},
         {"avx2 ", std::nullopt},
@@ -50,6 +51,7 @@ TEST(KernelChoice, TheSwitchesOfThisRunAreInForce) {
     EXPECT_EQ(kernelFeatures().fastPaths, !general);
     if (general || disabled.find("avx2") != std::string::npos) {
         EXPECT_FALSE(kernelFeatures().avx2);
+        EXPECT_FALSE(kernelFeatures().avx512);
     }
     EXPECT_FALSE(disableKernelFeatures("nonsense"));
     EXPECT_EQ(kernelFeatures().fastPaths, !general) << "an unknown name changes nothing";
