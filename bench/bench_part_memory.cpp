@@ -78,13 +78,12 @@ int chooseElement(CKelvaroDlg& editor, int element) {
 }
 
 // A cell as the gallery draws it but not composed, apart from each worker's first.
-PartFaults showPartCell(PartPreview& preview, const PortraitDocument& document, bool fresh,
-                        int part, CanvasPixels& out) {
-    if (!fresh)
-        preview.showPart(part);
-    else
-        drawPartCell(preview, document, fresh, part, out);
-    return preview.faultsOfPart(part);
+DrawnCell showPartCell(PartPreview& preview, const PortraitDocument& document, bool fresh, int part,
+                       CanvasPixels& scratch) {
+    if (fresh)
+        return drawPartCell(preview, document, fresh, part, scratch);
+    preview.showPart(part);
+    return {&scratch, preview.faultsOfPart(part)};
 }
 
 CellDrawer passDrawer = &drawPartCell;  // --without-composing: showPartCell

@@ -3,6 +3,7 @@
 #include "imaging/top_layers.h"
 
 #include <algorithm>
+#include <atomic>
 
 #include "imaging/draw_plans.h"
 #include "imaging/kernel_choice.h"
@@ -60,9 +61,32 @@ void trimCovered(const CoverMap& cover, RowRegion& region) {
     }
 }
 
-// The steady canvas, with `below` inside the region: each row copied once, from either.
+// The steady canvas, with `below` inside the region: each row copied once, from either. With
+// `kept`, `out` holds the steady canvas outside that region already, and only its columns outside
+// the new region are copied back from it.
 void startFromSteady(const CanvasPixels& below, const CanvasPixels& steady, const RowRegion& region,
-                     CanvasPixels& out) {
+                     const RowRegion* kept, CanvasPixels& out) {
+    if (kept != nullptr) {
+        for (std::size_t row = 0; row < region.size(); ++row) {
+            const std::size_t start = row * kCanvasSize;
+            const ColumnSpan& now = region[row];
+            const ColumnSpan& before = (*kept)[row];
+            const auto copy = [&](const CanvasPixels& from, int first, int last) {
+                if (first < last)
+                    std::copy(from.begin() + static_cast<std::ptrdiff_t>(start) + first,
+                              from.begin() + static_cast<std::ptrdiff_t>(start) + last,
+                              out.begin() + static_cast<std::ptrdiff_t>(start) + first);
+            };
+            if (now.empty()) {
+                copy(steady, before.first, before.last);
+                continue;
+            }
+            copy(steady, before.first, std::min(before.last, now.first));
+            copy(steady, std::max(before.first, now.last), before.last);
+            copy(below, now.first, now.last);
+        }
+        return;
+    }
     for (std::size_t row = 0; row < region.size(); ++row) {
         const std::size_t start = row * kCanvasSize;
         const ColumnSpan& span = region[row];
@@ -166,28 +190,57 @@ void blendSampledTop(const TopLayers& top, const RowRegion& region, const CoverM
     }
 }
 
-// composeCanvasUnder from the steady canvas: only the changing layers' reach is drawn again.
-void composeInReach(const CanvasPixels& below, std::span<const LayerPlan> middle,
-                    const TopLayers& top, CanvasPixels& out) {
+// composeCanvasUnder from the steady canvas: only the changing layers' reach is drawn again, the
+// region returned. `kept` as startFromSteady takes it.
+RowRegion composeInReach(const CanvasPixels& below, std::span<const LayerPlan> middle,
+                         const TopLayers& top, const RowRegion* kept, CanvasPixels& out) {
     // Scratch kept between calls, always rewritten before it is read.
     thread_local std::vector<LayerPlan> clippedMiddle;
     RowRegion region = reachOfChanging(middle, top.changing);
     trimCovered(top.cover, region);
-    startFromSteady(below, *top.steady, region, out);
+    startFromSteady(below, *top.steady, region, kept, out);
     clipPlans(middle, region, clippedMiddle);
+    // A layer's cover marks only hold back the layers under it: with one middle layer drawing
+    // (a cell of most elements), the top layers' marks are all there is to mark.
+    const auto drawing =
+        std::count_if(clippedMiddle.begin(), clippedMiddle.end(),
+                      [](const LayerPlan& plan) { return plan.firstRow < plan.lastRow; });
+    if (drawing <= 1) {
+        drawPlans(clippedMiddle, std::vector<bool>(clippedMiddle.size(), true), 0, top.cover, out);
+        blendSampledTop(top, region, top.cover, out);
+        return region;
+    }
     CoverMap cover = top.cover;
     const std::vector<bool> shows = markOpaqueCoverUnder(clippedMiddle, 0, cover);
     drawPlans(clippedMiddle, shows, 0, cover, out);
     blendSampledTop(top, region, cover, out);
+    return region;
+}
+
+// Whether composeCanvasUnder can start from the steady canvas.
+bool drawsInReach(std::span<const LayerPlan> middle, const TopLayers& top) {
+    return top.steady && top.fastPaths && middle.size() == top.changing.size() &&
+           middle.size() <= top.firstLevel;
 }
 
 }  // namespace
 
 void composeCanvasUnder(const CanvasPixels& below, std::span<const LayerPlan> middle,
+                        const TopLayers& top, KeptCanvas& out) {
+    if (!drawsInReach(middle, top)) {
+        out.steadyStamp = 0;
+        composeCanvasUnder(below, middle, top, *out.pixels);
+        return;
+    }
+    const bool known = out.steadyStamp == top.stamp;
+    out.drawn = composeInReach(below, middle, top, known ? &out.drawn : nullptr, *out.pixels);
+    out.steadyStamp = top.stamp;
+}
+
+void composeCanvasUnder(const CanvasPixels& below, std::span<const LayerPlan> middle,
                         const TopLayers& top, CanvasPixels& out) {
-    if (top.steady && top.fastPaths && middle.size() == top.changing.size() &&
-        middle.size() <= top.firstLevel) {
-        composeInReach(below, middle, top, out);
+    if (drawsInReach(middle, top)) {
+        composeInReach(below, middle, top, nullptr, out);
         return;
     }
     out = below;
@@ -217,6 +270,8 @@ void composeSteadyCanvas(const CanvasPixels& below, std::span<const CompositorLa
     top.steady = std::move(steady);
     top.changing = changing;
     sampleTopLayers(top);
+    static std::atomic<std::uint64_t> stamps = 0;
+    top.stamp = ++stamps;
 }
 
 }  // namespace kelvaro

@@ -6,6 +6,7 @@
 // only those, and draws everything back to front as composeCanvasOver does: the same pixels.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <span>
 #include <vector>
@@ -42,6 +43,7 @@ struct TopLayers {
     std::unique_ptr<CanvasPixels> steady;
     std::vector<bool> changing;
     std::vector<SampledLayer> sampled;
+    std::uint64_t stamp = 0;  // the steady canvas's own number in the process; 0 before it is made
 };
 
 // Plans `layersBackToFront` (fast paths as composeCanvasOver takes them from `options`).
@@ -67,5 +69,18 @@ void composeCanvasUnder(const CanvasPixels& below, std::span<const LayerPlan> mi
 // Requires changing.size() == middle.size().
 void composeSteadyCanvas(const CanvasPixels& below, std::span<const CompositorLayer> middle,
                          const std::vector<bool>& changing, TopLayers& top);
+
+// A canvas kept from one composeCanvasUnder to the next: outside the rows' columns it was last
+// drawn in it holds the steady canvas numbered steadyStamp (0: nothing known of it), so that the
+// next composition under the same top layers copies only what differs from the last.
+struct KeptCanvas {
+    std::unique_ptr<CanvasPixels> pixels = makeCanvasPixels();
+    std::uint64_t steadyStamp = 0;
+    RowRegion drawn{};
+};
+
+// composeCanvasUnder into a kept canvas: the same pixels in out.pixels.
+void composeCanvasUnder(const CanvasPixels& below, std::span<const LayerPlan> middle,
+                        const TopLayers& top, KeptCanvas& out);
 
 }  // namespace kelvaro

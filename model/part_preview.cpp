@@ -52,9 +52,10 @@ void PartPreview::show(const PortraitDocument& document) {
     m_top.reset();
 }
 
-void PartPreview::composeWithPart(int part, CanvasPixels& out) {
+const CanvasPixels& PartPreview::composeWithPart(int part) {
     showPart(part);
-    composeOverBelow(out);
+    composeOverBelow();
+    return *m_canvas.pixels;
 }
 
 void PartPreview::showPart(int part) {
@@ -67,14 +68,14 @@ void PartPreview::showPart(int part) {
 
 // Built after the first step since show(), so that the element's recolour group already holds
 // the pixels every later step gives it.
-void PartPreview::composeOverBelow(CanvasPixels& out) {
+void PartPreview::composeOverBelow() {
     const auto layers = compositorLayers(m_state);
     if (!m_below)
         composeBelow(layers);
     keepSteady(layers);
     const auto middle = std::span(layers).subspan(m_belowCount, m_topStart - m_belowCount);
     replanLayers(middle, m_top->fastPaths, m_middle);
-    composeCanvasUnder(*m_below, m_middle.plans, *m_top, out);
+    composeCanvasUnder(*m_below, m_middle.plans, *m_top, m_canvas);
 }
 
 void PartPreview::composeBelow(std::span<const CompositorLayer> layers) {

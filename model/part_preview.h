@@ -37,9 +37,11 @@ public:
     void show(const PortraitDocument& document);
 
     // Composes the portrait with part `part` of the document's current element, as the canvas
-    // would show it after stepping to that part. The canvas below the element's lowest changing
-    // layer is composed once per document shown and shared by every part.
-    void composeWithPart(int part, CanvasPixels& out);
+    // would show it after stepping to that part, into a canvas of the preview's own, valid until
+    // the next call. The canvas below the element's lowest changing layer is composed once per
+    // document shown and shared by every part; of the canvas kept from the last part, only what
+    // either part's layers reach is drawn again.
+    const CanvasPixels& composeWithPart(int part);
     // What composeWithPart does before composing: loads part `part` of the current element and
     // recolours and masks as stepping to it would.
     void showPart(int part);
@@ -54,9 +56,9 @@ public:
     void compose(CanvasPixels& out, Backdrop backdrop = Backdrop::Opaque) const;
 
 private:
-    // Composes the document shown from the canvas below the current element's layers, which
-    // it composes first when the document or the element changed.
-    void composeOverBelow(CanvasPixels& out);
+    // Composes the document shown into m_canvas from the canvas below the current element's
+    // layers, which it composes first when the document or the element changed.
+    void composeOverBelow();
 
     PortraitState m_state;
     bool m_shown = false;
@@ -84,6 +86,7 @@ private:
     // The plans of the layers between the canvas below and the top layers, kept from cell to
     // cell: only the element's reloaded layers are planned again.
     KeptPlans m_middle;
+    KeptCanvas m_canvas;
 };
 
 }  // namespace kelvaro

@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: MIT
 #include "model/portrait_document.h"
 
-#include "imaging/recolour.h"
 #include "model/portrait_ops.h"
 
 namespace kelvaro {
@@ -18,7 +17,7 @@ void rebuildImage(LayerState& layer) {
     if (!layer.hasImage)
         return;
     if (layer.recoloured)
-        recolourPixels(*layer.loaded, layer.writableImage(), layer.stored, layer.loadedBox);
+        layer.recolourLoaded(layer.stored);
     else
         layer.showLoaded();
 }

@@ -7,7 +7,6 @@
 
 #include "imaging/compositor.h"
 #include "imaging/iris_mask.h"
-#include "imaging/recolour.h"
 
 namespace kelvaro {
 namespace {
@@ -36,7 +35,7 @@ std::array<CompositorLayer, kLayerCount> compositorLayers(const PortraitState& s
 void recolourLayer(PortraitState& state, int layerIndex) {
     LayerState& layer = state.layer(layerIndex);
     if (layer.hasImage)
-        recolourPixels(*layer.loaded, layer.writableImage(), state.current, layer.loadedBox);
+        layer.recolourLoaded(state.current);
     layer.stored = state.current;
     layer.recoloured = true;
     if (layerIndex == kIrisLayer)

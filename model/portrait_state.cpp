@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <new>
 
+#include "imaging/recolour.h"
 #include "model/part_cache.h"
 
 namespace kelvaro {
@@ -32,10 +33,22 @@ PixelBox enclosing(const PixelBox& a, const PixelBox& b) {
 }
 
 // Copies the pixels of `from` inside `box` (which must lie inside the image) into `to`.
-void copyWithin(const PartPixels& from, PartPixels& to, const PixelBox& box) {
+void copyColumns(const PartPixels& from, PartPixels& to, int y, int left, int right) {
+    if (left >= right)
+        return;
+    const auto first = from.begin() + y * kPartSize + left;
+    std::copy(first, first + (right - left), to.begin() + y * kPartSize + left);
+}
+
+// Copies the pixels of `box` but those of `hole`.
+void copyAround(const PartPixels& from, PartPixels& to, const PixelBox& box, const PixelBox& hole) {
     for (int y = box.top; y < box.bottom; ++y) {
-        const auto first = from.begin() + y * kPartSize + box.left;
-        std::copy(first, first + box.width(), to.begin() + y * kPartSize + box.left);
+        if (hole.empty() || y < hole.top || y >= hole.bottom) {
+            copyColumns(from, to, y, box.left, box.right);
+            continue;
+        }
+        copyColumns(from, to, y, box.left, std::min(box.right, hole.left));
+        copyColumns(from, to, y, std::max(box.left, hole.right), box.right);
     }
 }
 
@@ -72,7 +85,7 @@ Rgb LayerState::loadedTone() const {
     return loadedDecode ? loadedDecode->tone() : kToneOfNothing;
 }
 
-PartPixels& LayerState::writableImage() {
+PartPixels& LayerState::writableImage(const PixelBox& rewritten) {
     if (!showsOwnImage) {
         if (!ownImage) {
             ownImage = zeroedPartPixels();
@@ -80,11 +93,17 @@ PartPixels& LayerState::writableImage() {
         }
         // Outside both boxes both images are 0 already.
         const PixelBox source = loadedDirty();
-        copyWithin(*loaded, *ownImage, enclosing(source, ownImageDirty));
+        copyAround(*loaded, *ownImage, enclosing(source, ownImageDirty), rewritten);
         ownImageDirty = enclosing(source, intersection(loadedBox, kWholePart));
         showsOwnImage = true;
     }
     return *ownImage;
+}
+
+void LayerState::recolourLoaded(const ColourSettings& settings) {
+    // Recolouring writes every pixel of the box, so none of them is copied first.
+    const PixelBox box = intersection(loadedBox, kWholePart);
+    recolourPixels(*loaded, writableImage(box), settings, box);
 }
 
 void LayerState::showPart(const DecodedPart& part) {

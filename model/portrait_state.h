@@ -58,7 +58,12 @@ struct LayerState : LayerRecord {
     // shown, allocated on first use), for recolouring or masking them: writers keep the pixels
     // outside loadedBox as they are, except that they may lower alphas. Not for a released
     // portrait.
-    PartPixels& writableImage();
+    // With `rewritten`: for a writer that then writes every pixel inside that box itself, which
+    // are therefore not copied first.
+    PartPixels& writableImage(const PixelBox& rewritten = {});
+    // Shows the loaded pixels recoloured with `settings` (recolourPixels). Not for a released
+    // portrait.
+    void recolourLoaded(const ColourSettings& settings);
     // Shows the loaded pixels again, as a load does.
     void showLoaded() { showsOwnImage = false; }
     // Makes `part` the loaded pixels and their box, and shows them: expanded into the load buffer,

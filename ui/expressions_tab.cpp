@@ -46,13 +46,13 @@ const std::array<ButtonText, 8> kButtonTexts = {{
 }};
 
 // Card `face` of the snapshot: the portrait with that face shown; no part files are told of.
-PartFaults drawFaceCard(PartPreview& preview, const PortraitDocument& document, bool, int face,
-                        CanvasPixels& out) {
+DrawnCell drawFaceCard(PartPreview& preview, const PortraitDocument& document, bool, int face,
+                       CanvasPixels& scratch) {
     PortraitDocument shown = document;
     shown.expressions.edited = face;
     preview.show(shown);
-    preview.compose(out);
-    return {};
+    preview.compose(scratch);
+    return {&scratch, {}};
 }
 
 // The cards' captions: the base, then each expression's name.

@@ -38,12 +38,12 @@ struct GalleryRenderer::Worker {
     std::uint64_t generation = 0;  // 0: no snapshot shown yet
 };
 
-PartFaults drawPartCell(PartPreview& preview, const PortraitDocument& document, bool fresh,
-                        int part, CanvasPixels& out) {
+DrawnCell drawPartCell(PartPreview& preview, const PortraitDocument& document, bool fresh, int part,
+                       CanvasPixels&) {
     if (fresh)
         preview.show(document);
-    preview.composeWithPart(part, out);
-    return preview.faultsOfPart(part);
+    const CanvasPixels& canvas = preview.composeWithPart(part);
+    return {&canvas, preview.faultsOfPart(part)};
 }
 
 GalleryRenderer::GalleryRenderer(std::filesystem::path base, PartCache* cache, QObject* parent,
@@ -128,10 +128,10 @@ void GalleryRenderer::work(Lane lane) {
     while (takeJob(lane, worker, job, document)) {
         const bool fresh = worker->generation != job.generation;
         worker->generation = job.generation;
-        PartFaults faults = m_drawer(worker->preview, document, fresh, job.part, *worker->canvas);
+        DrawnCell cell = m_drawer(worker->preview, document, fresh, job.part, *worker->canvas);
         if (job.generation == m_generation)
-            deliver(job.generation, job.part, exportedImage(*worker->canvas, kCellEdge),
-                    std::move(faults));
+            deliver(job.generation, job.part, exportedImage(*cell.canvas, kCellEdge),
+                    std::move(cell.faults));
     }
     releaseWhenAllIdle();
 }

@@ -35,16 +35,23 @@ namespace kelvaro {
 class PartCache;
 class PartPreview;
 
-// How a worker draws cell `cell` of the snapshot `document` into `out` with a preview of its own,
-// which shows the worker's previous document unless `fresh` is false (it shows `document` then);
-// returns the files of the cell's part that show dummy.png instead (none for other cells).
-using CellDrawer = PartFaults (*)(PartPreview& preview, const PortraitDocument& document,
-                                  bool fresh, int cell, CanvasPixels& out);
+// A drawn cell: its canvas (the preview's own or the worker's `scratch`), and the files of the
+// cell's part that show dummy.png instead (none for other cells).
+struct DrawnCell {
+    const CanvasPixels* canvas;
+    PartFaults faults;
+};
+
+// How a worker draws cell `cell` of the snapshot `document` with a preview of its own, which
+// shows the worker's previous document unless `fresh` is false (it shows `document` then), and
+// a canvas of the worker's own it may draw into.
+using CellDrawer = DrawnCell (*)(PartPreview& preview, const PortraitDocument& document, bool fresh,
+                                 int cell, CanvasPixels& scratch);
 
 // The gallery's cells: cell n is the portrait with part n of its current element; the faults
 // are those of part n's files.
-PartFaults drawPartCell(PartPreview& preview, const PortraitDocument& document, bool fresh,
-                        int part, CanvasPixels& out);
+DrawnCell drawPartCell(PartPreview& preview, const PortraitDocument& document, bool fresh, int part,
+                       CanvasPixels& scratch);
 
 class GalleryRenderer : public QObject {
     Q_OBJECT

@@ -120,6 +120,55 @@ TEST(CompositorOver, ComposingUnderPlannedTopLayersGivesThePixelsOfComposingAll)
                 }
 }
 
+// A canvas kept from one composition to the next under the same top layers, while the changing
+// middle layers take other images, places and none, reaching further or less far each time: each
+// time the pixels of composing all. A new steady canvas (the top layers planned again) is not
+// mistaken for the one the canvas was kept under.
+TEST(CompositorOver, AKeptCanvasFollowsTheChangingLayersReach) {
+    const Stack stack = mixedStack();
+    const Stack other = mixedStack();
+    const std::span<const CompositorLayer> all(stack.layers);
+    constexpr std::size_t kSplit = 4, kTop = 7;  // middle: layers 4-6, of which 4 and 6 change
+    const std::vector<bool> changing = {true, false, true};
+    const std::vector<std::function<void(std::vector<CompositorLayer>&)>> variants = {
+        [](auto&) {},
+        [&](auto& layers) { layers[kSplit].image = other.layers[7].image; },
+        [&](auto& layers) {
+            layers[kSplit + 2] = {other.layers[0].image, 60, 50, 0};
+        },
+        [&](auto& layers) { layers[kSplit].image = nullptr; },
+        [&](auto& layers) {
+            layers[kSplit + 2] = {other.layers[3].image, -30, -40, 0};
+        },
+        [&](auto& layers) {
+            layers[kSplit] = {other.layers[8].image, 100, 120, 33};
+        },
+    };
+    KeptCanvas kept;
+    for (int round = 0; round < 2; ++round) {
+        // The second round without the opaque layer below: another canvas below, another steady
+        // one.
+        std::vector<CompositorLayer> lowest(all.begin(), all.begin() + kSplit);
+        if (round == 1)
+            lowest[3] = {};
+        auto below = makeCanvasPixels();
+        composeCanvas(nullptr, lowest, *below);
+        TopLayers planned = planTopLayers(all.subspan(kTop));
+        composeSteadyCanvas(*below, all.subspan(kSplit, kTop - kSplit), changing, planned);
+        for (std::size_t v = 0; v < variants.size(); ++v) {
+            std::vector<CompositorLayer> layers(all.begin(), all.end());
+            std::copy(lowest.begin(), lowest.end(), layers.begin());
+            variants[v](layers);
+            auto whole = makeCanvasPixels();
+            composeCanvas(nullptr, layers, *whole);
+            KeptPlans middle;
+            replanLayers(std::span(layers).subspan(kSplit, kTop - kSplit), true, middle);
+            composeCanvasUnder(*below, middle.plans, planned, kept);
+            ASSERT_EQ(*kept.pixels, *whole) << "round " << round << ", variant " << v;
+        }
+    }
+}
+
 // Plans kept from one composition to the next through a sequence of changes to the layers: each
 // time only the changed layers are planned again, and the pixels are those of composing all.
 TEST(CompositorOver, KeptPlansFollowEveryChangeOfTheLayers) {

@@ -48,17 +48,16 @@ TEST(PartPreview, ComposesWhatSteppingShowsAfterAnyEarlierDocument) {
         const PortraitDocument document = capture(*live);
 
         PartPreview reused(libraryBase(), &cache);
-        auto out = makeCanvasPixels();
         reused.show(earlier);
         for (int part = 0; part < test::kLibraryParts; ++part)
-            reused.composeWithPart(part, *out);
+            reused.composeWithPart(part);
         reused.show(document);
         const int highest = live->highestPart[static_cast<std::size_t>(row.element)];
         for (int part : {2, 0, highest, 1}) {
-            reused.composeWithPart(part, *out);
+            const CanvasPixels& out = reused.composeWithPart(part);
             ASSERT_TRUE(setCurrentPart(*live, part));
             loadCurrentPart(*live, {});
-            EXPECT_TRUE(*out == *composed(*live)) << row.what << ", part " << part;
+            EXPECT_TRUE(out == *composed(*live)) << row.what << ", part " << part;
         }
     }
 }
@@ -68,7 +67,6 @@ TEST(PartPreview, OnePreviewShowsEveryElementsPartsInTurn) {
     // turn, in one preview, with the current settings not yet applied to the recolour group.
     PartCache cache;
     PartPreview preview(libraryBase(), &cache);
-    auto out = makeCanvasPixels();
     auto live = openedPortrait();
     tint(*live, kFace, {120, 220, 180, 30, -10});
     for (int element = 0; element < kElementCount; ++element) {
@@ -77,10 +75,10 @@ TEST(PartPreview, OnePreviewShowsEveryElementsPartsInTurn) {
         preview.show(capture(*live));
         const int highest = live->highestPart[static_cast<std::size_t>(element)];
         for (int part = highest; part >= 0; --part) {
-            preview.composeWithPart(part, *out);
+            const CanvasPixels& out = preview.composeWithPart(part);
             ASSERT_TRUE(setCurrentPart(*live, part));
             loadCurrentPart(*live, {});
-            ASSERT_TRUE(*out == *composed(*live)) << "element " << element << ", part " << part;
+            ASSERT_TRUE(out == *composed(*live)) << "element " << element << ", part " << part;
         }
     }
 }

@@ -10,6 +10,7 @@
 
 #include "imaging/layer_bounds.h"
 #include "imaging/part_box.h"
+#include "imaging/recolour.h"
 #include "model/part_cache.h"
 #include "model/portrait_state.h"
 
@@ -109,21 +110,27 @@ void writeInsideLoadedBox(LayerState& layer) {
             0xfffefdfc;
 }
 
+// Loads in turn into one layer, the previous part reaching further each way at some step.
+struct Load {
+    PixelBox visible;
+    Argb colour;
+    int hidden;
+};
+constexpr Load kLoads[] = {
+    {{100, 100, 103, 101}, 0x80ff0000, 229 * kPartSize + 229},
+    {{0, 0, 230, 230}, 0xff102030, 5},
+    {{0, 200, 1, 230}, 0xff00ff00, 0},
+    {{229, 0, 230, 1}, 0x01010101, 40 * kPartSize + 7},
+    {{3, 4, 5, 6}, 0xffffffff, 6 * kPartSize + 5},
+    {{50, 60, 180, 190}, 0xc0804020, 1},
+    {{70, 40, 120, 200}, 0xff306090, 220 * kPartSize + 3},
+};
+
 // Writable pixels are always an exact copy of the loaded ones, however far the previous part and
 // the writes into it reached: every pixel is compared after each load, starting from the blank
 // part of a new portrait and from loaded pixels of unknown extent.
 TEST(PortraitState, WritableImageCopiesTheLoadedPixelsAfterEveryLoad) {
-    const struct {
-        PixelBox visible;
-        Argb colour;
-        int hidden;
-    } loads[] = {
-        {{100, 100, 103, 101}, 0x80ff0000, 229 * kPartSize + 229},
-        {{0, 0, 230, 230}, 0xff102030, 5},
-        {{0, 200, 1, 230}, 0xff00ff00, 0},
-        {{229, 0, 230, 1}, 0x01010101, 40 * kPartSize + 7},
-        {{3, 4, 5, 6}, 0xffffffff, 6 * kPartSize + 5},
-    };
+    const auto& loads = kLoads;
     PortraitState state;
     LayerState unknown;
     unknown.loaded = std::make_shared<const PartPixels>();
@@ -138,6 +145,23 @@ TEST(PortraitState, WritableImageCopiesTheLoadedPixelsAfterEveryLoad) {
             EXPECT_EQ(layer->image(), &own);
             writeInsideLoadedBox(*layer);
         }
+    }
+}
+
+// Recolouring after each load shows every pixel as recolouring the whole loaded image gives,
+// although the pixels inside the loaded box are not copied before they are recoloured.
+TEST(PortraitState, RecolouringAfterEveryLoadGivesTheWholeImageRecoloured) {
+    const ColourSettings settings{200, 90, 255, 12, -30};
+    PortraitState state;
+    for (const Load& load : kLoads) {
+        SCOPED_TRACE(load.colour);
+        LayerState& layer = state.layer(0);
+        layer.showPart(*partOf(load.visible, load.colour, load.hidden));
+        layer.recolourLoaded(settings);
+        PartPixels expected = *layer.loaded;
+        recolourPixels(*layer.loaded, expected, settings);
+        EXPECT_TRUE(*layer.image() == expected);
+        writeInsideLoadedBox(layer);
     }
 }
 
