@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "imaging/kernel_choice.h"
 #include "imaging/recolour_avx512.h"
@@ -67,6 +68,25 @@ ShiftedTable shiftedTable(const ChannelTable& table, int shift) {
     for (std::size_t v = 0; v < shifted.size(); ++v)
         shifted[v] = Argb{table[v]} << shift;
     return shifted;
+}
+
+// The three channels' tables of one set of settings.
+struct SettingsTables {
+    ChannelTable red, green, blue;
+};
+
+// The tables of `s`, worked out once for a run of recolours with the same settings on one thread
+// (a gallery's cells, a portrait's layers).
+const SettingsTables& tablesOf(const ColourSettings& s) {
+    thread_local std::optional<ColourSettings> last;
+    thread_local SettingsTables tables;
+    if (last != s) {
+        const ChannelTable tone = toneTable(s.brightness, s.contrast);
+        tables = {multipliedTable(tone, s.red), multipliedTable(tone, s.green),
+                  multipliedTable(tone, s.blue)};
+        last = s;
+    }
+    return tables;
 }
 
 void recolourRows(const PartPixels& loaded, PartPixels& image, const PixelBox& box,
@@ -146,9 +166,8 @@ void recolourPixels(const PartPixels& loaded, PartPixels& image, const ColourSet
     const PixelBox box = intersection(loadedBox, kWholePart);
     if (box.empty())
         return;
-    const ChannelTable tone = toneTable(s.brightness, s.contrast);
-    recolourRows(loaded, image, box, multipliedTable(tone, s.red), multipliedTable(tone, s.green),
-                 multipliedTable(tone, s.blue));
+    const SettingsTables& tables = tablesOf(s);
+    recolourRows(loaded, image, box, tables.red, tables.green, tables.blue);
 }
 
 }  // namespace kelvaro
