@@ -79,13 +79,15 @@ std::unique_ptr<CKelvaroDlg> openEditor(const std::filesystem::path& library, in
     return editor;
 }
 
-// Every cell of the current element from a snapshot of the portrait, by a renderer of its own
-// (its worker threads made afresh), with the cache emptied first or as it is; time in ms.
 double drawEveryCell(CKelvaroDlg& editor, int count, bool emptyCache, CellDrawer drawer) {
-    if (emptyCache)
-        sharedPartCache().clear();
     GalleryRenderer renderer(editor.editor().mutableState().baseDirectory, &sharedPartCache(),
                              nullptr, drawer);
+    return drawEveryCell(renderer, editor, count, emptyCache);
+}
+
+double drawEveryCell(GalleryRenderer& renderer, CKelvaroDlg& editor, int count, bool emptyCache) {
+    if (emptyCache)
+        sharedPartCache().clear();
     int drawn = 0;
     QObject::connect(&renderer, &GalleryRenderer::cellReady, [&] { ++drawn; });
     std::vector<int> all(static_cast<std::size_t>(count));
@@ -96,7 +98,9 @@ double drawEveryCell(CKelvaroDlg& editor, int count, bool emptyCache, CellDrawer
     renderer.setSnapshot(capture(editor.editor().mutableState()));
     renderer.request(all);
     runUntil([&] { return drawn == count; });
-    return static_cast<double>(clock.nsecsElapsed()) / 1e6;
+    const double ms = static_cast<double>(clock.nsecsElapsed()) / 1e6;
+    QObject::disconnect(&renderer, &GalleryRenderer::cellReady, nullptr, nullptr);
+    return ms;
 }
 
 void prepareQt(const QTemporaryDir& userSettings) {

@@ -39,6 +39,9 @@ std::unique_ptr<CKelvaroDlg> openEditor(const std::filesystem::path& library, in
 // `drawer`, with the shared part cache emptied first or as it is; time in ms.
 double drawEveryCell(CKelvaroDlg& editor, int count, bool emptyCache,
                      CellDrawer drawer = &drawPartCell);
+// The same by `renderer`, as the gallery's own renderer draws a pass after another: the workers
+// it kept from its last pass draw again.
+double drawEveryCell(GalleryRenderer& renderer, CKelvaroDlg& editor, int count, bool emptyCache);
 
 // Before QApplication: the offscreen platform unless one is set, and the user's settings in
 // `userSettings`, so that every window opens at its first place.

@@ -50,6 +50,9 @@ GalleryRenderer::GalleryRenderer(std::filesystem::path base, PartCache* cache, Q
                                  CellDrawer drawer)
     : QObject(parent), m_base(std::move(base)), m_cache(cache), m_drawer(drawer) {
     setThreadCount(QThread::idealThreadCount());
+    m_keepTimer.setSingleShot(true);
+    m_keepTimer.setInterval(kKeepIdleWorkers);
+    connect(&m_keepTimer, &QTimer::timeout, this, &GalleryRenderer::releaseIdleWorkers);
 }
 
 GalleryRenderer::~GalleryRenderer() {
@@ -61,6 +64,8 @@ GalleryRenderer::~GalleryRenderer() {
     }
     for (QThreadPool& pool : m_pools)
         pool.waitForDone();
+    m_idleWorkers.clear();
+    malloc_trim(0);
 }
 
 void GalleryRenderer::setThreadCount(int threads) {
@@ -85,6 +90,15 @@ void GalleryRenderer::request(const std::vector<int>& parts, std::size_t inView)
         m_queues[kBeyond].assign(split, parts.end());
     }
     startWorkers();
+}
+
+std::size_t GalleryRenderer::keptWorkers() const {
+    std::lock_guard lock(m_mutex);
+    return m_idleWorkers.size();
+}
+
+void GalleryRenderer::setWorkerKeep(std::chrono::milliseconds keep) {
+    m_keepTimer.setInterval(keep);
 }
 
 bool GalleryRenderer::idle() const {
@@ -133,24 +147,40 @@ void GalleryRenderer::work(Lane lane) {
             deliver(job.generation, job.part, exportedImage(*cell.canvas, kCellEdge),
                     std::move(cell.faults));
     }
-    releaseWhenAllIdle();
+    keepWhenAllIdle();
 }
 
-// When no worker of either lane runs any more (a pass over the cells has ended), lets the idle
-// workers go with their portraits' buffers and hands the memory the pass freed back to the
-// system: the workers' decodes leave freed blocks in their threads' heaps, which would otherwise
-// stay resident. The next request makes its workers afresh, as each of them shows its snapshot
-// again anyway.
-void GalleryRenderer::releaseWhenAllIdle() {
-    std::vector<std::unique_ptr<Worker>> idle;
+// When no worker of either lane runs any more (a pass over the cells has ended), the idle
+// workers are kept for the next request until the keep timer fires (started again from the
+// user-interface thread, where it lives).
+void GalleryRenderer::keepWhenAllIdle() {
     {
         std::lock_guard lock(m_mutex);
         if (std::any_of(m_running.begin(), m_running.end(), [](int n) { return n > 0; }))
             return;
-        idle.swap(m_idleWorkers);
     }
-    idle.clear();
-    malloc_trim(0);
+    QMetaObject::invokeMethod(
+        this, [this] { m_keepTimer.start(); }, Qt::QueuedConnection);
+}
+
+// Lets the kept workers go with their portraits' buffers, unless a worker runs again, and hands
+// the memory they held back to the system: the workers' decodes leave freed blocks in their
+// threads' heaps, which would otherwise stay resident. That is done on a worker thread of the
+// lower lane, away from the window. The next request makes its workers afresh.
+void GalleryRenderer::releaseIdleWorkers() {
+    auto idle = std::make_shared<std::vector<std::unique_ptr<Worker>>>();
+    {
+        std::lock_guard lock(m_mutex);
+        if (std::any_of(m_running.begin(), m_running.end(), [](int n) { return n > 0; }))
+            return;
+        idle->swap(m_idleWorkers);
+    }
+    if (idle->empty())
+        return;
+    m_pools[kBeyond].start([idle] {
+        idle->clear();
+        malloc_trim(0);
+    });
 }
 
 // The next part queued in `lane`, with the snapshot when the worker has not shown this

@@ -11,14 +11,19 @@
 // them by workers at a lower one, which give way to the window and to the cells in view.
 // Finished cells are handed over in batches: one event takes in every cell finished since the
 // last, so that a burst of cells costs the user-interface thread one pass, not one per cell.
+// Workers with nothing to draw are kept a while (a scroll or a colour change usually follows soon,
+// and a kept worker shows the next snapshot by its changes alone), then let go with their
+// portraits' buffers.
 // Nothing here waits for a worker but the destructor.
 #pragma once
 
 #include <QImage>
 #include <QObject>
 #include <QThreadPool>
+#include <QTimer>
 #include <array>
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <deque>
 #include <filesystem>
@@ -57,6 +62,8 @@ class GalleryRenderer : public QObject {
     Q_OBJECT
 public:
     static constexpr int kCellEdge = 96;  // the export's 96x96 size
+    // How long workers are kept once none has anything to draw.
+    static constexpr std::chrono::milliseconds kKeepIdleWorkers{2000};
 
     // Parts of the library below `base`, decoded through `cache`; cells drawn by `drawer`.
     GalleryRenderer(std::filesystem::path base, PartCache* cache, QObject* parent = nullptr,
@@ -77,6 +84,10 @@ public:
 
     // Whether no part is queued and no worker draws one.
     bool idle() const;
+    // Workers kept with nothing to draw.
+    std::size_t keptWorkers() const;
+    // How long workers are kept once none has anything to draw (kKeepIdleWorkers unless set).
+    void setWorkerKeep(std::chrono::milliseconds keep);
 
 signals:
     // A finished cell: part `part` drawn for snapshot `generation` (only the current one), with
@@ -102,7 +113,8 @@ private:
     void startWorkers();
     void work(Lane lane);
     bool takeJob(Lane lane, std::unique_ptr<Worker>& worker, Job& job, PortraitDocument& document);
-    void releaseWhenAllIdle();
+    void keepWhenAllIdle();
+    void releaseIdleWorkers();
     std::unique_ptr<Worker> takeWorker();
     void deliver(std::uint64_t generation, int part, QImage image, PartFaults faults);
     void takeFinished();
@@ -119,6 +131,8 @@ private:
     std::array<int, kLaneCount> m_running{};
     std::vector<std::unique_ptr<Worker>> m_idleWorkers;
     std::vector<Finished> m_finished;  // waiting for the user-interface thread to take them in
+    // Started when every worker has gone idle; lets the kept workers go when it fires.
+    QTimer m_keepTimer;
 };
 
 }  // namespace kelvaro

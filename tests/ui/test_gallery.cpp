@@ -232,6 +232,37 @@ TEST(Gallery, StaleRendersNeverOverwriteNewerOnes) {
         expectOnlyNewestCellsArrive(editor, *gallery, inView);
 }
 
+// A renderer keeps its idle worker for the next request while the keep lasts, and lets it go
+// once the keep has passed.
+TEST(Gallery, IdleWorkersAreKeptForTheNextRequestThenLetGo) {
+    EditorFixture editor;
+    editor.open();
+    GalleryRenderer renderer(editor.state().baseDirectory, &sharedPartCache());
+    renderer.setThreadCount(1);
+    renderer.setWorkerKeep(std::chrono::hours(1));
+    QSignalSpy spy(&renderer, &GalleryRenderer::cellReady);
+    renderer.setSnapshot(capture(editor.state()));
+    const auto drawAndKeep = [&](std::vector<int> parts) {
+        spy.clear();
+        renderer.request(parts);
+        return QTest::qWaitFor(
+            [&] {
+                return spy.count() == static_cast<int>(parts.size()) && renderer.idle() &&
+                       renderer.keptWorkers() == 1;
+            },
+            30000);
+    };
+    ASSERT_TRUE(drawAndKeep({0, 1, 2}));
+    QTest::qWait(50);
+    EXPECT_EQ(renderer.keptWorkers(), 1u);
+    ASSERT_TRUE(drawAndKeep({3}));
+    renderer.setWorkerKeep(std::chrono::milliseconds(0));
+    spy.clear();
+    renderer.request({4});
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return spy.count() == 1 && renderer.idle() && renderer.keptWorkers() == 0; }, 30000));
+}
+
 // A thousand parts: only the cells in view (and a row around them) are drawn; the last one is
 // drawn once scrolled to, and it is what "<<" from part 0 shows.
 TEST(Gallery, AThousandPartsDrawOnlyTheCellsInView) {
