@@ -240,8 +240,29 @@ void PartCache::setBound(std::size_t byteBound) {
     trimToBound();
 }
 
+std::shared_ptr<const CanvasPixels> PartCache::wall(const std::filesystem::path& file) {
+    const auto version = partFileVersion(file);
+    if (!version)
+        return nullptr;
+    {
+        std::lock_guard lock(m_mutex);
+        if (m_wall && m_wallKey == file.native() && m_wallVersion == *version)
+            return m_wall;
+    }
+    // Every pixel is written by a decode that succeeds.
+    auto wall = std::make_shared_for_overwrite<CanvasPixels>();
+    if (!readWallImage(file, *wall))
+        return nullptr;
+    std::lock_guard lock(m_mutex);
+    m_wallKey = file.native();
+    m_wallVersion = *version;
+    m_wall = wall;
+    return wall;
+}
+
 void PartCache::clear() {
     std::lock_guard lock(m_mutex);
+    m_wall.reset();
     m_index.clear();
     m_order.clear();
     m_hashes.clear();

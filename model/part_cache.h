@@ -98,6 +98,11 @@ public:
     // valid while its holder keeps it, also after the cache has let it go.
     std::shared_ptr<const DecodedPart> decode(const std::filesystem::path& file);
 
+    // The wall at `file` as readWallImage decodes it, or null when it does not decode. The last
+    // wall decoded is kept for its file version (one canvas, not counted against the bound), so
+    // that every portrait made on the same library shares one decode.
+    std::shared_ptr<const CanvasPixels> wall(const std::filesystem::path& file);
+
     // The hash of the regular file at `file` as `compute` works it out, worked out once per file
     // version (a file that changes while it is hashed is hashed again next time); nothing, and
     // nothing kept, when `compute` gives nothing. Hashes are a few bytes each and are not counted
@@ -177,6 +182,10 @@ private:
     void trimToBound();
 
     mutable std::mutex m_mutex;
+    // The last wall decoded, for the file and version it was decoded from.
+    std::string m_wallKey;
+    PartFileVersion m_wallVersion{};
+    std::shared_ptr<const CanvasPixels> m_wall;
     Order m_order;
     std::unordered_map<std::string, Order::iterator> m_index;
     std::unordered_map<std::string, KeptHash> m_hashes;

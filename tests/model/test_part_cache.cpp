@@ -27,6 +27,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using test::TempFolder;
+using test::writeArgbPng;
 using test::writeSolidPart;
 
 constexpr Argb kRed = 0xffff0000;
@@ -91,6 +92,32 @@ TEST(PartCache, KeptPixelsServeOnlyTheSameVersionOfTheFile) {
         EXPECT_EQ(cache.figures().hits, 2 - r.decodes) << r.name;
         EXPECT_EQ(cache.figures().entries, 1u) << r.name;
     }
+}
+
+// The wall is decoded once per file version and shared; a wall that is gone or does not decode
+// gives nothing.
+TEST(PartCache, TheWallIsDecodedOncePerVersion) {
+    const TempFolder folder;
+    const fs::path file = wallPath(folder.path());
+    const auto writeWall = [&](Argb colour, long seconds) {
+        writeArgbPng(file, 8, 8, [colour](int, int) { return colour; });
+        setModified(file, seconds);
+    };
+    PartCache cache;
+    writeWall(kRed, 1000000000);
+    const auto first = cache.wall(file);
+    ASSERT_TRUE(first);
+    EXPECT_EQ((*first)[0], kRed);
+    EXPECT_EQ(cache.wall(file), first);
+    writeWall(kBlue, 2000000000);
+    const auto second = cache.wall(file);
+    ASSERT_TRUE(second);
+    EXPECT_EQ((*second)[kCanvasSize * kCanvasSize - 1], kBlue);
+    EXPECT_EQ((*first)[0], kRed) << "a wall handed out stays as it was";
+    std::ofstream(file, std::ios::trunc) << "no picture";
+    EXPECT_FALSE(cache.wall(file));
+    fs::remove(file);
+    EXPECT_FALSE(cache.wall(file));
 }
 
 TEST(PartCache, FileHashesAreWorkedOutOncePerVersion) {
