@@ -92,6 +92,27 @@ void GalleryRenderer::request(const std::vector<int>& parts, std::size_t inView)
     startWorkers();
 }
 
+void GalleryRenderer::prepareWorkers() {
+    for (int n = 0; n < m_pools[kInView].maxThreadCount(); ++n) {
+        m_pools[kBeyond].start([this] {
+            setThisThreadsNiceness(kLaneNiceness[kBeyond]);
+            auto worker = std::make_unique<Worker>(m_base, m_cache);
+            PortraitDocument document;
+            {
+                std::lock_guard lock(m_mutex);
+                document = m_snapshot;
+                worker->generation = m_generation;
+            }
+            worker->preview.show(document);
+            {
+                std::lock_guard lock(m_mutex);
+                m_idleWorkers.push_back(std::move(worker));
+            }
+            keepWhenAllIdle();
+        });
+    }
+}
+
 std::size_t GalleryRenderer::keptWorkers() const {
     std::lock_guard lock(m_mutex);
     return m_idleWorkers.size();

@@ -82,6 +82,11 @@ public:
     // a lower one.
     void request(const std::vector<int>& parts, std::size_t inView = SIZE_MAX);
 
+    // Makes the workers the cells in view will be drawn by ahead of the first request, each
+    // showing the current snapshot, at the lower priority (so that they leave the processor to
+    // the window's first paint); they are kept as idle workers are.
+    void prepareWorkers();
+
     // Whether no part is queued and no worker draws one.
     bool idle() const;
     // Workers kept with nothing to draw.

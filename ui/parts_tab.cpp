@@ -98,6 +98,7 @@ bool PartsTab::eventFilter(QObject* watched, QEvent* event) {
 void PartsTab::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     m_waitingForPaint = true;
+    m_prepared = false;
     m_paintWait.start();
     refresh();
     moveToCurrentPart();
@@ -170,8 +171,14 @@ void PartsTab::requestWanted() {
         const int slack = kKeptScreens * static_cast<int>(m_wanted.size());
         m_cells->forgetOutside(*first - slack, *last + slack);
     }
-    if (m_waitingForPaint)
+    if (m_waitingForPaint) {
+        // Until the paint, the workers are only made ready, at a priority that leaves the
+        // processor to the window.
+        if (!m_prepared)
+            m_renderer->prepareWorkers();
+        m_prepared = true;
         return;
+    }
     std::vector<int> missing;
     std::size_t missingInView = 0;
     for (std::size_t i = 0; i < m_wanted.size(); ++i) {

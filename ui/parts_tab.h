@@ -87,6 +87,7 @@ private:
     // While shown and not yet painted; ended by the grid's paint, or by the timer when no paint
     // comes (a grid that is hidden, or a platform that shows nothing).
     bool m_waitingForPaint = false;
+    bool m_prepared = false;  // the renderer was asked to make its workers ready in this wait
     QTimer m_paintWait;
     int m_element = -2;                       // the element the cells show; -2: none yet
     std::optional<PortraitDocument> m_drawn;  // what the cells are drawn for

@@ -10,7 +10,9 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QUndoStack>
+#include <chrono>
 #include <set>
+#include <thread>
 
 #include "io/file_boundary.h"
 #include "model/part_cache.h"
@@ -289,7 +291,7 @@ TEST(Gallery, AThousandPartsDrawOnlyTheCellsInView) {
 }
 
 TEST(Gallery, CellsAreAskedForOnceTheGridIsFirstPainted) {
-    // Workers started before the window's first paint would take the processor from it.
+    // Workers drawing before the window's first paint would take the processor from it.
     EditorFixture editor;
     editor.open();
     editor.press(Qt::Key_F3);
@@ -299,6 +301,12 @@ TEST(Gallery, CellsAreAskedForOnceTheGridIsFirstPainted) {
     ASSERT_TRUE(gallery.isVisible());
     EXPECT_TRUE(gallery.renderer().idle()) << "cells asked for before any paint";
     EXPECT_FALSE(gallery.upToDate());
+    // Meanwhile the workers are made ready at a lower priority, and kept for the cells: without
+    // the event loop turning (no paint, no request), one is there.
+    for (int wait = 0; wait < 3000 && gallery.renderer().keptWorkers() == 0; ++wait)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    EXPECT_GT(gallery.renderer().keptWorkers(), 0u);
+    EXPECT_TRUE(gallery.renderer().idle());
     ASSERT_TRUE(waitUntilUpToDate(gallery));
     EXPECT_TRUE(gallery.cells().isReady(editor.state().elementPart(editor.state().currentElement)));
 }
