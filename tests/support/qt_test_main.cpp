@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: MIT
 // Test main: every suite runs with a QApplication on the offscreen platform, so codecs, fonts
 // and widgets behave as in the program without a display. KELVARO_DISABLE (a comma-separated
-// list: avx2, avx512, fastpaths) switches compositor kernels off for the whole run; the editor itself
-// reads no such setting. The program's user settings (QSettings) go to a temporary folder of
-// the run, never to the user's own, and so do recovery files (XDG_STATE_HOME).
+// list: avx2, avx512, fastpaths) switches compositor kernels off for the whole run; the editor
+// itself reads no such setting. The program's user settings (QSettings) go to a temporary folder
+// of the run, never to the user's own, and so do recovery files (XDG_STATE_HOME).
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QSettings>
