@@ -93,6 +93,8 @@ void GalleryRenderer::request(const std::vector<int>& parts, std::size_t inView)
 }
 
 void GalleryRenderer::prepareWorkers() {
+    if (m_generation == 0)
+        return;  // no snapshot to show yet
     for (int n = 0; n < m_pools[kInView].maxThreadCount(); ++n) {
         m_pools[kBeyond].start([this] {
             setThisThreadsNiceness(kLaneNiceness[kBeyond]);
