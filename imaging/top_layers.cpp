@@ -61,42 +61,37 @@ void trimCovered(const CoverMap& cover, RowRegion& region) {
     }
 }
 
-// The steady canvas, with `below` inside the region: each row copied once, from either. With
-// `kept`, `out` holds the steady canvas outside that region already, and only its columns outside
-// the new region are copied back from it.
+// Every canvas row whole.
+constexpr RowRegion wholeRows() {
+    RowRegion rows{};
+    for (ColumnSpan& span : rows)
+        span = {0, kCanvasSize};
+    return rows;
+}
+
+// The steady canvas, with `below` inside the region: `out` holds the steady canvas outside the
+// `kept` region already (null: nowhere), so only the columns of that region outside the new one
+// are copied back from it, and the new region's from `below`.
 void startFromSteady(const CanvasPixels& below, const CanvasPixels& steady, const RowRegion& region,
                      const RowRegion* kept, CanvasPixels& out) {
-    if (kept != nullptr) {
-        for (std::size_t row = 0; row < region.size(); ++row) {
-            const std::size_t start = row * kCanvasSize;
-            const ColumnSpan& now = region[row];
-            const ColumnSpan& before = (*kept)[row];
-            const auto copy = [&](const CanvasPixels& from, int first, int last) {
-                if (first < last)
-                    std::copy(from.begin() + static_cast<std::ptrdiff_t>(start) + first,
-                              from.begin() + static_cast<std::ptrdiff_t>(start) + last,
-                              out.begin() + static_cast<std::ptrdiff_t>(start) + first);
-            };
-            if (now.empty()) {
-                copy(steady, before.first, before.last);
-                continue;
-            }
-            copy(steady, before.first, std::min(before.last, now.first));
-            copy(steady, std::max(before.first, now.last), before.last);
-            copy(below, now.first, now.last);
-        }
-        return;
-    }
+    static constexpr RowRegion kWholeRows = wholeRows();
+    const RowRegion& before = kept != nullptr ? *kept : kWholeRows;
     for (std::size_t row = 0; row < region.size(); ++row) {
-        const std::size_t start = row * kCanvasSize;
-        const ColumnSpan& span = region[row];
-        const auto first = static_cast<std::size_t>(span.empty() ? kCanvasSize : span.first);
-        const auto last = static_cast<std::size_t>(span.empty() ? kCanvasSize : span.last);
-        std::copy(steady.begin() + start, steady.begin() + start + first, out.begin() + start);
-        std::copy(below.begin() + start + first, below.begin() + start + last,
-                  out.begin() + start + first);
-        std::copy(steady.begin() + start + last, steady.begin() + start + kCanvasSize,
-                  out.begin() + start + last);
+        const auto start = static_cast<std::ptrdiff_t>(row * kCanvasSize);
+        const auto copy = [&](const CanvasPixels& from, int first, int last) {
+            if (first < last)
+                std::copy(from.begin() + start + first, from.begin() + start + last,
+                          out.begin() + start + first);
+        };
+        const ColumnSpan& now = region[row];
+        const ColumnSpan& was = before[row];
+        if (now.empty()) {
+            copy(steady, was.first, was.last);
+            continue;
+        }
+        copy(steady, was.first, std::min(was.last, now.first));
+        copy(steady, std::max(was.first, now.last), was.last);
+        copy(below, now.first, now.last);
     }
 }
 

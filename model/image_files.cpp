@@ -27,4 +27,12 @@ bool readWallImage(const std::filesystem::path& file, CanvasPixels& out) {
     return openRegularFile(file, device) && decodeWall(device, out);
 }
 
+std::shared_ptr<const CanvasPixels> readWall(const std::filesystem::path& file) {
+    // Every pixel is written by a decode that succeeds.
+    auto wall = std::make_shared_for_overwrite<CanvasPixels>();
+    if (!readWallImage(file, *wall))
+        return nullptr;
+    return wall;
+}
+
 }  // namespace kelvaro

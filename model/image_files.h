@@ -5,6 +5,7 @@
 #pragma once
 
 #include <filesystem>
+#include <memory>
 
 #include "imaging/layer_bounds.h"
 #include "imaging/pixels.h"
@@ -21,5 +22,7 @@ bool readPartBytes(const std::string& bytes, PartPixels& out, PixelBox* nonZero 
 // The background in `file` stretched over the canvas (decodeWall); false, `out` untouched, when
 // the file is no regular file that opens or its image does not decode.
 bool readWallImage(const std::filesystem::path& file, CanvasPixels& out);
+// readWallImage into a canvas of its own, to be shared; null when it fails.
+std::shared_ptr<const CanvasPixels> readWall(const std::filesystem::path& file);
 
 }  // namespace kelvaro

@@ -249,9 +249,8 @@ std::shared_ptr<const CanvasPixels> PartCache::wall(const std::filesystem::path&
         if (m_wall && m_wallKey == file.native() && m_wallVersion == *version)
             return m_wall;
     }
-    // Every pixel is written by a decode that succeeds.
-    auto wall = std::make_shared_for_overwrite<CanvasPixels>();
-    if (!readWallImage(file, *wall))
+    auto wall = readWall(file);
+    if (!wall)
         return nullptr;
     std::lock_guard lock(m_mutex);
     m_wallKey = file.native();

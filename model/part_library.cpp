@@ -112,15 +112,8 @@ bool loadLayerOfElement(PortraitState& state, int layerIndex, const MessageSink&
 bool loadWall(PortraitState& state, const MessageSink& report) {
     if (state.released())
         return false;
-    std::shared_ptr<const CanvasPixels> wall;
-    if (state.partCache != nullptr) {
-        wall = state.partCache->wall(wallPath(state.baseDirectory));
-    } else {
-        // Every pixel is written by a decode that succeeds.
-        auto decoded = std::make_shared_for_overwrite<CanvasPixels>();
-        if (readWallImage(wallPath(state.baseDirectory), *decoded))
-            wall = std::move(decoded);
-    }
+    const std::filesystem::path file = wallPath(state.baseDirectory);
+    auto wall = state.partCache != nullptr ? state.partCache->wall(file) : readWall(file);
     state.hasWall = wall != nullptr;
     if (state.hasWall)
         state.wall = std::move(wall);

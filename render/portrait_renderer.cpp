@@ -38,9 +38,8 @@ std::variant<Library, std::string> openLibrary(const std::filesystem::path& base
             QCoreApplication::translate("Renderer", "部品ライブラリが見つかりません: %1"),
             {(base / "picture").string()});
     // The wall and the counts without a portrait state: its layer buffers are not needed here.
-    // Every pixel is written by a decode that succeeds.
-    std::shared_ptr<CanvasPixels> wall = std::make_shared_for_overwrite<CanvasPixels>();
-    if (!readWallImage(wallPath(base), *wall))
+    auto wall = readWall(wallPath(base));
+    if (!wall)
         return wallFailureMessage() + ": " + wallPath(base).string();
     return Library{base, std::make_shared<const PartCounts>(base), &cache, std::move(wall), {}};
 }
